@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, everything Brovel needs to build, run and be tested.
+# Quiet and quick when everything is already there.
+set -euo pipefail
+
+paquetes=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
+  libgl-dev libvulkan-dev libxkbcommon-dev
+  libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$estado" == "install ok installed" ]] || faltan+=("$p")
+done
+[[ ${#faltan[@]} -eq 0 ]] && exit 0
+
+echo "Instalando paquetes: ${faltan[*]}"
+sudo_=""
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null || { echo "Se necesita ser root (o sudo) para instalar: ${faltan[*]}" >&2; exit 1; }
+  sudo_="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo_ apt-get update -qq
+$sudo_ apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null

@@ -1,0 +1,243 @@
+#include "fields/Numeros.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <system_error>
+
+namespace brovel {
+namespace {
+
+// The exact decimal expansion of |valor|: all its digits, and how many of them
+// stand before the decimal point (at least one).
+struct DecimalExacto {
+    std::string digitos;
+    int enteros = 1;
+};
+
+DecimalExacto Expandir(long double valor) {
+    valor = std::fabs(valor);
+    int exponente2 = 0;
+    std::frexp(valor, &exponente2);
+    // valor = m · 2^(exponente2 − 64) with a 64-bit integer m: that many fraction
+    // digits (when positive) write it exactly.
+    const int precision = std::max(0, 64 - exponente2);
+    const int enteros = exponente2 > 0 ? static_cast<int>(exponente2 * 0.30103) + 2 : 1;
+    std::string texto(static_cast<size_t>(enteros + precision + 4), '\0');
+    const auto r = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
+                                 std::chars_format::fixed, precision);
+    texto.resize(static_cast<size_t>(r.ptr - texto.data()));
+
+    DecimalExacto d;
+    const auto punto = texto.find('.');
+    if (punto == std::string::npos) {
+        d.digitos = texto;
+        d.enteros = static_cast<int>(texto.size());
+    } else {
+        d.digitos = texto.substr(0, punto) + texto.substr(punto + 1);
+        d.enteros = static_cast<int>(punto);
+    }
+    return d;
+}
+
+// Keeps the first `n` digits, rounding half away from zero on the digits dropped
+// (which are exact, so a "5" followed by anything is at least half). Pads with "0"
+// when fewer digits are there. Returns true when the carry added a digit in front.
+bool Redondear(std::string& digitos, size_t n) {
+    if (digitos.size() <= n) {
+        digitos.append(n - digitos.size(), '0');
+        return false;
+    }
+    const bool subir = digitos[n] >= '5';
+    digitos.resize(n);
+    if (!subir) return false;
+    for (size_t i = n; i-- > 0;) {
+        if (digitos[i] != '9') {
+            ++digitos[i];
+            return false;
+        }
+        digitos[i] = '0';
+    }
+    digitos.insert(digitos.begin(), '1');
+    return true;
+}
+
+// The first `cifras` significant digits of |valor|, rounded, and the decimal
+// exponent of the first one. Zero gives "000…" and exponent 0.
+struct Significativas {
+    std::string digitos;
+    int exponente = 0;
+    bool cero = true;
+};
+
+Significativas RedondearSignificativas(long double valor, int cifras) {
+    Significativas s;
+    DecimalExacto d = Expandir(valor);
+    const auto primera = d.digitos.find_first_not_of('0');
+    if (primera == std::string::npos) {
+        s.digitos.assign(static_cast<size_t>(cifras), '0');
+        return s;
+    }
+    s.cero = false;
+    s.exponente = d.enteros - 1 - static_cast<int>(primera);
+    s.digitos = d.digitos.substr(primera);
+    if (Redondear(s.digitos, static_cast<size_t>(cifras))) {
+        s.digitos.pop_back();
+        ++s.exponente;
+    }
+    return s;
+}
+
+void RecortarCeros(std::string& texto) {
+    if (texto.find('.') == std::string::npos) return;
+    while (!texto.empty() && texto.back() == '0') texto.pop_back();
+    if (!texto.empty() && texto.back() == '.') texto.pop_back();
+}
+
+std::string ConSigno(long double valor, std::string texto) {
+    const bool hayCifra = texto.find_first_of("123456789") != std::string::npos;
+    return (std::signbit(valor) && hayCifra) ? "-" + texto : texto;
+}
+
+bool EsBlanco(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+std::string_view Recortar(std::string_view t) {
+    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+// [sign] digits [. digits] [(E|e) [sign] digits], with at least one mantissa digit.
+bool EsDecimal(std::string_view t) {
+    size_t i = 0;
+    auto cifras = [&] {
+        size_t n = 0;
+        while (i < t.size() && EsDigito(t[i])) ++i, ++n;
+        return n;
+    };
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t mantisa = cifras();
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        mantisa += cifras();
+    }
+    if (mantisa == 0) return false;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (cifras() == 0) return false;
+    }
+    return i == t.size();
+}
+
+// Converts a text that EsDecimal accepted; false on overflow. An underflow reads
+// as the nearest representable number (0 or a denormal).
+bool Convertir(std::string_view t, long double& valor) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const std::string copia(t);
+    errno = 0;
+    const long double v = strtold_l(copia.c_str(), nullptr, c);
+    if (std::isinf(v)) return false;
+    valor = v;
+    return true;
+}
+
+// Words for what has no digits; no field ever holds one, but a
+// report or a file may be asked to write one.
+bool NoFinito(long double valor, std::string& texto) {
+    if (std::isnan(valor)) texto = "NAN";
+    else if (std::isinf(valor)) texto = valor < 0 ? "-INF" : "INF";
+    else return false;
+    return true;
+}
+
+}  // namespace
+
+std::string RenderizarFijo(long double valor, int decimales, bool recortar) {
+    if (std::string t; NoFinito(valor, t)) return t;
+    decimales = std::max(0, decimales);
+    DecimalExacto d = Expandir(valor);
+    if (Redondear(d.digitos, static_cast<size_t>(d.enteros + decimales))) ++d.enteros;
+    std::string enteros = d.digitos.substr(0, static_cast<size_t>(d.enteros));
+    const auto primera = enteros.find_first_not_of('0');
+    enteros = primera == std::string::npos ? "0" : enteros.substr(primera);
+    std::string texto = enteros;
+    if (decimales > 0) texto += "." + d.digitos.substr(static_cast<size_t>(d.enteros));
+    if (recortar) RecortarCeros(texto);
+    return ConSigno(valor, texto);
+}
+
+std::string RenderizarCientifico(long double valor, int decimales, bool recortar) {
+    if (std::string t; NoFinito(valor, t)) return t;
+    const Significativas s = RedondearSignificativas(valor, std::max(0, decimales) + 1);
+    std::string mantisa = s.digitos.substr(0, 1) + "." + s.digitos.substr(1);
+    if (recortar) RecortarCeros(mantisa);
+    const std::string exponente = (s.exponente < 0 ? "-" : "+") + std::to_string(std::abs(s.exponente));
+    return ConSigno(valor, mantisa) + "E" + exponente;
+}
+
+std::string RenderizarCampo(long double valor, int decimales, long double sciMin, long double sciMax,
+                            bool recortar) {
+    const long double a = std::fabs(valor);
+    if ((sciMin < a && a < sciMax) || a == 0) return RenderizarFijo(valor, decimales, recortar);
+    return RenderizarCientifico(valor, decimales, recortar);
+}
+
+std::string FormatoGeneral(long double valor, int digitos) {
+    if (std::string t; NoFinito(valor, t)) return t;
+    digitos = std::max(1, digitos);
+    const Significativas s = RedondearSignificativas(valor, digitos);
+    if (s.cero) return "0";
+    std::string texto;
+    if (s.exponente >= -4 && s.exponente < digitos) {
+        if (s.exponente >= 0) {
+            const auto enteros = static_cast<size_t>(s.exponente + 1);
+            texto = s.digitos.substr(0, enteros) + "." + s.digitos.substr(enteros);
+        } else {
+            texto = "0." + std::string(static_cast<size_t>(-s.exponente - 1), '0') + s.digitos;
+        }
+        RecortarCeros(texto);
+    } else {
+        texto = s.digitos.substr(0, 1) + "." + s.digitos.substr(1);
+        RecortarCeros(texto);
+        texto += "E" + std::to_string(s.exponente);
+    }
+    return ConSigno(valor, texto);
+}
+
+std::string FormatoCincoDecimales(long double valor) { return RenderizarFijo(valor, 5, true); }
+
+std::string FormatoFijo(long double valor, int ancho, int decimales) {
+    std::string texto = RenderizarFijo(valor, decimales, false);
+    if (static_cast<int>(texto.size()) < ancho) texto.insert(0, static_cast<size_t>(ancho) - texto.size(), ' ');
+    return texto;
+}
+
+long double LeerNumero(std::string_view texto) {
+    std::string limpio(texto);
+    if (const auto p = limpio.find('%'); p != std::string::npos) limpio.erase(p, 1);
+    limpio.erase(std::remove(limpio.begin(), limpio.end(), ','), limpio.end());
+    std::string_view t = Recortar(limpio);
+    while (!t.empty() && std::string_view("+-Ee.").find(t.back()) != std::string_view::npos) {
+        t.remove_suffix(1);
+        t = Recortar(t);
+    }
+    if (t.empty()) return 0;
+    long double valor = 0;
+    if (!EsDecimal(t) || !Convertir(t, valor))
+        throw ErrorDeConversion("'" + std::string(t) + "' is not a valid floating point value");
+    return valor;
+}
+
+bool IntentarLeerDecimal(std::string_view texto, long double& valor) {
+    const std::string_view t = Recortar(texto);
+    return EsDecimal(t) && Convertir(t, valor);
+}
+
+}  // namespace brovel

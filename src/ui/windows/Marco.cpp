@@ -1,0 +1,67 @@
+#include "ui/windows/Marco.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/windows/PanelEstado.h"
+
+namespace brovel {
+
+TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana> pestanas) {
+    TCuerpo cuerpo{};
+    cuerpo.contenido = new QWidget(padre);
+    auto* disposicion = new QVBoxLayout(cuerpo.contenido);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->setSpacing(0);
+
+    cuerpo.pestanas = new QTabWidget(cuerpo.contenido);
+    cuerpo.pestanas->setObjectName(QStringLiteral("PageControl"));
+    cuerpo.pestanas->setDocumentMode(true);
+    for (const auto& p : pestanas) {
+        auto* pagina = new QWidget(cuerpo.pestanas);
+        pagina->setObjectName(QString::fromUtf8(p.nombre));
+        cuerpo.pestanas->addTab(pagina, QString::fromUtf8(p.titulo));
+    }
+    cuerpo.panel = new TPanelEstado(cuerpo.contenido);
+    disposicion->addWidget(cuerpo.pestanas, 1);
+    disposicion->addWidget(cuerpo.panel);
+    return cuerpo;
+}
+
+QAction* CrearAccion(QWidget* ventana, const char* nombre, const char* titulo, const char* atajo) {
+    auto* accion = new QAction(QString::fromUtf8(titulo), ventana);
+    accion->setObjectName(QString::fromUtf8(nombre));
+    if (*atajo) accion->setShortcut(QKeySequence(QString::fromLatin1(atajo)));
+    ventana->addAction(accion);
+    return accion;
+}
+
+void AgregarMenu(QMenuBar* barra, const char* titulo, std::initializer_list<QAction*> acciones) {
+    QMenu* menu = barra->addMenu(QString::fromUtf8(titulo));
+    for (QAction* accion : acciones) {
+        if (accion)
+            menu->addAction(accion);
+        else
+            menu->addSeparator();
+    }
+}
+
+void CentrarEnPantalla(QWidget* ventana) {
+    const QScreen* pantalla = ventana->screen();
+    if (!pantalla) return;
+    QRect marco = ventana->frameGeometry();
+    marco.moveCenter(pantalla->availableGeometry().center());
+    ventana->move(marco.topLeft());
+}
+
+QString RutaJuntoAlPrograma(const QString& relativa) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(relativa);
+}
+
+}  // namespace brovel

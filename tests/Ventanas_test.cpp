@@ -1,0 +1,193 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+#include "EscritorioDePrueba.h"
+#include "ui/fields/Unidades.h"
+#include "ui/windows/Comandos.h"
+#include "ui/windows/MainBrovel.h"
+#include "ui/windows/MainZumbrel.h"
+#include "ui/windows/PanelEstado.h"
+
+using namespace brovel;
+
+namespace {
+
+const QString kErrorAyuda = QStringLiteral(
+    "Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo siguiente: o bien el archivo no "
+    "existe, o no está instalado el programa Acrobat Reader.");
+
+// The menu's entries as "caption [shortcut]", "-" for a separator.
+QStringList Entradas(QMenuBar* barra, int indice) {
+    QStringList entradas;
+    const QMenu* menu = barra->actions().at(indice)->menu();
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            entradas << QStringLiteral("-");
+        else if (a->shortcut().isEmpty())
+            entradas << a->text();
+        else
+            entradas << a->text() + " [" + a->shortcut().toString() + "]";
+    }
+    return entradas;
+}
+
+QStringList Pestanas(const QTabWidget* pestanas) {
+    QStringList lista;
+    for (int i = 0; i < pestanas->count(); ++i)
+        lista << pestanas->widget(i)->objectName() + "=" + pestanas->tabText(i);
+    return lista;
+}
+
+// The help document lies where the program looks for it only while one of these
+// lives.
+struct DocumentoDeAyuda {
+    DocumentoDeAyuda() {
+        QDir().mkpath(QFileInfo(RutaAyuda()).path());
+        QFile archivo(RutaAyuda());
+        archivo.open(QIODevice::WriteOnly);
+        archivo.write("%PDF-1.4\n");
+    }
+    ~DocumentoDeAyuda() { QDir(QFileInfo(RutaAyuda()).path()).removeRecursively(); }
+};
+
+}  // namespace
+
+class PruebaVentanas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        escritorio = std::make_unique<TEscritorioDePrueba>();
+        ventana = std::make_unique<TMainFormBrovel>();
+    }
+    void cleanup() {
+        ventana.reset();
+        escritorio.reset();
+    }
+
+    void alArrancarMuestraElAcercaDeYLaVentanaSinNombre() {
+        QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
+        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(ventana->PageControl->currentIndex(), 0);
+        QCOMPARE(ventana->PageControl->currentWidget()->objectName(), QStringLiteral("Geometria"));
+        QCOMPARE(ventana->Panel1->text(), QStringLiteral("OK"));
+        QVERIFY(!ventana->Panel1->EnError());
+        QCOMPARE(ventana->Panel1->height(), 22);
+        QCOMPARE(ventana->size(), QSize(774, 586));
+        QVERIFY(ventana->RutaProyecto.isEmpty());
+        QVERIFY(ventana->RutaModeloReporte.endsWith(QStringLiteral("/Reportes/ModeloRep.rtf")));
+        QVERIFY(QFileInfo(ventana->RutaModeloReporte).path().startsWith(QApplication::applicationDirPath()));
+    }
+
+    void unaVentanaParaGuionesNoMuestraElAcercaDe() {
+        escritorio->modales.clear();
+        TMainFormBrovel sinCaja(false);
+        QVERIFY(escritorio->modales.isEmpty());
+        QCOMPARE(sinCaja.windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+    }
+
+    void lasSietePestanasEnOrden() {
+        QCOMPARE(Pestanas(ventana->PageControl),
+                 (QStringList{"Geometria=Geometría", "Suelo=Suelo", "tsForzantes=Forzantes",
+                              "Condicionantes=Condicionantes", "Disipacion=Disipación", "tsErosion=Erosión",
+                              "Reporte=Reporte"}));
+    }
+
+    void losMenusConSusAccesosYAtajos() {
+        QMenuBar* barra = ventana->menuBar();
+        QCOMPARE(barra->actions().size(), 2);
+        QCOMPARE(barra->actions().at(0)->text(), QStringLiteral("&Archivo"));
+        QCOMPARE(barra->actions().at(1)->text(), QStringLiteral("A&yuda"));
+        QCOMPARE(Entradas(barra, 0),
+                 (QStringList{"&Nuevo [Ctrl+N]", "&Abrir [Ctrl+A]", "-", "&Guardar [Ctrl+G]", "G&uardar como...", "-",
+                              "&Imprimir reporte [Ctrl+I]", "-", "&Salir"}));
+        QCOMPARE(Entradas(barra, 1), (QStringList{"&Notas...", "A&cerca de..."}));
+    }
+
+    void laVentanaDeEscorrentiaNaceOcultaYDeLaLadera() {
+        TMainFormZumbrel* zumbrel = ventana->Zumbrel;
+        QVERIFY(zumbrel);
+        QCOMPARE(zumbrel->parent(), ventana.get());
+        QVERIFY(!zumbrel->isVisible());
+        QCOMPARE(zumbrel->windowTitle(), QStringLiteral("Zumbrel"));
+        QCOMPARE(zumbrel->size(), QSize(799, 557));
+        QCOMPARE(Pestanas(zumbrel->PageControl),
+                 (QStringList{"Geometria=Geometría", "Suelo=Suelo", "Forzantes=Forzantes",
+                              "Condicionantes=Condicionantes", "Escorrentia=Escorrentía", "TabSheet1=Reporte"}));
+        QCOMPARE(zumbrel->Panel1->text(), QStringLiteral("OK"));
+        QMenuBar* barra = zumbrel->findChild<QMenuBar*>();
+        QVERIFY(barra);
+        QCOMPARE(Entradas(barra, 0), (QStringList{"&Cargar", "&Grabar", "-", "Imprimir &Reporte", "-", "&Salir"}));
+        QCOMPARE(Entradas(barra, 1), (QStringList{"&Notas...", "A&cerca de..."}));
+        for (QAction* inerte : {zumbrel->Cargar, zumbrel->Grabar, zumbrel->Salir}) QVERIFY(!inerte->isEnabled());
+        QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
+    }
+
+    void ctrlADentroDeUnCampoAbreElDialogoDeProyectos() {
+        auto* campo = new TUnidades(ventana->PageControl->widget(0), QStringLiteral("euLt"));
+        campo->setGeometry(200, 40, 100, 24);
+        campo->Cargado();
+        ventana->show();
+        QApplication::setActiveWindow(ventana.get());
+        QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        campo->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(campo->hasFocus());
+        QTest::keyClicks(campo, "12");
+
+        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(escritorio->filtrosPedidos, QStringList{"Proyecto Brovel (*.bvx)"});
+        QVERIFY(!campo->hasSelectedText());
+
+        QSignalSpy nuevo(ventana->Nuevo, &QAction::triggered);
+        QTest::keyClick(campo, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(nuevo.count(), 1);
+        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+    }
+
+    void notasSinElDocumentoMuestraElError() {
+        QDir(QFileInfo(RutaAyuda()).path()).removeRecursively();
+        ventana->Notas->trigger();
+        QCOMPARE(escritorio->errores, QStringList{kErrorAyuda});
+        QVERIFY2(escritorio->documentosAbiertos.isEmpty(), "no se pide abrir lo que no existe");
+        QCOMPARE(escritorio->duenosDeErrores.first(), ventana.get());
+    }
+
+    void notasAbreElDocumentoDeAyuda() {
+        const DocumentoDeAyuda documento;
+        ventana->Notas->trigger();
+        QCOMPARE(escritorio->documentosAbiertos, QStringList{RutaAyuda()});
+        QVERIFY(RutaAyuda().endsWith(QStringLiteral("/Ayuda/Ayuda Brovel y Zumbrel.pdf")));
+        QVERIFY(escritorio->errores.isEmpty());
+    }
+
+    void notasSinProgramaQueLoAbraMuestraElError() {
+        const DocumentoDeAyuda documento;
+        escritorio->abrirFunciona = false;
+        ventana->Zumbrel->Notas->trigger();
+        QCOMPARE(escritorio->errores, QStringList{kErrorAyuda});
+        QCOMPARE(escritorio->duenosDeErrores.first(), ventana->Zumbrel);
+    }
+
+    void acercaDeEnCadaVentana() {
+        escritorio->modales.clear();
+        ventana->AcercaDe->trigger();
+        ventana->Zumbrel->AcercaDe->trigger();
+        QCOMPARE(escritorio->modales, (QStringList{"Acerca de Brovel", "Acerca de Zumbrel"}));
+    }
+
+private:
+    std::unique_ptr<TEscritorioDePrueba> escritorio;
+    std::unique_ptr<TMainFormBrovel> ventana;
+};
+
+QTEST_MAIN(PruebaVentanas)
+#include "Ventanas_test.moc"
