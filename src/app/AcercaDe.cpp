@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/Escritorio.h"
+#include "ui/windows/Marco.h"
 
 namespace brovel {
 namespace {
@@ -54,6 +55,8 @@ void Mostrar(QWidget* dueno, const TContenidoAcercaDe& contenido) {
     rejilla->addWidget(botones, 4, 0, 1, 2);
     rejilla->setSizeConstraint(QLayout::SetFixedSize);
 
+    caja.adjustSize();
+    CentrarEnPantalla(&caja);
     TEscritorio::Actual().MostrarModal(caja);
 }
 

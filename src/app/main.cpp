@@ -1,10 +1,9 @@
 #include <QApplication>
-#include <QLocale>
 
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Arranque.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/Marco.h"
 
@@ -26,10 +25,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication aplicacion(argc, argv);
-    // Numbers are written and read with "." whatever the user's regional settings.
-    std::setlocale(LC_NUMERIC, "C");
-    QLocale::setDefault(QLocale::c());
-    QApplication::setApplicationName(QStringLiteral("Brovel"));
+    brovel::PrepararProceso();
 
     brovel::TMainFormBrovel ventana;
     brovel::CentrarEnPantalla(&ventana);

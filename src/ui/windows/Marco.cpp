@@ -22,7 +22,6 @@ TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana
 
     cuerpo.pestanas = new QTabWidget(cuerpo.contenido);
     cuerpo.pestanas->setObjectName(QStringLiteral("PageControl"));
-    cuerpo.pestanas->setDocumentMode(true);
     for (const auto& p : pestanas) {
         auto* pagina = new QWidget(cuerpo.pestanas);
         pagina->setObjectName(QString::fromUtf8(p.nombre));

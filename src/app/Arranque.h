@@ -1,0 +1,11 @@
+// What the process sets before any window exists.
+#pragma once
+
+namespace brovel {
+
+// Numbers are written and read with "." whatever the user's regional settings; the
+// application is called "Brovel"; dialog buttons follow the program's style. Call
+// once, right after the QApplication is created.
+void PrepararProceso();
+
+}  // namespace brovel
