@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev

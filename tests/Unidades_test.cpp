@@ -228,6 +228,7 @@ private slots:
                  QStringList{"Your entered Value is above the acceptable limit of 100.000"});
         QVERIFY(v->porcentaje->hasFocus());
         QCOMPARE(v->porcentaje->text(), QStringLiteral("150"));
+        QCOMPARE(v->porcentaje->selectedText(), QStringLiteral("150"));
     }
 
     void fueraDeRangoConElManejadorDeLasVentanas() {
@@ -242,6 +243,7 @@ private slots:
                  QStringList{"El valor ingresado se encuentra fuera del rango permitido (0.9 - 1.2E2)"});
         QVERIFY(v->longitud->hasFocus());
         QCOMPARE(v->longitud->text(), QStringLiteral("0.5"));
+        QCOMPARE(v->longitud->selectedText(), QStringLiteral("0.5"));
     }
 
     void unNumeroIgualAlLimitePasa() {

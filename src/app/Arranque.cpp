@@ -1,7 +1,9 @@
 #include "app/Arranque.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <clocale>
 
@@ -14,6 +16,10 @@ void PrepararProceso() {
     QLocale::setDefault(QLocale::c());
     QApplication::setApplicationName(QStringLiteral("Brovel"));
     QApplication::setStyle(new TEstiloBrovel);
+    // The desktop's own dialogs (files, message boxes) speak the users' language.
+    auto* traductor = new QTranslator(qApp);
+    if (traductor->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(traductor);
 }
 
 }  // namespace brovel

@@ -105,7 +105,7 @@ bool TUnidades::ProcesarSalida() {
         tipo = cantidad_.ProcesarSalida();
     } catch (const std::exception& e) {
         TEscritorio::Actual().MostrarError(window(), QString::fromUtf8(e.what()));
-        setFocus();
+        RecuperarFoco();
         return false;
     }
     if (tipo == TESBBoundsValidationType::Ninguno) return true;
@@ -115,9 +115,14 @@ bool TUnidades::ProcesarSalida() {
         QApplication::setOverrideCursor(Qt::ArrowCursor);
         TEscritorio::Actual().MostrarError(window(), QString::fromStdString(cantidad_.MensajeLimite(tipo)));
         QApplication::restoreOverrideCursor();
-        setFocus();
+        RecuperarFoco();
     }
     return false;
+}
+
+void TUnidades::RecuperarFoco() {
+    setFocus();
+    selectAll();
 }
 
 void TUnidades::setVisible(bool visible) {

@@ -84,6 +84,8 @@ public:
     // when the text was not a number or the range test failed; the focus then
     // stays in the field. Run on every focus change that leaves the field.
     bool ProcesarSalida();
+    // Takes the focus back with the whole text selected, ready to be typed over.
+    void RecuperarFoco();
 
     // Raised by a failed range test; without it the field shows its own message.
     TESBBoundsValidationEvent OnBoundsError;

@@ -25,7 +25,7 @@ void AbrirAyuda(QWidget* dueno) {
 void BoundsError(TUnidades* campo, const QString&, TESBBoundsValidationType) {
     TEscritorio::Actual().MostrarError(
         campo->window(), QString::fromStdString(MensajeFueraDeRango(campo->BaseMin(), campo->BaseMax())));
-    campo->setFocus();
+    campo->RecuperarFoco();
 }
 
 }  // namespace brovel

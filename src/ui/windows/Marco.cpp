@@ -36,7 +36,7 @@ TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana
 QAction* CrearAccion(QWidget* ventana, const char* nombre, const char* titulo, const char* atajo) {
     auto* accion = new QAction(QString::fromUtf8(titulo), ventana);
     accion->setObjectName(QString::fromUtf8(nombre));
-    if (*atajo) accion->setShortcut(QKeySequence(QString::fromLatin1(atajo)));
+    if (*atajo) accion->setShortcut(QKeySequence::fromString(QString::fromLatin1(atajo), QKeySequence::PortableText));
     ventana->addAction(accion);
     return accion;
 }
