@@ -9,7 +9,7 @@ paquetes=(
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core locales
 )
 
 faltan=()
@@ -17,14 +17,22 @@ for p in "${paquetes[@]}"; do
   estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$estado" == "install ok installed" ]] || faltan+=("$p")
 done
-[[ ${#faltan[@]} -eq 0 ]] && exit 0
+# The tests check that numbers ignore a regional setting with a decimal comma.
+falta_regional=0
+locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$' || falta_regional=1
+[[ ${#faltan[@]} -eq 0 && $falta_regional -eq 0 ]] && exit 0
 
-echo "Instalando paquetes: ${faltan[*]}"
 sudo_=""
 if [[ $(id -u) -ne 0 ]]; then
   command -v sudo >/dev/null || { echo "Se necesita ser root (o sudo) para instalar: ${faltan[*]}" >&2; exit 1; }
   sudo_="sudo"
 fi
-export DEBIAN_FRONTEND=noninteractive
-$sudo_ apt-get update -qq
-$sudo_ apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+if [[ ${#faltan[@]} -gt 0 ]]; then
+  echo "Instalando paquetes: ${faltan[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_ apt-get update -qq
+  $sudo_ apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+  $sudo_ localedef -i es_ES -f UTF-8 es_ES.UTF-8
+fi

@@ -2,21 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace brovel {
 namespace {
 
-struct CasoCampo {
+// A number, the decimals (or significant digits) it is written with, and the text.
+struct Caso {
     long double valor;
-    int decimales;
+    int cifras;
     const char* texto;
 };
 
 // A field with the forms' settings: fixed inside (0.0001, 10000), scientific outside.
 TEST(RenderizarCampo, MuestraElNumeroComoLoEscribenLosFormularios) {
-    const CasoCampo casos[] = {
+    const Caso casos[] = {
         {6, 3, "6"},
         {0.05L, 3, "0.05"},
         {1.0L / 3, 3, "0.333"},
@@ -48,7 +51,7 @@ TEST(RenderizarCampo, MuestraElNumeroComoLoEscribenLosFormularios) {
         {-0.00049L, 3, "0"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(RenderizarCampo(c.valor, c.decimales, 0.0001L, 10000), c.texto) << static_cast<double>(c.valor);
+        EXPECT_EQ(RenderizarCampo(c.valor, c.cifras, 0.0001L, 10000), c.texto) << static_cast<double>(c.valor);
 }
 
 TEST(RenderizarCampo, ElRangoFijoEsAbiertoEnAmbosExtremos) {
@@ -62,12 +65,12 @@ TEST(RenderizarCampo, ElRangoFijoEsAbiertoEnAmbosExtremos) {
 // Ties are rounded away from zero, and a tie is judged on the exact binary value:
 // 2.675 as a double is 2.67499999999999982236431605997495353221893310546875.
 TEST(RenderizarFijo, RedondeaLaMitadAlejandoseDeCeroSobreElValorExacto) {
-    const CasoCampo casos[] = {
+    const Caso casos[] = {
         {0.0625L, 3, "0.063"},   {-0.0625L, 3, "-0.063"}, {2.5L, 0, "3"},
         {-2.5L, 0, "-3"},        {0.125L, 2, "0.13"},     {static_cast<double>(2.675), 2, "2.67"},
         {1.0L / 3, 5, "0.33333"}, {2.0L / 3, 5, "0.66667"},
     };
-    for (const auto& c : casos) EXPECT_EQ(RenderizarFijo(c.valor, c.decimales, true), c.texto) << c.texto;
+    for (const auto& c : casos) EXPECT_EQ(RenderizarFijo(c.valor, c.cifras, true), c.texto) << c.texto;
 }
 
 TEST(RenderizarFijo, SinRecortarConservaTodosLosDecimales) {
@@ -92,14 +95,8 @@ TEST(RenderizarCampo, LoQueNoEsFinitoSeEscribeConPalabras) {
     EXPECT_EQ(RenderizarCampo(std::numeric_limits<long double>::quiet_NaN(), 3, 0.0001L, 10000), "NAN");
 }
 
-struct CasoGeneral {
-    long double valor;
-    int digitos;
-    const char* texto;
-};
-
 TEST(FormatoGeneral, FijoMientrasCabeYNoEsMenorQueUnDiezmilesimo) {
-    const CasoGeneral casos[] = {
+    const Caso casos[] = {
         {6, 15, "6"},
         {0.0003, 15, "0.0003"},
         {0.0001L, 15, "0.0001"},
@@ -127,7 +124,7 @@ TEST(FormatoGeneral, FijoMientrasCabeYNoEsMenorQueUnDiezmilesimo) {
         {-0.25L, 2, "-0.25"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(FormatoGeneral(c.valor, c.digitos), c.texto) << c.texto << " con " << c.digitos << " cifras";
+        EXPECT_EQ(FormatoGeneral(c.valor, c.cifras), c.texto) << c.texto << " con " << c.cifras << " cifras";
 }
 
 TEST(FormatoCincoDecimales, AlMenosUnaCifraEnteraYHastaCincoDecimales) {
@@ -195,6 +192,25 @@ TEST(LeerNumero, LeeDeVueltaLoQueSeRenderiza) {
     for (long double v : {6.0L, 0.05L, 1.0L / 3, 1E5L / 3, 1.5E-5L, 123.456L, -2.5L})
         EXPECT_EQ(RenderizarCampo(LeerNumero(RenderizarCampo(v, 3, 0.0001L, 10000)), 3, 0.0001L, 10000),
                   RenderizarCampo(v, 3, 0.0001L, 10000));
+}
+
+// The user's regional settings never reach the numbers: a locale with a decimal
+// comma, where the machine has one, changes nothing.
+TEST(Numeros, NoDependenDeLaConfiguracionRegional) {
+    const std::string anterior = std::setlocale(LC_ALL, nullptr);
+    const char* regional = nullptr;
+    for (const char* nombre : {"es_ES.UTF-8", "es_AR.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_ALL, nombre)) {
+            regional = nombre;
+            break;
+        }
+    if (!regional) GTEST_SKIP() << "esta máquina no tiene configuraciones regionales con coma decimal";
+    EXPECT_EQ(RenderizarCampo(2.5L, 3, 0.0001L, 10000), "2.5");
+    EXPECT_EQ(FormatoGeneral(0.0003, 15), "0.0003");
+    EXPECT_EQ(FormatoFijo(9.4, 2, 6), "9.400000");
+    EXPECT_EQ(LeerNumero("1.5"), 1.5L);
+    EXPECT_EQ(LeerNumero("1,5"), 15);
+    std::setlocale(LC_ALL, anterior.c_str());
 }
 
 TEST(IntentarLeerDecimal, SoloAceptaUnDecimalCompleto) {
