@@ -145,6 +145,8 @@ TEST_F(CampoCargado, AvisaCadaCambioDelTextoYNingunoMas) {
     EXPECT_EQ(avisos, 2);
     campo.CambiarUnidad(1);
     EXPECT_EQ(avisos, 3);
+    campo.CambiarUnidad(1);
+    EXPECT_EQ(avisos, 3) << "elegir la misma unidad no cambia nada";
 }
 
 TEST(Cantidad, NoAvisaMientrasSeCarga) {

@@ -95,6 +95,20 @@ private slots:
         QCOMPARE(sinCaja.windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
     }
 
+    void elPanelDeEstadoPintaLosErroresDeRojo() {
+        TPanelEstado* panel = ventana->Panel1;
+        const QColor normal = panel->palette().color(QPalette::Window);
+        QCOMPARE(normal, QApplication::palette().color(QPalette::Button));
+        panel->MostrarError(QStringLiteral("ERROR: porcentaje de arena debe ser menor"));
+        QVERIFY(panel->EnError());
+        QCOMPARE(panel->text(), QStringLiteral("ERROR: porcentaje de arena debe ser menor"));
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(255, 0, 0));
+        panel->MostrarOk();
+        QVERIFY(!panel->EnError());
+        QCOMPARE(panel->text(), QStringLiteral("OK"));
+        QCOMPARE(panel->palette().color(QPalette::Window), normal);
+    }
+
     void lasSietePestanasEnOrden() {
         QCOMPARE(Pestanas(ventana->PageControl),
                  (QStringList{"Geometria=Geometría", "Suelo=Suelo", "tsForzantes=Forzantes",

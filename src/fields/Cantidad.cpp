@@ -30,7 +30,7 @@ void TCantidad::SetDefaultUnit(int indice) {
 }
 
 void TCantidad::CambiarUnidad(int nueva) {
-    if (nueva < 0 || nueva >= static_cast<int>(unidades_.size())) return;
+    if (nueva < 0 || nueva >= static_cast<int>(unidades_.size()) || nueva == actual_) return;
     const TUnidad anterior = Unidad(actual_);
     actual_ = nueva;
     if (usarRango_) CalcularRango();

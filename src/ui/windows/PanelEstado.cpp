@@ -24,7 +24,6 @@ void TPanelEstado::MostrarError(const QString& mensaje) {
     setText(mensaje);
     QPalette paleta;
     paleta.setColor(QPalette::Window, QColor(255, 0, 0));
-    paleta.setColor(QPalette::WindowText, Qt::white);
     setPalette(paleta);
 }
 
