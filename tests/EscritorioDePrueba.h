@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QString>
+
+#include <functional>
 #include <QStringList>
 #include <QWidget>
 
@@ -23,6 +25,7 @@ public:
     void Pitido() override { ++pitidos; }
     int MostrarModal(QDialog& dialogo) override {
         modales << dialogo.windowTitle();
+        if (alMostrarModal) alMostrarModal(dialogo);
         return QDialog::Accepted;
     }
     QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString& carpeta, const QString& filtro) override {
@@ -39,6 +42,8 @@ public:
     QList<QWidget*> duenosDeErrores;
     int pitidos = 0;
     QStringList modales;
+    // Looks at each modal dialog while it is "shown".
+    std::function<void(QDialog&)> alMostrarModal;
     QStringList filtrosPedidos;
     QStringList carpetasPedidas;
     QStringList documentosAbiertos;

@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -86,6 +88,32 @@ private slots:
         QVERIFY(ventana->RutaProyecto.isEmpty());
         QVERIFY(ventana->RutaModeloReporte.endsWith(QStringLiteral("/Reportes/ModeloRep.rtf")));
         QVERIFY(QFileInfo(ventana->RutaModeloReporte).path().startsWith(QApplication::applicationDirPath()));
+    }
+
+    // The about box comes first: while it is shown, the runoff window does not exist
+    // yet. It has no caption-bar buttons and names the version.
+    void elAcercaDeSeMuestraAntesDeCrearElResto() {
+        ventana.reset();
+        bool habiaEscorrentia = true;
+        Qt::WindowFlags banderas;
+        QString version;
+        escritorio->alMostrarModal = [&](QDialog& caja) {
+            habiaEscorrentia = caja.parentWidget()->findChild<TMainFormZumbrel*>() != nullptr;
+            banderas = caja.windowFlags();
+            version = caja.findChild<QLabel*>(QStringLiteral("Version"))->text();
+        };
+        TMainFormBrovel nueva;
+        QVERIFY(!habiaEscorrentia);
+        QVERIFY(!(banderas & Qt::WindowCloseButtonHint));
+        QVERIFY(!(banderas & Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(version, QStringLiteral("Versión " BROVEL_VERSION));
+    }
+
+    void salirTerminaElProgramaSinPreguntar() {
+        QTimer::singleShot(0, ventana->Salir, &QAction::trigger);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(escritorio->errores.isEmpty());
+        QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
     }
 
     void unaVentanaParaGuionesNoMuestraElAcercaDe() {
