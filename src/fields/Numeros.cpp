@@ -1,13 +1,10 @@
 #include "fields/Numeros.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <locale.h>
-#include <system_error>
+#include <stdlib.h>
 
 namespace brovel {
 namespace {
@@ -141,7 +138,6 @@ bool EsDecimal(std::string_view t) {
 bool Convertir(std::string_view t, long double& valor) {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const std::string copia(t);
-    errno = 0;
     const long double v = strtold_l(copia.c_str(), nullptr, c);
     if (std::isinf(v)) return false;
     valor = v;

@@ -230,7 +230,6 @@ void TUnidades::changeEvent(QEvent* evento) {
         if (etiqueta_) etiqueta_->setParent(parentWidget());
         if (selector_) selector_->setParent(parentWidget());
         Reubicar();
-        setVisible(isVisibleTo(parentWidget()));
     } else if (evento->type() == QEvent::FontChange) {
         Reubicar();
     }
