@@ -18,13 +18,12 @@ for p in "${paquetes[@]}"; do
   [[ "$estado" == "install ok installed" ]] || faltan+=("$p")
 done
 # The tests check that numbers ignore a regional setting with a decimal comma.
-falta_regional=0
-locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$' || falta_regional=1
-[[ ${#faltan[@]} -eq 0 && $falta_regional -eq 0 ]] && exit 0
+hay_regional() { locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; }
+[[ ${#faltan[@]} -eq 0 ]] && hay_regional && exit 0
 
 sudo_=""
 if [[ $(id -u) -ne 0 ]]; then
-  command -v sudo >/dev/null || { echo "Se necesita ser root (o sudo) para instalar: ${faltan[*]}" >&2; exit 1; }
+  command -v sudo >/dev/null || { echo "Se necesita ser root (o sudo) para instalar: ${faltan[*]:-la configuración regional es_ES.UTF-8}" >&2; exit 1; }
   sudo_="sudo"
 fi
 if [[ ${#faltan[@]} -gt 0 ]]; then
@@ -33,6 +32,6 @@ if [[ ${#faltan[@]} -gt 0 ]]; then
   $sudo_ apt-get update -qq
   $sudo_ apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
 fi
-if ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+if ! hay_regional; then
   $sudo_ localedef -i es_ES -f UTF-8 es_ES.UTF-8
 fi
