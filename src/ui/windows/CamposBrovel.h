@@ -1,0 +1,43 @@
+// The quantity fields of the slope window as data: one row each, with its caption,
+// units, decimals, range and the value a new project starts from.
+#pragma once
+
+#include <limits>
+#include <string_view>
+#include <vector>
+
+#include "fields/Cantidad.h"
+
+namespace brovel {
+
+// A field whose value comes from elsewhere (a curve point, a hyetograph step).
+inline constexpr long double kSinValor = std::numeric_limits<long double>::quiet_NaN();
+
+enum class TClaseCampo {
+    Entrada,         // an input whose range is tested on leaving it
+    EntradaLibre,    // an input without a range test
+    EntradaSinAviso, // an input that reports its range with the field's own message
+    Resultado,       // read-only, written by the chain
+};
+
+struct TDefinicionCampo {
+    std::string_view nombre;
+    std::string_view titulo;
+    std::string_view unidades;  // the units list, items separated by ";"
+    int decimales;
+    long double minimo;
+    long double maximo;
+    long double porDefecto;
+    TClaseCampo clase;
+};
+
+// Every quantity field of the slope window.
+const std::vector<TDefinicionCampo>& CamposBrovel();
+
+// The row of the field `nombre`; throws std::out_of_range for an unknown name.
+const TDefinicionCampo& CampoBrovel(std::string_view nombre);
+
+// The units list of a row, one item per entry.
+std::vector<std::string> UnidadesDe(const TDefinicionCampo& campo);
+
+}  // namespace brovel

@@ -1,0 +1,166 @@
+#include "ui/windows/Formulario.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "ui/fields/Unidades.h"
+
+namespace brovel {
+
+// One row of a form. Its control sits at the shared caption column; a quantity
+// field places its own caption and unit selector around itself.
+class TFormulario::TFila : public QWidget {
+public:
+    enum class Clase { Campo, Etiquetado, EnColumna, Linea };
+
+    explicit TFila(QWidget* padre) : QWidget(padre) { setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); }
+
+    void Poner(QWidget* control, Clase clase, QLabel* etiqueta = nullptr) {
+        control_ = control;
+        clase_ = clase;
+        etiqueta_ = etiqueta;
+        control_->installEventFilter(this);
+    }
+
+    int AnchoEtiqueta() const {
+        if (clase_ == Clase::Campo) return static_cast<TUnidades*>(control_)->EditLabel()->sizeHint().width();
+        return etiqueta_ ? etiqueta_->sizeHint().width() : 0;
+    }
+    bool EnColumna() const { return clase_ != Clase::Linea; }
+    void SetColumna(int x) {
+        columna_ = x;
+        updateGeometry();
+        Colocar();
+    }
+
+    QSize sizeHint() const override {
+        const QSize control = control_->sizeHint();
+        const int alto = std::max(control.height(), 22) + 2;
+        if (!EnColumna()) return {control.width(), alto};
+        const int campo = columna_ + kSeparacionCampo + kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad;
+        if (clase_ == Clase::Campo) return {campo, alto};
+        return {std::max(campo, columna_ + kSeparacionCampo + control.width()), alto};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto == control_ && (evento->type() == QEvent::ShowToParent || evento->type() == QEvent::HideToParent))
+            setVisible(evento->type() == QEvent::ShowToParent);
+        return false;
+    }
+    void resizeEvent(QResizeEvent*) override { Colocar(); }
+
+private:
+    void Colocar() {
+        if (!control_) return;
+        const int h = control_->sizeHint().height();
+        const int y = (height() - h) / 2;
+        const int x = columna_ + kSeparacionCampo;
+        switch (clase_) {
+            case Clase::Linea:
+                control_->setGeometry(0, y, width(), h);
+                break;
+            case Clase::Campo:
+                control_->setGeometry(x, y, kAnchoCampo, h);
+                break;
+            case Clase::Etiquetado:
+            case Clase::EnColumna: {
+                const int natural = control_->sizeHint().width();
+                const int ancho = clase_ == Clase::EnColumna
+                                      ? natural
+                                      : std::max(kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad, natural);
+                control_->setGeometry(x, y, std::min(ancho, width() - x), h);
+                if (etiqueta_) {
+                    const QSize e = etiqueta_->sizeHint();
+                    etiqueta_->setGeometry(columna_ - e.width(), (height() - e.height()) / 2, e.width(), e.height());
+                }
+                break;
+            }
+        }
+    }
+
+    QWidget* control_ = nullptr;
+    QLabel* etiqueta_ = nullptr;
+    Clase clase_ = Clase::Linea;
+    int columna_ = 0;
+};
+
+TFormulario::TFormulario(QWidget* padre, const QString& titulo, const QString& nombre)
+    : grupo_(new QGroupBox(titulo, padre)), filas_(new QVBoxLayout(grupo_)) {
+    grupo_->setObjectName(nombre);
+    filas_->setSpacing(1);
+    filas_->setContentsMargins(10, 4, 10, 6);
+}
+
+TFormulario::TFila* TFormulario::NuevaFila() {
+    auto* fila = new TFila(grupo_);
+    filas_->addWidget(fila);
+    return fila;
+}
+
+TUnidades* TFormulario::Campo(const QString& nombre) {
+    TFila* fila = NuevaFila();
+    auto* campo = new TUnidades(fila, nombre);
+    fila->Poner(campo, TFila::Clase::Campo);
+    return campo;
+}
+
+QComboBox* TFormulario::Lista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo) {
+    TFila* fila = NuevaFila();
+    auto* etiqueta = new QLabel(titulo, fila);
+    etiqueta->setObjectName(nombreEtiqueta);
+    auto* lista = new QComboBox(fila);
+    lista->setObjectName(nombre);
+    lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    etiqueta->setBuddy(lista);
+    fila->Poner(lista, TFila::Clase::Etiquetado, etiqueta);
+    return lista;
+}
+
+QRadioButton* TFormulario::Opcion(const QString& nombre, const QString& titulo) {
+    TFila* fila = NuevaFila();
+    auto* opcion = new QRadioButton(titulo, fila);
+    opcion->setObjectName(nombre);
+    fila->Poner(opcion, TFila::Clase::Linea);
+    return opcion;
+}
+
+QCheckBox* TFormulario::Casilla(const QString& nombre, const QString& titulo) {
+    TFila* fila = NuevaFila();
+    auto* casilla = new QCheckBox(titulo, fila);
+    casilla->setObjectName(nombre);
+    fila->Poner(casilla, TFila::Clase::Linea);
+    return casilla;
+}
+
+QPushButton* TFormulario::Boton(const QString& nombre, const QString& titulo) {
+    TFila* fila = NuevaFila();
+    auto* boton = new QPushButton(titulo, fila);
+    boton->setObjectName(nombre);
+    fila->Poner(boton, TFila::Clase::EnColumna);
+    return boton;
+}
+
+void TFormulario::Linea(QWidget* control) {
+    TFila* fila = NuevaFila();
+    control->setParent(fila);
+    fila->Poner(control, TFila::Clase::Linea);
+}
+
+void TFormulario::Ajustar() {
+    int columna = 0;
+    const auto filas = grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly);
+    for (const TFila* fila : filas)
+        if (fila->EnColumna()) columna = std::max(columna, fila->AnchoEtiqueta());
+    for (TFila* fila : filas) fila->SetColumna(columna);
+}
+
+}  // namespace brovel

@@ -1,0 +1,54 @@
+// Forms built row by row: a group box whose quantity fields and lists share one
+// caption column, so every field of the group starts at the same x. A row follows
+// the visibility of its control, so hidden inputs leave no gap. The form creates
+// the controls, each inside its row.
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace brovel {
+
+class TUnidades;
+
+class TFormulario {
+public:
+    // A group box titled `titulo` (no frame title when empty) inside `padre`.
+    TFormulario(QWidget* padre, const QString& titulo, const QString& nombre = QString());
+
+    QGroupBox* Grupo() const { return grupo_; }
+
+    // A quantity field: caption, field and unit selector.
+    TUnidades* Campo(const QString& nombre);
+    // A drop-down list with its caption label `nombreEtiqueta` in the caption column.
+    QComboBox* Lista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo);
+    QRadioButton* Opcion(const QString& nombre, const QString& titulo);
+    QCheckBox* Casilla(const QString& nombre, const QString& titulo);
+    // A button at the start of the field column.
+    QPushButton* Boton(const QString& nombre, const QString& titulo);
+    // Any other control, across the row.
+    void Linea(QWidget* control);
+    // Shares the caption column among the rows; call once the rows are in.
+    void Ajustar();
+
+private:
+    class TFila;
+    TFila* NuevaFila();
+
+    QGroupBox* grupo_;
+    QVBoxLayout* filas_;
+};
+
+// The width of the numeric part of every field; a unit selector is as wide.
+inline constexpr int kAnchoCampo = 110;
+inline constexpr int kAnchoSelectorUnidad = 100;
+inline constexpr int kSeparacionCampo = 3;
+
+}  // namespace brovel

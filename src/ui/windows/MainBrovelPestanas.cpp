@@ -1,0 +1,352 @@
+// The controls of the six calculation tabs, group by group.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSvgWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/fields/Unidades.h"
+#include "ui/windows/CamposBrovel.h"
+#include "ui/windows/Comandos.h"
+#include "ui/windows/Formulario.h"
+#include "ui/windows/MainBrovel.h"
+
+namespace brovel {
+namespace {
+
+// The page's content, in a frameless scroll area so that nothing is ever clipped
+// when the window is made smaller than its forms.
+QVBoxLayout* Contenido(QWidget* pagina) {
+    auto* marco = new QVBoxLayout(pagina);
+    marco->setContentsMargins(0, 0, 0, 0);
+    auto* desplazable = new QScrollArea(pagina);
+    desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setWidgetResizable(true);
+    auto* contenido = new QWidget(desplazable);
+    contenido->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
+    desplazable->setWidget(contenido);
+    marco->addWidget(desplazable);
+    auto* columna = new QVBoxLayout(contenido);
+    columna->setContentsMargins(8, 6, 8, 6);
+    columna->setSpacing(6);
+    return columna;
+}
+
+// A group as wide as its rows, on the left of the page.
+void Agregar(QVBoxLayout* columna, TFormulario& formulario) {
+    formulario.Ajustar();
+    columna->addWidget(formulario.Grupo());
+}
+
+void LlenarLista(QComboBox* lista, std::initializer_list<const char*> items) {
+    for (const char* item : items) lista->addItem(QString::fromUtf8(item));
+}
+
+// A row of radio buttons side by side.
+QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
+    auto* fila = new QWidget(padre);
+    auto* disposicion = new QHBoxLayout(fila);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->setSpacing(18);
+    for (QRadioButton* boton : botones) {
+        boton->setParent(fila);
+        disposicion->addWidget(boton);
+    }
+    disposicion->addStretch(1);
+    return fila;
+}
+
+QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo) {
+    auto* boton = new QRadioButton(QString::fromUtf8(titulo), padre);
+    boton->setObjectName(QString::fromUtf8(nombre));
+    return boton;
+}
+
+}  // namespace
+
+TUnidades* TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
+    const TDefinicionCampo& d = CampoBrovel(nombre);
+    TUnidades* campo = formulario.Campo(QString::fromUtf8(nombre));
+    QStringList unidades;
+    for (const auto& u : UnidadesDe(d)) unidades << QString::fromStdString(u);
+    campo->SetUnits(unidades);
+    campo->SetDecimalPlaces(d.decimales);
+    campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
+    campo->SetBaseMin(d.minimo);
+    campo->SetBaseMax(d.maximo);
+    campo->Cargado();
+    switch (d.clase) {
+        case TClaseCampo::Entrada:
+            campo->SetUseRange(true);
+            campo->OnBoundsError = BoundsError;
+            break;
+        case TClaseCampo::EntradaSinAviso:
+            campo->SetUseRange(true);
+            break;
+        case TClaseCampo::EntradaLibre:
+            break;
+        case TClaseCampo::Resultado:
+            campo->SetReadOnly(true);
+            break;
+    }
+    return campo;
+}
+
+void TMainFormBrovel::ConstruirPestanas() {
+    ConstruirGeometria(PageControl->widget(0));
+    ConstruirSuelo(PageControl->widget(1));
+    ConstruirForzantes(PageControl->widget(2));
+    ConstruirCondicionantes(PageControl->widget(3));
+    ConstruirDisipacion(PageControl->widget(4));
+    ConstruirErosion(PageControl->widget(5));
+}
+
+void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+    TFormulario dimensiones(pagina, QStringLiteral("Dimensiones"));
+    euDt = CrearCampo(dimensiones, "euDt");
+    euLt = CrearCampo(dimensiones, "euLt");
+    Agregar(columna, dimensiones);
+
+    auto* dibujo = new QSvgWidget(QStringLiteral(":/ladera.svg"), pagina);
+    dibujo->setObjectName(QStringLiteral("DibujoLadera"));
+    dibujo->setFixedSize(dibujo->sizeHint());
+    columna->addSpacing(12);
+    columna->addWidget(dibujo, 0, Qt::AlignHCenter);
+    columna->addStretch(1);
+}
+
+void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+
+    TFormulario suelo(pagina, QStringLiteral("Caracterización del suelo"));
+    rbCrr = NuevaOpcion(pagina, "rbCrr", "Curva granométrica representativa");
+    rbDm = NuevaOpcion(pagina, "rbDm", "Diámetro medio");
+    rbCyT = NuevaOpcion(pagina, "rbCyT", "Clase y textura");
+    suelo.Linea(Opciones(pagina, {rbCrr, rbDm, rbCyT}));
+    euCpcg = CrearCampo(suelo, "euCpcg");
+    cbPcg = suelo.Lista(QStringLiteral("cbPcg"), QStringLiteral("lblPcg"), QStringLiteral("Punto de Curva Granométrica"));
+    lblPcg = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblPcg"));
+    euDg = CrearCampo(suelo, "euDg");
+    euPp = CrearCampo(suelo, "euPp");
+    Button1 = suelo.Boton(QStringLiteral("Button1"), QStringLiteral("Verif. Datos"));
+    euDm = CrearCampo(suelo, "euDm");
+    cbCspe = suelo.Lista(QStringLiteral("cbCspe"), QStringLiteral("lblCspe"), QStringLiteral("Clase de suelo por Estructura"));
+    lblCspe = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspe"));
+    LlenarLista(cbCspe, {"Grano muy fino (< 1 mm)", "Grano fino (1-2 mm)",
+                         "Grano medio (2-5 mm) y grano grueso (5-10 mm)", "Grano muy grueso (> 10 mm)"});
+    euPl = CrearCampo(suelo, "euPl");
+    euPlm = CrearCampo(suelo, "euPlm");
+    euPa = CrearCampo(suelo, "euPa");
+    euPmo = CrearCampo(suelo, "euPmo");
+    cbCspp = suelo.Lista(QStringLiteral("cbCspp"), QStringLiteral("lblCspp"), QStringLiteral("Clase de suelo por permeabilidad"));
+    lblCspp = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspp"));
+    LlenarLista(cbCspp, {"Rápida a muy rápida (< 1 mm/h)", "Medianamente rápida (1-2 mm/h)", "Moderada (2-5 mm/h)",
+                         "Moderadamente lenta (5-20 mm/h)", "Lenta (20-60 mm/h)", "Muy lenta (> 60 mm/h)"});
+    cbD = suelo.Casilla(QStringLiteral("cbD"), QStringLiteral("Descongelamiento"));
+    Agregar(columna, suelo);
+
+    TFormulario humedad(pagina, QStringLiteral("Humedad"));
+    euShs = CrearCampo(humedad, "euShs");
+    Agregar(columna, humedad);
+
+    TFormulario biomasa(pagina, QStringLiteral("Biomasa"));
+    euBvs = CrearCampo(biomasa, "euBvs");
+    euBrvs = CrearCampo(biomasa, "euBrvs");
+    Agregar(columna, biomasa);
+
+    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    euFesResultado = CrearCampo(resultados, "euFesResultado");
+    euFtResultado = CrearCampo(resultados, "euFtResultado");
+    euDMResultado = CrearCampo(resultados, "euDMResultado");
+    MsgsS = new QPlainTextEdit(pagina);
+    MsgsS->setObjectName(QStringLiteral("MsgsS"));
+    MsgsS->setReadOnly(true);
+    MsgsS->setFixedHeight(MsgsS->fontMetrics().lineSpacing() * 3 + 12);
+    MsgsS->setMinimumWidth(540);
+    resultados.Linea(MsgsS);
+    Agregar(columna, resultados);
+    columna->addStretch(1);
+}
+
+void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+
+    // Average rain: four ways to the erosivity R.
+    TFormulario media(pagina, QStringLiteral("Lluvia media"));
+    rbHr = NuevaOpcion(pagina, "rbHr", "Hietograma representativo");
+    rbSh = NuevaOpcion(pagina, "rbSh", "Serie de hietogramas");
+    rbPre = NuevaOpcion(pagina, "rbPre", "Parámetros representativos de la energía");
+    rbFelle = NuevaOpcion(pagina, "rbFelle", "Factor de erosividad de lluvia-escorrentía");
+    media.Linea(Opciones(pagina, {rbHr, rbSh}));
+    media.Linea(Opciones(pagina, {rbPre, rbFelle}));
+    euPth = CrearCampo(media, "euPth");
+    cbCph = media.Lista(QStringLiteral("cbCph"), QStringLiteral("lblCph"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    euPths = CrearCampo(media, "euPths");
+    cbCh = media.Lista(QStringLiteral("cbCh"), QStringLiteral("lblCh"), QStringLiteral("Cantidad de Hietogramas"));
+    cbCph2 = media.Lista(QStringLiteral("cbCph2"), QStringLiteral("lblCph2"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    euEt = CrearCampo(media, "euEt");
+    euMi30m = CrearCampo(media, "euMi30m");
+    euCta = CrearCampo(media, "euCta");
+    euFele = CrearCampo(media, "euFele");
+    Agregar(columna, media);
+
+    // The step editors are groups of their own, shown with their option.
+    TFormulario representativo(pagina, QStringLiteral("Hietograma representativo"), QStringLiteral("pHr"));
+    cbPhn = representativo.Lista(QStringLiteral("cbPhn"), QStringLiteral("lblPhn"), QStringLiteral("Paso del Hietograma Número"));
+    euCll = CrearCampo(representativo, "euCll");
+    Agregar(columna, representativo);
+    pHr = representativo.Grupo();
+
+    TFormulario serie(pagina, QStringLiteral("Serie de hietogramas"), QStringLiteral("pSh"));
+    cbHn = serie.Lista(QStringLiteral("cbHn"), QStringLiteral("lblHn"), QStringLiteral("Hietograma Número"));
+    cbPhn2 = serie.Lista(QStringLiteral("cbPhn2"), QStringLiteral("lblPhn2"), QStringLiteral("Paso del Hietograma Número"));
+    euCll1 = CrearCampo(serie, "euCll1");
+    Agregar(columna, serie);
+    pSh = serie.Grupo();
+
+    TFormulario extrema(pagina, QStringLiteral("Lluvia extrema"));
+    rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
+    rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
+    extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
+    euPth2 = CrearCampo(extrema, "euPth2");
+    cbCph3 = extrema.Lista(QStringLiteral("cbCph3"), QStringLiteral("lblCph3"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    {
+        TFormulario pasos(pagina, QString(), QStringLiteral("pHt2"));
+        cbPhn3 = pasos.Lista(QStringLiteral("cbPhn3"), QStringLiteral("lblPhn3"), QStringLiteral("Paso del Hietograma Número"));
+        euCll2 = CrearCampo(pasos, "euCll2");
+        pasos.Ajustar();
+        pasos.Grupo()->setFlat(true);
+        pHt2 = pasos.Grupo();
+        pHt2->setStyleSheet(QStringLiteral("QGroupBox#pHt2 { border: none; margin: 0; padding: 0; }"));
+    }
+    extrema.Linea(pHt2);
+    btUsarZumbrel = extrema.Boton(QStringLiteral("btUsarZumbrel"), QStringLiteral("Calcular usando Zumbrel"));
+    euCe = CrearCampo(extrema, "euCe");
+    Agregar(columna, extrema);
+
+    TFormulario evento(pagina, QStringLiteral("Evento de Lluvia"));
+    rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
+    rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
+    evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
+    euPth3 = CrearCampo(evento, "euPth3");
+    cbCph4 = evento.Lista(QStringLiteral("cbCph4"), QStringLiteral("lblCph4"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    {
+        TFormulario pasos(pagina, QString(), QStringLiteral("pHt3"));
+        cbPhn4 = pasos.Lista(QStringLiteral("cbPhn4"), QStringLiteral("lblPhn4"), QStringLiteral("Paso del Hietograma Número"));
+        euCll3 = CrearCampo(pasos, "euCll3");
+        pasos.Ajustar();
+        pasos.Grupo()->setFlat(true);
+        pHt3 = pasos.Grupo();
+        pHt3->setStyleSheet(QStringLiteral("QGroupBox#pHt3 { border: none; margin: 0; padding: 0; }"));
+    }
+    evento.Linea(pHt3);
+    btUsarZumbrel2 = evento.Boton(QStringLiteral("btUsarZumbrel2"), QStringLiteral("Calcular usando Zumbrel"));
+    euVp = CrearCampo(evento, "euVp");
+    euCp = CrearCampo(evento, "euCp");
+    Agregar(columna, evento);
+
+    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    for (auto [campo, nombre] : {std::pair{&euFdeResultado, "euFdeResultado"}, {&euFelleResultado, "euFelleResultado"},
+                                 {&euCEResultado, "euCEResultado"}, {&euVeeResultado, "euVeeResultado"},
+                                 {&euCpeResultado, "euCpeResultado"}, {&euFpResultado, "euFpResultado"},
+                                 {&euTecrResultado, "euTecrResultado"}, {&euPspcrResultado, "euPspcrResultado"}})
+        *campo = CrearCampo(resultados, nombre);
+    Agregar(columna, resultados);
+    columna->addStretch(1);
+
+    for (QComboBox* selector : {cbCph, cbCh, cbCph2, cbCph3, cbCph4}) selector->setMinimumContentsLength(3);
+    for (QComboBox* selector : {cbPhn, cbHn, cbPhn2, cbPhn3, cbPhn4}) selector->setMinimumContentsLength(3);
+    lblCph = findChild<QLabel*>(QStringLiteral("lblCph"));
+    lblCh = findChild<QLabel*>(QStringLiteral("lblCh"));
+    lblCph2 = findChild<QLabel*>(QStringLiteral("lblCph2"));
+    lblCph3 = findChild<QLabel*>(QStringLiteral("lblCph3"));
+    lblCph4 = findChild<QLabel*>(QStringLiteral("lblCph4"));
+}
+
+void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+
+    TFormulario follaje(pagina, QStringLiteral("Follaje"));
+    euFatc = CrearCampo(follaje, "euFatc");
+    euAmf = CrearCampo(follaje, "euAmf");
+    euScf = CrearCampo(follaje, "euScf");
+    Agregar(columna, follaje);
+
+    TFormulario labranza(pagina, QStringLiteral("Labranza"));
+    cbHl = labranza.Casilla(QStringLiteral("cbHl"), QStringLiteral("Hubo Labranza"));
+    euTtfo = CrearCampo(labranza, "euTtfo");
+    euFapo = CrearCampo(labranza, "euFapo");
+    euFcss = CrearCampo(labranza, "euFcss");
+    euSups = CrearCampo(labranza, "euSups");
+    Agregar(columna, labranza);
+
+    TFormulario mulching(pagina, QStringLiteral("Mulching"));
+    cbHm = mulching.Casilla(QStringLiteral("cbHm"), QStringLiteral("Hubo Mulching"));
+    euRacmr = CrearCampo(mulching, "euRacmr");
+    euPsrua = CrearCampo(mulching, "euPsrua");
+    cbMde = mulching.Lista(QStringLiteral("cbMde"), QStringLiteral("lblMde"), QStringLiteral("Mecanismo dominante de erosión"));
+    lblMde = mulching.Grupo()->findChild<QLabel*>(QStringLiteral("lblMde"));
+    LlenarLista(cbMde, {"Surco", "Entresurco", "No sabe"});
+    Agregar(columna, mulching);
+
+    TFormulario practicas(pagina, QStringLiteral("Prácticas de soporte"));
+    cbHmg = practicas.Casilla(QStringLiteral("cbHmg"), QStringLiteral("Hubo Prácticas de Soporte"));
+    cbTp = practicas.Lista(QStringLiteral("cbTp"), QStringLiteral("lblTp"), QStringLiteral("Tipo de Práctica"));
+    lblTp = practicas.Grupo()->findChild<QLabel*>(QStringLiteral("lblTp"));
+    LlenarLista(cbTp, {"Perfilado", "Cultivo en Franjas", "Aterrazamiento", "Campos de pastoreo"});
+    for (auto [campo, nombre] :
+         {std::pair{&euPs, "euPs"}, {&euAl, "euAl"}, {&euFps, "euFps"}, {&euEet, "euEet"}, {&euPt, "euPt"},
+          {&euTfp, "euTfp"}, {&euCtc, "euCtc"}, {&euFliii, "euFliii"}, {&euFpsb, "euFpsb"}, {&euFpset, "euFpset"},
+          {&euFpsed, "euFpsed"}, {&euFdPdS, "euFdPdS"}})
+        *campo = CrearCampo(practicas, nombre);
+    Agregar(columna, practicas);
+    columna->addStretch(1);
+}
+
+void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+
+    TFormulario rugosidad(pagina, QStringLiteral("Rugosidad"));
+    euRast = CrearCampo(rugosidad, "euRast");
+    Agregar(columna, rugosidad);
+
+    TFormulario flujo(pagina, QStringLiteral("Resistencia al flujo"));
+    euCmst = CrearCampo(flujo, "euCmst");
+    euIrst = CrearCampo(flujo, "euIrst");
+    Agregar(columna, flujo);
+
+    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    for (auto [campo, nombre] : {std::pair{&euScsResultado, "euScsResultado"}, {&euSrsResultado, "euSrsResultado"},
+                                 {&euFcmResultado, "euFcmResultado"}, {&euLctResultado, "euLctResultado"},
+                                 {&euFpsResultado, "euFpsResultado"}})
+        *campo = CrearCampo(resultados, nombre);
+    Agregar(columna, resultados);
+    columna->addStretch(1);
+}
+
+void TMainFormBrovel::ConstruirErosion(QWidget* pagina) {
+    QVBoxLayout* columna = Contenido(pagina);
+
+    TFormulario factores(pagina, QStringLiteral("Resultados"));
+    for (auto [campo, nombre] :
+         {std::pair{&euFeleEResultado, "euFeleEResultado"}, {&euFpEResultado, "euFpEResultado"},
+          {&euFesEResultado, "euFesEResultado"}, {&euFtEResultado, "euFtEResultado"},
+          {&euSupsEResultado, "euSupsEResultado"}, {&euScfEResultado, "euScfEResultado"},
+          {&euScsEResultado, "euScsEResultado"}, {&euSrsEResultado, "euSrsEResultado"},
+          {&euShsEResultado, "euShsEResultado"}, {&euFcmEResultado, "euFcmEResultado"},
+          {&euFpsbEResultado, "euFpsbEResultado"}, {&euFpsetEResultado, "euFpsetEResultado"},
+          {&euFpsedEResultado, "euFpsedEResultado"}, {&euFpsEResultado, "euFpsEResultado"},
+          {&euTeEResultado, "euTeEResultado"}, {&euPsEResultado, "euPsEResultado"}})
+        *campo = CrearCampo(factores, nombre);
+    Agregar(columna, factores);
+    columna->addStretch(1);
+}
+
+}  // namespace brovel
