@@ -74,9 +74,7 @@ private:
             case Clase::Etiquetado:
             case Clase::EnColumna: {
                 const int natural = control_->sizeHint().width();
-                const int ancho = clase_ == Clase::EnColumna
-                                      ? natural
-                                      : std::max(kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad, natural);
+                const int ancho = clase_ == Clase::EnColumna ? natural : std::max(kAnchoCampo, natural);
                 control_->setGeometry(x, y, std::min(ancho, width() - x), h);
                 if (etiqueta_) {
                     const QSize e = etiqueta_->sizeHint();
@@ -94,10 +92,13 @@ private:
 };
 
 TFormulario::TFormulario(QWidget* padre, const QString& titulo, const QString& nombre)
-    : grupo_(new QGroupBox(titulo, padre)), filas_(new QVBoxLayout(grupo_)) {
+    : grupo_(titulo.isEmpty() ? new QWidget(padre) : new QGroupBox(titulo, padre)), filas_(new QVBoxLayout(grupo_)) {
     grupo_->setObjectName(nombre);
     filas_->setSpacing(1);
-    filas_->setContentsMargins(10, 4, 10, 6);
+    if (titulo.isEmpty())
+        filas_->setContentsMargins(0, 0, 0, 0);
+    else
+        filas_->setContentsMargins(10, 4, 10, 6);
 }
 
 TFormulario::TFila* TFormulario::NuevaFila() {
@@ -155,12 +156,15 @@ void TFormulario::Linea(QWidget* control) {
     fila->Poner(control, TFila::Clase::Linea);
 }
 
-void TFormulario::Ajustar() {
-    int columna = 0;
-    const auto filas = grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly);
-    for (const TFila* fila : filas)
-        if (fila->EnColumna()) columna = std::max(columna, fila->AnchoEtiqueta());
-    for (TFila* fila : filas) fila->SetColumna(columna);
+int TFormulario::AnchoEtiquetas() const {
+    int ancho = 0;
+    for (const TFila* fila : grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly))
+        if (fila->EnColumna()) ancho = std::max(ancho, fila->AnchoEtiqueta());
+    return ancho;
+}
+
+void TFormulario::SetColumna(int x) {
+    for (TFila* fila : grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly)) fila->SetColumna(x);
 }
 
 }  // namespace brovel

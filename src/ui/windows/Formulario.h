@@ -20,10 +20,11 @@ class TUnidades;
 
 class TFormulario {
 public:
-    // A group box titled `titulo` (no frame title when empty) inside `padre`.
+    // A group box titled `titulo` inside `padre`; without a title, a plain panel
+    // whose rows line up with those of the form it sits in.
     TFormulario(QWidget* padre, const QString& titulo, const QString& nombre = QString());
 
-    QGroupBox* Grupo() const { return grupo_; }
+    QWidget* Grupo() const { return grupo_; }
 
     // A quantity field: caption, field and unit selector.
     TUnidades* Campo(const QString& nombre);
@@ -35,14 +36,15 @@ public:
     QPushButton* Boton(const QString& nombre, const QString& titulo);
     // Any other control, across the row.
     void Linea(QWidget* control);
-    // Shares the caption column among the rows; call once the rows are in.
-    void Ajustar();
+    // The widest caption of the rows, and the caption column they share.
+    int AnchoEtiquetas() const;
+    void SetColumna(int x);
 
 private:
     class TFila;
     TFila* NuevaFila();
 
-    QGroupBox* grupo_;
+    QWidget* grupo_;
     QVBoxLayout* filas_;
 };
 

@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <deque>
+
 #include "ui/fields/Unidades.h"
 #include "ui/windows/CamposBrovel.h"
 #include "ui/windows/Comandos.h"
@@ -20,29 +22,49 @@
 namespace brovel {
 namespace {
 
-// The page's content, in a frameless scroll area so that nothing is ever clipped
-// when the window is made smaller than its forms.
-QVBoxLayout* Contenido(QWidget* pagina) {
-    auto* marco = new QVBoxLayout(pagina);
-    marco->setContentsMargins(0, 0, 0, 0);
-    auto* desplazable = new QScrollArea(pagina);
-    desplazable->setFrameShape(QFrame::NoFrame);
-    desplazable->setWidgetResizable(true);
-    auto* contenido = new QWidget(desplazable);
-    contenido->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
-    desplazable->setWidget(contenido);
-    marco->addWidget(desplazable);
-    auto* columna = new QVBoxLayout(contenido);
-    columna->setContentsMargins(8, 6, 8, 6);
-    columna->setSpacing(6);
-    return columna;
-}
+// A page of forms: its groups stacked on the left, their fields sharing one
+// caption column, in a frameless scroll area so that nothing is ever clipped when
+// the window is made smaller than its forms.
+class TPagina {
+public:
+    explicit TPagina(QWidget* pagina) {
+        auto* marco = new QVBoxLayout(pagina);
+        marco->setContentsMargins(0, 0, 0, 0);
+        auto* desplazable = new QScrollArea(pagina);
+        desplazable->setFrameShape(QFrame::NoFrame);
+        desplazable->setWidgetResizable(true);
+        contenido_ = new QWidget(desplazable);
+        contenido_->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
+        desplazable->setWidget(contenido_);
+        marco->addWidget(desplazable);
+        columna_ = new QVBoxLayout(contenido_);
+        columna_->setContentsMargins(8, 6, 8, 6);
+        columna_->setSpacing(6);
+    }
+    ~TPagina() {
+        int ancho = 0;
+        for (const auto& f : formularios_) ancho = std::max(ancho, f.AnchoEtiquetas());
+        for (auto& f : formularios_) f.SetColumna(ancho);
+        columna_->addStretch(1);
+    }
 
-// A group as wide as its rows, on the left of the page.
-void Agregar(QVBoxLayout* columna, TFormulario& formulario) {
-    formulario.Ajustar();
-    columna->addWidget(formulario.Grupo());
-}
+    // A titled group, below the previous one.
+    TFormulario& Grupo(const QString& titulo, const QString& nombre = QString()) {
+        TFormulario& f = formularios_.emplace_back(contenido_, titulo, nombre);
+        columna_->addWidget(f.Grupo());
+        return f;
+    }
+    // A panel of rows that goes inside a group's row.
+    TFormulario& Panel(const QString& nombre) { return formularios_.emplace_back(contenido_, QString(), nombre); }
+
+    QWidget* Contenido() const { return contenido_; }
+    QVBoxLayout* Columna() const { return columna_; }
+
+private:
+    QWidget* contenido_;
+    QVBoxLayout* columna_;
+    std::deque<TFormulario> formularios_;
+};
 
 void LlenarLista(QComboBox* lista, std::initializer_list<const char*> items) {
     for (const char* item : items) lista->addItem(QString::fromUtf8(item));
@@ -108,24 +130,22 @@ void TMainFormBrovel::ConstruirPestanas() {
 }
 
 void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
-    TFormulario dimensiones(pagina, QStringLiteral("Dimensiones"));
+    TPagina hoja(pagina);
+    TFormulario& dimensiones = hoja.Grupo(QStringLiteral("Dimensiones"));
     euDt = CrearCampo(dimensiones, "euDt");
     euLt = CrearCampo(dimensiones, "euLt");
-    Agregar(columna, dimensiones);
 
-    auto* dibujo = new QSvgWidget(QStringLiteral(":/ladera.svg"), pagina);
+    auto* dibujo = new QSvgWidget(QStringLiteral(":/ladera.svg"), hoja.Contenido());
     dibujo->setObjectName(QStringLiteral("DibujoLadera"));
     dibujo->setFixedSize(dibujo->sizeHint());
-    columna->addSpacing(12);
-    columna->addWidget(dibujo, 0, Qt::AlignHCenter);
-    columna->addStretch(1);
+    hoja.Columna()->addSpacing(12);
+    hoja.Columna()->addWidget(dibujo, 0, Qt::AlignHCenter);
 }
 
 void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
+    TPagina hoja(pagina);
 
-    TFormulario suelo(pagina, QStringLiteral("Caracterización del suelo"));
+    TFormulario& suelo = hoja.Grupo(QStringLiteral("Caracterización del suelo"));
     rbCrr = NuevaOpcion(pagina, "rbCrr", "Curva granométrica representativa");
     rbDm = NuevaOpcion(pagina, "rbDm", "Diámetro medio");
     rbCyT = NuevaOpcion(pagina, "rbCyT", "Clase y textura");
@@ -150,36 +170,31 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     LlenarLista(cbCspp, {"Rápida a muy rápida (< 1 mm/h)", "Medianamente rápida (1-2 mm/h)", "Moderada (2-5 mm/h)",
                          "Moderadamente lenta (5-20 mm/h)", "Lenta (20-60 mm/h)", "Muy lenta (> 60 mm/h)"});
     cbD = suelo.Casilla(QStringLiteral("cbD"), QStringLiteral("Descongelamiento"));
-    Agregar(columna, suelo);
 
-    TFormulario humedad(pagina, QStringLiteral("Humedad"));
+    TFormulario& humedad = hoja.Grupo(QStringLiteral("Humedad"));
     euShs = CrearCampo(humedad, "euShs");
-    Agregar(columna, humedad);
 
-    TFormulario biomasa(pagina, QStringLiteral("Biomasa"));
+    TFormulario& biomasa = hoja.Grupo(QStringLiteral("Biomasa"));
     euBvs = CrearCampo(biomasa, "euBvs");
     euBrvs = CrearCampo(biomasa, "euBrvs");
-    Agregar(columna, biomasa);
 
-    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     euFesResultado = CrearCampo(resultados, "euFesResultado");
     euFtResultado = CrearCampo(resultados, "euFtResultado");
     euDMResultado = CrearCampo(resultados, "euDMResultado");
-    MsgsS = new QPlainTextEdit(pagina);
+    MsgsS = new QPlainTextEdit(hoja.Contenido());
     MsgsS->setObjectName(QStringLiteral("MsgsS"));
     MsgsS->setReadOnly(true);
     MsgsS->setFixedHeight(MsgsS->fontMetrics().lineSpacing() * 3 + 12);
     MsgsS->setMinimumWidth(540);
     resultados.Linea(MsgsS);
-    Agregar(columna, resultados);
-    columna->addStretch(1);
 }
 
 void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
+    TPagina hoja(pagina);
 
     // Average rain: four ways to the erosivity R.
-    TFormulario media(pagina, QStringLiteral("Lluvia media"));
+    TFormulario& media = hoja.Grupo(QStringLiteral("Lluvia media"));
     rbHr = NuevaOpcion(pagina, "rbHr", "Hietograma representativo");
     rbSh = NuevaOpcion(pagina, "rbSh", "Serie de hietogramas");
     rbPre = NuevaOpcion(pagina, "rbPre", "Parámetros representativos de la energía");
@@ -195,71 +210,58 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     euMi30m = CrearCampo(media, "euMi30m");
     euCta = CrearCampo(media, "euCta");
     euFele = CrearCampo(media, "euFele");
-    Agregar(columna, media);
 
     // The step editors are groups of their own, shown with their option.
-    TFormulario representativo(pagina, QStringLiteral("Hietograma representativo"), QStringLiteral("pHr"));
+    TFormulario& representativo = hoja.Grupo(QStringLiteral("Hietograma representativo"), QStringLiteral("pHr"));
     cbPhn = representativo.Lista(QStringLiteral("cbPhn"), QStringLiteral("lblPhn"), QStringLiteral("Paso del Hietograma Número"));
     euCll = CrearCampo(representativo, "euCll");
-    Agregar(columna, representativo);
     pHr = representativo.Grupo();
 
-    TFormulario serie(pagina, QStringLiteral("Serie de hietogramas"), QStringLiteral("pSh"));
+    TFormulario& serie = hoja.Grupo(QStringLiteral("Serie de hietogramas"), QStringLiteral("pSh"));
     cbHn = serie.Lista(QStringLiteral("cbHn"), QStringLiteral("lblHn"), QStringLiteral("Hietograma Número"));
     cbPhn2 = serie.Lista(QStringLiteral("cbPhn2"), QStringLiteral("lblPhn2"), QStringLiteral("Paso del Hietograma Número"));
     euCll1 = CrearCampo(serie, "euCll1");
-    Agregar(columna, serie);
     pSh = serie.Grupo();
 
-    TFormulario extrema(pagina, QStringLiteral("Lluvia extrema"));
+    TFormulario& extrema = hoja.Grupo(QStringLiteral("Lluvia extrema"));
     rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
     rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
     extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
     euPth2 = CrearCampo(extrema, "euPth2");
     cbCph3 = extrema.Lista(QStringLiteral("cbCph3"), QStringLiteral("lblCph3"), QStringLiteral("Cantidad de pasos del Hietograma"));
     {
-        TFormulario pasos(pagina, QString(), QStringLiteral("pHt2"));
+        TFormulario& pasos = hoja.Panel(QStringLiteral("pHt2"));
         cbPhn3 = pasos.Lista(QStringLiteral("cbPhn3"), QStringLiteral("lblPhn3"), QStringLiteral("Paso del Hietograma Número"));
         euCll2 = CrearCampo(pasos, "euCll2");
-        pasos.Ajustar();
-        pasos.Grupo()->setFlat(true);
         pHt2 = pasos.Grupo();
-        pHt2->setStyleSheet(QStringLiteral("QGroupBox#pHt2 { border: none; margin: 0; padding: 0; }"));
     }
     extrema.Linea(pHt2);
     btUsarZumbrel = extrema.Boton(QStringLiteral("btUsarZumbrel"), QStringLiteral("Calcular usando Zumbrel"));
     euCe = CrearCampo(extrema, "euCe");
-    Agregar(columna, extrema);
 
-    TFormulario evento(pagina, QStringLiteral("Evento de Lluvia"));
+    TFormulario& evento = hoja.Grupo(QStringLiteral("Evento de Lluvia"));
     rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
     rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
     evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
     euPth3 = CrearCampo(evento, "euPth3");
     cbCph4 = evento.Lista(QStringLiteral("cbCph4"), QStringLiteral("lblCph4"), QStringLiteral("Cantidad de pasos del Hietograma"));
     {
-        TFormulario pasos(pagina, QString(), QStringLiteral("pHt3"));
+        TFormulario& pasos = hoja.Panel(QStringLiteral("pHt3"));
         cbPhn4 = pasos.Lista(QStringLiteral("cbPhn4"), QStringLiteral("lblPhn4"), QStringLiteral("Paso del Hietograma Número"));
         euCll3 = CrearCampo(pasos, "euCll3");
-        pasos.Ajustar();
-        pasos.Grupo()->setFlat(true);
         pHt3 = pasos.Grupo();
-        pHt3->setStyleSheet(QStringLiteral("QGroupBox#pHt3 { border: none; margin: 0; padding: 0; }"));
     }
     evento.Linea(pHt3);
     btUsarZumbrel2 = evento.Boton(QStringLiteral("btUsarZumbrel2"), QStringLiteral("Calcular usando Zumbrel"));
     euVp = CrearCampo(evento, "euVp");
     euCp = CrearCampo(evento, "euCp");
-    Agregar(columna, evento);
 
-    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     for (auto [campo, nombre] : {std::pair{&euFdeResultado, "euFdeResultado"}, {&euFelleResultado, "euFelleResultado"},
                                  {&euCEResultado, "euCEResultado"}, {&euVeeResultado, "euVeeResultado"},
                                  {&euCpeResultado, "euCpeResultado"}, {&euFpResultado, "euFpResultado"},
                                  {&euTecrResultado, "euTecrResultado"}, {&euPspcrResultado, "euPspcrResultado"}})
         *campo = CrearCampo(resultados, nombre);
-    Agregar(columna, resultados);
-    columna->addStretch(1);
 
     for (QComboBox* selector : {cbCph, cbCh, cbCph2, cbCph3, cbCph4}) selector->setMinimumContentsLength(3);
     for (QComboBox* selector : {cbPhn, cbHn, cbPhn2, cbPhn3, cbPhn4}) selector->setMinimumContentsLength(3);
@@ -271,32 +273,29 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
 }
 
 void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
+    TPagina hoja(pagina);
 
-    TFormulario follaje(pagina, QStringLiteral("Follaje"));
+    TFormulario& follaje = hoja.Grupo(QStringLiteral("Follaje"));
     euFatc = CrearCampo(follaje, "euFatc");
     euAmf = CrearCampo(follaje, "euAmf");
     euScf = CrearCampo(follaje, "euScf");
-    Agregar(columna, follaje);
 
-    TFormulario labranza(pagina, QStringLiteral("Labranza"));
+    TFormulario& labranza = hoja.Grupo(QStringLiteral("Labranza"));
     cbHl = labranza.Casilla(QStringLiteral("cbHl"), QStringLiteral("Hubo Labranza"));
     euTtfo = CrearCampo(labranza, "euTtfo");
     euFapo = CrearCampo(labranza, "euFapo");
     euFcss = CrearCampo(labranza, "euFcss");
     euSups = CrearCampo(labranza, "euSups");
-    Agregar(columna, labranza);
 
-    TFormulario mulching(pagina, QStringLiteral("Mulching"));
+    TFormulario& mulching = hoja.Grupo(QStringLiteral("Mulching"));
     cbHm = mulching.Casilla(QStringLiteral("cbHm"), QStringLiteral("Hubo Mulching"));
     euRacmr = CrearCampo(mulching, "euRacmr");
     euPsrua = CrearCampo(mulching, "euPsrua");
     cbMde = mulching.Lista(QStringLiteral("cbMde"), QStringLiteral("lblMde"), QStringLiteral("Mecanismo dominante de erosión"));
     lblMde = mulching.Grupo()->findChild<QLabel*>(QStringLiteral("lblMde"));
     LlenarLista(cbMde, {"Surco", "Entresurco", "No sabe"});
-    Agregar(columna, mulching);
 
-    TFormulario practicas(pagina, QStringLiteral("Prácticas de soporte"));
+    TFormulario& practicas = hoja.Grupo(QStringLiteral("Prácticas de soporte"));
     cbHmg = practicas.Casilla(QStringLiteral("cbHmg"), QStringLiteral("Hubo Prácticas de Soporte"));
     cbTp = practicas.Lista(QStringLiteral("cbTp"), QStringLiteral("lblTp"), QStringLiteral("Tipo de Práctica"));
     lblTp = practicas.Grupo()->findChild<QLabel*>(QStringLiteral("lblTp"));
@@ -306,35 +305,29 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
           {&euTfp, "euTfp"}, {&euCtc, "euCtc"}, {&euFliii, "euFliii"}, {&euFpsb, "euFpsb"}, {&euFpset, "euFpset"},
           {&euFpsed, "euFpsed"}, {&euFdPdS, "euFdPdS"}})
         *campo = CrearCampo(practicas, nombre);
-    Agregar(columna, practicas);
-    columna->addStretch(1);
 }
 
 void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
+    TPagina hoja(pagina);
 
-    TFormulario rugosidad(pagina, QStringLiteral("Rugosidad"));
+    TFormulario& rugosidad = hoja.Grupo(QStringLiteral("Rugosidad"));
     euRast = CrearCampo(rugosidad, "euRast");
-    Agregar(columna, rugosidad);
 
-    TFormulario flujo(pagina, QStringLiteral("Resistencia al flujo"));
+    TFormulario& flujo = hoja.Grupo(QStringLiteral("Resistencia al flujo"));
     euCmst = CrearCampo(flujo, "euCmst");
     euIrst = CrearCampo(flujo, "euIrst");
-    Agregar(columna, flujo);
 
-    TFormulario resultados(pagina, QStringLiteral("Resultados"));
+    TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     for (auto [campo, nombre] : {std::pair{&euScsResultado, "euScsResultado"}, {&euSrsResultado, "euSrsResultado"},
                                  {&euFcmResultado, "euFcmResultado"}, {&euLctResultado, "euLctResultado"},
                                  {&euFpsResultado, "euFpsResultado"}})
         *campo = CrearCampo(resultados, nombre);
-    Agregar(columna, resultados);
-    columna->addStretch(1);
 }
 
 void TMainFormBrovel::ConstruirErosion(QWidget* pagina) {
-    QVBoxLayout* columna = Contenido(pagina);
+    TPagina hoja(pagina);
 
-    TFormulario factores(pagina, QStringLiteral("Resultados"));
+    TFormulario& factores = hoja.Grupo(QStringLiteral("Resultados"));
     for (auto [campo, nombre] :
          {std::pair{&euFeleEResultado, "euFeleEResultado"}, {&euFpEResultado, "euFpEResultado"},
           {&euFesEResultado, "euFesEResultado"}, {&euFtEResultado, "euFtEResultado"},
@@ -345,8 +338,6 @@ void TMainFormBrovel::ConstruirErosion(QWidget* pagina) {
           {&euFpsedEResultado, "euFpsedEResultado"}, {&euFpsEResultado, "euFpsEResultado"},
           {&euTeEResultado, "euTeEResultado"}, {&euPsEResultado, "euPsEResultado"}})
         *campo = CrearCampo(factores, nombre);
-    Agregar(columna, factores);
-    columna->addStretch(1);
 }
 
 }  // namespace brovel

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 
 #include <cmath>
 
@@ -38,8 +39,8 @@ const QString kFaltaZumbrel = QStringLiteral("ERROR: Es Necesario abrir Zumbrel 
 bool TMainFormBrovel::Visible(const QWidget* control) {
     // Shown on its tab, whichever tab is current and whether or not the window is.
     for (const QWidget* w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const QStackedWidget*>(w->parentWidget())) break;  // the tab's page
         if (w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden)) return false;
-        if (qobject_cast<const QTabWidget*>(w->parentWidget())) break;
     }
     return true;
 }
