@@ -1,0 +1,67 @@
+// How long one full recalculation of the slope chain takes: the routines alone on
+// the default project, and the window's chain from Geometría to Erosión with its
+// field reads and result writes.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabWidget>
+
+#include "app/Arranque.h"
+#include "model/URutinas.h"
+#include "ui/fields/Unidades.h"
+#include "ui/windows/MainBrovel.h"
+
+namespace {
+
+using namespace brovel;
+
+void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) {
+    TEstadoBrovel e = inicial;
+    for (auto _ : estado) {
+        BloqueProtegido([&] {
+            CalcularFes(e);
+            CalcularFt(e);
+            CalcularErosividad(e);
+            CalcularFp(e);
+            CalcularFcss(e);
+            CalcularSups(e);
+            CalcularScf(e);
+            CalcularPracticas(e);
+            CalcularScs(e);
+            CalcularSrs(e);
+            CalcularFcm(e);
+            CalcularLct(e);
+            CalcularErosion(e);
+        });
+        benchmark::DoNotOptimize(e.PsE);
+    }
+}
+
+// Each run changes the slope length, so every result field is written anew.
+void BM_CadenaDeLaVentana(benchmark::State& estado, TMainFormBrovel* ventana) {
+    bool larga = false;
+    for (auto _ : estado) {
+        larga = !larga;
+        ventana->euLt->SetBaseValue(larga ? 61 : 60);
+        ventana->tsErosionShow();
+        benchmark::DoNotOptimize(ventana->Estado.PsE);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argcQt = 1;
+    QApplication aplicacion(argcQt, argv);
+    PrepararProceso();
+    TMainFormBrovel ventana(false);
+    ventana.PageControl->setCurrentIndex(5);
+
+    benchmark::RegisterBenchmark("CadenaDelModelo", BM_CadenaDelModelo, ventana.Estado);
+    benchmark::RegisterBenchmark("CadenaDeLaVentana", BM_CadenaDeLaVentana, &ventana);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
