@@ -52,13 +52,25 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == control_ && (evento->type() == QEvent::ShowToParent || evento->type() == QEvent::HideToParent))
+        if (objeto == control_ && (evento->type() == QEvent::ShowToParent || evento->type() == QEvent::HideToParent)) {
             setVisible(evento->type() == QEvent::ShowToParent);
+            MostrarGrupoSiHayFilas();
+        }
         return false;
     }
     void resizeEvent(QResizeEvent*) override { Colocar(); }
 
 private:
+    // A titled group whose every row is hidden is hidden with them.
+    void MostrarGrupoSiHayFilas() {
+        auto* grupo = qobject_cast<QGroupBox*>(parentWidget());
+        if (!grupo) return;
+        bool alguna = false;
+        for (const TFila* fila : grupo->findChildren<TFila*>(Qt::FindDirectChildrenOnly))
+            alguna |= !(fila->testAttribute(Qt::WA_WState_ExplicitShowHide) && fila->isHidden());
+        grupo->setVisible(alguna);
+    }
+
     void Colocar() {
         if (!control_) return;
         const int h = control_->sizeHint().height();

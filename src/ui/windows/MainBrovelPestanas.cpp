@@ -185,7 +185,7 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     MsgsS = new QPlainTextEdit(hoja.Contenido());
     MsgsS->setObjectName(QStringLiteral("MsgsS"));
     MsgsS->setReadOnly(true);
-    MsgsS->setFixedHeight(MsgsS->fontMetrics().lineSpacing() * 3 + 12);
+    MsgsS->setFixedHeight(MsgsS->fontMetrics().lineSpacing() * 2 + 12);
     MsgsS->setMinimumWidth(540);
     resultados.Linea(MsgsS);
 }
