@@ -1,0 +1,123 @@
+// The slope model as a new project leaves it, shared by the routines' tests.
+#pragma once
+
+#include "model/URutinas.h"
+
+namespace brovel {
+namespace pruebas {
+
+
+// The state as a new project leaves it: every input at the value the slope
+// window's defaults write, results still zero. The inputs of the options not in
+// force (mean diameter, class and texture, the series, the energy parameters, the
+// other practices) hold their fields' defaults too.
+inline TEstadoBrovel EstadoPorDefecto() {
+    TEstadoBrovel e;
+    e.Dt = 6;
+    e.Lt = 60;
+
+    e.OpcionSuelo = 0;
+    e.Cpcg = 9;
+    const double dg[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
+    const double pp[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
+    for (int i = 0; i < 9; ++i) {
+        e.Dg[i + 1] = dg[i];
+        e.Pp[i + 1] = pp[i];
+    }
+    e.Dm = 0.05;
+    e.Cspe = 2;
+    e.Cspp = 2;
+    e.Pl = 60;
+    e.Plm = 80;
+    e.Pa = 30;
+    e.Pmo = 5;
+    e.Descongelamiento = false;
+    e.Shs = 1;
+    e.Bvs = 60;
+    e.Brvs = 5;
+
+    e.OpcionLluviaMedia = 0;
+    e.Pth = 10;
+    e.Cph = 8;
+    e.Ch = 2;
+    e.Cph2 = 8;
+    const double representativo[] = {1.27, 1.78, 5.84, 17.8, 3.81, 1.27, 0, 1.27};
+    const double serie2[] = {2.4, 11.6, 41.4, 9.2, 5.3, 4.0, 0, 0};
+    const double tormenta[] = {9.4, 22.6, 73.4, 13.2, 7.3, 6.0};
+    for (int k = 0; k < 8; ++k) {
+        e.Cll1[1][k + 1] = representativo[k];
+        e.Cll1[2][k + 1] = serie2[k];
+    }
+    for (int k = 0; k < 6; ++k) {
+        e.Cll2[k + 1] = tormenta[k];
+        e.Cll3[k + 1] = tormenta[k];
+    }
+    e.Cta = 15;
+    e.Et = 50;
+    e.Mi30m = 55;
+    e.Felle = 41100;
+    e.OpcionLluviaExtrema = 1;
+    e.Pth2 = 30;
+    e.Cph3 = 6;
+    e.Ce = 66;
+    e.OpcionEvento = 0;
+    e.Pth3 = 30;
+    e.Cph4 = 6;
+    e.Vp = 2000;
+    e.Cp = 100;
+
+    e.Fatc = 0.8;
+    e.Amf = 52;
+    e.Hl = true;
+    e.Ttfo = 2;
+    e.Fapo = 1;
+    e.Hm = true;
+    e.Racmr = 0.00034;
+    e.Psrua = 1065;
+    e.Mde = 0;
+    e.Tp = 0;
+    e.Ps = 4;
+    e.Al = 6;
+    e.Fps = 1;
+    e.Eet = 4;
+    e.Pt = 1;
+    e.Tfp = 4;
+    e.Ctc = 1;
+    e.Fliii = 0.4;
+
+    e.Rast = 2;
+    e.Cmst = 0.05;
+    e.Irst = 5;
+    return e;
+}
+
+// The routines in the order the tabs run them.
+inline void CalcularTodo(TEstadoBrovel& e) {
+    CalcularFes(e);
+    CalcularFt(e);
+    CalcularErosividad(e);
+    CalcularFp(e);
+    CalcularFcss(e);
+    CalcularSups(e);
+    CalcularScf(e);
+    CalcularPracticas(e);
+    CalcularScs(e);
+    CalcularSrs(e);
+    CalcularFcm(e);
+    CalcularLct(e);
+    CalcularErosion(e);
+}
+
+// K and LS of the default project, which later factors multiply.
+inline constexpr double kKPorDefecto = 0.039633895525199198;
+inline constexpr double kLSPorDefecto = 1.0429797285707486;
+inline constexpr double kSenoDe6 = 0.059892290727946721;
+inline constexpr double kMDe6 = 0.43294076364045507;
+
+class ConProyectoPorDefecto : public ::testing::Test {
+protected:
+    TEstadoBrovel e = EstadoPorDefecto();
+};
+
+}  // namespace pruebas
+}  // namespace brovel
