@@ -49,6 +49,55 @@ private slots:
         QCOMPARE(escritorio->errores, QStringList());
     }
 
+    // Every field of the table: units that read, a base unit first, a default
+    // inside its own range, and a widget of that name on the tabs.
+    void laTablaDeCamposEsCoherente() {
+        for (const TDefinicionCampo& d : CamposBrovel()) {
+            const QString nombre = QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size()));
+            const std::vector<TUnidad> unidades = LeerUnidades(UnidadesDe(d));
+            QVERIFY2(!unidades.empty(), qPrintable(nombre));
+            QVERIFY2(unidades.front().factor == 1 && unidades.front().desplazamiento == 0, qPrintable(nombre));
+            for (const TUnidad& u : unidades)
+                QVERIFY2(u.factor > 0 && u.desplazamiento == 0 && !u.nombre.empty(), qPrintable(nombre));
+            if (!std::isnan(static_cast<double>(d.porDefecto)) && d.clase == TClaseCampo::Entrada)
+                QVERIFY2(d.minimo <= d.porDefecto && d.porDefecto <= d.maximo, qPrintable(nombre));
+            QVERIFY2(ventana->PageControl->findChild<TUnidades*>(nombre), qPrintable(nombre));
+        }
+    }
+
+    // A unit shows the same quantity: 55 mm/h is 5.5 cm/h, 52 cm are 0.52 m.
+    void lasUnidadesConviertenBien_data() {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<int>("unidad");
+        QTest::addColumn<double>("mostrado");
+        QTest::newRow("euMi30m en cm/h") << "euMi30m" << 1 << 5.5;
+        QTest::newRow("euMi30m en m/h") << "euMi30m" << 2 << 0.055;
+        QTest::newRow("euAmf en m") << "euAmf" << 2 << 0.52;
+        QTest::newRow("euAl en m") << "euAl" << 2 << 0.06;
+        QTest::newRow("euAl en mm") << "euAl" << 1 << 60.0;
+        QTest::newRow("euRast en m") << "euRast" << 2 << 0.02;
+        QTest::newRow("euFatc en %") << "euFatc" << 1 << 80.0;
+        QTest::newRow("euPth en hrs") << "euPth" << 2 << 10.0 / 60;
+    }
+    void lasUnidadesConviertenBien() {
+        QFETCH(QString, campo);
+        QFETCH(int, unidad);
+        QFETCH(double, mostrado);
+        auto* c = ventana->PageControl->findChild<TUnidades*>(campo);
+        QVERIFY(c);
+        c->Cantidad().CambiarUnidad(unidad);
+        QVERIFY2(std::fabs(static_cast<double>(c->AsFloat()) - Redondeado(mostrado, c->DecimalPlaces())) < 1e-12,
+                 qPrintable(c->text()));
+    }
+
+    // From 1E+4 up a field shows four significant digits, and the model takes what it shows.
+    void unNumeroGrandeSeLeeComoSeMuestra() {
+        Elegir(*ventana, QStringLiteral("rbFelle"));
+        ventana->euFele->SetBaseValue(12345);
+        QCOMPARE(ventana->euFele->text(), QStringLiteral("1.235E+4"));
+        QCOMPARE(ventana->Estado.Felle, 12350.0);
+    }
+
     // What each option shows.
 
     void opcionDeSuelo_data() {

@@ -17,8 +17,10 @@
 #include <memory>
 
 #include "EscritorioDePrueba.h"
+#include "fields/ListaUnidades.h"
 #include "fields/Numeros.h"
 #include "ui/fields/Unidades.h"
+#include "ui/windows/CamposBrovel.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/PanelEstado.h"
 

@@ -10,6 +10,10 @@
 
 namespace brovel {
 
+// The fixed-notation range of every field of the windows, limits excluded.
+inline constexpr long double kSciMinVentana = 0.0001L;
+inline constexpr long double kSciMaxVentana = 10000;
+
 // A field whose value comes from elsewhere (a curve point, a hyetograph step).
 inline constexpr long double kSinValor = std::numeric_limits<long double>::quiet_NaN();
 

@@ -99,6 +99,11 @@ TUnidades* TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nomb
     for (const auto& u : UnidadesDe(d)) unidades << QString::fromStdString(u);
     campo->SetUnits(unidades);
     campo->SetDecimalPlaces(d.decimales);
+    // Every field of the window converts the shown number on a unit switch and
+    // shows numbers from 1E+4 up in scientific notation.
+    campo->Cantidad().AutoRecalculate = true;
+    campo->Cantidad().SciMin = kSciMinVentana;
+    campo->Cantidad().SciMax = kSciMaxVentana;
     campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
     campo->SetBaseMin(d.minimo);
     campo->SetBaseMax(d.maximo);
