@@ -18,21 +18,7 @@ using namespace brovel;
 void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) {
     TEstadoBrovel e = inicial;
     for (auto _ : estado) {
-        BloqueProtegido([&] {
-            CalcularFes(e);
-            CalcularFt(e);
-            CalcularErosividad(e);
-            CalcularFp(e);
-            CalcularFcss(e);
-            CalcularSups(e);
-            CalcularScf(e);
-            CalcularPracticas(e);
-            CalcularScs(e);
-            CalcularSrs(e);
-            CalcularFcm(e);
-            CalcularLct(e);
-            CalcularErosion(e);
-        });
+        CalcularLadera(e);
         benchmark::DoNotOptimize(e.PsE);
     }
 }

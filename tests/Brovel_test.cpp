@@ -100,95 +100,63 @@ private slots:
 
     // What each option shows.
 
-    void opcionDeSuelo_data() {
+    // Each option shows its own inputs, hides the others' and sets its code.
+    void loQueMuestraCadaOpcion_data() {
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<QStringList>("mostrados");
         QTest::addColumn<QStringList>("ocultos");
         QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("miembro");
         QTest::newRow("curva") << "rbCrr" << kCurva + QStringList{"euDMResultado"}
-                               << kTextura + QStringList{"euDm"} << 0;
+                               << kTextura + QStringList{"euDm"} << 0
+            << QStringLiteral("OpcionSuelo");
         QTest::newRow("diámetro medio") << "rbDm" << QStringList{"euDm"}
-                                        << kCurva + kTextura + QStringList{"euDMResultado"} << 1;
-        QTest::newRow("clase y textura") << "rbCyT" << kTextura << kCurva + QStringList{"euDm", "euDMResultado"} << 2;
-    }
-    void opcionDeSuelo() {
-        QFETCH(QString, opcion);
-        QFETCH(QStringList, mostrados);
-        QFETCH(QStringList, ocultos);
-        QFETCH(int, codigo);
-        Elegir(*ventana, opcion);
-        QCOMPARE(Mostrados(*ventana, mostrados), mostrados);
-        QCOMPARE(Mostrados(*ventana, ocultos), QStringList());
-        QCOMPARE(int(ventana->Estado.OpcionSuelo), codigo);
-    }
-
-    void lluviaMedia_data() {
-        QTest::addColumn<QString>("opcion");
-        QTest::addColumn<QStringList>("mostrados");
-        QTest::addColumn<QStringList>("ocultos");
-        QTest::addColumn<int>("codigo");
+                                        << kCurva + kTextura + QStringList{"euDMResultado"} << 1
+            << QStringLiteral("OpcionSuelo");
+        QTest::newRow("clase y textura") << "rbCyT" << kTextura << kCurva + QStringList{"euDm", "euDMResultado"} << 2
+            << QStringLiteral("OpcionSuelo");
         QTest::newRow("hietograma representativo")
             << "rbHr" << kHietogramaRepresentativo + QStringList{"euCta", "euFdeResultado"}
-            << kSerie + kEnergia + QStringList{"euFele"} << 0;
+            << kSerie + kEnergia + QStringList{"euFele"} << 0
+            << QStringLiteral("OpcionLluviaMedia");
         QTest::newRow("serie de hietogramas")
             << "rbSh" << kSerie + QStringList{"euCta", "euFdeResultado"}
-            << kHietogramaRepresentativo + kEnergia + QStringList{"euFele"} << 1;
+            << kHietogramaRepresentativo + kEnergia + QStringList{"euFele"} << 1
+            << QStringLiteral("OpcionLluviaMedia");
         QTest::newRow("parámetros de la energía")
             << "rbPre" << kEnergia + QStringList{"euCta", "euFdeResultado"}
-            << kHietogramaRepresentativo + kSerie + QStringList{"euFele"} << 2;
+            << kHietogramaRepresentativo + kSerie + QStringList{"euFele"} << 2
+            << QStringLiteral("OpcionLluviaMedia");
         QTest::newRow("erosividad dada")
             << "rbFelle" << QStringList{"euFele"}
-            << kHietogramaRepresentativo + kSerie + kEnergia + QStringList{"euCta", "euFdeResultado"} << 3;
-    }
-    void lluviaMedia() {
-        QFETCH(QString, opcion);
-        QFETCH(QStringList, mostrados);
-        QFETCH(QStringList, ocultos);
-        QFETCH(int, codigo);
-        Elegir(*ventana, opcion);
-        QCOMPARE(Mostrados(*ventana, mostrados), mostrados);
-        QCOMPARE(Mostrados(*ventana, ocultos), QStringList());
-        QCOMPARE(int(ventana->Estado.OpcionLluviaMedia), codigo);
-    }
-
-    void lluviaExtrema_data() {
-        QTest::addColumn<QString>("opcion");
-        QTest::addColumn<QStringList>("mostrados");
-        QTest::addColumn<QStringList>("ocultos");
-        QTest::addColumn<int>("codigo");
+            << kHietogramaRepresentativo + kSerie + kEnergia + QStringList{"euCta", "euFdeResultado"} << 3
+            << QStringLiteral("OpcionLluviaMedia");
         QTest::newRow("hietograma de la tormenta")
-            << "rbHdlt" << kTormenta + QStringList{"euCEResultado"} << QStringList{"euCe"} << 0;
+            << "rbHdlt" << kTormenta + QStringList{"euCEResultado"} << QStringList{"euCe"} << 0
+            << QStringLiteral("OpcionLluviaExtrema");
         QTest::newRow("escorrentía dada") << "rbCe" << QStringList{"euCe"} << kTormenta + QStringList{"euCEResultado"}
-                                          << 1;
+                                          << 1
+            << QStringLiteral("OpcionLluviaExtrema");
+        QTest::newRow("hietograma del evento") << "rbHdlt2" << kEvento << QStringList{"euVp", "euCp"} << 0
+            << QStringLiteral("OpcionEvento");
+        QTest::newRow("parámetros del evento") << "rbPrde" << QStringList{"euVp", "euCp"} << kEvento << 1
+            << QStringLiteral("OpcionEvento");
     }
-    void lluviaExtrema() {
+    void loQueMuestraCadaOpcion() {
         QFETCH(QString, opcion);
         QFETCH(QStringList, mostrados);
         QFETCH(QStringList, ocultos);
         QFETCH(int, codigo);
+        QFETCH(QString, miembro);
         Elegir(*ventana, opcion);
         QCOMPARE(Mostrados(*ventana, mostrados), mostrados);
         QCOMPARE(Mostrados(*ventana, ocultos), QStringList());
-        QCOMPARE(int(ventana->Estado.OpcionLluviaExtrema), codigo);
-    }
-
-    void eventoDeLluvia_data() {
-        QTest::addColumn<QString>("opcion");
-        QTest::addColumn<QStringList>("mostrados");
-        QTest::addColumn<QStringList>("ocultos");
-        QTest::addColumn<int>("codigo");
-        QTest::newRow("hietograma del evento") << "rbHdlt2" << kEvento << QStringList{"euVp", "euCp"} << 0;
-        QTest::newRow("parámetros del evento") << "rbPrde" << QStringList{"euVp", "euCp"} << kEvento << 1;
-    }
-    void eventoDeLluvia() {
-        QFETCH(QString, opcion);
-        QFETCH(QStringList, mostrados);
-        QFETCH(QStringList, ocultos);
-        QFETCH(int, codigo);
-        Elegir(*ventana, opcion);
-        QCOMPARE(Mostrados(*ventana, mostrados), mostrados);
-        QCOMPARE(Mostrados(*ventana, ocultos), QStringList());
-        QCOMPARE(int(ventana->Estado.OpcionEvento), codigo);
+        const TEstadoBrovel& e = ventana->Estado;
+        const std::map<QString, int> codigos = {{"OpcionSuelo", e.OpcionSuelo},
+                                                {"OpcionLluviaMedia", e.OpcionLluviaMedia},
+                                                {"OpcionLluviaExtrema", e.OpcionLluviaExtrema},
+                                                {"OpcionEvento", e.OpcionEvento}};
+        QCOMPARE(codigos.at(miembro), codigo);
     }
 
     void casillasDeCondicionantes_data() {

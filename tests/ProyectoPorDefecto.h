@@ -91,23 +91,6 @@ inline TEstadoBrovel EstadoPorDefecto() {
     return e;
 }
 
-// The routines in the order the tabs run them.
-inline void CalcularTodo(TEstadoBrovel& e) {
-    CalcularFes(e);
-    CalcularFt(e);
-    CalcularErosividad(e);
-    CalcularFp(e);
-    CalcularFcss(e);
-    CalcularSups(e);
-    CalcularScf(e);
-    CalcularPracticas(e);
-    CalcularScs(e);
-    CalcularSrs(e);
-    CalcularFcm(e);
-    CalcularLct(e);
-    CalcularErosion(e);
-}
-
 // K and LS of the default project, which later factors multiply.
 inline constexpr double kKPorDefecto = 0.039633895525199198;
 inline constexpr double kLSPorDefecto = 1.0429797285707486;

@@ -338,7 +338,7 @@ TEST_F(URutinasSuperficie, HumedadDelSueloEscalaCYLosResultados) {
     for (const auto& c : casos) {
         TEstadoBrovel s = EstadoPorDefecto();
         s.Shs = c.sm;
-        CalcularTodo(s);
+        CalcularLadera(s);
         EXPECT_TRUE(Cerca(s.Fcm, c.c)) << c.caso;
         EXPECT_TRUE(Cerca(s.TeE, c.a)) << c.caso;
         EXPECT_TRUE(Cerca(s.PsE, c.t)) << c.caso;
@@ -350,7 +350,7 @@ TEST_F(URutinasSuperficie, HumedadDelSueloEscalaCYLosResultados) {
 class URutinasProyecto : public ConProyectoPorDefecto {};
 
 TEST_F(URutinasProyecto, PorDefectoDaTodosLosResultados) {
-    CalcularTodo(e);
+    CalcularLadera(e);
     struct Caso {
         double real, esperado;
         const char* miembro;
@@ -384,6 +384,23 @@ TEST_F(URutinasProyecto, PorDefectoDaTodosLosResultados) {
     };
     for (const auto& c : casos) EXPECT_TRUE(Cerca(c.real, c.esperado)) << c.miembro;
     EXPECT_FALSE(e.FaltaExpresionLS);
+}
+
+// A fault ends the block of its tab only: the tabs before and after it still run.
+TEST_F(URutinasProyecto, UnaFallaSoloDetieneSuPestana) {
+    CalcularLadera(e);
+    const TEstadoBrovel antes = e;
+    e.Rast = 0;  // mulching over a surface without roughness divides by zero
+    e.Ttfo = 3;
+    CalcularLadera(e);
+    EXPECT_NE(e.Fcss, antes.Fcss);
+    EXPECT_NE(e.Sups, antes.Sups);
+    EXPECT_EQ(e.Scs, antes.Scs);
+    EXPECT_EQ(e.Srs, antes.Srs);
+    EXPECT_EQ(e.Fcm, antes.Fcm);
+    EXPECT_EQ(e.Lct, antes.Lct);
+    EXPECT_EQ(e.Fps, antes.Fps);
+    EXPECT_EQ(e.TeE, antes.TeE);
 }
 
 }  // namespace

@@ -293,4 +293,28 @@ void CalcularErosion(TEstadoBrovel& e) {
     e.PsE = static_cast<double>(Finito(Real(e.Fp) * base));
 }
 
+void CalcularLadera(TEstadoBrovel& e) {
+    BloqueProtegido([&] {
+        CalcularFes(e);
+        CalcularFt(e);
+    });
+    BloqueProtegido([&] {
+        CalcularErosividad(e);
+        CalcularFp(e);
+    });
+    BloqueProtegido([&] {
+        CalcularFcss(e);
+        CalcularSups(e);
+        CalcularScf(e);
+        CalcularPracticas(e);
+    });
+    BloqueProtegido([&] {
+        CalcularScs(e);
+        CalcularSrs(e);
+        CalcularFcm(e);
+        CalcularLct(e);
+    });
+    BloqueProtegido([&] { CalcularErosion(e); });
+}
+
 }  // namespace brovel

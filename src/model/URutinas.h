@@ -36,4 +36,8 @@ void CalcularSrs(TEstadoBrovel& e);
 void CalcularFcm(TEstadoBrovel& e);
 void CalcularErosion(TEstadoBrovel& e);
 
+// The whole slope in the order of the tabs, each tab's routines in one guarded
+// block, as the window runs them once its inputs are in the record.
+void CalcularLadera(TEstadoBrovel& e);
+
 }  // namespace brovel

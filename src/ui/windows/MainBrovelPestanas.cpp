@@ -228,36 +228,59 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     euCll1 = CrearCampo(serie, "euCll1");
     pSh = serie.Grupo();
 
+    // The two storms handed to the runoff module: time step, step count, the step
+    // editor and the button that runs the module.
+    struct TTormenta {
+        TUnidades* paso;
+        QComboBox* cantidad;
+        QComboBox* numero;
+        TUnidades* lluvia;
+        QWidget* panel;
+        QPushButton* boton;
+    };
+    auto tormenta = [&](TFormulario& grupo, int h) {
+        const auto nombre = [](const char* base, int i) { return QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i); };
+        const QByteArray campoPaso = nombre("euPth", h).toLatin1();
+        const QByteArray campoLluvia = nombre("euCll", h).toLatin1();
+        TTormenta t{};
+        t.paso = CrearCampo(grupo, campoPaso.constData());
+        t.cantidad = grupo.Lista(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
+                                 QStringLiteral("Cantidad de pasos del Hietograma"));
+        TFormulario& pasos = hoja.Panel(nombre("pHt", h));
+        t.numero = pasos.Lista(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1),
+                               QStringLiteral("Paso del Hietograma Número"));
+        t.lluvia = CrearCampo(pasos, campoLluvia.constData());
+        t.panel = pasos.Grupo();
+        grupo.Linea(t.panel);
+        t.boton = grupo.Boton(h == 2 ? QStringLiteral("btUsarZumbrel") : QStringLiteral("btUsarZumbrel2"),
+                              QStringLiteral("Calcular usando Zumbrel"));
+        return t;
+    };
+
     TFormulario& extrema = hoja.Grupo(QStringLiteral("Lluvia extrema"));
     rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
     rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
     extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
-    euPth2 = CrearCampo(extrema, "euPth2");
-    cbCph3 = extrema.Lista(QStringLiteral("cbCph3"), QStringLiteral("lblCph3"), QStringLiteral("Cantidad de pasos del Hietograma"));
-    {
-        TFormulario& pasos = hoja.Panel(QStringLiteral("pHt2"));
-        cbPhn3 = pasos.Lista(QStringLiteral("cbPhn3"), QStringLiteral("lblPhn3"), QStringLiteral("Paso del Hietograma Número"));
-        euCll2 = CrearCampo(pasos, "euCll2");
-        pHt2 = pasos.Grupo();
-    }
-    extrema.Linea(pHt2);
-    btUsarZumbrel = extrema.Boton(QStringLiteral("btUsarZumbrel"), QStringLiteral("Calcular usando Zumbrel"));
+    const TTormenta extremo = tormenta(extrema, 2);
+    euPth2 = extremo.paso;
+    cbCph3 = extremo.cantidad;
+    cbPhn3 = extremo.numero;
+    euCll2 = extremo.lluvia;
+    pHt2 = extremo.panel;
+    btUsarZumbrel = extremo.boton;
     euCe = CrearCampo(extrema, "euCe");
 
     TFormulario& evento = hoja.Grupo(QStringLiteral("Evento de Lluvia"));
     rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
     rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
     evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
-    euPth3 = CrearCampo(evento, "euPth3");
-    cbCph4 = evento.Lista(QStringLiteral("cbCph4"), QStringLiteral("lblCph4"), QStringLiteral("Cantidad de pasos del Hietograma"));
-    {
-        TFormulario& pasos = hoja.Panel(QStringLiteral("pHt3"));
-        cbPhn4 = pasos.Lista(QStringLiteral("cbPhn4"), QStringLiteral("lblPhn4"), QStringLiteral("Paso del Hietograma Número"));
-        euCll3 = CrearCampo(pasos, "euCll3");
-        pHt3 = pasos.Grupo();
-    }
-    evento.Linea(pHt3);
-    btUsarZumbrel2 = evento.Boton(QStringLiteral("btUsarZumbrel2"), QStringLiteral("Calcular usando Zumbrel"));
+    const TTormenta lluvia = tormenta(evento, 3);
+    euPth3 = lluvia.paso;
+    cbCph4 = lluvia.cantidad;
+    cbPhn4 = lluvia.numero;
+    euCll3 = lluvia.lluvia;
+    pHt3 = lluvia.panel;
+    btUsarZumbrel2 = lluvia.boton;
     euVp = CrearCampo(evento, "euVp");
     euCp = CrearCampo(evento, "euCp");
 
