@@ -228,59 +228,35 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     euCll1 = CrearCampo(serie, "euCll1");
     pSh = serie.Grupo();
 
-    // The two storms handed to the runoff module: time step, step count, the step
-    // editor and the button that runs the module.
-    struct TTormenta {
-        TUnidades* paso;
-        QComboBox* cantidad;
-        QComboBox* numero;
-        TUnidades* lluvia;
-        QWidget* panel;
-        QPushButton* boton;
-    };
-    auto tormenta = [&](TFormulario& grupo, int h) {
+    // The two storms handed to the runoff module (hyetographs 2 and 3): time step,
+    // step count, the step editor and the button that runs the module.
+    auto tormenta = [&](TFormulario& grupo, int h, TUnidades*& paso, QComboBox*& cantidad, QComboBox*& numero,
+                        TUnidades*& lluvia, QWidget*& panel, QPushButton*& boton) {
         const auto nombre = [](const char* base, int i) { return QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i); };
-        const QByteArray campoPaso = nombre("euPth", h).toLatin1();
-        const QByteArray campoLluvia = nombre("euCll", h).toLatin1();
-        TTormenta t{};
-        t.paso = CrearCampo(grupo, campoPaso.constData());
-        t.cantidad = grupo.Lista(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
-                                 QStringLiteral("Cantidad de pasos del Hietograma"));
+        paso = CrearCampo(grupo, nombre("euPth", h).toLatin1().constData());
+        cantidad = grupo.Lista(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
+                               QStringLiteral("Cantidad de pasos del Hietograma"));
         TFormulario& pasos = hoja.Panel(nombre("pHt", h));
-        t.numero = pasos.Lista(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1),
-                               QStringLiteral("Paso del Hietograma Número"));
-        t.lluvia = CrearCampo(pasos, campoLluvia.constData());
-        t.panel = pasos.Grupo();
-        grupo.Linea(t.panel);
-        t.boton = grupo.Boton(h == 2 ? QStringLiteral("btUsarZumbrel") : QStringLiteral("btUsarZumbrel2"),
-                              QStringLiteral("Calcular usando Zumbrel"));
-        return t;
+        numero = pasos.Lista(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1), QStringLiteral("Paso del Hietograma Número"));
+        lluvia = CrearCampo(pasos, nombre("euCll", h).toLatin1().constData());
+        panel = pasos.Grupo();
+        grupo.Linea(panel);
+        boton = grupo.Boton(h == 2 ? QStringLiteral("btUsarZumbrel") : QStringLiteral("btUsarZumbrel2"),
+                            QStringLiteral("Calcular usando Zumbrel"));
     };
 
     TFormulario& extrema = hoja.Grupo(QStringLiteral("Lluvia extrema"));
     rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
     rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
     extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
-    const TTormenta extremo = tormenta(extrema, 2);
-    euPth2 = extremo.paso;
-    cbCph3 = extremo.cantidad;
-    cbPhn3 = extremo.numero;
-    euCll2 = extremo.lluvia;
-    pHt2 = extremo.panel;
-    btUsarZumbrel = extremo.boton;
+    tormenta(extrema, 2, euPth2, cbCph3, cbPhn3, euCll2, pHt2, btUsarZumbrel);
     euCe = CrearCampo(extrema, "euCe");
 
     TFormulario& evento = hoja.Grupo(QStringLiteral("Evento de Lluvia"));
     rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
     rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
     evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
-    const TTormenta lluvia = tormenta(evento, 3);
-    euPth3 = lluvia.paso;
-    cbCph4 = lluvia.cantidad;
-    cbPhn4 = lluvia.numero;
-    euCll3 = lluvia.lluvia;
-    pHt3 = lluvia.panel;
-    btUsarZumbrel2 = lluvia.boton;
+    tormenta(evento, 3, euPth3, cbCph4, cbPhn4, euCll3, pHt3, btUsarZumbrel2);
     euVp = CrearCampo(evento, "euVp");
     euCp = CrearCampo(evento, "euCp");
 
