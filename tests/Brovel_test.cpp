@@ -98,6 +98,32 @@ private slots:
         QCOMPARE(ventana->Estado.Felle, 12350.0);
     }
 
+    // On every tab the fields start at one x, their captions end 3 pixels before
+    // them and nothing sticks out of its group.
+    void losCamposDeCadaPestanaEstanAlineados() {
+        ventana->resize(774, 586);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        for (int pestana = kGeometria; pestana <= kErosion; ++pestana) {
+            MostrarPestana(*ventana, pestana);
+            QWidget* pagina = ventana->PageControl->widget(pestana);
+            QSet<int> columnas;
+            for (TUnidades* campo : pagina->findChildren<TUnidades*>()) {
+                if (!campo->isVisible()) continue;
+                const QString nombre = campo->objectName();
+                const int x = campo->mapTo(pagina, QPoint(0, 0)).x();
+                columnas.insert(x);
+                const QRect etiqueta = campo->EditLabel()->geometry();
+                QCOMPARE(etiqueta.right() + 1 + 3, campo->geometry().left());
+                QVERIFY2(etiqueta.left() >= 0, qPrintable(nombre));
+                const QRect selector = campo->SubCombo()->geometry();
+                QCOMPARE(selector.left(), campo->geometry().right() + 1 + 3);
+                QVERIFY2(selector.right() < campo->parentWidget()->width(), qPrintable(nombre));
+            }
+            QVERIFY2(columnas.size() == 1, qPrintable(ventana->PageControl->tabText(pestana)));
+        }
+    }
+
     // What each option shows.
 
     // Each option shows its own inputs, hides the others' and sets its code.
