@@ -1,19 +1,15 @@
-// Agreement of a computed number with an expected one to twelve significant
-// digits: the model keeps its results as doubles, so the last few digits of a
-// long chain of operations are not part of the answer.
+// The twelve-digit agreement as a GoogleTest assertion.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <iomanip>
+#include "Coincidencia.h"
 
 namespace brovel {
 
 inline ::testing::AssertionResult Cerca(long double real, long double esperado) {
-    if (std::fabs(real - esperado) <= 1e-12L * std::fabs(esperado)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << std::setprecision(17) << "se obtuvo " << real << ", se esperaba "
-                                         << esperado;
+    if (CoincideEnDoceCifras(real, esperado)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Discrepancia(real, esperado);
 }
 
 }  // namespace brovel

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 
+#include "Coincidencia.h"
 #include "EscritorioDePrueba.h"
 #include "fields/ListaUnidades.h"
 #include "fields/Numeros.h"
@@ -41,16 +42,8 @@ inline const QString kDescongelamiento = QStringLiteral(
     "No existen expresiones validadas para el factor topográfico para esta longitud del brovel bajo condiciones de "
     "descongelamiento");
 
-// Twelve significant digits: the model keeps doubles, and the last digits of a
-// long chain of operations are not part of the answer.
-inline bool Cerca(double real, double esperado) { return std::fabs(real - esperado) <= 1e-12 * std::fabs(esperado); }
-
-inline QByteArray Diferencia(double real, double esperado) {
-    return QStringLiteral("se obtuvo %1, se esperaba %2").arg(real, 0, 'g', 17).arg(esperado, 0, 'g', 17).toUtf8();
-}
-
 #define VERIFICAR_CERCA(real, esperado) \
-    QVERIFY2(Cerca((real), (esperado)), Diferencia((real), (esperado)).constData())
+    QVERIFY2(CoincideEnDoceCifras((real), (esperado)), Discrepancia((real), (esperado)).c_str())
 
 // What a result field shows: the number rounded to the field's decimals.
 inline double Redondeado(double valor, int decimales) {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,7 +68,7 @@ private:
         if (!grupo) return;
         bool alguna = false;
         for (const TFila* fila : grupo->findChildren<TFila*>(Qt::FindDirectChildrenOnly))
-            alguna |= !(fila->testAttribute(Qt::WA_WState_ExplicitShowHide) && fila->isHidden());
+            alguna |= !OcultoExplicitamente(fila);
         grupo->setVisible(alguna);
     }
 
@@ -177,6 +178,10 @@ int TFormulario::AnchoEtiquetas() const {
 
 void TFormulario::SetColumna(int x) {
     for (TFila* fila : grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly)) fila->SetColumna(x);
+}
+
+bool OcultoExplicitamente(const QWidget* control) {
+    return control->testAttribute(Qt::WA_WState_ExplicitShowHide) && control->isHidden();
 }
 
 }  // namespace brovel

@@ -4,8 +4,8 @@
 // the controls, each inside its row.
 #pragma once
 
-#include <QGroupBox>
 #include <QString>
+#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -47,6 +47,10 @@ private:
     QWidget* grupo_;
     QVBoxLayout* filas_;
 };
+
+// Hidden by code, as opposed to not yet shown because its window is not: a
+// control keeps this state whichever tab is current.
+bool OcultoExplicitamente(const QWidget* control);
 
 // The width of the numeric part of every field; a unit selector is as wide.
 inline constexpr int kAnchoCampo = 110;

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <initializer_list>
+#include <string_view>
 
 #include "model/EstadoBrovel.h"
 
@@ -176,7 +178,10 @@ private:
     void ConstruirDisipacion(QWidget* pagina);
     void ConstruirErosion(QWidget* pagina);
     void ConectarManejadores();
-    TUnidades* CrearCampo(class TFormulario& formulario, const char* nombre);
+    // A field of the table, created in `formulario` and kept in the member of its name.
+    void CrearCampo(class TFormulario& formulario, const char* nombre);
+    void Campos(class TFormulario& formulario, std::initializer_list<const char*> nombres);
+    TUnidades*& CampoPorNombre(std::string_view nombre);
     void MostrarPestana(int indice);
 
     // The chain's work; the public handlers add the re-entry guard and show an

@@ -6,27 +6,19 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include <cmath>
+#include <algorithm>
 
 #include "fields/Numeros.h"
 #include "model/URutinas.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
+#include "ui/windows/LecturaCampos.h"
 #include "ui/windows/MainBrovel.h"
 
 namespace brovel {
 namespace {
 
-double Leer(TUnidades* campo) { return static_cast<double>(campo->GetBaseValue()); }
-
 void Escribir(TUnidades* campo, double valor) { campo->SetBaseValue(valor); }
-
-// A count typed into a field, brought within the arrays.
-int32_t CantidadDe(TUnidades* campo) {
-    const long double valor = campo->GetBaseValue();
-    if (!(valor > 0)) return 0;
-    return AcotarCantidad(static_cast<int>(std::trunc(std::fmin(valor, kMaxElementos))));
-}
 
 }  // namespace
 
@@ -60,8 +52,8 @@ void TMainFormBrovel::tsErosionShow() { Cadena([this] { CalcularErosionPestana()
 
 void TMainFormBrovel::CalcularGeometria() {
     if (RecalculoSuspendido) return;
-    Estado.Dt = Leer(euDt);
-    Estado.Lt = Leer(euLt);
+    Estado.Dt = LeerCampo(euDt);
+    Estado.Lt = LeerCampo(euLt);
 }
 
 void TMainFormBrovel::CalcularSuelo() {
@@ -72,23 +64,23 @@ void TMainFormBrovel::CalcularSuelo() {
     TEstadoBrovel& e = Estado;
     if (rbCrr->isChecked()) {
         e.OpcionSuelo = 0;
-        e.Cpcg = CantidadDe(euCpcg);
+        e.Cpcg = CantidadDeCampo(euCpcg);
     } else if (rbDm->isChecked()) {
         e.OpcionSuelo = 1;
-        e.Dm = Leer(euDm);
+        e.Dm = LeerCampo(euDm);
     } else if (rbCyT->isChecked()) {
         e.OpcionSuelo = 2;
         e.Cspe = cbCspe->currentIndex() + 1;
-        e.Pl = Leer(euPl);
-        e.Plm = Leer(euPlm);
-        e.Pa = Leer(euPa);
-        e.Pmo = Leer(euPmo);
+        e.Pl = LeerCampo(euPl);
+        e.Plm = LeerCampo(euPlm);
+        e.Pa = LeerCampo(euPa);
+        e.Pmo = LeerCampo(euPmo);
         e.Cspp = cbCspp->currentIndex() + 1;
     }
     e.Descongelamiento = cbD->isChecked();
-    e.Shs = Leer(euShs);
-    e.Bvs = Leer(euBvs);
-    e.Brvs = Leer(euBrvs);
+    e.Shs = LeerCampo(euShs);
+    e.Bvs = LeerCampo(euBvs);
+    e.Brvs = LeerCampo(euBrvs);
 
     BloqueProtegido([&] {
         CalcularFes(e);
@@ -110,40 +102,40 @@ void TMainFormBrovel::CalcularForzantes() {
     TEstadoBrovel& e = Estado;
     if (rbHr->isChecked()) {
         e.OpcionLluviaMedia = 0;
-        e.Pth = Leer(euPth);
+        e.Pth = LeerCampo(euPth);
         e.Cph = AcotarCantidad(EnteroDeSelector(cbCph));
-        e.Cta = Leer(euCta);
+        e.Cta = LeerCampo(euCta);
     } else if (rbSh->isChecked()) {
         e.OpcionLluviaMedia = 1;
-        e.Pth = Leer(euPths);
+        e.Pth = LeerCampo(euPths);
         e.Ch = AcotarCantidad(EnteroDeSelector(cbCh));
         e.Cph2 = AcotarCantidad(EnteroDeSelector(cbCph2));
-        e.Cta = Leer(euCta);
+        e.Cta = LeerCampo(euCta);
     } else if (rbPre->isChecked()) {
         e.OpcionLluviaMedia = 2;
-        e.Et = Leer(euEt);
-        e.Mi30m = Leer(euMi30m);
-        e.Cta = Leer(euCta);
+        e.Et = LeerCampo(euEt);
+        e.Mi30m = LeerCampo(euMi30m);
+        e.Cta = LeerCampo(euCta);
     } else if (rbFelle->isChecked()) {
         e.OpcionLluviaMedia = 3;
-        e.Felle = Leer(euFele);
+        e.Felle = LeerCampo(euFele);
     }
     if (rbHdlt->isChecked()) {
         e.OpcionLluviaExtrema = 0;
-        e.Pth2 = Leer(euPth2);
+        e.Pth2 = LeerCampo(euPth2);
         e.Cph3 = AcotarCantidad(EnteroDeSelector(cbCph3));
     } else if (rbCe->isChecked()) {
         e.OpcionLluviaExtrema = 1;
-        e.Ce = Leer(euCe);
+        e.Ce = LeerCampo(euCe);
     }
     if (rbHdlt2->isChecked()) {
         e.OpcionEvento = 0;
-        e.Pth3 = Leer(euPth3);
+        e.Pth3 = LeerCampo(euPth3);
         e.Cph4 = AcotarCantidad(EnteroDeSelector(cbCph4));
     } else if (rbPrde->isChecked()) {
         e.OpcionEvento = 1;
-        e.Vp = Leer(euVp);
-        e.Cp = Leer(euCp);
+        e.Vp = LeerCampo(euVp);
+        e.Cp = LeerCampo(euCp);
     }
 
     BloqueProtegido([&] {
@@ -167,37 +159,37 @@ void TMainFormBrovel::CalcularCondicionantes() {
     if (RecalculoSuspendido) return;
     CalcularForzantes();
     TEstadoBrovel& e = Estado;
-    e.Fatc = Leer(euFatc);
-    e.Amf = Leer(euAmf);
+    e.Fatc = LeerCampo(euFatc);
+    e.Amf = LeerCampo(euAmf);
     e.Hl = cbHl->isChecked();
     if (e.Hl) {
-        e.Ttfo = Leer(euTtfo);
-        e.Fapo = Leer(euFapo);
+        e.Ttfo = LeerCampo(euTtfo);
+        e.Fapo = LeerCampo(euFapo);
     }
     e.Hm = cbHm->isChecked();
     if (e.Hm) {
-        e.Racmr = Leer(euRacmr);
-        e.Psrua = Leer(euPsrua);
+        e.Racmr = LeerCampo(euRacmr);
+        e.Psrua = LeerCampo(euPsrua);
         e.Mde = static_cast<uint8_t>(std::max(cbMde->currentIndex(), 0));
     }
     if (cbHmg->isChecked()) {
         e.Tp = static_cast<uint8_t>(std::max(cbTp->currentIndex(), 0));
         switch (e.Tp) {
             case 0:
-                e.Ps = Leer(euPs);
-                e.Al = Leer(euAl);
+                e.Ps = LeerCampo(euPs);
+                e.Al = LeerCampo(euAl);
                 break;
             case 1:
-                e.Fps = Leer(euFps);
+                e.Fps = LeerCampo(euFps);
                 break;
             case 2:
-                e.Eet = Leer(euEet);
-                e.Pt = Leer(euPt);
+                e.Eet = LeerCampo(euEet);
+                e.Pt = LeerCampo(euPt);
                 break;
             case 3:
-                e.Tfp = Leer(euTfp);
-                e.Ctc = Leer(euCtc);
-                e.Fliii = Leer(euFliii);
+                e.Tfp = LeerCampo(euTfp);
+                e.Ctc = LeerCampo(euCtc);
+                e.Fliii = LeerCampo(euFliii);
                 break;
             default:
                 break;
@@ -225,9 +217,9 @@ void TMainFormBrovel::CalcularDisipacion() {
     if (RecalculoSuspendido) return;
     CalcularCondicionantes();
     TEstadoBrovel& e = Estado;
-    e.Rast = Leer(euRast);
-    if (Visible(euCmst)) e.Cmst = Leer(euCmst);
-    if (Visible(euIrst)) e.Irst = Leer(euIrst);
+    e.Rast = LeerCampo(euRast);
+    if (Visible(euCmst)) e.Cmst = LeerCampo(euCmst);
+    if (Visible(euIrst)) e.Irst = LeerCampo(euIrst);
 
     BloqueProtegido([&] {
         CalcularScs(e);

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include <deque>
+#include <stdexcept>
+#include <string>
 
 #include "ui/fields/Unidades.h"
 #include "ui/windows/CamposBrovel.h"
@@ -92,9 +94,10 @@ QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo
 
 }  // namespace
 
-TUnidades* TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
+void TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
     const TDefinicionCampo& d = CampoBrovel(nombre);
     TUnidades* campo = formulario.Campo(QString::fromUtf8(nombre));
+    CampoPorNombre(nombre) = campo;
     QStringList unidades;
     for (const auto& u : UnidadesDe(d)) unidades << QString::fromStdString(u);
     campo->SetUnits(unidades);
@@ -122,7 +125,18 @@ TUnidades* TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nomb
             campo->SetReadOnly(true);
             break;
     }
-    return campo;
+}
+
+void TMainFormBrovel::Campos(TFormulario& formulario, std::initializer_list<const char*> nombres) {
+    for (const char* nombre : nombres) CrearCampo(formulario, nombre);
+}
+
+TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) {
+#define BROVEL_BUSCAR_CAMPO(campo) \
+    if (nombre == #campo) return campo;
+    BROVEL_CAMPOS_LADERA(BROVEL_BUSCAR_CAMPO)
+#undef BROVEL_BUSCAR_CAMPO
+    throw std::out_of_range("campo desconocido: " + std::string(nombre));
 }
 
 void TMainFormBrovel::ConstruirPestanas() {
@@ -137,8 +151,7 @@ void TMainFormBrovel::ConstruirPestanas() {
 void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
     TPagina hoja(pagina);
     TFormulario& dimensiones = hoja.Grupo(QStringLiteral("Dimensiones"));
-    euDt = CrearCampo(dimensiones, "euDt");
-    euLt = CrearCampo(dimensiones, "euLt");
+    Campos(dimensiones, {"euDt", "euLt"});
 
     auto* dibujo = new QSvgWidget(QStringLiteral(":/ladera.svg"), hoja.Contenido());
     dibujo->setObjectName(QStringLiteral("DibujoLadera"));
@@ -155,21 +168,17 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     rbDm = NuevaOpcion(pagina, "rbDm", "Diámetro medio");
     rbCyT = NuevaOpcion(pagina, "rbCyT", "Clase y textura");
     suelo.Linea(Opciones(pagina, {rbCrr, rbDm, rbCyT}));
-    euCpcg = CrearCampo(suelo, "euCpcg");
+    Campos(suelo, {"euCpcg"});
     cbPcg = suelo.Lista(QStringLiteral("cbPcg"), QStringLiteral("lblPcg"), QStringLiteral("Punto de Curva Granométrica"));
     lblPcg = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblPcg"));
-    euDg = CrearCampo(suelo, "euDg");
-    euPp = CrearCampo(suelo, "euPp");
+    Campos(suelo, {"euDg", "euPp"});
     Button1 = suelo.Boton(QStringLiteral("Button1"), QStringLiteral("Verif. Datos"));
-    euDm = CrearCampo(suelo, "euDm");
+    Campos(suelo, {"euDm"});
     cbCspe = suelo.Lista(QStringLiteral("cbCspe"), QStringLiteral("lblCspe"), QStringLiteral("Clase de suelo por Estructura"));
     lblCspe = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspe"));
     LlenarLista(cbCspe, {"Grano muy fino (< 1 mm)", "Grano fino (1-2 mm)",
                          "Grano medio (2-5 mm) y grano grueso (5-10 mm)", "Grano muy grueso (> 10 mm)"});
-    euPl = CrearCampo(suelo, "euPl");
-    euPlm = CrearCampo(suelo, "euPlm");
-    euPa = CrearCampo(suelo, "euPa");
-    euPmo = CrearCampo(suelo, "euPmo");
+    Campos(suelo, {"euPl", "euPlm", "euPa", "euPmo"});
     cbCspp = suelo.Lista(QStringLiteral("cbCspp"), QStringLiteral("lblCspp"), QStringLiteral("Clase de suelo por permeabilidad"));
     lblCspp = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspp"));
     LlenarLista(cbCspp, {"Rápida a muy rápida (< 1 mm/h)", "Medianamente rápida (1-2 mm/h)", "Moderada (2-5 mm/h)",
@@ -177,16 +186,13 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     cbD = suelo.Casilla(QStringLiteral("cbD"), QStringLiteral("Descongelamiento"));
 
     TFormulario& humedad = hoja.Grupo(QStringLiteral("Humedad"));
-    euShs = CrearCampo(humedad, "euShs");
+    Campos(humedad, {"euShs"});
 
     TFormulario& biomasa = hoja.Grupo(QStringLiteral("Biomasa"));
-    euBvs = CrearCampo(biomasa, "euBvs");
-    euBrvs = CrearCampo(biomasa, "euBrvs");
+    Campos(biomasa, {"euBvs", "euBrvs"});
 
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
-    euFesResultado = CrearCampo(resultados, "euFesResultado");
-    euFtResultado = CrearCampo(resultados, "euFtResultado");
-    euDMResultado = CrearCampo(resultados, "euDMResultado");
+    Campos(resultados, {"euFesResultado", "euFtResultado", "euDMResultado"});
     MsgsS = new QPlainTextEdit(hoja.Contenido());
     MsgsS->setObjectName(QStringLiteral("MsgsS"));
     MsgsS->setReadOnly(true);
@@ -206,39 +212,36 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     rbFelle = NuevaOpcion(pagina, "rbFelle", "Factor de erosividad de lluvia-escorrentía");
     media.Linea(Opciones(pagina, {rbHr, rbSh}));
     media.Linea(Opciones(pagina, {rbPre, rbFelle}));
-    euPth = CrearCampo(media, "euPth");
+    Campos(media, {"euPth"});
     cbCph = media.Lista(QStringLiteral("cbCph"), QStringLiteral("lblCph"), QStringLiteral("Cantidad de pasos del Hietograma"));
-    euPths = CrearCampo(media, "euPths");
+    Campos(media, {"euPths"});
     cbCh = media.Lista(QStringLiteral("cbCh"), QStringLiteral("lblCh"), QStringLiteral("Cantidad de Hietogramas"));
     cbCph2 = media.Lista(QStringLiteral("cbCph2"), QStringLiteral("lblCph2"), QStringLiteral("Cantidad de pasos del Hietograma"));
-    euEt = CrearCampo(media, "euEt");
-    euMi30m = CrearCampo(media, "euMi30m");
-    euCta = CrearCampo(media, "euCta");
-    euFele = CrearCampo(media, "euFele");
+    Campos(media, {"euEt", "euMi30m", "euCta", "euFele"});
 
     // The step editors are groups of their own, shown with their option.
     TFormulario& representativo = hoja.Grupo(QStringLiteral("Hietograma representativo"), QStringLiteral("pHr"));
     cbPhn = representativo.Lista(QStringLiteral("cbPhn"), QStringLiteral("lblPhn"), QStringLiteral("Paso del Hietograma Número"));
-    euCll = CrearCampo(representativo, "euCll");
+    Campos(representativo, {"euCll"});
     pHr = representativo.Grupo();
 
     TFormulario& serie = hoja.Grupo(QStringLiteral("Serie de hietogramas"), QStringLiteral("pSh"));
     cbHn = serie.Lista(QStringLiteral("cbHn"), QStringLiteral("lblHn"), QStringLiteral("Hietograma Número"));
     cbPhn2 = serie.Lista(QStringLiteral("cbPhn2"), QStringLiteral("lblPhn2"), QStringLiteral("Paso del Hietograma Número"));
-    euCll1 = CrearCampo(serie, "euCll1");
+    Campos(serie, {"euCll1"});
     pSh = serie.Grupo();
 
     // The two storms handed to the runoff module (hyetographs 2 and 3): time step,
     // step count, the step editor and the button that runs the module.
-    auto tormenta = [&](TFormulario& grupo, int h, TUnidades*& paso, QComboBox*& cantidad, QComboBox*& numero,
-                        TUnidades*& lluvia, QWidget*& panel, QPushButton*& boton) {
+    auto tormenta = [&](TFormulario& grupo, int h, QComboBox*& cantidad, QComboBox*& numero, QWidget*& panel,
+                        QPushButton*& boton) {
         const auto nombre = [](const char* base, int i) { return QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i); };
-        paso = CrearCampo(grupo, nombre("euPth", h).toLatin1().constData());
+        CrearCampo(grupo, nombre("euPth", h).toLatin1().constData());
         cantidad = grupo.Lista(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
                                QStringLiteral("Cantidad de pasos del Hietograma"));
         TFormulario& pasos = hoja.Panel(nombre("pHt", h));
         numero = pasos.Lista(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1), QStringLiteral("Paso del Hietograma Número"));
-        lluvia = CrearCampo(pasos, nombre("euCll", h).toLatin1().constData());
+        CrearCampo(pasos, nombre("euCll", h).toLatin1().constData());
         panel = pasos.Grupo();
         grupo.Linea(panel);
         boton = grupo.Boton(h == 2 ? QStringLiteral("btUsarZumbrel") : QStringLiteral("btUsarZumbrel2"),
@@ -249,23 +252,19 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
     rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
     extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
-    tormenta(extrema, 2, euPth2, cbCph3, cbPhn3, euCll2, pHt2, btUsarZumbrel);
-    euCe = CrearCampo(extrema, "euCe");
+    tormenta(extrema, 2, cbCph3, cbPhn3, pHt2, btUsarZumbrel);
+    Campos(extrema, {"euCe"});
 
     TFormulario& evento = hoja.Grupo(QStringLiteral("Evento de Lluvia"));
     rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
     rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
     evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
-    tormenta(evento, 3, euPth3, cbCph4, cbPhn4, euCll3, pHt3, btUsarZumbrel2);
-    euVp = CrearCampo(evento, "euVp");
-    euCp = CrearCampo(evento, "euCp");
+    tormenta(evento, 3, cbCph4, cbPhn4, pHt3, btUsarZumbrel2);
+    Campos(evento, {"euVp", "euCp"});
 
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
-    for (auto [campo, nombre] : {std::pair{&euFdeResultado, "euFdeResultado"}, {&euFelleResultado, "euFelleResultado"},
-                                 {&euCEResultado, "euCEResultado"}, {&euVeeResultado, "euVeeResultado"},
-                                 {&euCpeResultado, "euCpeResultado"}, {&euFpResultado, "euFpResultado"},
-                                 {&euTecrResultado, "euTecrResultado"}, {&euPspcrResultado, "euPspcrResultado"}})
-        *campo = CrearCampo(resultados, nombre);
+    Campos(resultados, {"euFdeResultado", "euFelleResultado", "euCEResultado", "euVeeResultado", "euCpeResultado",
+                        "euFpResultado", "euTecrResultado", "euPspcrResultado"});
 
     for (QComboBox* selector : {cbCph, cbCh, cbCph2, cbCph3, cbCph4}) selector->setMinimumContentsLength(3);
     for (QComboBox* selector : {cbPhn, cbHn, cbPhn2, cbPhn3, cbPhn4}) selector->setMinimumContentsLength(3);
@@ -280,21 +279,15 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& follaje = hoja.Grupo(QStringLiteral("Follaje"));
-    euFatc = CrearCampo(follaje, "euFatc");
-    euAmf = CrearCampo(follaje, "euAmf");
-    euScf = CrearCampo(follaje, "euScf");
+    Campos(follaje, {"euFatc", "euAmf", "euScf"});
 
     TFormulario& labranza = hoja.Grupo(QStringLiteral("Labranza"));
     cbHl = labranza.Casilla(QStringLiteral("cbHl"), QStringLiteral("Hubo Labranza"));
-    euTtfo = CrearCampo(labranza, "euTtfo");
-    euFapo = CrearCampo(labranza, "euFapo");
-    euFcss = CrearCampo(labranza, "euFcss");
-    euSups = CrearCampo(labranza, "euSups");
+    Campos(labranza, {"euTtfo", "euFapo", "euFcss", "euSups"});
 
     TFormulario& mulching = hoja.Grupo(QStringLiteral("Mulching"));
     cbHm = mulching.Casilla(QStringLiteral("cbHm"), QStringLiteral("Hubo Mulching"));
-    euRacmr = CrearCampo(mulching, "euRacmr");
-    euPsrua = CrearCampo(mulching, "euPsrua");
+    Campos(mulching, {"euRacmr", "euPsrua"});
     cbMde = mulching.Lista(QStringLiteral("cbMde"), QStringLiteral("lblMde"), QStringLiteral("Mecanismo dominante de erosión"));
     lblMde = mulching.Grupo()->findChild<QLabel*>(QStringLiteral("lblMde"));
     LlenarLista(cbMde, {"Surco", "Entresurco", "No sabe"});
@@ -304,44 +297,31 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
     cbTp = practicas.Lista(QStringLiteral("cbTp"), QStringLiteral("lblTp"), QStringLiteral("Tipo de Práctica"));
     lblTp = practicas.Grupo()->findChild<QLabel*>(QStringLiteral("lblTp"));
     LlenarLista(cbTp, {"Perfilado", "Cultivo en Franjas", "Aterrazamiento", "Campos de pastoreo"});
-    for (auto [campo, nombre] :
-         {std::pair{&euPs, "euPs"}, {&euAl, "euAl"}, {&euFps, "euFps"}, {&euEet, "euEet"}, {&euPt, "euPt"},
-          {&euTfp, "euTfp"}, {&euCtc, "euCtc"}, {&euFliii, "euFliii"}, {&euFpsb, "euFpsb"}, {&euFpset, "euFpset"},
-          {&euFpsed, "euFpsed"}, {&euFdPdS, "euFdPdS"}})
-        *campo = CrearCampo(practicas, nombre);
+    Campos(practicas, {"euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euFpsb", "euFpset",
+                       "euFpsed", "euFdPdS"});
 }
 
 void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& rugosidad = hoja.Grupo(QStringLiteral("Rugosidad"));
-    euRast = CrearCampo(rugosidad, "euRast");
+    Campos(rugosidad, {"euRast"});
 
     TFormulario& flujo = hoja.Grupo(QStringLiteral("Resistencia al flujo"));
-    euCmst = CrearCampo(flujo, "euCmst");
-    euIrst = CrearCampo(flujo, "euIrst");
+    Campos(flujo, {"euCmst", "euIrst"});
 
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
-    for (auto [campo, nombre] : {std::pair{&euScsResultado, "euScsResultado"}, {&euSrsResultado, "euSrsResultado"},
-                                 {&euFcmResultado, "euFcmResultado"}, {&euLctResultado, "euLctResultado"},
-                                 {&euFpsResultado, "euFpsResultado"}})
-        *campo = CrearCampo(resultados, nombre);
+    Campos(resultados, {"euScsResultado", "euSrsResultado", "euFcmResultado", "euLctResultado", "euFpsResultado"});
 }
 
 void TMainFormBrovel::ConstruirErosion(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& factores = hoja.Grupo(QStringLiteral("Resultados"));
-    for (auto [campo, nombre] :
-         {std::pair{&euFeleEResultado, "euFeleEResultado"}, {&euFpEResultado, "euFpEResultado"},
-          {&euFesEResultado, "euFesEResultado"}, {&euFtEResultado, "euFtEResultado"},
-          {&euSupsEResultado, "euSupsEResultado"}, {&euScfEResultado, "euScfEResultado"},
-          {&euScsEResultado, "euScsEResultado"}, {&euSrsEResultado, "euSrsEResultado"},
-          {&euShsEResultado, "euShsEResultado"}, {&euFcmEResultado, "euFcmEResultado"},
-          {&euFpsbEResultado, "euFpsbEResultado"}, {&euFpsetEResultado, "euFpsetEResultado"},
-          {&euFpsedEResultado, "euFpsedEResultado"}, {&euFpsEResultado, "euFpsEResultado"},
-          {&euTeEResultado, "euTeEResultado"}, {&euPsEResultado, "euPsEResultado"}})
-        *campo = CrearCampo(factores, nombre);
+    Campos(factores, {"euFeleEResultado", "euFpEResultado", "euFesEResultado", "euFtEResultado", "euSupsEResultado",
+                      "euScfEResultado", "euScsEResultado", "euSrsEResultado", "euShsEResultado", "euFcmEResultado",
+                      "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado", "euFpsEResultado", "euTeEResultado",
+                      "euPsEResultado"});
 }
 
 }  // namespace brovel

@@ -12,6 +12,8 @@
 #include <cmath>
 
 #include "ui/fields/Unidades.h"
+#include "ui/windows/Formulario.h"
+#include "ui/windows/LecturaCampos.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/PanelEstado.h"
 
@@ -21,8 +23,6 @@ namespace {
 void Mostrar(std::initializer_list<QWidget*> controles, bool visibles) {
     for (QWidget* control : controles) control->setVisible(visibles);
 }
-
-double Leer(TUnidades* campo) { return static_cast<double>(campo->GetBaseValue()); }
 
 // The entry selected in a list as a position from 1; 0 when the list is empty.
 int Posicion(const QComboBox* selector) { return AcotarCantidad(selector->currentIndex() + 1); }
@@ -40,7 +40,7 @@ bool TMainFormBrovel::Visible(const QWidget* control) {
     // Shown on its tab, whichever tab is current and whether or not the window is.
     for (const QWidget* w = control; w && !w->isWindow(); w = w->parentWidget()) {
         if (qobject_cast<const QStackedWidget*>(w->parentWidget())) break;  // the tab's page
-        if (w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden)) return false;
+        if (OcultoExplicitamente(w)) return false;
     }
     return true;
 }
@@ -129,9 +129,8 @@ int TMainFormBrovel::PuntoSeleccionado() const { return Posicion(cbPcg); }
 
 void TMainFormBrovel::euCpcgChange() {
     Manejar([this] {
-        const long double n = std::trunc(euCpcg->GetBaseValue());
-        euCpcg->SetBaseValue(n);
-        LlenarCombo(cbPcg, n > 0 ? static_cast<int>(std::fmin(n, kMaxElementos)) : 0);
+        euCpcg->SetBaseValue(std::trunc(euCpcg->GetBaseValue()));
+        LlenarCombo(cbPcg, CantidadDeCampo(euCpcg));
         SueloShow();
     });
 }
@@ -151,7 +150,7 @@ void TMainFormBrovel::euDgChange() {
     Manejar([this] {
         const int i = PuntoSeleccionado();
         if (i >= 1) {
-            const double valor = Leer(euDg);
+            const double valor = LeerCampo(euDg);
             // Lowering a diameter can only be judged against the whole curve.
             if (Estado.Dg[i] - valor > 1e-11) FaltaVerificar = true;
             Estado.Dg[i] = valor;
@@ -164,7 +163,7 @@ void TMainFormBrovel::euDgChange() {
 void TMainFormBrovel::euPpChange() {
     Manejar([this] {
         const int i = PuntoSeleccionado();
-        if (i >= 1) Estado.Pp[i] = Leer(euPp);
+        if (i >= 1) Estado.Pp[i] = LeerCampo(euPp);
         SueloShow();
     });
 }
@@ -277,7 +276,7 @@ void TMainFormBrovel::cbPhnChange() {
 
 void TMainFormBrovel::euCllChange() {
     Manejar([this] {
-        if (const int k = Posicion(cbPhn)) Estado.Cll1[1][k] = Leer(euCll);
+        if (const int k = Posicion(cbPhn)) Estado.Cll1[1][k] = LeerCampo(euCll);
         tsForzantesShow();
     });
 }
@@ -309,7 +308,7 @@ void TMainFormBrovel::euCll1Change() {
     Manejar([this] {
         const int h = Posicion(cbHn);
         const int k = Posicion(cbPhn2);
-        if (h >= 1 && k >= 1) Estado.Cll1[h][k] = Leer(euCll1);
+        if (h >= 1 && k >= 1) Estado.Cll1[h][k] = LeerCampo(euCll1);
         tsForzantesShow();
     });
 }
@@ -332,7 +331,7 @@ void TMainFormBrovel::cbPhn3Change() {
 
 void TMainFormBrovel::euCll2Change() {
     Manejar([this] {
-        if (const int k = Posicion(cbPhn3)) Estado.Cll2[k] = Leer(euCll2);
+        if (const int k = Posicion(cbPhn3)) Estado.Cll2[k] = LeerCampo(euCll2);
         CambioHietograma();
     });
 }
@@ -353,7 +352,7 @@ void TMainFormBrovel::cbPhn4Change() {
 
 void TMainFormBrovel::euCll3Change() {
     Manejar([this] {
-        if (const int k = Posicion(cbPhn4)) Estado.Cll3[k] = Leer(euCll3);
+        if (const int k = Posicion(cbPhn4)) Estado.Cll3[k] = LeerCampo(euCll3);
         CambioHietograma();
     });
 }
