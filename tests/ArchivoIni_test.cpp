@@ -1,0 +1,373 @@
+#include "docs/ArchivoIni.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string>
+
+#include <stdlib.h>
+#include <sys/stat.h>
+
+namespace brovel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(ArchivoIniReales, SeEscribenEnFormatoGeneralDeQuinceCifras) {
+    const std::pair<double, const char*> casos[] = {
+        {6, "6"},
+        {60, "60"},
+        {0.0003, "0.0003"},
+        {0.05, "0.05"},
+        {1.0 / 3, "0.333333333333333"},
+        {2.0 / 3, "0.666666666666667"},
+        {4.76, "4.76"},
+        {0.1 + 0.2, "0.3"},
+        {-2.5, "-2.5"},
+        {0, "0"},
+        {-0.0, "0"},
+        // Scientific where "%.15g" is: below 1E-4, or 15 digits before the point.
+        {0.0001, "0.0001"},
+        {0.00001, "1E-5"},
+        {-2.5E-7, "-2.5E-7"},
+        {999999999999999.0, "999999999999999"},
+        {1E15, "1E15"},
+        {1.5E20, "1.5E20"},
+        {123456789012345678.0, "1.23456789012346E17"},
+        {1E-300, "1E-300"},
+        {-1.25E300, "-1.25E300"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+    };
+    for (const auto& [valor, texto] : casos) {
+        EXPECT_EQ(RealComoTextoIni(valor), texto);
+        // What is written reads back as the number it shows.
+        const auto leido = LeerRealIni(texto);
+        ASSERT_TRUE(leido.has_value()) << texto;
+        EXPECT_EQ(RealComoTextoIni(*leido), texto);
+    }
+}
+
+TEST(ArchivoIniReales, LoQueNoEsFinitoSeEscribeConPalabrasQueNoSeLeen) {
+    const std::pair<double, const char*> casos[] = {
+        {std::numeric_limits<double>::infinity(), "INF"},
+        {-std::numeric_limits<double>::infinity(), "-INF"},
+        {std::numeric_limits<double>::quiet_NaN(), "NAN"},
+    };
+    for (const auto& [valor, texto] : casos) {
+        EXPECT_EQ(RealComoTextoIni(valor), texto);
+        EXPECT_FALSE(LeerRealIni(texto).has_value()) << texto;
+    }
+}
+
+TEST(ArchivoIniReales, SoloSeLeeUnNumeroDecimalCompleto) {
+    const std::pair<const char*, double> buenos[] = {
+        {"6", 6},           {"-0.5", -0.5},     {".5", 0.5},         {"-.5", -0.5},
+        {"5.", 5},          {"+3", 3},          {"1e-05", 1E-5},     {"1E-5", 1E-5},
+        {"1.5E20", 1.5E20}, {"1E+4", 1E4},      {" 4.76\t", 4.76},   {"007", 7},
+        {"4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
+    };
+    for (const auto& [texto, valor] : buenos) EXPECT_EQ(LeerRealIni(texto), valor) << '"' << texto << '"';
+
+    const char* malos[] = {"",    " ",   "abc",  "1,5", "6x",   "nan", "inf", "-inf", "+-1", "--1", "-+1",
+                           "1e",  "E5",  ".",    "-",   "+",    "0x10", "1 000", "1.2.3", "1e400", "1e-400"};
+    for (const char* texto : malos) EXPECT_FALSE(LeerRealIni(texto).has_value()) << '"' << texto << '"';
+}
+
+// Under a locale with a decimal comma the file still has points.
+TEST(ArchivoIniReales, NoDependenDeLaConfiguracionRegional) {
+    const std::string anterior = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) GTEST_SKIP() << "esta máquina no tiene es_ES.UTF-8";
+    TArchivoIni ini;
+    ini.CargarTexto("[A]\nx=1.5\ny=1,5\n");
+    ini.EscribirReal("A", "z", 4.76);
+    EXPECT_EQ(ini.LeerReal("A", "x", 0), 1.5);
+    EXPECT_EQ(ini.LeerReal("A", "y", -1), -1);
+    EXPECT_EQ(ini.Texto(), "[A]\r\nx=1.5\r\ny=1,5\r\nz=4.76\r\n");
+    std::setlocale(LC_ALL, anterior.c_str());
+}
+
+TEST(ArchivoIni, UnDocumentoNuevoSeEscribeConCrLfSinBlancosNiMarca) {
+    TArchivoIni ini;
+    EXPECT_EQ(ini.Texto(), "");
+    ini.EscribirReal("Geometria", "Declive", 6);
+    ini.EscribirReal("Geometria", "Longitud", 60);
+    EXPECT_EQ(ini.Texto(), "[Geometria]\r\nDeclive=6\r\nLongitud=60\r\n");
+    // One blank line between sections.
+    ini.EscribirEntero("Suelo", "Textura", 3);
+    ini.EscribirBooleano("Suelo", "Pedregoso", true);
+    ini.EscribirBooleano("Suelo", "Costra", false);
+    ini.EscribirEntero("Suelo", "Minimo", INT_MIN);
+    EXPECT_EQ(ini.Texto(),
+              "[Geometria]\r\nDeclive=6\r\nLongitud=60\r\n"
+              "\r\n"
+              "[Suelo]\r\nTextura=3\r\nPedregoso=1\r\nCostra=0\r\nMinimo=-2147483648\r\n");
+}
+
+TEST(ArchivoIni, LasSeccionesYLasClavesNoDistinguenMayusculas) {
+    TArchivoIni ini;
+    ini.CargarTexto("[Geometria]\nDeclive=6\n");
+    EXPECT_TRUE(ini.Tiene("GEOMETRIA", "declive"));
+    EXPECT_FALSE(ini.Tiene("Geometria", "Longitud"));
+    EXPECT_FALSE(ini.Tiene("Suelo", "Declive"));
+    EXPECT_EQ(ini.LeerReal("geometria", "DECLIVE", 0), 6);
+    // The name keeps the file's spelling.
+    ini.EscribirReal("GEOMETRIA", "declive", 7);
+    EXPECT_EQ(ini.Texto(), "[Geometria]\r\nDeclive=7\r\n");
+}
+
+// A file written elsewhere: comments, sections and keys this program does not
+// know, blanks around "=", a line that is no entry.
+constexpr const char* kAjeno =
+    "\xEF\xBB\xBF; Proyecto de Brovel\r\n"
+    "\r\n"
+    "[Geometria]\r\n"
+    "Declive = 6\r\n"
+    "Forma=Uniforme\r\n"
+    "; en metros\r\n"
+    "Longitud=60\r\n"
+    "sin igual\r\n"
+    "\r\n"
+    "; de otra version\r\n"
+    "[Extra]\r\n"
+    "Nombre=Ladera \xD1" "a\r\n"
+    "Vacio=\r\n"
+    "\r\n"
+    "[Suelo]\r\n"
+    "K=0.05\r\n"
+    "\r\n"
+    "; fin\r\n";
+
+TEST(ArchivoIni, EscribirConservaElOrdenLosComentariosYLoDesconocido) {
+    TArchivoIni ini;
+    ini.CargarTexto(kAjeno);
+    ini.EscribirReal("geometria", "declive", 7.5);
+    ini.EscribirReal("Geometria", "Ancho", 3);
+    ini.EscribirEntero("Cuenca", "Area", 12);
+    // A comment before a key gets a blank line before it, once.
+    const std::string esperado =
+        "; Proyecto de Brovel\r\n"
+        "\r\n"
+        "[Geometria]\r\n"
+        "Declive=7.5\r\n"
+        "Forma=Uniforme\r\n"
+        "\r\n"
+        "; en metros\r\n"
+        "Longitud=60\r\n"
+        "Ancho=3\r\n"
+        "\r\n"
+        "; de otra version\r\n"
+        "[Extra]\r\n"
+        "Nombre=Ladera \xD1" "a\r\n"
+        "Vacio=\r\n"
+        "\r\n"
+        "[Suelo]\r\n"
+        "K=0.05\r\n"
+        "\r\n"
+        "[Cuenca]\r\n"
+        "Area=12\r\n"
+        "\r\n"
+        "; fin\r\n";
+    EXPECT_EQ(ini.Texto(), esperado);
+
+    TArchivoIni releido;
+    releido.CargarTexto(esperado);
+    EXPECT_EQ(releido.Texto(), esperado);
+}
+
+TEST(ArchivoIni, LeeFinesDeLineaLfYCrLfConOSinMarca) {
+    const std::string esperado = "; c\r\n\r\n[A]\r\nx=1.5\r\n\r\n[B]\r\ny=2\r\n";
+    const char* textos[] = {
+        "; c\n\n[A]\nx=1.5\n[B]\ny=2\n",
+        "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n",
+        "\xEF\xBB\xBF; c\n\n[A]\nx=1.5\n[B]\ny=2",
+        "\xEF\xBB\xBF; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n",
+    };
+    for (const char* texto : textos) {
+        TArchivoIni ini;
+        ini.CargarTexto(texto);
+        EXPECT_EQ(ini.LeerReal("A", "x", 0), 1.5) << texto;
+        EXPECT_EQ(ini.LeerEntero("B", "y", 0), 2) << texto;
+        EXPECT_EQ(ini.Texto(), esperado) << texto;
+    }
+}
+
+// The value in the file (nullptr: no such key) and what each reading gives;
+// nothing means the value is not that kind of number, so the default is given.
+struct CasoLectura {
+    const char* valor;
+    std::optional<double> real;
+    std::optional<int> entero;
+    std::optional<bool> booleano;
+};
+
+TEST(ArchivoIni, LoAusenteOIlegibleDaElValorPorDefecto) {
+    const CasoLectura casos[] = {
+        {"6", 6, 6, true},
+        {"0", 0, 0, false},
+        {"-3", -3, -3, true},
+        {"+7", 7, 7, true},
+        {"2147483647", 2147483647.0, INT_MAX, true},
+        {"-2147483648", -2147483648.0, INT_MIN, true},
+        {"2147483648", 2147483648.0, {}, {}},
+        {"1.5", 1.5, {}, {}},
+        {"1e3", 1000, {}, {}},
+        {"0x10", {}, {}, {}},
+        {"abc", {}, {}, {}},
+        {"", {}, {}, {}},
+        {"1,5", {}, {}, {}},
+        {nullptr, {}, {}, {}},
+    };
+    for (const auto& c : casos) {
+        TArchivoIni ini;
+        ini.CargarTexto(c.valor ? std::string("[A]\nv=") + c.valor + "\n" : "[A]\notra=1\n");
+        const std::string caso = c.valor ? c.valor : "(sin clave)";
+        EXPECT_EQ(ini.Tiene("A", "v"), c.valor != nullptr) << caso;
+        EXPECT_EQ(ini.LeerReal("A", "v", -99.5), c.real.value_or(-99.5)) << caso;
+        EXPECT_EQ(ini.LeerEntero("A", "v", -99), c.entero.value_or(-99)) << caso;
+        EXPECT_EQ(ini.LeerBooleano("A", "v", true), c.booleano.value_or(true)) << caso;
+        EXPECT_EQ(ini.LeerBooleano("A", "v", false), c.booleano.value_or(false)) << caso;
+    }
+}
+
+std::string LeerBytes(const fs::path& ruta) {
+    std::ifstream archivo(ruta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>()};
+}
+
+void EscribirBytes(const fs::path& ruta, const std::string& bytes) {
+    std::ofstream(ruta, std::ios::binary) << bytes;
+}
+
+// Every entry under a folder: its kind, permissions and, for files, content.
+std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
+    std::map<std::string, std::string> entradas;
+    for (const auto& entrada : fs::recursive_directory_iterator(carpeta)) {
+        const auto permisos = std::to_string(static_cast<int>(entrada.status().permissions()));
+        entradas[fs::relative(entrada.path(), carpeta).string()] =
+            entrada.is_directory() ? "carpeta " + permisos : permisos + " " + LeerBytes(entrada.path());
+    }
+    return entradas;
+}
+
+std::string MensajeDeFallo(const fs::path& ruta, int error) {
+    return "No se pudo guardar \"" + ruta.string() + "\": " + std::strerror(error);
+}
+
+class ArchivoIniEnDisco : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string plantilla = (fs::temp_directory_path() / "brovel-ini-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(plantilla.data()), nullptr) << std::strerror(errno);
+        carpeta_ = plantilla;
+        ini_.CargarTexto("; Brovel\n[Geometria]\nDeclive=6\nLongitud=60\n");
+    }
+    void TearDown() override {
+        std::error_code ignorado;
+        fs::remove_all(carpeta_, ignorado);
+    }
+
+    fs::path carpeta_;
+    TArchivoIni ini_;
+};
+
+TEST_F(ArchivoIniEnDisco, UnArchivoNuevoTieneLosPermisosDeCualquierArchivoNuevo) {
+    const fs::path ruta = carpeta_ / "ladera.bvx";
+    const mode_t anterior = ::umask(027);
+    ini_.Guardar(ruta.string());
+    ::umask(anterior);
+
+    EXPECT_EQ(LeerBytes(ruta), ini_.Texto());
+    struct stat datos {};
+    ASSERT_EQ(::stat(ruta.c_str(), &datos), 0);
+    EXPECT_EQ(datos.st_mode & 07777, 0640u);
+    EXPECT_EQ(Contenido(carpeta_).size(), 1u);
+}
+
+TEST_F(ArchivoIniEnDisco, ReemplazaElArchivoConservandoSusPermisosSinDejarTemporales) {
+    const fs::path ruta = carpeta_ / "ladera.bvx";
+    EscribirBytes(ruta, std::string(1000, 'x'));
+    ASSERT_EQ(::chmod(ruta.c_str(), 0604), 0);
+
+    ini_.Guardar(ruta.string());
+
+    EXPECT_EQ(LeerBytes(ruta), ini_.Texto());
+    struct stat datos {};
+    ASSERT_EQ(::stat(ruta.c_str(), &datos), 0);
+    EXPECT_EQ(datos.st_mode & 07777, 0604u);
+    EXPECT_EQ(Contenido(carpeta_).size(), 1u);
+}
+
+TEST_F(ArchivoIniEnDisco, LoGuardadoSeCargaIgual) {
+    const fs::path ruta = carpeta_ / "ladera.bvx";
+    ini_.EscribirReal("Geometria", "Declive", 0.0003);
+    ini_.Guardar(ruta.string());
+
+    TArchivoIni cargado;
+    std::string motivo = "sin tocar";
+    ASSERT_TRUE(cargado.Cargar(ruta.string(), &motivo));
+    EXPECT_EQ(motivo, "sin tocar");
+    EXPECT_EQ(cargado.Texto(), ini_.Texto());
+    EXPECT_EQ(cargado.LeerReal("Geometria", "Declive", 0), 0.0003);
+}
+
+TEST_F(ArchivoIniEnDisco, LoQueNoSePuedeLeerDejaElDocumentoVacio) {
+    const std::pair<const char*, int> casos[] = {{"no-existe.bvx", ENOENT}, {"carpeta.bvx", EISDIR}};
+    fs::create_directory(carpeta_ / "carpeta.bvx");
+    for (const auto& [nombre, error] : casos) {
+        TArchivoIni ini;
+        ini.CargarTexto("[A]\nx=1\n");
+        std::string motivo;
+        EXPECT_FALSE(ini.Cargar((carpeta_ / nombre).string(), &motivo)) << nombre;
+        EXPECT_EQ(motivo, std::strerror(error)) << nombre;
+        EXPECT_EQ(ini.Texto(), "") << nombre;
+        EXPECT_FALSE(ini.Cargar((carpeta_ / nombre).string())) << nombre;
+    }
+}
+
+// A save that fails leaves the folder exactly as it was, for any user: a
+// read-only file is refused by its mode bits even to root.
+TEST_F(ArchivoIniEnDisco, UnFalloNoCambiaNadaYDiceElMotivo) {
+    struct Caso {
+        const char* que;
+        fs::path ruta;
+        std::function<void(const fs::path&)> preparar;
+        int error;
+    };
+    const Caso casos[] = {
+        {"archivo de solo lectura", carpeta_ / "solo-lectura.bvx",
+         [](const fs::path& ruta) {
+             EscribirBytes(ruta, "[Geometria]\r\nDeclive=9\r\n");
+             ASSERT_EQ(::chmod(ruta.c_str(), 0444), 0);
+         },
+         EACCES},
+        {"carpeta que no existe", carpeta_ / "no-existe" / "ladera.bvx", [](const fs::path&) {}, ENOENT},
+        // Fails at the rename, after the temporary file was written.
+        {"una carpeta en su lugar", carpeta_ / "carpeta.bvx",
+         [](const fs::path& ruta) { fs::create_directory(ruta); }, EISDIR},
+    };
+    for (const auto& c : casos) {
+        c.preparar(c.ruta);
+        const auto antes = Contenido(carpeta_);
+        try {
+            ini_.Guardar(c.ruta.string());
+            ADD_FAILURE() << c.que << ": se guardó";
+        } catch (const TErrorArchivo& e) {
+            EXPECT_EQ(e.what(), MensajeDeFallo(c.ruta, c.error)) << c.que;
+        }
+        EXPECT_EQ(Contenido(carpeta_), antes) << c.que;
+    }
+}
+
+}  // namespace
+}  // namespace brovel
