@@ -68,6 +68,39 @@ private slots:
         }
     }
 
+    // The table as data: flags first, numbers as the table writes them, empty cells
+    // as null.
+    void TablaImprimeCadaCelda() {
+        const TSalida r = Ejecutar({QStringLiteral("tabla"), QStringLiteral("TS3")});
+        QCOMPARE(r.estado, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
+        QCOMPARE(json["codigo"].toString(), QStringLiteral("TS3"));
+        QCOMPARE(json["titulo"].toString(), QStringLiteral("Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)"));
+        const QJsonArray columnas = json["columnas"].toArray();
+        QCOMPARE(columnas.size(), 9);
+        const std::pair<int, const char*> tipos[] = {{0, "entero"}, {1, "entero"}, {2, "entero"}, {3, "numero"}};
+        for (const auto& [i, tipo] : tipos) QCOMPARE(columnas[i].toObject()["tipo"].toString(), QLatin1String(tipo));
+        QCOMPARE(columnas[0].toObject()["titulo"].toString(), QStringLiteral("FlagMostrar"));
+        QCOMPARE(columnas[3].toObject()["titulo"].toString(), QStringLiteral("Maíz"));
+        const QJsonArray filas = json["filas"].toArray();
+        QCOMPARE(filas.size(), 16);
+        QCOMPARE(filas[2].toArray(), (QJsonArray{1, 0, 45, 390, 100, 100, 390, 350, 560}));
+        QVERIFY(filas[11].toArray()[3].isNull());
+
+        const TSalida tc1 = Ejecutar({QStringLiteral("tabla"), QStringLiteral("TC1")});
+        QVERIFY(tc1.salida.contains("[1, 0, \"Alfalfa\", 0.00049]"));
+    }
+
+    void TablaSinCodigoListaElCatalogo() {
+        const TSalida r = Ejecutar({QStringLiteral("tabla")});
+        QCOMPARE(r.estado, 0);
+        const QJsonArray lista = QJsonDocument::fromJson(r.salida).array();
+        QCOMPARE(lista.size(), 19);
+        QCOMPARE(lista[0].toObject()["codigo"].toString(), QStringLiteral("TC1"));
+        QCOMPARE(lista[18].toObject()["titulo"].toString(),
+                 QStringLiteral("Número de curva para terrenos de pastoreo áridos y semiáridos "));
+    }
+
     void AyudaYArgumentosErroneos_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
@@ -78,6 +111,8 @@ private slots:
         QTest::newRow("sin orden") << QStringList{} << 2 << "" << "falta la orden";
         QTest::newRow("orden desconocida") << QStringList{"cuenca"} << 2 << "" << "orden desconocida: cuenca";
         QTest::newRow("argumento de más") << QStringList{"ladera", "a", "b"} << 2 << "" << "argumento";
+        QTest::newRow("tabla desconocida") << QStringList{"tabla", "TC7"} << 2 << "" << "tabla desconocida: TC7";
+        QTest::newRow("dos tablas") << QStringList{"tabla", "TC1", "TC2"} << 2 << "" << "argumento";
     }
     void AyudaYArgumentosErroneos() {
         QFETCH(QStringList, argumentos);

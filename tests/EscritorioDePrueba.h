@@ -25,13 +25,20 @@ public:
     void Pitido() override { ++pitidos; }
     int MostrarModal(QDialog& dialogo) override {
         modales << dialogo.windowTitle();
-        if (alMostrarModal) alMostrarModal(dialogo);
-        return QDialog::Accepted;
+        if (!alMostrarModal) return QDialog::Accepted;
+        // The dialog ends as the test's "user" leaves it: closed unanswered unless
+        // something in it accepts.
+        dialogo.setResult(QDialog::Rejected);
+        alMostrarModal(dialogo);
+        return dialogo.result();
     }
-    QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString& carpeta, const QString& filtro) override {
-        filtrosPedidos << filtro;
-        carpetasPedidas << carpeta;
-        return QString();
+    QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString& carpeta, const QString& filtro,
+                                   const QString& sufijo) override {
+        return Elegir(QStringLiteral("abrir"), carpeta, filtro, sufijo);
+    }
+    QString ElegirArchivoParaGuardar(QWidget*, const QString&, const QString& carpeta, const QString& filtro,
+                                     const QString& sufijo) override {
+        return Elegir(QStringLiteral("guardar"), carpeta, filtro, sufijo);
     }
     bool AbrirDocumento(const QString& ruta) override {
         documentosAbiertos << ruta;
@@ -42,12 +49,27 @@ public:
     QList<QWidget*> duenosDeErrores;
     int pitidos = 0;
     QStringList modales;
-    // Looks at each modal dialog while it is "shown".
+    // Looks at each modal dialog while it is "shown" and may press its buttons;
+    // without it every dialog is accepted.
     std::function<void(QDialog&)> alMostrarModal;
     QStringList filtrosPedidos;
     QStringList carpetasPedidas;
+    QStringList sufijosPedidos;
+    // "abrir" or "guardar", one per file dialog shown.
+    QStringList dialogosDeArchivo;
+    // What the next file dialogs answer, in turn; once they run out, they are cancelled.
+    QStringList archivosElegidos;
     QStringList documentosAbiertos;
     bool abrirFunciona = true;
+
+private:
+    QString Elegir(const QString& dialogo, const QString& carpeta, const QString& filtro, const QString& sufijo) {
+        dialogosDeArchivo << dialogo;
+        filtrosPedidos << filtro;
+        carpetasPedidas << carpeta;
+        sufijosPedidos << sufijo;
+        return archivosElegidos.isEmpty() ? QString() : archivosElegidos.takeFirst();
+    }
 };
 
 }  // namespace brovel

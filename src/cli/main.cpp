@@ -2,6 +2,8 @@
 // program as the desktop does (the same windows, built offscreen, without the
 // about box) and prints what they compute.
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -12,6 +14,9 @@
 
 #include "app/Arranque.h"
 #include "cli/Ladera.h"
+#include "cli/Tabla.h"
+#include "docs/ArchivoIni.h"
+#include "tables/TablasReferencia.h"
 #include "ui/Escritorio.h"
 #include "ui/windows/MainBrovel.h"
 
@@ -27,7 +32,14 @@ public:
     }
     void Pitido() override {}
     int MostrarModal(QDialog&) override { return 0; }
-    QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString&, const QString&,
+                                   const QString&) override {
+        return {};
+    }
+    QString ElegirArchivoParaGuardar(QWidget*, const QString&, const QString&, const QString&,
+                                     const QString&) override {
+        return {};
+    }
     bool AbrirDocumento(const QString&) override { return false; }
 };
 
@@ -40,12 +52,36 @@ struct TOrden {
 
 int Uso(std::FILE* salida);
 
-// The slope window after start-up, with its Erosión tab shown.
+int Imprimir(const std::string& texto) {
+    return std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size() ? 0 : 1;
+}
+
+// The slope window after start-up, with a project opened as Abrir opens it if one
+// is named, and saved as Guardar saves it if asked; then its Erosión tab shown.
 int Ladera(const Argumentos& argumentos, int argc, char** argv) {
-    if (!argumentos.empty()) {
-        std::fprintf(stderr, "brovel-calc: argumento inesperado para «ladera»: %s\n",
-                     std::string(argumentos.front()).c_str());
-        return 2;
+    std::string archivo, salida;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        if (argumentos[i] == "--guardar") {
+            if (i + 1 >= argumentos.size() || !salida.empty()) {
+                std::fputs("brovel-calc: «--guardar» necesita un archivo de salida\n", stderr);
+                return 2;
+            }
+            salida = argumentos[++i];
+        } else if (archivo.empty() && !argumentos[i].starts_with("-")) {
+            archivo = argumentos[i];
+        } else {
+            std::fprintf(stderr, "brovel-calc: argumento inesperado para «ladera»: %s\n",
+                         std::string(argumentos[i]).c_str());
+            return 2;
+        }
+    }
+    if (!archivo.empty()) {
+        std::string motivo;
+        brovel::TArchivoIni prueba;
+        if (!prueba.Cargar(archivo, &motivo)) {
+            std::fprintf(stderr, "brovel-calc: no se pudo leer «%s»: %s\n", archivo.c_str(), motivo.c_str());
+            return 1;
+        }
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
@@ -55,25 +91,50 @@ int Ladera(const Argumentos& argumentos, int argc, char** argv) {
     int resultado = 0;
     {
         brovel::TMainFormBrovel ventana(false);
+        if (!archivo.empty()) ventana.AbrirProyecto(QFile::decodeName(archivo.c_str()));
+        if (!salida.empty()) {
+            const QString ruta = QFile::decodeName(salida.c_str());
+            if (!ventana.GuardarValores(ruta, QFileInfo(ruta).fileName())) resultado = 1;
+        }
         ventana.PageControl->setCurrentWidget(ventana.PageControl->findChild<QWidget*>(QStringLiteral("tsErosion")));
-        const std::string json = brovel::LaderaComoJson(ventana);
-        if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size()) resultado = 1;
+        if (resultado == 0) resultado = Imprimir(brovel::LaderaComoJson(ventana));
     }
     brovel::TEscritorio::Instalar(nullptr);
     return resultado;
 }
 
+// One reference table, or the list of them; needs no window.
+int Tabla(const Argumentos& argumentos, int, char**) {
+    if (argumentos.size() > 1) {
+        std::fprintf(stderr, "brovel-calc: argumento inesperado para «tabla»: %s\n",
+                     std::string(argumentos[1]).c_str());
+        return 2;
+    }
+    if (argumentos.empty()) return Imprimir(brovel::CatalogoComoJson());
+    const auto tabla = brovel::CargarTabla(argumentos.front());
+    if (!tabla) {
+        std::fprintf(stderr, "brovel-calc: tabla desconocida: %s (pruebe «brovel-calc tabla»)\n",
+                     std::string(argumentos.front()).c_str());
+        return 2;
+    }
+    return Imprimir(brovel::TablaComoJson(*tabla));
+}
+
 const std::vector<TOrden>& Ordenes() {
     static const std::vector<TOrden> ordenes = {
-        {"ladera", "ladera", "calcula el proyecto nuevo de la ventana de ladera e imprime sus valores en JSON", Ladera},
+        {"ladera", "ladera [--guardar SALIDA.bvx] [ARCHIVO.bvx]",
+         "calcula el proyecto nuevo, o el del archivo, e imprime sus valores en JSON;\n"
+         "                                               con --guardar, lo guarda además en SALIDA.bvx",
+         Ladera},
+        {"tabla", "tabla [CODIGO]", "imprime en JSON una tabla de referencia (sin código, la lista de tablas)", Tabla},
     };
     return ordenes;
 }
 
 int Uso(std::FILE* salida) {
     std::fputs("Uso: brovel-calc ORDEN [ARGUMENTOS]\n\nÓrdenes:\n", salida);
-    for (const TOrden& orden : Ordenes()) std::fprintf(salida, "  %-24s %s\n", orden.uso, orden.descripcion);
-    std::fputs("\nOpciones:\n  --help                   muestra esta ayuda\n", salida);
+    for (const TOrden& orden : Ordenes()) std::fprintf(salida, "  %-44s %s\n", orden.uso, orden.descripcion);
+    std::fputs("\nOpciones:\n  --help                                       muestra esta ayuda\n", salida);
     return 0;
 }
 

@@ -21,9 +21,30 @@ void TEscritorio::Pitido() { QApplication::beep(); }
 
 int TEscritorio::MostrarModal(QDialog& dialogo) { return dialogo.exec(); }
 
+namespace {
+
+QString ElegirArchivo(QWidget* dueno, const QString& titulo, const QString& carpeta, const QString& filtro,
+                      const QString& sufijo, QFileDialog::AcceptMode modo) {
+    QFileDialog dialogo(dueno, titulo, carpeta, filtro);
+    dialogo.setAcceptMode(modo);
+    // Opening accepts a name that does not exist yet: it opens as an empty project.
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(sufijo);
+    if (TEscritorio::Actual().MostrarModal(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    return dialogo.selectedFiles().constFirst();
+}
+
+}  // namespace
+
 QString TEscritorio::ElegirArchivoParaAbrir(QWidget* dueno, const QString& titulo, const QString& carpeta,
-                                            const QString& filtro) {
-    return QFileDialog::getOpenFileName(dueno, titulo, carpeta, filtro);
+                                            const QString& filtro, const QString& sufijo) {
+    return ElegirArchivo(dueno, titulo, carpeta, filtro, sufijo, QFileDialog::AcceptOpen);
+}
+
+QString TEscritorio::ElegirArchivoParaGuardar(QWidget* dueno, const QString& titulo, const QString& carpeta,
+                                              const QString& filtro, const QString& sufijo) {
+    return ElegirArchivo(dueno, titulo, carpeta, filtro, sufijo, QFileDialog::AcceptSave);
 }
 
 bool TEscritorio::AbrirDocumento(const QString& ruta) { return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta)); }

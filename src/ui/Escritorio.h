@@ -20,9 +20,13 @@ public:
     virtual void MostrarError(QWidget* dueno, const QString& texto);
     virtual void Pitido();
     virtual int MostrarModal(QDialog& dialogo);
-    // The path chosen, or an empty text when the user cancels.
+    // The path chosen, or an empty text when the user cancels. The name need not
+    // exist; `sufijo` is added to a name typed without an extension.
     virtual QString ElegirArchivoParaAbrir(QWidget* dueno, const QString& titulo, const QString& carpeta,
-                                           const QString& filtro);
+                                           const QString& filtro, const QString& sufijo);
+    // As above, asking before an existing file is replaced.
+    virtual QString ElegirArchivoParaGuardar(QWidget* dueno, const QString& titulo, const QString& carpeta,
+                                             const QString& filtro, const QString& sufijo);
     // Asks the desktop to open a document with its default program; false when it
     // reports that it could not.
     virtual bool AbrirDocumento(const QString& ruta);

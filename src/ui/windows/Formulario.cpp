@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace brovel {
 // field places its own caption and unit selector around itself.
 class TFormulario::TFila : public QWidget {
 public:
-    enum class Clase { Campo, Etiquetado, EnColumna, Linea };
+    enum class Clase { Campo, Etiquetado, EnColumna, Rotulado, Linea };
 
     explicit TFila(QWidget* padre) : QWidget(padre) { setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); }
 
@@ -30,8 +31,16 @@ public:
         control_->installEventFilter(this);
     }
 
+    // A control that follows the row's own: after the unit selector of a field.
+    void Anexar(QWidget* anexo) {
+        anexo_ = anexo;
+        updateGeometry();
+        Colocar();
+    }
+
     int AnchoEtiqueta() const {
         if (clase_ == Clase::Campo) return static_cast<TUnidades*>(control_)->EditLabel()->sizeHint().width();
+        if (clase_ == Clase::Rotulado) return 0;
         return etiqueta_ ? etiqueta_->sizeHint().width() : 0;
     }
     bool EnColumna() const { return clase_ != Clase::Linea; }
@@ -46,7 +55,11 @@ public:
         const int alto = std::max(control.height(), 22) + 2;
         if (!EnColumna()) return {control.width(), alto};
         const int campo = columna_ + kSeparacionCampo + kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad;
-        if (clase_ == Clase::Campo) return {campo, alto};
+        const int anexo = anexo_ ? kSeparacionCampo + anexo_->sizeHint().width() : 0;
+        if (clase_ == Clase::Campo) return {campo + anexo, alto};
+        if (clase_ == Clase::Rotulado)
+            return {columna_ + kSeparacionCampo + control.width() + kSeparacionRotulo + etiqueta_->sizeHint().width(),
+                    alto};
         return {std::max(campo, columna_ + kSeparacionCampo + control.width()), alto};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -83,7 +96,20 @@ private:
                 break;
             case Clase::Campo:
                 control_->setGeometry(x, y, kAnchoCampo, h);
+                if (anexo_) {
+                    const QSize a = anexo_->sizeHint();
+                    anexo_->setGeometry(x + kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad + kSeparacionCampo,
+                                        (height() - a.height()) / 2, a.width(), a.height());
+                }
                 break;
+            case Clase::Rotulado: {
+                const QSize b = control_->sizeHint();
+                control_->setGeometry(x, (height() - b.height()) / 2, b.width(), b.height());
+                const QSize e = etiqueta_->sizeHint();
+                etiqueta_->setGeometry(x + b.width() + kSeparacionRotulo, (height() - e.height()) / 2, e.width(),
+                                       e.height());
+                break;
+            }
             case Clase::Etiquetado:
             case Clase::EnColumna: {
                 const int natural = control_->sizeHint().width();
@@ -98,7 +124,10 @@ private:
         }
     }
 
+    static constexpr int kSeparacionRotulo = 6;
+
     QWidget* control_ = nullptr;
+    QWidget* anexo_ = nullptr;
     QLabel* etiqueta_ = nullptr;
     Clase clase_ = Clase::Linea;
     int columna_ = 0;
@@ -160,6 +189,26 @@ QPushButton* TFormulario::Boton(const QString& nombre, const QString& titulo) {
     auto* boton = new QPushButton(titulo, fila);
     boton->setObjectName(nombre);
     fila->Poner(boton, TFila::Clase::EnColumna);
+    return boton;
+}
+
+QToolButton* TFormulario::BotonJunto(TUnidades* campo, const QString& nombre, const QString& titulo) {
+    auto* fila = static_cast<TFila*>(campo->parentWidget());
+    auto* boton = new QToolButton(fila);
+    boton->setText(titulo);
+    boton->setObjectName(nombre);
+    fila->Anexar(boton);
+    return boton;
+}
+
+QToolButton* TFormulario::BotonConRotulo(const QString& nombre, const QString& titulo, const QString& rotulo) {
+    TFila* fila = NuevaFila();
+    auto* boton = new QToolButton(fila);
+    boton->setText(titulo);
+    boton->setObjectName(nombre);
+    auto* etiqueta = new QLabel(rotulo, fila);
+    etiqueta->setBuddy(boton);
+    fila->Poner(boton, TFila::Clase::Rotulado, etiqueta);
     return boton;
 }
 

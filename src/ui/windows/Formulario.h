@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 class QVBoxLayout;
 
 namespace brovel {
@@ -34,6 +35,11 @@ public:
     QCheckBox* Casilla(const QString& nombre, const QString& titulo);
     // A button at the start of the field column.
     QPushButton* Boton(const QString& nombre, const QString& titulo);
+    // A small button after a field's unit selector, in the field's row, so that it
+    // shows and hides with the field.
+    QToolButton* BotonJunto(TUnidades* campo, const QString& nombre, const QString& titulo);
+    // A small button at the start of the field column, its caption after it.
+    QToolButton* BotonConRotulo(const QString& nombre, const QString& titulo, const QString& rotulo);
     // Any other control, across the row.
     void Linea(QWidget* control);
     // The widest caption of the rows, and the caption column they share.

@@ -27,8 +27,6 @@
 namespace brovel {
 namespace {
 
-const char* const kFiltroProyecto = "Proyecto Brovel (*.bvx)";
-
 // Radio buttons that exclude each other, wherever they sit in the form.
 void Agrupar(QObject* dueno, std::initializer_list<QRadioButton*> botones) {
     auto* grupo = new QButtonGroup(dueno);
@@ -91,11 +89,13 @@ void TMainFormBrovel::ConstruirMenus() {
     Salir = CrearAccion(this, "Salir", "&Salir");
     Notas = CrearAccion(this, "Notas", "&Notas...");
     AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
-    // Saving and printing come with the project file and the report.
-    for (QAction* pendiente : {Guardar, GuardarComo, ImprimirReporte}) pendiente->setEnabled(false);
+    // Printing comes with the report.
+    ImprimirReporte->setEnabled(false);
 
     connect(Nuevo, &QAction::triggered, this, &TMainFormBrovel::NuevoExecute);
     connect(Abrir, &QAction::triggered, this, &TMainFormBrovel::AbrirExecute);
+    connect(Guardar, &QAction::triggered, this, &TMainFormBrovel::GuardarExecute);
+    connect(GuardarComo, &QAction::triggered, this, &TMainFormBrovel::GuardarComoExecute);
     connect(Salir, &QAction::triggered, this, &TMainFormBrovel::SalirExecute);
     connect(Notas, &QAction::triggered, this, &TMainFormBrovel::NotasExecute);
     connect(AcercaDe, &QAction::triggered, this, &TMainFormBrovel::AcercaDeExecute);
@@ -213,11 +213,6 @@ void TMainFormBrovel::NuevoExecute() {
         NombreProyecto.clear();
         setWindowTitle(QStringLiteral("Brovel - Sin Nombre"));
     });
-}
-
-void TMainFormBrovel::AbrirExecute() {
-    TEscritorio::Actual().ElegirArchivoParaAbrir(this, QStringLiteral("Abrir"), RutaJuntoAlPrograma(QString()),
-                                                 QString::fromUtf8(kFiltroProyecto));
 }
 
 // Ends the program at once; nothing asks whether the project should be saved.

@@ -105,6 +105,13 @@ public:
     bool FaltaZumbrel = false;
 
     // The lines of the Suelo tab's message box.
+    // Opens a project as Abrir does once its dialog is answered. A file that cannot
+    // be read loads the defaults of its entries and returns false with the reason.
+    bool AbrirProyecto(const QString& ruta, QString* motivo = nullptr);
+    // Writes the project into `ruta`, updating what the file already holds; a
+    // failure is shown in the error box, leaves the file as it was and returns false.
+    bool GuardarValores(const QString& ruta, const QString& nombre);
+
     QStringList MensajesSuelo() const;
     // Whether a control is shown on its tab (whichever tab is current).
     static bool Visible(const QWidget* control);
@@ -112,6 +119,8 @@ public:
 public slots:
     void NuevoExecute();
     void AbrirExecute();
+    void GuardarExecute();
+    void GuardarComoExecute();
     void SalirExecute();
     void NotasExecute();
     void AcercaDeExecute();
@@ -182,6 +191,11 @@ private:
     void CrearCampo(class TFormulario& formulario, const char* nombre);
     void Campos(class TFormulario& formulario, std::initializer_list<const char*> nombres);
     TUnidades*& CampoPorNombre(std::string_view nombre);
+    // A "..." button that fills a field from a reference table.
+    void BotonDeTabla(class TFormulario& formulario, const char* nombre);
+    void ElegirDeTablaPara(const char* codigo, const char* destino);
+    void RecorrerProyecto(class TRecorridoProyecto& recorrido);
+    void SerieDeHietogramas(class TRecorridoProyecto& recorrido, int hietogramas, int pasos);
     void MostrarPestana(int indice);
 
     // The chain's work; the public handlers add the re-entry guard and show an

@@ -189,7 +189,10 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     Campos(humedad, {"euShs"});
 
     TFormulario& biomasa = hoja.Grupo(QStringLiteral("Biomasa"));
-    Campos(biomasa, {"euBvs", "euBrvs"});
+    Campos(biomasa, {"euBvs"});
+    BotonDeTabla(biomasa, "BitBtn4");
+    BotonDeTabla(biomasa, "BitBtn3");
+    Campos(biomasa, {"euBrvs"});
 
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     Campos(resultados, {"euFesResultado", "euFtResultado", "euDMResultado"});
@@ -280,6 +283,8 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
 
     TFormulario& follaje = hoja.Grupo(QStringLiteral("Follaje"));
     Campos(follaje, {"euFatc", "euAmf", "euScf"});
+    BotonDeTabla(follaje, "BitBtn5");
+    BotonDeTabla(follaje, "BitBtn6");
 
     TFormulario& labranza = hoja.Grupo(QStringLiteral("Labranza"));
     cbHl = labranza.Casilla(QStringLiteral("cbHl"), QStringLiteral("Hubo Labranza"));
@@ -288,6 +293,8 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
     TFormulario& mulching = hoja.Grupo(QStringLiteral("Mulching"));
     cbHm = mulching.Casilla(QStringLiteral("cbHm"), QStringLiteral("Hubo Mulching"));
     Campos(mulching, {"euRacmr", "euPsrua"});
+    BotonDeTabla(mulching, "bbSTC1");
+    BotonDeTabla(mulching, "BitBtn7");
     cbMde = mulching.Lista(QStringLiteral("cbMde"), QStringLiteral("lblMde"), QStringLiteral("Mecanismo dominante de erosión"));
     lblMde = mulching.Grupo()->findChild<QLabel*>(QStringLiteral("lblMde"));
     LlenarLista(cbMde, {"Surco", "Entresurco", "No sabe"});
@@ -297,8 +304,10 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
     cbTp = practicas.Lista(QStringLiteral("cbTp"), QStringLiteral("lblTp"), QStringLiteral("Tipo de Práctica"));
     lblTp = practicas.Grupo()->findChild<QLabel*>(QStringLiteral("lblTp"));
     LlenarLista(cbTp, {"Perfilado", "Cultivo en Franjas", "Aterrazamiento", "Campos de pastoreo"});
-    Campos(practicas, {"euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euFpsb", "euFpset",
-                       "euFpsed", "euFdPdS"});
+    Campos(practicas, {"euPs", "euAl", "euFps"});
+    BotonDeTabla(practicas, "bbSTC2");
+    BotonDeTabla(practicas, "bbSTC3");
+    Campos(practicas, {"euEet", "euPt", "euTfp", "euCtc", "euFliii", "euFpsb", "euFpset", "euFpsed", "euFdPdS"});
 }
 
 void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
@@ -306,9 +315,13 @@ void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
 
     TFormulario& rugosidad = hoja.Grupo(QStringLiteral("Rugosidad"));
     Campos(rugosidad, {"euRast"});
+    BotonDeTabla(rugosidad, "BitBtn1");
+    BotonDeTabla(rugosidad, "BitBtn2");
 
     TFormulario& flujo = hoja.Grupo(QStringLiteral("Resistencia al flujo"));
     Campos(flujo, {"euCmst", "euIrst"});
+    BotonDeTabla(flujo, "bbSTD3");
+    BotonDeTabla(flujo, "bbSTD4");
 
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     Campos(resultados, {"euScsResultado", "euSrsResultado", "euFcmResultado", "euLctResultado", "euFpsResultado"});
