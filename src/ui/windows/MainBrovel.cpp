@@ -199,14 +199,19 @@ QStringList TMainFormBrovel::MensajesSuelo() const {
     return texto.isEmpty() ? QStringList() : texto.split(QLatin1Char('\n'));
 }
 
+// Every array editor shows its first entry, as after loading a project.
+void TMainFormBrovel::MostrarPrimerasEntradas() {
+    cbPcgChange();
+    cbPhnChange();
+    cbHnChange();
+    cbPhn3Change();
+    cbPhn4Change();
+}
+
 void TMainFormBrovel::NuevoExecute() {
     Manejar([this] {
         ValoresPorDefecto();
-        cbPcgChange();
-        cbPhnChange();
-        cbHnChange();
-        cbPhn3Change();
-        cbPhn4Change();
+        MostrarPrimerasEntradas();
         FaltaZumbrel = false;
         ActualizarEstado();
         RutaProyecto.clear();

@@ -194,6 +194,7 @@ private:
     // A "..." button that fills a field from a reference table.
     void BotonDeTabla(class TFormulario& formulario, const char* nombre);
     void ElegirDeTablaPara(const char* codigo, const char* destino);
+    void MostrarPrimerasEntradas();
     void RecorrerProyecto(class TRecorridoProyecto& recorrido);
     void SerieDeHietogramas(class TRecorridoProyecto& recorrido, int hietogramas, int pasos);
     void MostrarPestana(int indice);

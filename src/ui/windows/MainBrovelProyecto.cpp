@@ -301,11 +301,7 @@ bool TMainFormBrovel::AbrirProyecto(const QString& ruta, QString* motivo) {
         RecorrerProyecto(recorrido);
     });
     Manejar([this] {
-        cbPcgChange();
-        cbPhnChange();
-        cbHnChange();
-        cbPhn3Change();
-        cbPhn4Change();
+        MostrarPrimerasEntradas();
         FaltaZumbrel = false;
         // Arrays stored after their tab last recomputed, and lists set without
         // handlers, reach the results only through a full recalculation.
