@@ -308,6 +308,19 @@ TEST_F(ArchivoIniEnDisco, ReemplazaElArchivoConservandoSusPermisosSinDejarTempor
     EXPECT_EQ(Contenido(carpeta_).size(), 1u);
 }
 
+// Saving through a symbolic link writes the file it points to; the link stays.
+TEST_F(ArchivoIniEnDisco, GuardarPorUnEnlaceEscribeElArchivoEnlazado) {
+    fs::create_directory(carpeta_ / "proyectos");
+    const fs::path real = carpeta_ / "proyectos" / "ladera.bvx";
+    EscribirBytes(real, "[Geometria]\r\nDeclive=3\r\n");
+    const fs::path enlace = carpeta_ / "atajo.bvx";
+    fs::create_symlink(real, enlace);
+    ini_.Guardar(enlace.string());
+    EXPECT_TRUE(fs::is_symlink(enlace));
+    EXPECT_EQ(LeerBytes(real), ini_.Texto());
+    EXPECT_EQ(Contenido(carpeta_ / "proyectos").size(), 1u);  // no temporary left
+}
+
 TEST_F(ArchivoIniEnDisco, LoGuardadoSeCargaIgual) {
     const fs::path ruta = carpeta_ / "ladera.bvx";
     ini_.EscribirReal("Geometria", "Declive", 0.0003);

@@ -255,17 +255,25 @@ void TArchivoIni::Guardar(const std::string& ruta) const {
         return TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + std::strerror(error));
     };
 
+    // A project reached through a symbolic link is saved into the file the link
+    // points to, so the link stays a link.
+    std::string destino = ruta;
+    if (char* real = ::realpath(ruta.c_str(), nullptr)) {
+        destino = real;
+        std::free(real);
+    }
+
     struct stat anterior {};
-    const bool existe = ::stat(ruta.c_str(), &anterior) == 0;
+    const bool existe = ::stat(destino.c_str(), &anterior) == 0;
     if (!existe && errno != ENOENT) throw fallo(errno);
     if (existe) {
         // The rename would replace a file the user may not write; and root may
         // write any, so a file nobody may write is taken as read-only too.
-        if (::access(ruta.c_str(), W_OK) != 0) throw fallo(errno);
+        if (::access(destino.c_str(), W_OK) != 0) throw fallo(errno);
         if ((anterior.st_mode & 0222) == 0) throw fallo(EACCES);
     }
 
-    std::string temporal = ruta + ".XXXXXX";
+    std::string temporal = destino + ".XXXXXX";
     const int fd = ::mkstemp(temporal.data());
     if (fd < 0) throw fallo(errno);
     int error = 0;
@@ -279,12 +287,12 @@ void TArchivoIni::Guardar(const std::string& ruta) const {
     if (!error) error = EscribirTodo(fd, texto);
     if (!error && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporal.c_str(), ruta.c_str()) != 0) error = errno;
+    if (!error && ::rename(temporal.c_str(), destino.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(temporal.c_str());
         throw fallo(error);
     }
-    SincronizarCarpeta(ruta);
+    SincronizarCarpeta(destino);
 }
 
 std::string RealComoTextoIni(double valor) {
