@@ -1,30 +1,22 @@
 // The "..." buttons of the slope window: the table each opens, the value it writes
 // and converts, the recalculation that follows, and when each button is there.
-#include <QAbstractItemModel>
 #include <QTableView>
 #include <QToolButton>
 
+#include "CeldaDeTabla.h"
 #include "VentanaBrovel.h"
 #include "tables/TablasReferencia.h"
 #include "ui/tables/Seleccion.h"
 
 namespace {
 
-// Puts the picker's cursor on a cell, by the text of its row's first shown cell
-// and its column's title, and presses OK, as the user does.
+// Puts the picker's cursor on a cell and presses OK, as the user does.
 void ElegirCelda(QDialog& dialogo, const QString& fila, const QString& columna) {
-    auto* picker = dynamic_cast<TSeleccionForm*>(&dialogo);
-    QVERIFY(picker);
-    const QAbstractItemModel* modelo = picker->Grid->model();
-    int f = -1, c = -1;
-    for (int i = 0; i < modelo->rowCount(); ++i)
-        if (modelo->index(i, 0).data().toString() == fila && f < 0) f = i;
-    for (int j = 0; j < modelo->columnCount(); ++j)
-        if (modelo->headerData(j, Qt::Horizontal).toString() == columna) c = j;
-    QVERIFY2(f >= 0 && c >= 0, qPrintable(fila + " / " + columna));
-    picker->show();
-    picker->Grid->setCurrentIndex(modelo->index(f, c));
-    QTest::mouseClick(picker->BitBtn1, Qt::LeftButton);
+    TSeleccionForm& picker = Mostrado(dialogo);
+    const QModelIndex celda = Celda(picker, fila, columna);
+    QVERIFY2(celda.isValid(), qPrintable(fila + " / " + columna));
+    picker.Grid->setCurrentIndex(celda);
+    QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
 }
 
 QToolButton* Boton(const TMainFormBrovel& v, const char* nombre) {
