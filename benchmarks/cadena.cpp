@@ -1,6 +1,8 @@
 // How long one full recalculation of the slope chain takes: the routines alone on
-// the default project, and the window's chain from Geometría to Erosión with its
-// field reads and result writes.
+// the default project, the form's chain from Geometría to Erosión with its field
+// reads and result writes, and the same through the window, which also shows
+// what the form holds; and how long a new form takes to build, as brovel-calc
+// builds one per project.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +17,13 @@ namespace {
 
 using namespace brovel;
 
+class TInterlocutorMudo : public TInterlocutor {
+public:
+    void MostrarError(const std::string&) override {}
+    std::string ElegirProyectoParaAbrir() override { return {}; }
+    std::string ElegirProyectoParaGuardar() override { return {}; }
+};
+
 void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) {
     TEstadoBrovel e = inicial;
     for (auto _ : estado) {
@@ -24,13 +33,34 @@ void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) 
 }
 
 // Each run changes the slope length, so every result field is written anew.
+void BM_CadenaDeLaForma(benchmark::State& estado) {
+    TInterlocutorMudo mudo;
+    TFormaBrovel forma(mudo);
+    bool larga = false;
+    for (auto _ : estado) {
+        larga = !larga;
+        forma.euLt.SetBaseValue(larga ? 61 : 60);
+        forma.tsErosionShow();
+        benchmark::DoNotOptimize(forma.Estado.PsE);
+    }
+}
+
 void BM_CadenaDeLaVentana(benchmark::State& estado, TMainFormBrovel* ventana) {
     bool larga = false;
     for (auto _ : estado) {
         larga = !larga;
         ventana->euLt->SetBaseValue(larga ? 61 : 60);
-        ventana->tsErosionShow();
-        benchmark::DoNotOptimize(ventana->Estado.PsE);
+        ventana->Forma().tsErosionShow();
+        benchmark::DoNotOptimize(ventana->Estado().PsE);
+    }
+}
+
+void BM_FormaNueva(benchmark::State& estado) {
+    TInterlocutorMudo mudo;
+    for (auto _ : estado) {
+        TFormaBrovel forma(mudo);
+        forma.MostrarPestana(5);
+        benchmark::DoNotOptimize(forma.Estado.PsE);
     }
 }
 
@@ -44,8 +74,10 @@ int main(int argc, char** argv) {
     TMainFormBrovel ventana(false);
     ventana.PageControl->setCurrentIndex(5);
 
-    benchmark::RegisterBenchmark("CadenaDelModelo", BM_CadenaDelModelo, ventana.Estado);
+    benchmark::RegisterBenchmark("CadenaDelModelo", BM_CadenaDelModelo, ventana.Estado());
+    benchmark::RegisterBenchmark("CadenaDeLaForma", BM_CadenaDeLaForma);
     benchmark::RegisterBenchmark("CadenaDeLaVentana", BM_CadenaDeLaVentana, &ventana);
+    benchmark::RegisterBenchmark("FormaNueva", BM_FormaNueva);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

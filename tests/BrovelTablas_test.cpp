@@ -23,10 +23,7 @@ QToolButton* Boton(const TMainFormBrovel& v, const char* nombre) {
     return v.PageControl->findChild<QToolButton*>(QLatin1String(nombre));
 }
 
-void ElegirPractica(TMainFormBrovel& v, int practica) {
-    v.cbTp->setCurrentIndex(practica);
-    v.cbTpChange();
-}
+void ElegirPractica(TMainFormBrovel& v, int practica) { Activar(v.cbTp, practica); }
 
 }  // namespace
 
@@ -124,7 +121,7 @@ private slots:
     void laCadenaCalculaConElValorElegido() {
         escritorio->alMostrarModal = [&](QDialog& dialogo) { ElegirCelda(dialogo, "45", "Maíz"); };
         QTest::mouseClick(Boton(*ventana, "BitBtn4"), Qt::LeftButton);
-        QCOMPARE(ventana->Estado.Bvs, 39.0);
+        QCOMPARE(ventana->Estado().Bvs, 39.0);
     }
 
     void cancelarNoCambiaNada() {

@@ -21,7 +21,7 @@
 #include "fields/ListaUnidades.h"
 #include "fields/Numeros.h"
 #include "ui/fields/Unidades.h"
-#include "ui/windows/CamposBrovel.h"
+#include "forms/CamposBrovel.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/PanelEstado.h"
 
@@ -105,29 +105,32 @@ inline void MostrarPestana(TMainFormBrovel& v, int pestana) {
     v.PageControl->setCurrentIndex(pestana);
 }
 
-inline void ElegirPunto(TMainFormBrovel& v, int punto) {
-    v.cbPcg->setCurrentIndex(punto - 1);
-    v.cbPcgChange();
+// Picks an entry of a list as the user does: chosen, then its handler run.
+inline void Activar(QComboBox* lista, int indice) {
+    lista->setCurrentIndex(indice);
+    emit lista->activated(indice);
 }
+
+inline void ElegirPunto(TMainFormBrovel& v, int punto) { Activar(v.cbPcg, punto - 1); }
 
 // The edits of the Forzantes tab, by the control they go through.
 inline std::function<void(TMainFormBrovel&)> EdicionDeForzantes(const QString& control) {
     const std::map<QString, std::function<void(TMainFormBrovel&)>> ediciones = {
-        {"cbPhn", [](TMainFormBrovel& v) { v.cbPhn->setCurrentIndex(2); v.cbPhnChange(); }},
-        {"cbCph", [](TMainFormBrovel& v) { v.cbCph->setCurrentIndex(3); v.cbCphChange(); }},
+        {"cbPhn", [](TMainFormBrovel& v) { Activar(v.cbPhn, 2); }},
+        {"cbCph", [](TMainFormBrovel& v) { Activar(v.cbCph, 3); }},
         {"euCll", [](TMainFormBrovel& v) { v.euCll->SetBaseValue(2.5); }},
         {"euPth", [](TMainFormBrovel& v) { v.euPth->SetBaseValue(15); }},
-        {"cbCh", [](TMainFormBrovel& v) { v.cbCh->setCurrentIndex(2); v.cbChChange(); }},
-        {"cbCph2", [](TMainFormBrovel& v) { v.cbCph2->setCurrentIndex(5); v.cbCph2Change(); }},
-        {"cbHn", [](TMainFormBrovel& v) { v.cbHn->setCurrentIndex(1); v.cbHnChange(); }},
-        {"cbPhn2", [](TMainFormBrovel& v) { v.cbPhn2->setCurrentIndex(2); v.cbHnChange(); }},
+        {"cbCh", [](TMainFormBrovel& v) { Activar(v.cbCh, 2); }},
+        {"cbCph2", [](TMainFormBrovel& v) { Activar(v.cbCph2, 5); }},
+        {"cbHn", [](TMainFormBrovel& v) { Activar(v.cbHn, 1); }},
+        {"cbPhn2", [](TMainFormBrovel& v) { Activar(v.cbPhn2, 2); }},
         {"euCll1", [](TMainFormBrovel& v) { v.euCll1->SetBaseValue(3.5); }},
-        {"cbPhn3", [](TMainFormBrovel& v) { v.cbPhn3->setCurrentIndex(2); v.cbPhn3Change(); }},
-        {"cbCph3", [](TMainFormBrovel& v) { v.cbCph3->setCurrentIndex(3); v.cbCph3Change(); }},
+        {"cbPhn3", [](TMainFormBrovel& v) { Activar(v.cbPhn3, 2); }},
+        {"cbCph3", [](TMainFormBrovel& v) { Activar(v.cbCph3, 3); }},
         {"euCll2", [](TMainFormBrovel& v) { v.euCll2->SetBaseValue(10); }},
         {"euPth2", [](TMainFormBrovel& v) { v.euPth2->SetBaseValue(20); }},
-        {"cbPhn4", [](TMainFormBrovel& v) { v.cbPhn4->setCurrentIndex(2); v.cbPhn4Change(); }},
-        {"cbCph4", [](TMainFormBrovel& v) { v.cbCph4->setCurrentIndex(3); v.cbCph4Change(); }},
+        {"cbPhn4", [](TMainFormBrovel& v) { Activar(v.cbPhn4, 2); }},
+        {"cbCph4", [](TMainFormBrovel& v) { Activar(v.cbCph4, 3); }},
         {"euCll3", [](TMainFormBrovel& v) { v.euCll3->SetBaseValue(10); }},
         {"euPth3", [](TMainFormBrovel& v) { v.euPth3->SetBaseValue(20); }},
     };

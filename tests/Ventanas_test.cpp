@@ -85,7 +85,7 @@ private slots:
         QVERIFY(!ventana->Panel1->EnError());
         QCOMPARE(ventana->Panel1->height(), 22);
         QCOMPARE(ventana->size(), QSize(774, 586));
-        QVERIFY(ventana->RutaProyecto.isEmpty());
+        QVERIFY(ventana->Forma().RutaProyecto.empty());
         QVERIFY(ventana->RutaModeloReporte.endsWith(QStringLiteral("/Reportes/ModeloRep.rtf")));
         QVERIFY(QFileInfo(ventana->RutaModeloReporte).path().startsWith(QApplication::applicationDirPath()));
     }

@@ -1,18 +1,17 @@
 #include "cli/Ladera.h"
 
 #include "cli/Json.h"
-#include "ui/windows/MainBrovel.h"
-#include "ui/windows/PanelEstado.h"
+#include "forms/FormaBrovel.h"
 
 namespace brovel {
 
-std::string LaderaComoJson(const TMainFormBrovel& ventana) {
-    const TEstadoBrovel& e = ventana.Estado;
+std::string LaderaComoJson(const TFormaBrovel& forma) {
+    const TEstadoBrovel& e = forma.Estado;
     TEscritorJson json;
     json.AbrirObjeto();
-    json.Texto("estado", ventana.Panel1->text().toStdString());
+    json.Texto("estado", forma.TextoEstado());
     json.AbrirLista("mensajes");
-    for (const QString& linea : ventana.MensajesSuelo()) json.Texto(linea.toStdString());
+    for (const std::string& linea : forma.MensajesSuelo()) json.Texto(linea);
     json.CerrarLista();
 
     json.Numero("Dt", e.Dt);

@@ -1,4 +1,4 @@
-// The slope window's state as one JSON object: the status panel, the Suelo tab's
+// The slope form's state as one JSON object: the status panel, the Suelo tab's
 // messages and the model's inputs and results.
 #pragma once
 
@@ -6,8 +6,8 @@
 
 namespace brovel {
 
-class TMainFormBrovel;
+class TFormaBrovel;
 
-std::string LaderaComoJson(const TMainFormBrovel& ventana);
+std::string LaderaComoJson(const TFormaBrovel& forma);
 
 }  // namespace brovel

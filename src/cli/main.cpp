@@ -1,53 +1,35 @@
-// brovel-calc: the calculators without their windows, for scripts. It starts the
-// program as the desktop does (the same windows, built offscreen, without the
-// about box) and prints what they compute.
-#include <QApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QTabWidget>
-
+// brovel-calc: the calculators without their windows, for scripts. It runs the
+// windows' forms, without any display, and prints what they compute.
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/Arranque.h"
 #include "cli/Ladera.h"
 #include "cli/Tabla.h"
 #include "docs/ArchivoIni.h"
+#include "forms/FormaBrovel.h"
 #include "tables/TablasReferencia.h"
-#include "ui/Escritorio.h"
-#include "ui/windows/MainBrovel.h"
 
 namespace {
 
 using Argumentos = std::vector<std::string_view>;
 
-// Nobody is there to press OK: an error box goes to the error output.
-class TEscritorioDeConsola : public brovel::TEscritorio {
+// Nobody is there to press OK: an error box goes to the error output, and no file
+// is ever chosen.
+class TInterlocutorDeConsola : public brovel::TInterlocutor {
 public:
-    void MostrarError(QWidget*, const QString& texto) override {
-        std::fprintf(stderr, "brovel-calc: %s\n", texto.toUtf8().constData());
-    }
-    void Pitido() override {}
-    int MostrarModal(QDialog&) override { return 0; }
-    QString ElegirArchivoParaAbrir(QWidget*, const QString&, const QString&, const QString&,
-                                   const QString&) override {
-        return {};
-    }
-    QString ElegirArchivoParaGuardar(QWidget*, const QString&, const QString&, const QString&,
-                                     const QString&) override {
-        return {};
-    }
-    bool AbrirDocumento(const QString&) override { return false; }
+    void MostrarError(const std::string& texto) override { std::fprintf(stderr, "brovel-calc: %s\n", texto.c_str()); }
+    std::string ElegirProyectoParaAbrir() override { return {}; }
+    std::string ElegirProyectoParaGuardar() override { return {}; }
 };
 
 struct TOrden {
     const char* nombre;
     const char* uso;
     const char* descripcion;
-    std::function<int(const Argumentos&, int argc, char** argv)> ejecutar;
+    std::function<int(const Argumentos&)> ejecutar;
 };
 
 int Uso(std::FILE* salida);
@@ -56,9 +38,9 @@ int Imprimir(const std::string& texto) {
     return std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size() ? 0 : 1;
 }
 
-// The slope window after start-up, with a project opened as Abrir opens it if one
-// is named, and saved as Guardar saves it if asked; then its Erosión tab shown.
-int Ladera(const Argumentos& argumentos, int argc, char** argv) {
+// The slope form after start-up, with a project opened as Abrir opens it if one is
+// named, and saved as Guardar saves it if asked; then its Erosión tab shown.
+int Ladera(const Argumentos& argumentos) {
     std::string archivo, salida;
     for (size_t i = 0; i < argumentos.size(); ++i) {
         if (argumentos[i] == "--guardar") {
@@ -83,28 +65,16 @@ int Ladera(const Argumentos& argumentos, int argc, char** argv) {
             return 1;
         }
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicacion(argc, argv);
-    brovel::PrepararProceso();
-    TEscritorioDeConsola consola;
-    brovel::TEscritorio::Instalar(&consola);
-    int resultado = 0;
-    {
-        brovel::TMainFormBrovel ventana(false);
-        if (!archivo.empty()) ventana.AbrirProyecto(QFile::decodeName(archivo.c_str()));
-        if (!salida.empty()) {
-            const QString ruta = QFile::decodeName(salida.c_str());
-            if (!ventana.GuardarValores(ruta, QFileInfo(ruta).fileName())) resultado = 1;
-        }
-        ventana.PageControl->setCurrentWidget(ventana.PageControl->findChild<QWidget*>(QStringLiteral("tsErosion")));
-        if (resultado == 0) resultado = Imprimir(brovel::LaderaComoJson(ventana));
-    }
-    brovel::TEscritorio::Instalar(nullptr);
-    return resultado;
+    TInterlocutorDeConsola consola;
+    brovel::TFormaBrovel forma(consola);
+    if (!archivo.empty()) forma.AbrirProyecto(archivo);
+    if (!salida.empty() && !forma.GuardarValores(salida, salida)) return 1;
+    forma.MostrarPestana(5);
+    return Imprimir(brovel::LaderaComoJson(forma));
 }
 
 // One reference table, or the list of them; needs no window.
-int Tabla(const Argumentos& argumentos, int, char**) {
+int Tabla(const Argumentos& argumentos) {
     if (argumentos.size() > 1) {
         std::fprintf(stderr, "brovel-calc: argumento inesperado para «tabla»: %s\n",
                      std::string(argumentos[1]).c_str());
@@ -153,9 +123,7 @@ int main(int argc, char** argv) {
         const Argumentos resto(argumentos.begin() + 1, argumentos.end());
         for (const std::string_view a : resto)
             if (a == "--help" || a == "-h") return Uso(stdout);
-        // Qt reads its own options from the command line; it gets only the program name.
-        int argcQt = 1;
-        return orden.ejecutar(resto, argcQt, argv);
+        return orden.ejecutar(resto);
     }
     std::fprintf(stderr, "brovel-calc: orden desconocida: %s (pruebe «brovel-calc --help»)\n",
                  std::string(primera).c_str());

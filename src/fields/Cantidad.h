@@ -17,10 +17,11 @@ namespace brovel {
 // The upper limit of a field that has none.
 inline constexpr long double kSinLimite = 1.1E4900L;
 
-// A unit-conversion hook: Float2 carries the number in and out, Float1 is a spare
-// result, Var1 the factors and offsets of the units involved.
+// A unit-conversion hook: `numero` carries the number in and out, `resultado` is a
+// second result (the base value, for a read), `unidades` the factors and offsets of
+// the units involved, in pairs.
 using T2VarFloat1VarEvent =
-    std::function<void(long double& Float1, long double& Float2, const std::vector<long double>& Var1)>;
+    std::function<void(long double& resultado, long double& numero, const std::vector<long double>& unidades)>;
 
 // The result of the range test on leaving a field.
 enum class TESBBoundsValidationType { Ninguno = 0, Debajo = 1, Encima = 2 };

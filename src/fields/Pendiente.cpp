@@ -2,23 +2,23 @@
 
 namespace brovel {
 
-void PendienteCambioDeUnidad(long double& Float1, long double& Float2, const std::vector<long double>& Var1) {
-    if (Var1.size() < 3 || Var1[0] == Var1[2]) return;
+void PendienteCambioDeUnidad(long double& resultado, long double& numero, const std::vector<long double>& unidades) {
+    if (unidades.size() < 3 || unidades[0] == unidades[2]) return;
     // A flat slope has no finite run: a shown 0 stays 0 in either unit.
-    if (Var1[0] == 1) {
-        Float1 = Float2;
-        Float2 = Float1 != 0 ? 100 / Float1 : 0;
+    if (unidades[0] == 1) {
+        resultado = numero;
+        numero = resultado != 0 ? 100 / resultado : 0;
     } else {
-        Float1 = Float2 != 0 ? 100 / Float2 : 0;
-        Float2 = Float1;
+        resultado = numero != 0 ? 100 / numero : 0;
+        numero = resultado;
     }
 }
 
-void PendienteReadBaseValue(long double& Float1, long double& Float2, const std::vector<long double>& Var1) {
-    if (!Var1.empty() && Var1[0] == 1)
-        Float1 = Float2;
+void PendienteReadBaseValue(long double& resultado, long double& numero, const std::vector<long double>& unidades) {
+    if (!unidades.empty() && unidades[0] == 1)
+        resultado = numero;
     else
-        Float1 = Float2 != 0 ? 100 / Float2 : 1.0L;
+        resultado = numero != 0 ? 100 / numero : 1.0L;
 }
 
 }  // namespace brovel

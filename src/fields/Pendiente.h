@@ -7,12 +7,12 @@
 
 namespace brovel {
 
-// Unit-switch hook: Var1 = [factor from, offset from, factor to, offset to];
-// Float2 carries the number in and out.
-void PendienteCambioDeUnidad(long double& Float1, long double& Float2, const std::vector<long double>& Var1);
+// Unit-switch hook: `unidades` = [factor from, offset from, factor to, offset to];
+// `numero` carries the number in and out, `resultado` receives the grade in percent.
+void PendienteCambioDeUnidad(long double& resultado, long double& numero, const std::vector<long double>& unidades);
 
-// Base-value hook: Var1 = [factor, offset] of the shown unit; Float2 is the shown
-// number and Float1 receives the grade in percent.
-void PendienteReadBaseValue(long double& Float1, long double& Float2, const std::vector<long double>& Var1);
+// Base-value hook: `unidades` = [factor, offset] of the shown unit; `numero` is the
+// shown number and `resultado` receives the grade in percent.
+void PendienteReadBaseValue(long double& resultado, long double& numero, const std::vector<long double>& unidades);
 
 }  // namespace brovel

@@ -1,4 +1,4 @@
-#include "ui/windows/CamposBrovel.h"
+#include "forms/CamposBrovel.h"
 
 #include <stdexcept>
 #include <string>

@@ -35,34 +35,57 @@ TUnidades::TUnidades(QWidget* padre, const QString& nombre)
     // Tab and Enter go from field to field; the unit is picked with the mouse.
     selector_->setFocusPolicy(Qt::ClickFocus);
     LlenarSelector();
-    QLineEdit::setText(QString::fromStdString(cantidad_.Text()));
-
-    cantidad_.AlCambiarTexto = [this](const std::string& texto) {
-        const QSignalBlocker bloqueo(this);
-        QLineEdit::setText(QString::fromStdString(texto));
-    };
-    cantidad_.OnChange = [this] { emit OnChange(); };
+    QLineEdit::setText(QString::fromStdString(cantidad_->Text()));
+    EscucharCantidad();
+    propia_.OnChange = [this] { emit OnChange(); };
     connect(this, &QLineEdit::textChanged, this, &TUnidades::AlEditar);
     connect(selector_, &QComboBox::activated, this, &TUnidades::AlElegirUnidad);
     ApplyDefaultColors();
 }
 
 TUnidades::~TUnidades() {
+    Desvincular();
     delete etiqueta_;
     delete selector_;
+}
+
+void TUnidades::EscucharCantidad() {
+    cantidad_->AlCambiarTexto = [this](const std::string& texto) {
+        {
+            const QSignalBlocker bloqueo(this);
+            QLineEdit::setText(QString::fromStdString(texto));
+        }
+        // A form's quantity tells its form; the field still tells whoever listens.
+        if (Vinculado() && !cantidad_->Cargando()) emit OnChange();
+    };
+}
+
+void TUnidades::Vincular(TCantidad& cantidad) {
+    Desvincular();
+    cantidad_ = &cantidad;
+    EscucharCantidad();
+    LlenarSelector();
+    const QSignalBlocker bloqueo(this);
+    QLineEdit::setText(QString::fromStdString(cantidad_->Text()));
+}
+
+void TUnidades::Desvincular() {
+    if (cantidad_ == &propia_) return;
+    cantidad_->AlCambiarTexto = nullptr;
+    cantidad_ = &propia_;
 }
 
 void TUnidades::SetUnits(const QStringList& unidades) {
     std::vector<std::string> items;
     items.reserve(static_cast<size_t>(unidades.size()));
     for (const auto& u : unidades) items.push_back(u.toStdString());
-    cantidad_.SetUnits(std::move(items));
+    cantidad_->SetUnits(std::move(items));
     LlenarSelector();
 }
 
 QStringList TUnidades::Units() const {
     QStringList unidades;
-    for (const auto& u : cantidad_.Units()) unidades << QString::fromStdString(u);
+    for (const auto& u : cantidad_->Units()) unidades << QString::fromStdString(u);
     return unidades;
 }
 
@@ -72,12 +95,12 @@ void TUnidades::SetDefaultUnit(int indice) {
         const QSignalBlocker bloqueo(selector_);
         selector_->setCurrentIndex(indice);
     }
-    cantidad_.SetDefaultUnit(indice);
+    cantidad_->SetDefaultUnit(indice);
 }
 
-QString TUnidades::UnitAsString() const { return QString::fromStdString(cantidad_.UnitAsString()); }
+QString TUnidades::UnitAsString() const { return QString::fromStdString(cantidad_->UnitAsString()); }
 
-void TUnidades::SetText(const QString& texto) { cantidad_.SetText(texto.toStdString()); }
+void TUnidades::SetText(const QString& texto) { cantidad_->SetText(texto.toStdString()); }
 
 QString TUnidades::Caption() const { return etiqueta_->text(); }
 
@@ -93,16 +116,16 @@ void TUnidades::SetReadOnly(bool soloLectura) {
 }
 
 void TUnidades::Cargado() {
-    cantidad_.Cargado();
+    cantidad_->Cargado();
     LlenarSelector();
     const QSignalBlocker bloqueo(this);
-    QLineEdit::setText(QString::fromStdString(cantidad_.Text()));
+    QLineEdit::setText(QString::fromStdString(cantidad_->Text()));
 }
 
 bool TUnidades::ProcesarSalida() {
     auto tipo = TESBBoundsValidationType::Ninguno;
     try {
-        tipo = cantidad_.ProcesarSalida();
+        tipo = cantidad_->ProcesarSalida();
     } catch (const std::exception& e) {
         TEscritorio::Actual().MostrarError(window(), QString::fromUtf8(e.what()));
         RecuperarFoco();
@@ -113,7 +136,7 @@ bool TUnidades::ProcesarSalida() {
         OnBoundsError(this, text(), tipo);
     } else {
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-        TEscritorio::Actual().MostrarError(window(), QString::fromStdString(cantidad_.MensajeLimite(tipo)));
+        TEscritorio::Actual().MostrarError(window(), QString::fromStdString(cantidad_->MensajeLimite(tipo)));
         QApplication::restoreOverrideCursor();
         RecuperarFoco();
     }
@@ -237,18 +260,21 @@ void TUnidades::changeEvent(QEvent* evento) {
 
 void TUnidades::AlEditar(const QString& texto) {
     // The field's own writes come with signals blocked: this is the user's typing.
-    EjecutarProtegido(window(), [&] { cantidad_.TextoEditado(texto.toStdString()); });
+    EjecutarProtegido(window(), [&] {
+        cantidad_->TextoEditado(texto.toStdString());
+        if (Vinculado()) emit OnChange();
+    });
 }
 
 void TUnidades::AlElegirUnidad(int indice) {
-    EjecutarProtegido(window(), [&] { cantidad_.CambiarUnidad(indice); });
+    EjecutarProtegido(window(), [&] { cantidad_->CambiarUnidad(indice); });
 }
 
 void TUnidades::LlenarSelector() {
     const QSignalBlocker bloqueo(selector_);
     selector_->clear();
-    for (const auto& u : cantidad_.Unidades()) selector_->addItem(QString::fromStdString(u.nombre));
-    selector_->setCurrentIndex(cantidad_.CurrentUnit());
+    for (const auto& u : cantidad_->Unidades()) selector_->addItem(QString::fromStdString(u.nombre));
+    selector_->setCurrentIndex(cantidad_->CurrentUnit());
 }
 
 // The caption sits 3 pixels left of the field and the selector 3 pixels right of

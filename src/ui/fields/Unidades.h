@@ -34,36 +34,42 @@ public:
     explicit TUnidades(QWidget* padre, const QString& nombre = QString());
     ~TUnidades() override;
 
+    // The number the field shows and edits: its own, or a form's once bound to it.
     // Settings that need no widget (decimals, notation range, full accuracy, range
-    // limits, conversion hooks). Units, the current unit and the text go through
-    // the field, so that the selector and the edit follow them.
-    TCantidad& Cantidad() { return cantidad_; }
-    const TCantidad& Cantidad() const { return cantidad_; }
+    // limits, conversion hooks) live there. Units, the current unit and the text go
+    // through the field, so that the selector and the edit follow them.
+    TCantidad& Cantidad() { return *cantidad_; }
+    const TCantidad& Cantidad() const { return *cantidad_; }
+    // Shows and edits a form's quantity from now on: the form answers its changes,
+    // the field only shows them. Released by Desvincular, or by the field's end.
+    void Vincular(TCantidad& cantidad);
+    void Desvincular();
+    bool Vinculado() const { return cantidad_ != &propia_; }
 
     void SetUnits(const QStringList& unidades);
     QStringList Units() const;
     void SetDefaultUnit(int indice);
-    int DefaultUnit() const { return cantidad_.DefaultUnit(); }
-    int CurrentUnit() const { return cantidad_.CurrentUnit(); }
+    int DefaultUnit() const { return cantidad_->DefaultUnit(); }
+    int CurrentUnit() const { return cantidad_->CurrentUnit(); }
     QString UnitAsString() const;
 
-    int DecimalPlaces() const { return cantidad_.DecimalPlaces; }
-    void SetDecimalPlaces(int decimales) { cantidad_.DecimalPlaces = decimales; }
-    long double BaseMin() const { return cantidad_.BaseMin; }
-    long double BaseMax() const { return cantidad_.BaseMax; }
-    void SetBaseMin(long double v) { cantidad_.BaseMin = v; }
-    void SetBaseMax(long double v) { cantidad_.BaseMax = v; }
-    bool UseRange() const { return cantidad_.UseRange(); }
-    void SetUseRange(bool usar) { cantidad_.SetUseRange(usar); }
-    long double BoundLower() const { return cantidad_.BoundLower(); }
-    long double BoundUpper() const { return cantidad_.BoundUpper(); }
+    int DecimalPlaces() const { return cantidad_->DecimalPlaces; }
+    void SetDecimalPlaces(int decimales) { cantidad_->DecimalPlaces = decimales; }
+    long double BaseMin() const { return cantidad_->BaseMin; }
+    long double BaseMax() const { return cantidad_->BaseMax; }
+    void SetBaseMin(long double v) { cantidad_->BaseMin = v; }
+    void SetBaseMax(long double v) { cantidad_->BaseMax = v; }
+    bool UseRange() const { return cantidad_->UseRange(); }
+    void SetUseRange(bool usar) { cantidad_->SetUseRange(usar); }
+    long double BoundLower() const { return cantidad_->BoundLower(); }
+    long double BoundUpper() const { return cantidad_->BoundUpper(); }
 
     // The number, read back from the text: these throw ErrorDeConversion when the
     // text is not a number.
-    long double AsFloat() { return cantidad_.AsFloat(); }
-    void SetAsFloat(long double valor) { cantidad_.SetAsFloat(valor); }
-    long double GetBaseValue() { return cantidad_.GetBaseValue(); }
-    void SetBaseValue(long double valor) { cantidad_.SetBaseValue(valor); }
+    long double AsFloat() { return cantidad_->AsFloat(); }
+    void SetAsFloat(long double valor) { cantidad_->SetAsFloat(valor); }
+    long double GetBaseValue() { return cantidad_->GetBaseValue(); }
+    void SetBaseValue(long double valor) { cantidad_->SetBaseValue(valor); }
     // Sets the text from code: it is read, notified and rendered again.
     void SetText(const QString& texto);
 
@@ -113,7 +119,10 @@ private:
     void ApplyDefaultColors();
     bool EsAtajoDeLaVentana(const QKeyEvent& tecla) const;
 
-    TCantidad cantidad_;
+    void EscucharCantidad();
+
+    TCantidad propia_;
+    TCantidad* cantidad_ = &propia_;
     QPointer<TBoundLabel> etiqueta_;
     QPointer<QComboBox> selector_;
 };

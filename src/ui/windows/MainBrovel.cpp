@@ -12,36 +12,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QTabWidget>
 
-#include <vector>
-
 #include "app/AcercaDe.h"
-#include "fields/Pendiente.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Comandos.h"
+#include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/Marco.h"
+#include "ui/windows/PanelEstado.h"
+#include "ui/windows/InterlocutorVentana.h"
 
 namespace brovel {
-namespace {
 
-// Radio buttons that exclude each other, wherever they sit in the form.
-void Agrupar(QObject* dueno, std::initializer_list<QRadioButton*> botones) {
-    auto* grupo = new QButtonGroup(dueno);
-    for (QRadioButton* boton : botones) grupo->addButton(boton);
-}
-
-// Checks a button as the window is built, before any handler listens.
-void Marcar(QAbstractButton* boton) {
-    const QSignalBlocker bloqueo(boton);
-    boton->setChecked(true);
-}
-
-}  // namespace
-
-TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe) {
+TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
+    : interlocutor_(std::make_unique<TInterlocutorVentana>(*this)),
+      forma_(std::make_unique<TFormaBrovel>(*interlocutor_)) {
     setObjectName(QStringLiteral("MainFormBrovel"));
     setWindowTitle(QStringLiteral("Brovel"));
     setWindowIcon(QIcon(QStringLiteral(":/brovel.svg")));
@@ -65,20 +53,22 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe) {
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
     Zumbrel = new TMainFormZumbrel(this);
     RutaModeloReporte = RutaJuntoAlPrograma(QStringLiteral("Reportes/ModeloRep.rtf"));
-    RecalculoSuspendido = false;
-    euCpcg->SetBaseMax(20);
-    euCpcg->SetUseRange(true);
-    for (QComboBox* selector : {cbCph, cbCh, cbCph2, cbCph3, cbCph4}) LlenarCombo(selector, kMaxElementos);
-    ConectarManejadores();
-    NuevoExecute();
+    Conectar();
+    Reflejar();
     PageControl->setCurrentIndex(0);
-    for (TUnidades* pendiente : {euDt, euPs, euPt}) {
-        pendiente->Cantidad().OnCambioDeUnidad = PendienteCambioDeUnidad;
-        pendiente->Cantidad().OnReadBaseValue = PendienteReadBaseValue;
-    }
 }
 
-TMainFormBrovel::~TMainFormBrovel() = default;
+// The form outlives no widget bound to it: the fields let go of it first, and no
+// widget torn down after it may reach it.
+TMainFormBrovel::~TMainFormBrovel() {
+    for (QObject* hijo : findChildren<QObject*>()) hijo->disconnect(this);
+    forma_->AlCambiar = nullptr;
+#define BROVEL_DESVINCULAR_CAMPO(nombre) \
+    if (nombre) nombre->Desvincular();
+    BROVEL_CAMPOS_LADERA(BROVEL_DESVINCULAR_CAMPO)
+#undef BROVEL_DESVINCULAR_CAMPO
+}
+
 
 void TMainFormBrovel::ConstruirMenus() {
     Nuevo = CrearAccion(this, "Nuevo", "&Nuevo", "Ctrl+N");
@@ -105,93 +95,95 @@ void TMainFormBrovel::ConstruirMenus() {
     AgregarMenu(menuBar(), "A&yuda", {Notas, AcercaDe});
 }
 
-// The form as it is stored before any project is loaded: the first option of each
-// block chosen, and the inputs of the others hidden.
-void TMainFormBrovel::ConectarManejadores() {
-    Agrupar(this, {rbCrr, rbDm, rbCyT});
-    Agrupar(this, {rbHr, rbSh, rbPre, rbFelle});
-    Agrupar(this, {rbHdlt, rbCe});
-    Agrupar(this, {rbHdlt2, rbPrde});
-    for (QAbstractButton* boton : {rbCrr, rbHr, rbHdlt, rbHdlt2}) Marcar(boton);
-    for (QWidget* oculto : std::initializer_list<QWidget*>{
-             euDm, lblCspe, cbCspe, euPl, euPlm, euPa, euPmo, lblCspp, cbCspp, euPths, cbCh, lblCh, cbCph2, lblCph2,
-             pSh, euEt, euMi30m, euFele, euCe, euVp, euCp, euTtfo, euFapo, euFcss, euRacmr, euPsrua, lblMde, cbMde,
-             lblTp, cbTp, euPs, euAl, euFps, euEet, euPt, euTfp, euCtc, euFliii, euCmst, euIrst, euFpsb, euFpset,
-             euFpsed, euFdPdS, euLctResultado, euFpsResultado, euFpsbEResultado, euFpsetEResultado,
-             euFpsedEResultado})
-        oculto->hide();
+QComboBox* TMainFormBrovel::ListaDe(TListaBrovel lista) const {
+    return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
+}
+
+// Every widget edits its part of the form; the form answers, and the window then
+// shows what it holds.
+void TMainFormBrovel::Conectar() {
+    for (TGrupoOpciones grupo : kGruposDeOpciones) {
+        auto* botones = new QButtonGroup(this);
+        const auto& nombres = BotonesDe(grupo);
+        for (int i = 0; i < static_cast<int>(nombres.size()); ++i) {
+            auto* boton = PageControl->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
+            botones->addButton(boton);
+            connect(boton, &QRadioButton::toggled, this, [this, grupo, i](bool marcado) {
+                if (marcado) forma_->ElegirOpcion(grupo, i);
+            });
+        }
+    }
+    for (TCasilla casilla : kCasillas) {
+        auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
+        connect(caja, &QCheckBox::toggled, this, [this, casilla](bool marcada) { forma_->Marcar(casilla, marcada); });
+    }
+    // Lists run their handler when the user picks an entry, not when code selects one.
+    for (int i = 0; i < kCantidadDeListas; ++i) {
+        const auto lista = static_cast<TListaBrovel>(i);
+        connect(ListaDe(lista), &QComboBox::activated, this,
+                [this, lista](int indice) { forma_->ElegirEnLista(lista, indice); });
+    }
+    connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) { forma_->MostrarPestana(indice); });
     // The runoff exchange comes with the runoff window's calculation.
     for (QPushButton* boton : {btUsarZumbrel, btUsarZumbrel2}) boton->setEnabled(false);
 
-    // The chain: each tab's handler on showing the tab and on editing its inputs.
-    connect(PageControl, &QTabWidget::currentChanged, this, &TMainFormBrovel::MostrarPestana);
-    const std::pair<std::vector<TUnidades*>, void (TMainFormBrovel::*)()> cadena[] = {
-        {{euDt, euLt}, &TMainFormBrovel::GeometriaShow},
-        {{euBvs, euBrvs, euDm, euPmo, euShs}, &TMainFormBrovel::SueloShow},
-        {{euMi30m, euPth, euCta, euPths, euFele, euEt, euCe, euVp, euCp}, &TMainFormBrovel::tsForzantesShow},
-        {{euRacmr, euPsrua, euFatc, euAmf, euTtfo, euFapo, euFliii, euCtc, euTfp, euPs, euAl, euFps, euPt, euEet},
-         &TMainFormBrovel::CondicionantesShow},
-        {{euRast, euCmst, euIrst}, &TMainFormBrovel::DisipacionShow},
-        // The editors.
-        {{euCpcg}, &TMainFormBrovel::euCpcgChange},
-        {{euDg}, &TMainFormBrovel::euDgChange},
-        {{euPp}, &TMainFormBrovel::euPpChange},
-        {{euPl}, &TMainFormBrovel::euPlChange},
-        {{euPlm}, &TMainFormBrovel::euPlmChange},
-        {{euPa}, &TMainFormBrovel::euPaChange},
-        {{euCll}, &TMainFormBrovel::euCllChange},
-        {{euCll1}, &TMainFormBrovel::euCll1Change},
-        {{euCll2}, &TMainFormBrovel::euCll2Change},
-        {{euCll3}, &TMainFormBrovel::euCll3Change},
-        {{euPth2, euPth3}, &TMainFormBrovel::CambioHietograma},
-    };
-    for (const auto& [campos, manejador] : cadena)
-        for (TUnidades* campo : campos) connect(campo, &TUnidades::OnChange, this, manejador);
-
-    // Lists run their handler when the user picks an entry, not when code selects one.
-    const std::pair<QComboBox*, void (TMainFormBrovel::*)()> listas[] = {
-        {cbCspe, &TMainFormBrovel::SueloShow},       {cbCspp, &TMainFormBrovel::SueloShow},
-        {cbMde, &TMainFormBrovel::CondicionantesShow}, {cbTp, &TMainFormBrovel::cbTpChange},
-        {cbPcg, &TMainFormBrovel::cbPcgChange},     {cbCph, &TMainFormBrovel::cbCphChange},
-        {cbPhn, &TMainFormBrovel::cbPhnChange},     {cbCh, &TMainFormBrovel::cbChChange},
-        {cbCph2, &TMainFormBrovel::cbCph2Change},   {cbHn, &TMainFormBrovel::cbHnChange},
-        {cbPhn2, &TMainFormBrovel::cbHnChange},     {cbCph3, &TMainFormBrovel::cbCph3Change},
-        {cbPhn3, &TMainFormBrovel::cbPhn3Change},   {cbCph4, &TMainFormBrovel::cbCph4Change},
-        {cbPhn4, &TMainFormBrovel::cbPhn4Change},
-    };
-    for (const auto& [lista, manejador] : listas) connect(lista, &QComboBox::activated, this, manejador);
-
-    // Options and check boxes run their handler whenever their state changes.
-    for (QRadioButton* boton : {rbCrr, rbDm, rbCyT})
-        connect(boton, &QRadioButton::toggled, this, [this](bool marcado) {
-            if (marcado) rbCrrClick();
-        });
-    const std::pair<std::vector<QRadioButton*>, void (TMainFormBrovel::*)(QObject*)> opciones[] = {
-        {{rbHr, rbSh, rbPre, rbFelle}, &TMainFormBrovel::rbHrClick},
-        {{rbHdlt, rbCe}, &TMainFormBrovel::rbHdltClick},
-        {{rbHdlt2, rbPrde}, &TMainFormBrovel::rbHdlt2Click},
-    };
-    for (const auto& [botones, manejador] : opciones)
-        for (QRadioButton* boton : botones)
-            connect(boton, &QRadioButton::toggled, this, [this, boton, manejador = manejador](bool marcado) {
-                if (marcado) (this->*manejador)(boton);
-            });
-    connect(cbD, &QCheckBox::toggled, this, &TMainFormBrovel::SueloShow);
-    connect(cbHl, &QCheckBox::toggled, this, &TMainFormBrovel::cbHlClick);
-    connect(cbHm, &QCheckBox::toggled, this, &TMainFormBrovel::cbHmClick);
-    connect(cbHmg, &QCheckBox::toggled, this, &TMainFormBrovel::cbHmgClick);
-    connect(Button1, &QPushButton::clicked, this, &TMainFormBrovel::Button1Click);
+    forma_->AlCambiar = [this] { Reflejar(); };
 }
 
-void TMainFormBrovel::MostrarPestana(int indice) {
-    switch (indice) {
-        case 0: GeometriaShow(); break;
-        case 1: SueloShow(); break;
-        case 2: tsForzantesShow(); break;
-        case 3: CondicionantesShow(); break;
-        case 4: DisipacionShow(); break;
-        default: tsErosionShow(); break;
+void TMainFormBrovel::Reflejar() {
+    for (TGrupoOpciones grupo : kGruposDeOpciones) {
+        auto* boton = PageControl->findChild<QRadioButton*>(
+            QString::fromLatin1(BotonesDe(grupo)[static_cast<size_t>(forma_->Opcion(grupo))]));
+        const QSignalBlocker bloqueo(boton);
+        if (!boton->isChecked()) boton->setChecked(true);
     }
+    for (TCasilla casilla : kCasillas) {
+        auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
+        const QSignalBlocker bloqueo(caja);
+        caja->setChecked(forma_->Marcada(casilla));
+    }
+    for (int i = 0; i < kCantidadDeListas; ++i) {
+        const TLista& lista = forma_->Lista(static_cast<TListaBrovel>(i));
+        QComboBox* selector = ListaDe(static_cast<TListaBrovel>(i));
+        const QSignalBlocker bloqueo(selector);
+        bool iguales = selector->count() == static_cast<int>(lista.items.size());
+        for (int k = 0; iguales && k < selector->count(); ++k)
+            iguales = selector->itemText(k).toStdString() == lista.items[static_cast<size_t>(k)];
+        if (!iguales) {
+            selector->clear();
+            for (const std::string& item : lista.items) selector->addItem(QString::fromStdString(item));
+        }
+        if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
+    }
+    // A rule may speak of a control for the first time at any action.
+    for (const auto& [nombre, mostrado] : forma_->Visibilidad()) {
+        const QString clave = QString::fromStdString(nombre);
+        auto control = controles_.find(clave);
+        if (control == controles_.end()) control = controles_.insert(clave, PageControl->findChild<QWidget*>(clave));
+        if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
+    }
+    const QString estado = QString::fromStdString(forma_->TextoEstado());
+    if (Panel1->text() != estado || Panel1->EnError() != forma_->EstadoEnError()) {
+        if (forma_->EstadoEnError())
+            Panel1->MostrarError(estado);
+        else
+            Panel1->MostrarOk();
+    }
+    QStringList mensajes;
+    for (const std::string& mensaje : forma_->MensajesSuelo()) mensajes << QString::fromStdString(mensaje);
+    if (MensajesSuelo() != mensajes) MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));
+    const QString titulo = QString::fromStdString(forma_->Titulo());
+    if (windowTitle() != titulo) setWindowTitle(titulo);
+}
+
+bool TMainFormBrovel::Visible(const QWidget* control) {
+    // Shown on its tab, whichever tab is current and whether or not the window is.
+    for (const QWidget* w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const QStackedWidget*>(w->parentWidget())) break;  // the tab's page
+        if (OcultoExplicitamente(w)) return false;
+    }
+    return true;
 }
 
 QStringList TMainFormBrovel::MensajesSuelo() const {
@@ -199,26 +191,10 @@ QStringList TMainFormBrovel::MensajesSuelo() const {
     return texto.isEmpty() ? QStringList() : texto.split(QLatin1Char('\n'));
 }
 
-// Every array editor shows its first entry, as after loading a project.
-void TMainFormBrovel::MostrarPrimerasEntradas() {
-    cbPcgChange();
-    cbPhnChange();
-    cbHnChange();
-    cbPhn3Change();
-    cbPhn4Change();
-}
-
-void TMainFormBrovel::NuevoExecute() {
-    Manejar([this] {
-        ValoresPorDefecto();
-        MostrarPrimerasEntradas();
-        FaltaZumbrel = false;
-        ActualizarEstado();
-        RutaProyecto.clear();
-        NombreProyecto.clear();
-        setWindowTitle(QStringLiteral("Brovel - Sin Nombre"));
-    });
-}
+void TMainFormBrovel::NuevoExecute() { forma_->NuevoExecute(); }
+void TMainFormBrovel::AbrirExecute() { forma_->AbrirExecute(); }
+void TMainFormBrovel::GuardarExecute() { forma_->GuardarExecute(); }
+void TMainFormBrovel::GuardarComoExecute() { forma_->GuardarComoExecute(); }
 
 // Ends the program at once; nothing asks whether the project should be saved.
 void TMainFormBrovel::SalirExecute() { QApplication::exit(0); }

@@ -1,16 +1,17 @@
 // The slope window, the program's main window: six tabs that follow the order of
 // the computation (Geometría to Erosión) and the report, the menus with the project
-// commands, and the status panel. Each tab has one handler that recalculates it
-// after calling the handler of the tab before it; every edit ends in one of them.
+// commands, and the status panel. It is a view of the slope form: each widget
+// edits its part of the form and shows what the form holds; the form computes.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
-#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string_view>
 
-#include "model/EstadoBrovel.h"
+#include "forms/FormaBrovel.h"
 
 class QAction;
 class QCheckBox;
@@ -21,23 +22,6 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
-
-// The quantity fields of the slope window, tab by tab.
-#define BROVEL_CAMPOS_LADERA(X)                                                                                  \
-    X(euDt) X(euLt)                                                                                              \
-    X(euCpcg) X(euDg) X(euPp) X(euDm) X(euPl) X(euPlm) X(euPa) X(euPmo) X(euShs) X(euBvs) X(euBrvs)           \
-    X(euFesResultado) X(euFtResultado) X(euDMResultado)                                                          \
-    X(euPth) X(euCta) X(euPths) X(euEt) X(euMi30m) X(euFele) X(euCll) X(euCll1) X(euPth2) X(euCll2) X(euCe)   \
-    X(euPth3) X(euCll3) X(euVp) X(euCp) X(euFdeResultado) X(euFelleResultado) X(euVeeResultado)                \
-    X(euCpeResultado) X(euFpResultado) X(euTecrResultado) X(euPspcrResultado) X(euCEResultado)                 \
-    X(euFatc) X(euAmf) X(euTtfo) X(euFapo) X(euRacmr) X(euPsrua) X(euPs) X(euAl) X(euFps) X(euEet) X(euPt)     \
-    X(euTfp) X(euCtc) X(euFliii) X(euFcss) X(euSups) X(euScf) X(euFpsb) X(euFpset) X(euFpsed) X(euFdPdS)       \
-    X(euRast) X(euCmst) X(euIrst) X(euScsResultado) X(euSrsResultado) X(euFcmResultado) X(euLctResultado)      \
-    X(euFpsResultado)                                                                                            \
-    X(euFeleEResultado) X(euFpEResultado) X(euFesEResultado) X(euFtEResultado) X(euFcmEResultado)              \
-    X(euSupsEResultado) X(euScfEResultado) X(euScsEResultado) X(euSrsEResultado) X(euShsEResultado)            \
-    X(euFpsEResultado) X(euFpsbEResultado) X(euFpsetEResultado) X(euFpsedEResultado) X(euTeEResultado)         \
-    X(euPsEResultado)
 
 namespace brovel {
 
@@ -53,8 +37,10 @@ public:
     explicit TMainFormBrovel(bool mostrarAcercaDe = true);
     ~TMainFormBrovel() override;
 
-    // The slope model: one record, filled by the tab handlers.
-    TEstadoBrovel Estado;
+    // The form the window shows, and its model.
+    TFormaBrovel& Forma() { return *forma_; }
+    const TFormaBrovel& Forma() const { return *forma_; }
+    const TEstadoBrovel& Estado() const { return forma_->Estado; }
 
     QTabWidget* PageControl = nullptr;
     TPanelEstado* Panel1 = nullptr;
@@ -71,8 +57,6 @@ public:
     QAction* AcercaDe = nullptr;
 
     QString RutaModeloReporte;
-    QString RutaProyecto;
-    QString NombreProyecto;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
@@ -96,22 +80,6 @@ public:
     // The Suelo tab's messages.
     QPlainTextEdit* MsgsS = nullptr;
 
-    // Data marks; only RecalculoSuspendido stops the chain.
-    bool RecalculoSuspendido = false;
-    bool ErrorRango = false;
-    bool FaltaVerificar = false;
-    bool ErrorLimos = false;
-    bool ErrorArena = false;
-    bool FaltaZumbrel = false;
-
-    // The lines of the Suelo tab's message box.
-    // Opens a project as Abrir does once its dialog is answered. A file that cannot
-    // be read loads the defaults of its entries and returns false with the reason.
-    bool AbrirProyecto(const QString& ruta, QString* motivo = nullptr);
-    // Writes the project into `ruta`, updating what the file already holds; a
-    // failure is shown in the error box, leaves the file as it was and returns false.
-    bool GuardarValores(const QString& ruta, const QString& nombre);
-
     QStringList MensajesSuelo() const;
     // Whether a control is shown on its tab (whichever tab is current).
     static bool Visible(const QWidget* control);
@@ -125,59 +93,9 @@ public slots:
     void NotasExecute();
     void AcercaDeExecute();
 
-    // The chain, one handler per tab.
-    void GeometriaShow();
-    void SueloShow();
-    void tsForzantesShow();
-    void CondicionantesShow();
-    void DisipacionShow();
-    void tsErosionShow();
-
-    // Options and their visibility.
-    void rbCrrClick();
-    void rbHrClick(QObject* boton);
-    void rbHdltClick(QObject* boton);
-    void rbHdlt2Click(QObject* boton);
-    void cbHlClick();
-    void cbHmClick();
-    void cbHmgClick();
-    void cbTpChange();
-
-    // The grain-size curve editor and the texture limits.
-    void euCpcgChange();
-    void cbPcgChange();
-    void euDgChange();
-    void euPpChange();
-    void Button1Click();
-    void euPlChange();
-    void euPlmChange();
-    void euPaChange();
-
-    // The hyetograph editors.
-    void cbCphChange();
-    void cbPhnChange();
-    void euCllChange();
-    void cbChChange();
-    void cbCph2Change();
-    void cbHnChange();
-    void euCll1Change();
-    void cbCph3Change();
-    void cbPhn3Change();
-    void euCll2Change();
-    void cbCph4Change();
-    void cbPhn4Change();
-    void euCll3Change();
-    // A storm handed to the runoff module changed.
-    void CambioHietograma();
-
-    // Checks and defaults.
-    void VerificarCurva();
-    void VerificarLimos();
-    void VerificarArena();
-    void ActualizarEstado();
-    void ValoresPorDefecto();
-
 private:
+    class TInterlocutorVentana;
+
     void ConstruirMenus();
     void ConstruirPestanas();
     void ConstruirGeometria(QWidget* pagina);
@@ -186,40 +104,23 @@ private:
     void ConstruirCondicionantes(QWidget* pagina);
     void ConstruirDisipacion(QWidget* pagina);
     void ConstruirErosion(QWidget* pagina);
-    void ConectarManejadores();
-    // A field of the table, created in `formulario` and kept in the member of its name.
+    void Conectar();
+    // A field of the table, created in `formulario`, bound to the form's quantity of
+    // the same name and kept in the member of that name.
     void CrearCampo(class TFormulario& formulario, const char* nombre);
     void Campos(class TFormulario& formulario, std::initializer_list<const char*> nombres);
     TUnidades*& CampoPorNombre(std::string_view nombre);
     // A "..." button that fills a field from a reference table.
     void BotonDeTabla(class TFormulario& formulario, const char* nombre);
     void ElegirDeTablaPara(const char* codigo, const char* destino);
-    void MostrarPrimerasEntradas();
-    void RecorrerProyecto(class TRecorridoProyecto& recorrido);
-    void SerieDeHietogramas(class TRecorridoProyecto& recorrido, int hietogramas, int pasos);
-    void MostrarPestana(int indice);
+    QComboBox* ListaDe(TListaBrovel lista) const;
+    // Shows what the form holds: options, lists, which controls are shown, the
+    // status panel, the Suelo tab's messages and the caption.
+    void Reflejar();
 
-    // The chain's work; the public handlers add the re-entry guard and show an
-    // error that escapes it.
-    void CalcularGeometria();
-    void CalcularSuelo();
-    void CalcularForzantes();
-    void CalcularCondicionantes();
-    void CalcularDisipacion();
-    void CalcularErosionPestana();
-    void Cadena(const std::function<void()>& trabajo);
-    void Manejar(const std::function<void()>& trabajo);
-
-    void LlenarCombo(QComboBox* selector, int n);
-    // Selects the entry `texto` of a list without running its handler.
-    static void Seleccionar(QComboBox* selector, const QString& texto);
-    int PuntoSeleccionado() const;
-
-    int profundidadCadena_ = 0;
+    std::unique_ptr<TInterlocutorVentana> interlocutor_;
+    std::unique_ptr<TFormaBrovel> forma_;
+    QHash<QString, QWidget*> controles_;
 };
-
-// The number a selector's text shows; "'%s' is not a valid integer value" when it
-// shows none.
-int EnteroDeSelector(const QComboBox* selector);
 
 }  // namespace brovel

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "ui/fields/Unidades.h"
-#include "ui/windows/CamposBrovel.h"
+#include "forms/CamposBrovel.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainBrovel.h"
@@ -68,10 +68,6 @@ private:
     std::deque<TFormulario> formularios_;
 };
 
-void LlenarLista(QComboBox* lista, std::initializer_list<const char*> items) {
-    for (const char* item : items) lista->addItem(QString::fromUtf8(item));
-}
-
 // A row of radio buttons side by side.
 QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
     auto* fila = new QWidget(padre);
@@ -98,33 +94,10 @@ void TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
     const TDefinicionCampo& d = CampoBrovel(nombre);
     TUnidades* campo = formulario.Campo(QString::fromUtf8(nombre));
     CampoPorNombre(nombre) = campo;
-    QStringList unidades;
-    for (const auto& u : UnidadesDe(d)) unidades << QString::fromStdString(u);
-    campo->SetUnits(unidades);
-    campo->SetDecimalPlaces(d.decimales);
-    // Every field of the window converts the shown number on a unit switch and
-    // shows numbers from 1E+4 up in scientific notation.
-    campo->Cantidad().AutoRecalculate = true;
-    campo->Cantidad().SciMin = kSciMinVentana;
-    campo->Cantidad().SciMax = kSciMaxVentana;
+    campo->Vincular(forma_->Campo(nombre));
     campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
-    campo->SetBaseMin(d.minimo);
-    campo->SetBaseMax(d.maximo);
-    campo->Cargado();
-    switch (d.clase) {
-        case TClaseCampo::Entrada:
-            campo->SetUseRange(true);
-            campo->OnBoundsError = BoundsError;
-            break;
-        case TClaseCampo::EntradaSinAviso:
-            campo->SetUseRange(true);
-            break;
-        case TClaseCampo::EntradaLibre:
-            break;
-        case TClaseCampo::Resultado:
-            campo->SetReadOnly(true);
-            break;
-    }
+    if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
+    if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);
 }
 
 void TMainFormBrovel::Campos(TFormulario& formulario, std::initializer_list<const char*> nombres) {
@@ -176,13 +149,9 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     Campos(suelo, {"euDm"});
     cbCspe = suelo.Lista(QStringLiteral("cbCspe"), QStringLiteral("lblCspe"), QStringLiteral("Clase de suelo por Estructura"));
     lblCspe = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspe"));
-    LlenarLista(cbCspe, {"Grano muy fino (< 1 mm)", "Grano fino (1-2 mm)",
-                         "Grano medio (2-5 mm) y grano grueso (5-10 mm)", "Grano muy grueso (> 10 mm)"});
     Campos(suelo, {"euPl", "euPlm", "euPa", "euPmo"});
     cbCspp = suelo.Lista(QStringLiteral("cbCspp"), QStringLiteral("lblCspp"), QStringLiteral("Clase de suelo por permeabilidad"));
     lblCspp = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblCspp"));
-    LlenarLista(cbCspp, {"Rápida a muy rápida (< 1 mm/h)", "Medianamente rápida (1-2 mm/h)", "Moderada (2-5 mm/h)",
-                         "Moderadamente lenta (5-20 mm/h)", "Lenta (20-60 mm/h)", "Muy lenta (> 60 mm/h)"});
     cbD = suelo.Casilla(QStringLiteral("cbD"), QStringLiteral("Descongelamiento"));
 
     TFormulario& humedad = hoja.Grupo(QStringLiteral("Humedad"));
@@ -297,13 +266,11 @@ void TMainFormBrovel::ConstruirCondicionantes(QWidget* pagina) {
     BotonDeTabla(mulching, "BitBtn7");
     cbMde = mulching.Lista(QStringLiteral("cbMde"), QStringLiteral("lblMde"), QStringLiteral("Mecanismo dominante de erosión"));
     lblMde = mulching.Grupo()->findChild<QLabel*>(QStringLiteral("lblMde"));
-    LlenarLista(cbMde, {"Surco", "Entresurco", "No sabe"});
 
     TFormulario& practicas = hoja.Grupo(QStringLiteral("Prácticas de soporte"));
     cbHmg = practicas.Casilla(QStringLiteral("cbHmg"), QStringLiteral("Hubo Prácticas de Soporte"));
     cbTp = practicas.Lista(QStringLiteral("cbTp"), QStringLiteral("lblTp"), QStringLiteral("Tipo de Práctica"));
     lblTp = practicas.Grupo()->findChild<QLabel*>(QStringLiteral("lblTp"));
-    LlenarLista(cbTp, {"Perfilado", "Cultivo en Franjas", "Aterrazamiento", "Campos de pastoreo"});
     Campos(practicas, {"euPs", "euAl", "euFps"});
     BotonDeTabla(practicas, "bbSTC2");
     BotonDeTabla(practicas, "bbSTC3");

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tables/TablasReferencia.h"
+#include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/tables/Seleccion.h"
 #include "ui/windows/Formulario.h"
@@ -87,7 +88,7 @@ void TMainFormBrovel::BotonDeTabla(TFormulario& formulario, const char* nombre) 
 }
 
 void TMainFormBrovel::ElegirDeTablaPara(const char* codigo, const char* destino) {
-    Manejar([&] {
+    EjecutarProtegido(this, [&] {
         const std::optional<double> valor = ElegirDeTabla(this, QString::fromLatin1(codigo));
         if (!valor) return;
         TUnidades* campo = CampoPorNombre(destino);

@@ -1,0 +1,343 @@
+#include "forms/FormaBrovel.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "fields/Pendiente.h"
+#include "forms/CamposBrovel.h"
+
+namespace brovel {
+namespace {
+
+// clang-format off
+const std::vector<const char*> kBotones[] = {
+    {"rbCrr", "rbDm", "rbCyT"},
+    {"rbHr", "rbSh", "rbPre", "rbFelle"},
+    {"rbHdlt", "rbCe"},
+    {"rbHdlt2", "rbPrde"},
+};
+const char* const kNombresCasillas[] = {"cbD", "cbHl", "cbHm", "cbHmg"};
+const char* const kNombresListas[] = {
+    "cbCspe", "cbCspp", "cbMde", "cbTp",
+    "cbPcg", "cbCph", "cbPhn", "cbCh", "cbCph2", "cbHn", "cbPhn2", "cbCph3", "cbPhn3", "cbCph4", "cbPhn4",
+};
+// clang-format on
+static_assert(std::size(kNombresListas) == kCantidadDeListas);
+
+// The entries of the lists of fixed choices.
+const std::pair<TListaBrovel, std::vector<std::string>> kEntradasDeListas[] = {
+    {TListaBrovel::cbCspe,
+     {"Grano muy fino (< 1 mm)", "Grano fino (1-2 mm)", "Grano medio (2-5 mm) y grano grueso (5-10 mm)",
+      "Grano muy grueso (> 10 mm)"}},
+    {TListaBrovel::cbCspp,
+     {"Rápida a muy rápida (< 1 mm/h)", "Medianamente rápida (1-2 mm/h)", "Moderada (2-5 mm/h)",
+      "Moderadamente lenta (5-20 mm/h)", "Lenta (20-60 mm/h)", "Muy lenta (> 60 mm/h)"}},
+    {TListaBrovel::cbMde, {"Surco", "Entresurco", "No sabe"}},
+    {TListaBrovel::cbTp, {"Perfilado", "Cultivo en Franjas", "Aterrazamiento", "Campos de pastoreo"}},
+};
+
+// The form as a new window holds it before any project: the inputs of every
+// option but the first hidden.
+const char* const kOcultosAlCrear[] = {
+    "euDm",    "lblCspe", "cbCspe",  "euPl",    "euPlm",   "euPa",    "euPmo",   "lblCspp", "cbCspp",
+    "euPths",  "cbCh",    "lblCh",   "cbCph2",  "lblCph2", "pSh",     "euEt",    "euMi30m", "euFele",
+    "euCe",    "euVp",    "euCp",    "euTtfo",  "euFapo",  "euFcss",  "euRacmr", "euPsrua", "lblMde",
+    "cbMde",   "lblTp",   "cbTp",    "euPs",    "euAl",    "euFps",   "euEet",   "euPt",    "euTfp",
+    "euCtc",   "euFliii", "euCmst",  "euIrst",  "euFpsb",  "euFpset", "euFpsed", "euFdPdS", "euLctResultado",
+    "euFpsResultado", "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado",
+};
+
+}  // namespace
+
+int32_t CantidadDeCampo(TCantidad& campo) {
+    const long double valor = campo.GetBaseValue();
+    if (!(valor > 0)) return 0;
+    return AcotarCantidad(static_cast<int>(std::trunc(std::fmin(valor, kMaxElementos))));
+}
+
+const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo) { return kBotones[static_cast<size_t>(grupo)]; }
+const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<size_t>(casilla)]; }
+const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
+
+TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : interlocutor_(interlocutor) {
+    CrearCampos();
+    for (const auto& [lista, entradas] : kEntradasDeListas) {
+        ListaMutable(lista).items = entradas;
+        ListaMutable(lista).indice = 0;
+    }
+    RecalculoSuspendido = false;
+    euCpcg.BaseMax = 20;
+    euCpcg.SetUseRange(true);
+    for (TListaBrovel cantidad :
+         {TListaBrovel::cbCph, TListaBrovel::cbCh, TListaBrovel::cbCph2, TListaBrovel::cbCph3, TListaBrovel::cbCph4})
+        ListaMutable(cantidad).LlenarConNumeros(kMaxElementos);
+    for (const char* oculto : kOcultosAlCrear) visibles_[oculto] = false;
+    CrearEditores();
+    ConectarManejadores();
+    NuevoExecute();
+    for (TCantidad* pendiente : {&euDt, &euPs, &euPt}) {
+        pendiente->OnCambioDeUnidad = PendienteCambioDeUnidad;
+        pendiente->OnReadBaseValue = PendienteReadBaseValue;
+    }
+}
+
+TFormaBrovel::~TFormaBrovel() = default;
+
+// Every field as its row of the table describes it.
+void TFormaBrovel::CrearCampos() {
+    for (const TDefinicionCampo& d : CamposBrovel()) {
+        TCantidad& campo = Campo(d.nombre);
+        campo.SetUnits(UnidadesDe(d));
+        campo.DecimalPlaces = d.decimales;
+        // Every field of the window converts the shown number on a unit switch and
+        // shows numbers from 1E+4 up in scientific notation.
+        campo.AutoRecalculate = true;
+        campo.SciMin = kSciMinVentana;
+        campo.SciMax = kSciMaxVentana;
+        campo.BaseMin = d.minimo;
+        campo.BaseMax = d.maximo;
+        campo.Cargado();
+        if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
+    }
+}
+
+TCantidad& TFormaBrovel::Campo(std::string_view nombre) {
+#define BROVEL_BUSCAR_CAMPO(campo) \
+    if (nombre == #campo) return campo;
+    BROVEL_CAMPOS_LADERA(BROVEL_BUSCAR_CAMPO)
+#undef BROVEL_BUSCAR_CAMPO
+    throw std::out_of_range("campo desconocido: " + std::string(nombre));
+}
+
+// The editors of the curve and of the four hyetographs, each ending in the
+// recalculation of its tab; the two storms handed to the runoff module end in
+// the mark that asks for it to run again.
+void TFormaBrovel::CrearEditores() {
+    TEstadoBrovel& e = Estado;
+    curva_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPcg), nullptr, [this] { SueloShow(); });
+    curva_->AgregarColumna(euDg, [&e](int, int i) -> double& { return e.Dg[i]; },
+                           [this](std::optional<double> anterior, double nuevo) {
+                               // Lowering a diameter can only be judged against the whole curve.
+                               if (anterior && *anterior - nuevo > 1e-11) FaltaVerificar = true;
+                               ActualizarEstado();
+                           });
+    curva_->AgregarColumna(euPp, [&e](int, int i) -> double& { return e.Pp[i]; });
+
+    const auto forzantes = [this] { tsForzantesShow(); };
+    const auto cambio = [this] { CambioHietograma(); };
+    representativo_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn), nullptr, forzantes);
+    representativo_->AgregarColumna(euCll, [&e](int, int k) -> double& { return e.Cll1[1][k]; });
+    serie_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn2), &ListaMutable(TListaBrovel::cbHn),
+                                            forzantes);
+    serie_->AgregarColumna(euCll1, [&e](int h, int k) -> double& { return e.Cll1[h][k]; });
+    tormenta_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn3), nullptr, cambio);
+    tormenta_->AgregarColumna(euCll2, [&e](int, int k) -> double& { return e.Cll2[k]; });
+    evento_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn4), nullptr, cambio);
+    evento_->AgregarColumna(euCll3, [&e](int, int k) -> double& { return e.Cll3[k]; });
+}
+
+// Each input's change runs the handler of its tab or of its editor.
+void TFormaBrovel::ConectarManejadores() {
+    const auto manejar = [this](void (TFormaBrovel::*manejador)()) {
+        return [this, manejador] { (this->*manejador)(); };
+    };
+    const std::pair<std::vector<TCantidad*>, std::function<void()>> cadena[] = {
+        {{&euDt, &euLt}, manejar(&TFormaBrovel::GeometriaShow)},
+        {{&euBvs, &euBrvs, &euDm, &euPmo, &euShs}, manejar(&TFormaBrovel::SueloShow)},
+        {{&euMi30m, &euPth, &euCta, &euPths, &euFele, &euEt, &euCe, &euVp, &euCp},
+         manejar(&TFormaBrovel::tsForzantesShow)},
+        {{&euRacmr, &euPsrua, &euFatc, &euAmf, &euTtfo, &euFapo, &euFliii, &euCtc, &euTfp, &euPs, &euAl, &euFps, &euPt,
+          &euEet},
+         manejar(&TFormaBrovel::CondicionantesShow)},
+        {{&euRast, &euCmst, &euIrst}, manejar(&TFormaBrovel::DisipacionShow)},
+        {{&euPth2, &euPth3}, [this] { Manejar([this] { CambioHietograma(); }); }},
+        {{&euCpcg},
+         [this] {
+             Manejar([this] {
+                 euCpcg.SetBaseValue(std::trunc(euCpcg.GetBaseValue()));
+                 curva_->Contar(ListaMutable(TListaBrovel::cbPcg), CantidadDeCampo(euCpcg));
+             });
+         }},
+        {{&euDg}, [this] { Manejar([this] { curva_->Guardar(0); }); }},
+        {{&euPp}, [this] { Manejar([this] { curva_->Guardar(1); }); }},
+        {{&euCll}, [this] { Manejar([this] { representativo_->Guardar(0); }); }},
+        {{&euCll1}, [this] { Manejar([this] { serie_->Guardar(0); }); }},
+        {{&euCll2}, [this] { Manejar([this] { tormenta_->Guardar(0); }); }},
+        {{&euCll3}, [this] { Manejar([this] { evento_->Guardar(0); }); }},
+        // Silt bounds modified silt from below and sand from above.
+        {{&euPl},
+         [this] {
+             Manejar([this] {
+                 const long double limos = euPl.GetBaseValue();
+                 euPlm.BaseMin = limos;
+                 euPa.BaseMax = 100 - limos;
+                 euPlm.SetUseRange(true);
+                 euPa.SetUseRange(true);
+                 VerificarLimos();
+                 SueloShow();
+             });
+         }},
+        {{&euPlm},
+         [this] {
+             Manejar([this] {
+                 VerificarLimos();
+                 VerificarArena();
+                 SueloShow();
+             });
+         }},
+        {{&euPa},
+         [this] {
+             Manejar([this] {
+                 VerificarArena();
+                 SueloShow();
+             });
+         }},
+    };
+    for (const auto& [campos, manejador] : cadena)
+        for (TCantidad* campo : campos) campo->OnChange = manejador;
+}
+
+void TFormaBrovel::EjecutarManejadorDeLista(TListaBrovel lista) {
+    using L = TListaBrovel;
+    const auto entero = [this](L l) { return EnteroDeLista(Lista(l)); };
+    Manejar([&] {
+        switch (lista) {
+            case L::cbCspe:
+            case L::cbCspp: SueloShow(); break;
+            case L::cbMde: CondicionantesShow(); break;
+            case L::cbTp: cbTpChange(); break;
+            case L::cbPcg: curva_->MostrarElegido(); break;
+            case L::cbCph: representativo_->Contar(ListaMutable(L::cbPhn), entero(L::cbCph)); break;
+            case L::cbPhn: representativo_->MostrarElegido(); break;
+            case L::cbCh: serie_->Contar(ListaMutable(L::cbHn), entero(L::cbCh)); break;
+            case L::cbCph2: serie_->Contar(ListaMutable(L::cbPhn2), entero(L::cbCph2)); break;
+            case L::cbHn:
+            case L::cbPhn2: serie_->MostrarElegido(); break;
+            // The extreme storm's step count changes the storm handed to the runoff
+            // module, so its runoff must be computed again, as for the event.
+            case L::cbCph3: tormenta_->Contar(ListaMutable(L::cbPhn3), entero(L::cbCph3)); break;
+            case L::cbPhn3: tormenta_->MostrarElegido(); break;
+            case L::cbCph4: evento_->Contar(ListaMutable(L::cbPhn4), entero(L::cbCph4)); break;
+            case L::cbPhn4: evento_->MostrarElegido(); break;
+        }
+    });
+}
+
+void TFormaBrovel::EjecutarManejadorDeOpcion(TGrupoOpciones grupo) {
+    switch (grupo) {
+        case TGrupoOpciones::Suelo: rbCrrClick(); break;
+        case TGrupoOpciones::LluviaMedia: rbHrClick(); break;
+        case TGrupoOpciones::LluviaExtrema: rbHdltClick(); break;
+        case TGrupoOpciones::Evento: rbHdlt2Click(); break;
+    }
+}
+
+void TFormaBrovel::EjecutarManejadorDeCasilla(TCasilla casilla) {
+    switch (casilla) {
+        case TCasilla::Descongelamiento: SueloShow(); break;
+        case TCasilla::Labranza: cbHlClick(); break;
+        case TCasilla::Mulching: cbHmClick(); break;
+        case TCasilla::PracticasDeSoporte: cbHmgClick(); break;
+    }
+}
+
+void TFormaBrovel::ElegirOpcion(TGrupoOpciones grupo, int boton) {
+    const int cantidad = static_cast<int>(BotonesDe(grupo).size());
+    if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return;
+    opciones_[static_cast<size_t>(grupo)] = boton;
+    EjecutarManejadorDeOpcion(grupo);
+}
+
+void TFormaBrovel::Marcar(TCasilla casilla, bool marcada) {
+    if (Marcada(casilla) == marcada) return;
+    casillas_[static_cast<size_t>(casilla)] = marcada;
+    EjecutarManejadorDeCasilla(casilla);
+}
+
+void TFormaBrovel::SetIndice(TListaBrovel lista, int indice) {
+    TLista& l = ListaMutable(lista);
+    l.indice = indice >= 0 && indice < static_cast<int>(l.items.size()) ? indice : -1;
+}
+
+void TFormaBrovel::ElegirEnLista(TListaBrovel lista, int indice) {
+    SetIndice(lista, indice);
+    EjecutarManejadorDeLista(lista);
+}
+
+void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
+    const auto& items = Lista(lista).items;
+    int indice = -1;
+    for (size_t i = 0; i < items.size() && indice < 0; ++i)
+        if (items[i] == texto) indice = static_cast<int>(i);
+    SetIndice(lista, indice);
+}
+
+bool TFormaBrovel::Mostrado(std::string_view control) const {
+    const auto visible = visibles_.find(control);
+    return visible == visibles_.end() || visible->second;
+}
+
+void TFormaBrovel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
+    for (const char* control : controles) visibles_[control] = visibles;
+}
+
+void TFormaBrovel::Manejar(const std::function<void()>& trabajo) {
+    ++profundidadAccion_;
+    try {
+        trabajo();
+    } catch (const std::exception& e) {
+        interlocutor_.MostrarError(e.what());
+    }
+    if (--profundidadAccion_ == 0 && AlCambiar) AlCambiar();
+}
+
+// A chain already running is not entered again.
+void TFormaBrovel::Cadena(const std::function<void()>& trabajo) {
+    if (profundidadCadena_ > 0) return;
+    ++profundidadCadena_;
+    struct Salida {
+        int& profundidad;
+        ~Salida() { --profundidad; }
+    } salida{profundidadCadena_};
+    Manejar(trabajo);
+}
+
+void TFormaBrovel::MostrarPestana(int indice) {
+    pestana_ = indice;
+    switch (indice) {
+        case 0: GeometriaShow(); break;
+        case 1: SueloShow(); break;
+        case 2: tsForzantesShow(); break;
+        case 3: CondicionantesShow(); break;
+        case 4: DisipacionShow(); break;
+        default: tsErosionShow(); break;
+    }
+}
+
+void TFormaBrovel::GeometriaShow() { Cadena([this] { CalcularGeometria(); }); }
+void TFormaBrovel::SueloShow() { Cadena([this] { CalcularSuelo(); }); }
+void TFormaBrovel::tsForzantesShow() { Cadena([this] { CalcularForzantes(); }); }
+void TFormaBrovel::CondicionantesShow() { Cadena([this] { CalcularCondicionantes(); }); }
+void TFormaBrovel::DisipacionShow() { Cadena([this] { CalcularDisipacion(); }); }
+void TFormaBrovel::tsErosionShow() { Cadena([this] { CalcularErosionPestana(); }); }
+
+// Every array editor shows its first entry, as after loading a project.
+void TFormaBrovel::MostrarPrimerasEntradas() {
+    for (TListaBrovel lista : {TListaBrovel::cbPcg, TListaBrovel::cbPhn, TListaBrovel::cbHn, TListaBrovel::cbPhn3,
+                               TListaBrovel::cbPhn4})
+        EjecutarManejadorDeLista(lista);
+}
+
+void TFormaBrovel::NuevoExecute() {
+    Manejar([this] {
+        ValoresPorDefecto();
+        MostrarPrimerasEntradas();
+        FaltaZumbrel = false;
+        ActualizarEstado();
+        RutaProyecto.clear();
+        NombreProyecto.clear();
+        titulo_ = "Brovel - Sin Nombre";
+    });
+}
+
+}  // namespace brovel

@@ -1,0 +1,246 @@
+// The slope window without its widgets: every number it shows as a quantity, the
+// options, lists and check boxes, which controls are shown, the editors of the
+// curve and the hyetographs, the data checks with the status text, the chain that
+// recomputes the model tab by tab, and the project commands. A window binds its
+// widgets to this form and mirrors it; brovel-calc and the tests use it alone.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields/Cantidad.h"
+#include "forms/EditorSerie.h"
+#include "forms/Interlocutor.h"
+#include "forms/Lista.h"
+#include "model/EstadoBrovel.h"
+
+// The quantity fields of the slope window, tab by tab; each is a row of the field
+// table of the same name.
+#define BROVEL_CAMPOS_LADERA(X)                                                                                  \
+    X(euDt) X(euLt)                                                                                              \
+    X(euCpcg) X(euDg) X(euPp) X(euDm) X(euPl) X(euPlm) X(euPa) X(euPmo) X(euShs) X(euBvs) X(euBrvs)           \
+    X(euFesResultado) X(euFtResultado) X(euDMResultado)                                                          \
+    X(euPth) X(euCta) X(euPths) X(euEt) X(euMi30m) X(euFele) X(euCll) X(euCll1) X(euPth2) X(euCll2) X(euCe)   \
+    X(euPth3) X(euCll3) X(euVp) X(euCp) X(euFdeResultado) X(euFelleResultado) X(euVeeResultado)                \
+    X(euCpeResultado) X(euFpResultado) X(euTecrResultado) X(euPspcrResultado) X(euCEResultado)                 \
+    X(euFatc) X(euAmf) X(euTtfo) X(euFapo) X(euRacmr) X(euPsrua) X(euPs) X(euAl) X(euFps) X(euEet) X(euPt)     \
+    X(euTfp) X(euCtc) X(euFliii) X(euFcss) X(euSups) X(euScf) X(euFpsb) X(euFpset) X(euFpsed) X(euFdPdS)       \
+    X(euRast) X(euCmst) X(euIrst) X(euScsResultado) X(euSrsResultado) X(euFcmResultado) X(euLctResultado)      \
+    X(euFpsResultado)                                                                                            \
+    X(euFeleEResultado) X(euFpEResultado) X(euFesEResultado) X(euFtEResultado) X(euFcmEResultado)              \
+    X(euSupsEResultado) X(euScfEResultado) X(euScsEResultado) X(euSrsEResultado) X(euShsEResultado)            \
+    X(euFpsEResultado) X(euFpsbEResultado) X(euFpsetEResultado) X(euFpsedEResultado) X(euTeEResultado)         \
+    X(euPsEResultado)
+
+namespace brovel {
+
+// The groups of radio buttons; each chooses one of its buttons, the first by default.
+enum class TGrupoOpciones { Suelo, LluviaMedia, LluviaExtrema, Evento };
+
+enum class TOpcionSuelo { Curva, DiametroMedio, ClaseYTextura };
+enum class TOpcionLluviaMedia { HietogramaRepresentativo, SerieDeHietogramas, ParametrosDeEnergia, Erosividad };
+enum class TOpcionLluviaExtrema { Hietograma, Escorrentia };
+enum class TOpcionEvento { Hietograma, Parametros };
+
+enum class TCasilla { Descongelamiento, Labranza, Mulching, PracticasDeSoporte };
+
+// The drop-down lists: four of fixed entries, then the count and step selectors.
+enum class TListaBrovel {
+    cbCspe, cbCspp, cbMde, cbTp,
+    cbPcg, cbCph, cbPhn, cbCh, cbCph2, cbHn, cbPhn2, cbCph3, cbPhn3, cbCph4, cbPhn4,
+};
+
+// The names the window gives each control: the buttons of a group, a check box, a list.
+const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo);
+const char* NombreDe(TCasilla casilla);
+const char* NombreDe(TListaBrovel lista);
+inline constexpr TGrupoOpciones kGruposDeOpciones[] = {TGrupoOpciones::Suelo, TGrupoOpciones::LluviaMedia,
+                                                        TGrupoOpciones::LluviaExtrema, TGrupoOpciones::Evento};
+inline constexpr TCasilla kCasillas[] = {TCasilla::Descongelamiento, TCasilla::Labranza, TCasilla::Mulching,
+                                         TCasilla::PracticasDeSoporte};
+inline constexpr int kCantidadDeListas = static_cast<int>(TListaBrovel::cbPhn4) + 1;
+
+// The message of each data check, as the status panel shows it.
+inline constexpr std::string_view kMensajeOk = "OK";
+inline constexpr std::string_view kMensajeFaltaVerificar =
+    "Falta Verificar los datos de Diámetro Medio y Porcentaje Pasante";
+inline constexpr std::string_view kMensajeNoDecreciente =
+    "ERROR: El rango de datos de Diámetro Medio y Porcentaje Pasante no es decreciente";
+inline constexpr std::string_view kMensajeArena = "ERROR: porcentaje de arena debe ser menor";
+inline constexpr std::string_view kMensajeLimos = "ERROR: porcentaje de limos modificado debe ser mayor";
+inline constexpr std::string_view kMensajeFaltaZumbrel = "ERROR: Es Necesario abrir Zumbrel para tomarlos valores";
+inline constexpr std::string_view kMensajeSinExpresionLS =
+    "No existen expresiones validadas para el factor topográfico para esta longitud del brovel bajo condiciones de "
+    "descongelamiento";
+
+// A count typed into a field: its whole part, brought within the arrays.
+int32_t CantidadDeCampo(TCantidad& campo);
+
+class TRecorridoProyecto;
+
+class TFormaBrovel {
+public:
+    explicit TFormaBrovel(TInterlocutor& interlocutor);
+    ~TFormaBrovel();
+    TFormaBrovel(const TFormaBrovel&) = delete;
+    TFormaBrovel& operator=(const TFormaBrovel&) = delete;
+
+    // The slope model: one record, filled by the tab handlers.
+    TEstadoBrovel Estado;
+
+#define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
+    BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
+#undef BROVEL_DECLARAR_CAMPO
+
+    // A field by its name; throws std::out_of_range for an unknown one.
+    TCantidad& Campo(std::string_view nombre);
+
+    // Options. Choosing a button that is not the one chosen runs the group's
+    // handler, as a click does; choosing the chosen one does nothing.
+    int Opcion(TGrupoOpciones grupo) const { return opciones_[static_cast<size_t>(grupo)]; }
+    void ElegirOpcion(TGrupoOpciones grupo, int boton);
+    TOpcionSuelo OpcionSuelo() const { return static_cast<TOpcionSuelo>(Opcion(TGrupoOpciones::Suelo)); }
+    TOpcionLluviaMedia OpcionLluviaMedia() const {
+        return static_cast<TOpcionLluviaMedia>(Opcion(TGrupoOpciones::LluviaMedia));
+    }
+    TOpcionLluviaExtrema OpcionLluviaExtrema() const {
+        return static_cast<TOpcionLluviaExtrema>(Opcion(TGrupoOpciones::LluviaExtrema));
+    }
+    TOpcionEvento OpcionEvento() const { return static_cast<TOpcionEvento>(Opcion(TGrupoOpciones::Evento)); }
+
+    // Check boxes: a change of state runs the box's handler.
+    bool Marcada(TCasilla casilla) const { return casillas_[static_cast<size_t>(casilla)]; }
+    void Marcar(TCasilla casilla, bool marcada);
+
+    // Lists. Choosing an entry from code runs nothing; the user's pick runs the
+    // list's handler, even when the entry was already chosen.
+    const TLista& Lista(TListaBrovel lista) const { return listas_[static_cast<size_t>(lista)]; }
+    void SetIndice(TListaBrovel lista, int indice);
+    void ElegirEnLista(TListaBrovel lista, int indice);
+
+    // Whether a control is shown: the options decide, and the chain reads only
+    // the inputs shown. A control no rule has spoken of is shown.
+    bool Mostrado(std::string_view control) const;
+    const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
+
+    // The status panel and the Suelo tab's messages.
+    const std::string& TextoEstado() const { return textoEstado_; }
+    bool EstadoEnError() const { return estadoEnError_; }
+    const std::vector<std::string>& MensajesSuelo() const { return mensajesSuelo_; }
+
+    // The project: its path, its file name, and the window's caption.
+    std::string RutaProyecto;
+    std::string NombreProyecto;
+    const std::string& Titulo() const { return titulo_; }
+
+    // Data marks; only RecalculoSuspendido stops the chain.
+    bool RecalculoSuspendido = false;
+    bool ErrorRango = false;
+    bool FaltaVerificar = false;
+    bool ErrorLimos = false;
+    bool ErrorArena = false;
+    bool FaltaZumbrel = false;
+
+    // Raised once an action of the form has finished (a handler, a command), so a
+    // view can show what changed.
+    std::function<void()> AlCambiar;
+
+    // Commands.
+    void NuevoExecute();
+    void AbrirExecute();
+    void GuardarExecute();
+    void GuardarComoExecute();
+    // Opens a project as Abrir does once its dialog is answered. A file that cannot
+    // be read loads the defaults of its entries and returns false with the reason.
+    bool AbrirProyecto(const std::string& ruta, std::string* motivo = nullptr);
+    // Writes the project into `ruta`, updating what the file already holds; a
+    // failure is shown in the error box, leaves the file as it was and returns false.
+    bool GuardarValores(const std::string& ruta, const std::string& nombre);
+
+    // The chain, one handler per tab; `MostrarPestana` runs the handler of the tab
+    // shown (0 Geometría … 5 Erosión; the report's tab runs Erosión's).
+    void MostrarPestana(int indice);
+    int PestanaActual() const { return pestana_; }
+    void GeometriaShow();
+    void SueloShow();
+    void tsForzantesShow();
+    void CondicionantesShow();
+    void DisipacionShow();
+    void tsErosionShow();
+
+    // Option and check-box handlers, run by the choices above; public so that a
+    // choice can be run again.
+    void rbCrrClick();
+    void rbHrClick();
+    void rbHdltClick();
+    void rbHdlt2Click();
+    void cbHlClick();
+    void cbHmClick();
+    void cbHmgClick();
+    void cbTpChange();
+
+    // "Verif. Datos".
+    void Button1Click();
+
+    // Checks and defaults.
+    void VerificarCurva();
+    void VerificarLimos();
+    void VerificarArena();
+    void ActualizarEstado();
+    void ValoresPorDefecto();
+
+private:
+    void CrearCampos();
+    void ConectarManejadores();
+    void CrearEditores();
+    void Mostrar(std::initializer_list<const char*> controles, bool visibles);
+    void EjecutarManejadorDeLista(TListaBrovel lista);
+    void EjecutarManejadorDeOpcion(TGrupoOpciones grupo);
+    void EjecutarManejadorDeCasilla(TCasilla casilla);
+    void PonerPorDefecto(std::initializer_list<const char*> campos);
+    void ElegirPorTexto(TListaBrovel lista, std::string_view texto);
+    void MostrarPrimerasEntradas();
+    void PonerTitulo(const std::string& nombre);
+    void RecorrerProyecto(TRecorridoProyecto& recorrido);
+    void SerieDeHietogramas(TRecorridoProyecto& recorrido, int hietogramas, int pasos);
+
+    // The chain's work; the public handlers add the re-entry guard and report an
+    // error that escapes it.
+    void CalcularGeometria();
+    void CalcularSuelo();
+    void CalcularForzantes();
+    void CalcularCondicionantes();
+    void CalcularDisipacion();
+    void CalcularErosionPestana();
+    void Cadena(const std::function<void()>& trabajo);
+    // Runs an action; an error that escapes it (a text that is not a number, a
+    // file that cannot be saved) goes to the error box and the form goes on.
+    void Manejar(const std::function<void()>& trabajo);
+    void CambioHietograma();
+
+    TLista& ListaMutable(TListaBrovel lista) { return listas_[static_cast<size_t>(lista)]; }
+
+    TInterlocutor& interlocutor_;
+    std::array<int, 4> opciones_{};
+    std::array<bool, 4> casillas_{};
+    std::array<TLista, kCantidadDeListas> listas_{};
+    std::map<std::string, bool, std::less<>> visibles_;
+    std::string textoEstado_;
+    bool estadoEnError_ = false;
+    std::vector<std::string> mensajesSuelo_;
+    std::string titulo_ = "Brovel";
+    int pestana_ = 0;
+    int profundidadCadena_ = 0;
+    int profundidadAccion_ = 0;
+
+    std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
+};
+
+}  // namespace brovel

@@ -1,0 +1,351 @@
+// The project file of the slope form: New, Open, Save and Save as, and the one
+// walk over the file's entries that both reads and writes them, so that every key
+// is written down once, in the file's order.
+#include <algorithm>
+#include <string>
+
+#include "docs/ArchivoIni.h"
+#include "forms/FormaBrovel.h"
+
+namespace brovel {
+
+namespace {
+
+// The file's name without its folder, and without its last extension.
+std::string NombreDeArchivo(const std::string& ruta) {
+    const size_t barra = ruta.find_last_of('/');
+    return barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+}
+
+std::string SinExtension(const std::string& nombre) {
+    const size_t punto = nombre.find_last_of('.');
+    return punto == std::string::npos ? nombre : nombre.substr(0, punto);
+}
+
+}  // namespace
+
+// Reads the entries into the form, or writes them from it. Reading goes the way
+// of the user's edits: options and check boxes run their handlers, fields their
+// change handlers, so every tab recomputes as during editing. Lists and step
+// counts are set without running handlers; arrays go straight into the model.
+class TRecorridoProyecto {
+public:
+    TRecorridoProyecto(TFormaBrovel& forma, TArchivoIni& ini, bool leyendo)
+        : forma_(forma), ini_(ini), leyendo_(leyendo) {}
+
+    bool Leyendo() const { return leyendo_; }
+    void Seccion(const char* seccion) { seccion_ = seccion; }
+
+    void Campo(const std::string& clave, TCantidad& campo, double porDefecto) {
+        if (leyendo_)
+            campo.SetBaseValue(ini_.LeerReal(seccion_, clave, porDefecto));
+        else
+            ini_.EscribirReal(seccion_, clave, static_cast<double>(campo.GetBaseValue()));
+    }
+
+    // The option chosen in `grupo`, 1 for the first button; 0 when the file names
+    // none of them.
+    int Opcion(const char* clave, TGrupoOpciones grupo, int porDefecto) {
+        const int n = static_cast<int>(BotonesDe(grupo).size());
+        if (leyendo_) {
+            const int opcion = ini_.LeerEntero(seccion_, clave, porDefecto);
+            if (opcion < 1 || opcion > n) return 0;
+            forma_.ElegirOpcion(grupo, opcion - 1);
+            return opcion;
+        }
+        const int opcion = forma_.Opcion(grupo) + 1;
+        ini_.EscribirEntero(seccion_, clave, opcion);
+        return opcion;
+    }
+
+    // The entry chosen in a list, from 0. An index the list does not have reads as
+    // the entry's default, so the list always shows a choice.
+    int Lista(const char* clave, TListaBrovel lista, int porDefecto) {
+        if (leyendo_) {
+            int indice = ini_.LeerEntero(seccion_, clave, porDefecto);
+            if (indice < 0 || indice >= static_cast<int>(forma_.Lista(lista).items.size())) indice = porDefecto;
+            forma_.SetIndice(lista, indice);
+        } else {
+            ini_.EscribirEntero(seccion_, clave, forma_.Lista(lista).indice);
+        }
+        return forma_.Lista(lista).indice;
+    }
+
+    // A count of steps or hyetographs, brought into 1..20 on reading so that
+    // nothing is read or written past the arrays.
+    int Cantidad(const char* clave, TListaBrovel selector, int porDefecto) {
+        if (leyendo_) {
+            const int cantidad = std::clamp(ini_.LeerEntero(seccion_, clave, porDefecto), 1, kMaxElementos);
+            forma_.SetIndice(selector, cantidad - 1);
+            return cantidad;
+        }
+        const int cantidad = AcotarCantidad(forma_.Lista(selector).indice + 1);
+        ini_.EscribirEntero(seccion_, clave, cantidad);
+        return cantidad;
+    }
+
+    bool Casilla(const char* clave, TCasilla casilla, bool porDefecto) {
+        if (leyendo_)
+            forma_.Marcar(casilla, ini_.LeerBooleano(seccion_, clave, porDefecto));
+        else
+            ini_.EscribirBooleano(seccion_, clave, forma_.Marcada(casilla));
+        return forma_.Marcada(casilla);
+    }
+
+    void Valor(const std::string& clave, double& valor, double porDefecto) {
+        if (leyendo_)
+            valor = ini_.LeerReal(seccion_, clave, porDefecto);
+        else
+            ini_.EscribirReal(seccion_, clave, valor);
+    }
+
+    // Entries 1..n of an array under `prefijo` followed by the position.
+    void Serie(const std::string& prefijo, TSerie& serie, int n, double porDefecto) {
+        for (int k = 1; k <= AcotarCantidad(n); ++k) Valor(prefijo + std::to_string(k), serie[k], porDefecto);
+    }
+
+    TArchivoIni& Ini() { return ini_; }
+    const char* SeccionActual() const { return seccion_; }
+
+private:
+    TFormaBrovel& forma_;
+    TArchivoIni& ini_;
+    bool leyendo_;
+    const char* seccion_ = "";
+};
+
+void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
+    using L = TListaBrovel;
+    TEstadoBrovel& e = Estado;
+    // After reading a count, its list of steps starts again at the first.
+    const auto llenar = [&](L lista, int n) {
+        if (p.Leyendo()) ListaMutable(lista).LlenarConNumeros(n);
+    };
+
+    p.Seccion("Geometria");
+    p.Campo("Declive", euDt, 6);
+    p.Campo("Longitud", euLt, 60);
+
+    p.Seccion("Suelo");
+    switch (p.Opcion("Opcion", TGrupoOpciones::Suelo, 1)) {
+        case 1: {
+            if (p.Leyendo()) {
+                // A curve of more points than the model holds is cut to its size.
+                const double puntos = p.Ini().LeerReal("Suelo", "Cant_puntos", 9);
+                euCpcg.SetBaseValue(std::clamp(puntos, 0.0, double(kMaxElementos)));
+            } else {
+                p.Campo("Cant_puntos", euCpcg, 9);
+            }
+            const int n = CantidadDeCampo(euCpcg);
+            for (int i = 1; i <= n; ++i) {
+                p.Valor("diam_punto_" + std::to_string(i), e.Dg[i], 4.76);
+                p.Valor("porc_pasa_" + std::to_string(i), e.Pp[i], 100);
+            }
+            break;
+        }
+        case 2:
+            p.Campo("Diametro_medio", euDm, 0.05);
+            break;
+        case 3:
+            p.Lista("Clase_estr", L::cbCspe, 0);
+            p.Campo("P_limos", euPl, 60);
+            p.Campo("P_limos_mod", euPlm, 80);
+            p.Campo("P_arenas", euPa, 30);
+            p.Campo("P_matorg", euPmo, 5);
+            p.Lista("Clase_perm", L::cbCspp, 0);
+            break;
+    }
+    p.Campo("Humedad", euShs, 1);
+    p.Casilla("Descongelamiento", TCasilla::Descongelamiento, false);
+    p.Campo("Biomasa", euBvs, 60);
+    p.Campo("Biomasa_res", euBrvs, 5);
+
+    p.Seccion("Forzantes");
+    switch (p.Opcion("Opcion", TGrupoOpciones::LluviaMedia, 1)) {
+        case 1: {
+            p.Campo("Paso_temporal", euPth, 1);
+            const int pasos = p.Cantidad("Pasos_hieto", L::cbCph, 1);
+            p.Campo("Cantidad_tormentas", euCta, 1);
+            p.Serie("cant_lluvia_", e.Cll1[1], pasos, 1);
+            llenar(L::cbPhn, pasos);
+            break;
+        }
+        case 2: {
+            p.Campo("Paso_temporal", euPths, 1);
+            const int hietogramas = p.Cantidad("Cantidad_hieto", L::cbCh, 1);
+            const int pasos = p.Cantidad("Pasos_hieto", L::cbCph2, 1);
+            p.Campo("Cantidad_tormentas", euCta, 1);
+            llenar(L::cbHn, hietogramas);
+            SerieDeHietogramas(p, hietogramas, pasos);
+            llenar(L::cbPhn2, pasos);
+            break;
+        }
+        case 3:
+            p.Campo("Energia_tormenta", euEt, 1);
+            p.Campo("Max_int_30min", euMi30m, 1);
+            p.Campo("Cantidad_tormentas", euCta, 1);
+            break;
+        case 4:
+            p.Campo("Factor_ele", euFele, 1);
+            break;
+    }
+    switch (p.Opcion("Opcion2", TGrupoOpciones::LluviaExtrema, 1)) {
+        case 1: {
+            p.Campo("Paso_temporal2", euPth2, 1);
+            const int pasos = p.Cantidad("Pasos_hieto2", L::cbCph3, 1);
+            p.Serie("cant_lluvia_extr_", e.Cll2, pasos, 1);
+            llenar(L::cbPhn3, pasos);
+            break;
+        }
+        case 2:
+            p.Campo("Cantidad_escorrentia", euCe, 1);
+            break;
+    }
+    switch (p.Opcion("Opcion3", TGrupoOpciones::Evento, 1)) {
+        case 1: {
+            p.Campo("Paso_temporal3", euPth3, 1);
+            const int pasos = p.Cantidad("Pasos_hieto3", L::cbCph4, 1);
+            p.Serie("cant_lluvia_event_", e.Cll3, pasos, 1);
+            llenar(L::cbPhn4, pasos);
+            break;
+        }
+        case 2:
+            p.Campo("Volumen_precip", euVp, 1);
+            p.Campo("Caudal_pico", euCp, 1);
+            break;
+    }
+
+    p.Seccion("Condicionantes");
+    p.Campo("Fraccion_cubierta", euFatc, 1);
+    p.Campo("Altura_follaje", euAmf, 1);
+    if (p.Casilla("Labranza", TCasilla::Labranza, true)) {
+        p.Campo("Tiempo_operaciones", euTtfo, 1);
+        p.Campo("Fraccion_operaciones", euFapo, 1);
+    }
+    if (p.Casilla("Mulching", TCasilla::Mulching, true)) {
+        p.Campo("Relacion_residuo", euRacmr, 1);
+        p.Campo("Peso_residuo", euPsrua, 1);
+        p.Lista("Mecanismo", L::cbMde, 1);
+    }
+    const bool practicas = p.Casilla("Practica_soporte", TCasilla::PracticasDeSoporte, true);
+    if (practicas) {
+        p.Lista("Tipo_practica", L::cbTp, 1);
+        // The inputs shown, and those the model reads, must be the loaded practice's.
+        if (p.Leyendo()) cbTpChange();
+        switch (Lista(L::cbTp).indice) {
+            case 0:
+                p.Campo("Pendiente_surcos", euPs, 1);
+                p.Campo("Altura_lomo", euAl, 1);
+                break;
+            case 1:
+                p.Campo("Factor_soporte", euFps, static_cast<double>(euFps.GetBaseValue()));
+                break;
+            case 2:
+                p.Campo("Espacio_terrazas", euEet, 1);
+                p.Campo("Pendiente_terrazas", euPt, 1);
+                break;
+            case 3:
+                p.Campo("Tiempo_perturbado", euTfp, 1);
+                p.Campo("Constante_consolidacion", euCtc, 1);
+                p.Campo("Lluvia_infiltrada", euFliii, 1);
+                break;
+        }
+    }
+
+    p.Seccion("Disipacion");
+    if (practicas && Lista(L::cbTp).indice == 0) p.Campo("Manning_terreno", euCmst, 1);
+    if (practicas && Lista(L::cbTp).indice == 3) p.Campo("Indice_rugosidad", euIrst, 1);
+    p.Campo("Rugosidad_terreno", euRast, 1);
+}
+
+// Every step of every hyetograph under "cant_lluvia_H_K". Files that hold one
+// amount per hyetograph, under "cant_lluvia_H", give it to all its steps; the
+// writer keeps that entry too, with the last step's amount, for them.
+void TFormaBrovel::SerieDeHietogramas(TRecorridoProyecto& p, int hietogramas, int pasos) {
+    const std::string seccion = p.SeccionActual();
+    TArchivoIni& ini = p.Ini();
+    for (int h = 1; h <= AcotarCantidad(hietogramas); ++h) {
+        const std::string unico = "cant_lluvia_" + std::to_string(h);
+        TSerie& serie = Estado.Cll1[h];
+        if (p.Leyendo()) {
+            const double comun = ini.LeerReal(seccion, unico, 1);
+            for (int k = 1; k <= AcotarCantidad(pasos); ++k)
+                serie[k] = ini.LeerReal(seccion, unico + "_" + std::to_string(k), comun);
+        } else {
+            p.Serie(unico + "_", serie, pasos, 1);
+            ini.EscribirReal(seccion, unico, serie[AcotarCantidad(pasos)]);
+        }
+    }
+}
+
+void TFormaBrovel::PonerTitulo(const std::string& nombre) { titulo_ = "Brovel - " + SinExtension(nombre); }
+
+bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
+    bool leido = false;
+    Manejar([&] {
+        RutaProyecto = ruta;
+        NombreProyecto = NombreDeArchivo(ruta);
+        PonerTitulo(NombreProyecto);
+        TArchivoIni ini;
+        std::string razon;
+        leido = ini.Cargar(ruta, &razon);
+        if (!leido && motivo) *motivo = razon;
+        // A file that cannot be read loads the defaults of its entries, as an empty one.
+        Manejar([&] {
+            TRecorridoProyecto recorrido(*this, ini, true);
+            RecorrerProyecto(recorrido);
+        });
+        Manejar([this] {
+            MostrarPrimerasEntradas();
+            FaltaZumbrel = false;
+            // Arrays stored after their tab last recomputed, and lists set without
+            // handlers, reach the results only through a full recalculation.
+            GeometriaShow();
+            SueloShow();
+            tsForzantesShow();
+            CondicionantesShow();
+            DisipacionShow();
+            MostrarPestana(pestana_);
+            ActualizarEstado();
+        });
+    });
+    return leido;
+}
+
+bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& nombre) {
+    bool guardado = false;
+    Manejar([&] {
+        PonerTitulo(NombreDeArchivo(nombre));
+        // The file is updated, not replaced: entries of options not chosen now, and
+        // anything else it holds, keep their values.
+        TArchivoIni ini;
+        ini.Cargar(ruta);
+        TRecorridoProyecto recorrido(*this, ini, false);
+        RecorrerProyecto(recorrido);
+        ini.Guardar(ruta);
+        guardado = true;
+    });
+    return guardado;
+}
+
+void TFormaBrovel::AbrirExecute() {
+    const std::string ruta = interlocutor_.ElegirProyectoParaAbrir();
+    if (!ruta.empty()) AbrirProyecto(ruta);
+}
+
+void TFormaBrovel::GuardarExecute() {
+    if (NombreProyecto.empty())
+        GuardarComoExecute();
+    else
+        GuardarValores(RutaProyecto, NombreProyecto);
+}
+
+void TFormaBrovel::GuardarComoExecute() {
+    const std::string ruta = interlocutor_.ElegirProyectoParaGuardar();
+    if (ruta.empty()) return;
+    RutaProyecto = ruta;
+    NombreProyecto = NombreDeArchivo(ruta);
+    GuardarValores(RutaProyecto, NombreProyecto);
+}
+
+}  // namespace brovel

@@ -1,0 +1,245 @@
+// The slope form around the model: what each option shows, the checks of the soil
+// data with the status text, and the values a new project starts from. Every
+// handler ends in the chain handler of its tab.
+#include "forms/CamposBrovel.h"
+#include "forms/FormaBrovel.h"
+
+namespace brovel {
+
+// Options.
+
+void TFormaBrovel::rbCrrClick() {
+    Manejar([this] {
+        const TOpcionSuelo opcion = OpcionSuelo();
+        Mostrar({"euCpcg", "cbPcg", "lblPcg", "euDg", "euPp", "Button1"}, opcion == TOpcionSuelo::Curva);
+        Mostrar({"euDm"}, opcion == TOpcionSuelo::DiametroMedio);
+        Mostrar({"lblCspe", "cbCspe", "euPl", "euPlm", "euPa", "euPmo", "lblCspp", "cbCspp"},
+                opcion == TOpcionSuelo::ClaseYTextura);
+        SueloShow();
+    });
+}
+
+void TFormaBrovel::rbHrClick() {
+    Manejar([this] {
+        using O = TOpcionLluviaMedia;
+        const O opcion = OpcionLluviaMedia();
+        Mostrar({"euPth", "lblCph", "cbCph", "pHr"}, opcion == O::HietogramaRepresentativo);
+        Mostrar({"euCta"}, opcion != O::Erosividad);
+        Mostrar({"euPths", "cbCh", "lblCh", "cbCph2", "lblCph2", "pSh"}, opcion == O::SerieDeHietogramas);
+        Mostrar({"euEt", "euMi30m"}, opcion == O::ParametrosDeEnergia);
+        Mostrar({"euFele"}, opcion == O::Erosividad);
+        tsForzantesShow();
+    });
+}
+
+void TFormaBrovel::rbHdltClick() {
+    Manejar([this] {
+        const bool hietograma = OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma;
+        Mostrar({"euPth2", "cbCph3", "lblCph3", "pHt2", "btUsarZumbrel"}, hietograma);
+        Mostrar({"euCe"}, !hietograma);
+        tsForzantesShow();
+    });
+}
+
+void TFormaBrovel::rbHdlt2Click() {
+    Manejar([this] {
+        const bool hietograma = OpcionEvento() == TOpcionEvento::Hietograma;
+        Mostrar({"euPth3", "cbCph4", "lblCph4", "pHt3", "btUsarZumbrel2"}, hietograma);
+        Mostrar({"euVp", "euCp"}, !hietograma);
+        tsForzantesShow();
+    });
+}
+
+void TFormaBrovel::cbHlClick() {
+    Manejar([this] {
+        Mostrar({"euTtfo", "euFcss"}, Marcada(TCasilla::Labranza));
+        CondicionantesShow();
+    });
+}
+
+void TFormaBrovel::cbHmClick() {
+    Manejar([this] {
+        Mostrar({"euRacmr", "euPsrua", "lblMde", "cbMde"}, Marcada(TCasilla::Mulching));
+        CondicionantesShow();
+    });
+}
+
+void TFormaBrovel::cbHmgClick() {
+    Manejar([this] {
+        Mostrar({"cbTp", "lblTp"}, Marcada(TCasilla::PracticasDeSoporte));
+        cbTpChange();
+    });
+}
+
+void TFormaBrovel::cbTpChange() {
+    Manejar([this] {
+        const int i = Lista(TListaBrovel::cbTp).indice;
+        const bool hay = Marcada(TCasilla::PracticasDeSoporte);
+        Mostrar({"euPs", "euAl", "euFpsb", "euFpset", "euFpsed", "euCmst", "euFpsbEResultado", "euFpsetEResultado",
+                 "euFpsedEResultado"},
+                i == 0 && hay);
+        Mostrar({"euFps"}, i == 1 && hay);
+        Mostrar({"euEet", "euPt"}, i == 2 && hay);
+        Mostrar({"euTfp", "euCtc", "euFliii", "euIrst"}, i == 3 && hay);
+        Mostrar({"euFdPdS"}, ((i == 1 || i == 2) && hay) || !hay);
+        if (!hay) Estado.Tp = 4;
+        CondicionantesShow();
+    });
+}
+
+// Checks.
+
+void TFormaBrovel::Button1Click() { Manejar([this] { VerificarCurva(); }); }
+
+void TFormaBrovel::VerificarCurva() {
+    if (OpcionSuelo() == TOpcionSuelo::Curva) {
+        ErrorRango = false;
+        FaltaVerificar = false;
+        const int n = AcotarCantidad(Estado.Cpcg);
+        for (int i = 2; i <= n; ++i) {
+            if (Estado.Dg[i - 1] < Estado.Dg[i] || Estado.Pp[i - 1] < Estado.Pp[i]) {
+                ErrorRango = true;
+                break;
+            }
+        }
+    }
+    ActualizarEstado();
+}
+
+// The numbers compared are the fields' as they are at the moment of the check.
+void TFormaBrovel::VerificarLimos() {
+    if (OpcionSuelo() == TOpcionSuelo::ClaseYTextura) ErrorLimos = euPl.GetBaseValue() > euPlm.GetBaseValue();
+    ActualizarEstado();
+}
+
+void TFormaBrovel::VerificarArena() {
+    if (OpcionSuelo() == TOpcionSuelo::ClaseYTextura) ErrorArena = euPlm.GetBaseValue() < euPa.GetBaseValue();
+    ActualizarEstado();
+}
+
+void TFormaBrovel::ActualizarEstado() {
+    RecalculoSuspendido = true;
+    const bool curva = OpcionSuelo() == TOpcionSuelo::Curva;
+    const bool textura = OpcionSuelo() == TOpcionSuelo::ClaseYTextura;
+    std::string_view mensaje;
+    if (curva && FaltaVerificar)
+        mensaje = kMensajeFaltaVerificar;
+    else if (curva && ErrorRango)
+        mensaje = kMensajeNoDecreciente;
+    else if (textura && ErrorArena)
+        mensaje = kMensajeArena;
+    else if (textura && ErrorLimos)
+        mensaje = kMensajeLimos;
+
+    if (mensaje.empty()) {
+        mensaje = kMensajeOk;
+        RecalculoSuspendido = false;
+    }
+    // The runoff values are stale; the model goes on with them.
+    if (FaltaZumbrel) mensaje = kMensajeFaltaZumbrel;
+    textoEstado_ = mensaje;
+    estadoEnError_ = mensaje != kMensajeOk;
+}
+
+void TFormaBrovel::CambioHietograma() {
+    FaltaZumbrel = true;
+    ActualizarEstado();
+    tsForzantesShow();
+}
+
+// A new project.
+
+void TFormaBrovel::PonerPorDefecto(std::initializer_list<const char*> campos) {
+    for (const char* nombre : campos) Campo(nombre).SetBaseValue(CampoBrovel(nombre).porDefecto);
+}
+
+void TFormaBrovel::ValoresPorDefecto() {
+    Manejar([this] {
+        using L = TListaBrovel;
+        TEstadoBrovel& e = Estado;
+        PonerPorDefecto({"euDt", "euLt"});
+
+        ElegirOpcion(TGrupoOpciones::Suelo, static_cast<int>(TOpcionSuelo::Curva));
+        PonerPorDefecto({"euCpcg"});
+        const double diametros[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
+        const double pasantes[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
+        for (int i = 1; i <= 9; ++i) {
+            e.Dg[i] = diametros[i - 1];
+            e.Pp[i] = pasantes[i - 1];
+        }
+        ErrorRango = false;
+        FaltaVerificar = false;
+        euCpcg.OnChange();
+
+        PonerPorDefecto({"euDm"});
+        SetIndice(L::cbCspe, 1);
+        PonerPorDefecto({"euPl", "euPlm", "euPa", "euPmo"});
+        SetIndice(L::cbCspp, 1);
+        ErrorLimos = false;
+        ErrorArena = false;
+
+        Marcar(TCasilla::Descongelamiento, false);
+        PonerPorDefecto({"euShs", "euBvs", "euBrvs"});
+
+        ElegirOpcion(TGrupoOpciones::LluviaMedia, static_cast<int>(TOpcionLluviaMedia::HietogramaRepresentativo));
+        PonerPorDefecto({"euPth"});
+        ElegirPorTexto(L::cbCph, "8");
+        EjecutarManejadorDeLista(L::cbCph);
+        const double representativo[] = {1.27, 1.78, 5.84, 17.8, 3.81, 1.27, 0, 1.27};
+        for (int k = 1; k <= 8; ++k) e.Cll1[1][k] = representativo[k - 1];
+        PonerPorDefecto({"euCta"});
+        EjecutarManejadorDeLista(L::cbPhn);
+
+        PonerPorDefecto({"euPths"});
+        ElegirPorTexto(L::cbCh, "2");
+        EjecutarManejadorDeLista(L::cbCh);
+        ElegirPorTexto(L::cbCph2, "8");
+        EjecutarManejadorDeLista(L::cbCph2);
+        const double serie[] = {2.4, 11.6, 41.4, 9.2, 5.3, 4.0, 0, 0};
+        for (int k = 1; k <= 8; ++k) e.Cll1[2][k] = serie[k - 1];
+        PonerPorDefecto({"euCta"});
+        EjecutarManejadorDeLista(L::cbHn);
+
+        PonerPorDefecto({"euEt", "euMi30m", "euCta", "euFele"});
+
+        const double tormenta[] = {9.4, 22.6, 73.4, 13.2, 7.3, 6.0};
+        ElegirOpcion(TGrupoOpciones::LluviaExtrema, static_cast<int>(TOpcionLluviaExtrema::Escorrentia));
+        PonerPorDefecto({"euPth2"});
+        ElegirPorTexto(L::cbCph3, "6");
+        EjecutarManejadorDeLista(L::cbCph3);
+        for (int k = 1; k <= 6; ++k) e.Cll2[k] = tormenta[k - 1];
+        EjecutarManejadorDeLista(L::cbPhn3);
+        PonerPorDefecto({"euCe"});
+
+        ElegirOpcion(TGrupoOpciones::Evento, static_cast<int>(TOpcionEvento::Hietograma));
+        PonerPorDefecto({"euPth3"});
+        ElegirPorTexto(L::cbCph4, "6");
+        for (int k = 1; k <= 6; ++k) e.Cll3[k] = tormenta[k - 1];
+        EjecutarManejadorDeLista(L::cbCph4);
+        EjecutarManejadorDeLista(L::cbPhn4);
+
+        // The event's volume and peak stay in the model until the runoff module
+        // supplies its own.
+        ElegirOpcion(TGrupoOpciones::Evento, static_cast<int>(TOpcionEvento::Parametros));
+        PonerPorDefecto({"euVp", "euCp"});
+        ElegirOpcion(TGrupoOpciones::Evento, static_cast<int>(TOpcionEvento::Hietograma));
+
+        PonerPorDefecto({"euFatc", "euAmf"});
+        Marcar(TCasilla::Labranza, true);
+        PonerPorDefecto({"euTtfo", "euFapo"});
+        Marcar(TCasilla::Mulching, true);
+        PonerPorDefecto({"euRacmr", "euPsrua"});
+        SetIndice(L::cbMde, 0);
+        Marcar(TCasilla::PracticasDeSoporte, true);
+        SetIndice(L::cbTp, 0);
+        cbTpChange();
+
+        PonerPorDefecto({"euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euRast", "euCmst",
+                         "euIrst"});
+
+        FaltaZumbrel = false;
+        ActualizarEstado();
+    });
+}
+
+}  // namespace brovel

@@ -1,0 +1,36 @@
+#include "forms/Lista.h"
+
+#include <charconv>
+
+#include "fields/Numeros.h"
+#include "model/EstadoBrovel.h"
+
+namespace brovel {
+
+int TLista::Posicion() const {
+    if (indice < 0 || indice >= static_cast<int>(items.size())) return 0;
+    return AcotarCantidad(indice + 1);
+}
+
+std::string TLista::Texto() const {
+    if (indice < 0 || indice >= static_cast<int>(items.size())) return {};
+    return items[static_cast<size_t>(indice)];
+}
+
+void TLista::LlenarConNumeros(int n) {
+    items.clear();
+    for (int i = 1; i <= AcotarCantidad(n); ++i) items.push_back(std::to_string(i));
+    indice = items.empty() ? -1 : 0;
+}
+
+int EnteroDeLista(const TLista& lista) {
+    const std::string texto = lista.Texto();
+    int valor = 0;
+    const char* fin = texto.data() + texto.size();
+    const auto [resto, error] = std::from_chars(texto.data(), fin, valor);
+    if (texto.empty() || error != std::errc() || resto != fin)
+        throw ErrorDeConversion("'" + texto + "' is not a valid integer value");
+    return valor;
+}
+
+}  // namespace brovel

@@ -1,0 +1,45 @@
+// What the slope form's tests share: an interlocutor that records what the form
+// asks of a person, and a form that starts as a new window does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Cerca.h"
+#include "forms/FormaBrovel.h"
+
+namespace brovel::pruebas {
+
+class TInterlocutorDePrueba : public TInterlocutor {
+public:
+    void MostrarError(const std::string& texto) override { errores.push_back(texto); }
+    std::string ElegirProyectoParaAbrir() override { return Elegir("abrir"); }
+    std::string ElegirProyectoParaGuardar() override { return Elegir("guardar"); }
+
+    std::vector<std::string> errores;
+    // "abrir" or "guardar", one per file dialog asked for.
+    std::vector<std::string> dialogos;
+    // What the next file dialogs answer, in turn; once they run out, they are cancelled.
+    std::vector<std::string> archivosElegidos;
+
+private:
+    std::string Elegir(const char* dialogo) {
+        dialogos.emplace_back(dialogo);
+        if (archivosElegidos.empty()) return {};
+        std::string ruta = archivosElegidos.front();
+        archivosElegidos.erase(archivosElegidos.begin());
+        return ruta;
+    }
+};
+
+// A form as the window starts it: a new project, on the Geometría tab.
+class FormaBrovelPrueba : public ::testing::Test {
+protected:
+    TInterlocutorDePrueba persona;
+    TFormaBrovel forma{persona};
+    TEstadoBrovel& e = forma.Estado;
+};
+
+}  // namespace brovel::pruebas
