@@ -1,13 +1,5 @@
 #include "docs/ArchivoIni.h"
 
-// Used as a header-only library: Debian's header keeps the template bodies
-// behind SI_IMPLEMENTATION (its shared library would bring ICU along), and only
-// the narrow-character document is needed, the wide ones wanting a ConvertUTF.h
-// the package does not ship.
-#define SI_IMPLEMENTATION
-#define SI_NO_CONVERSION
-#include <SimpleIni.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -15,7 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <new>
+#include <list>
+#include <unordered_map>
 #include <vector>
 
 #include <fcntl.h>
@@ -33,11 +26,6 @@ std::string_view Recortar(std::string_view texto) {
     return texto.substr(inicio, texto.find_last_not_of(" \t") - inicio + 1);
 }
 
-bool EsComentario(std::string_view linea) {
-    const auto t = Recortar(linea);
-    return !t.empty() && (t.front() == ';' || t.front() == '#');
-}
-
 std::vector<std::string_view> Lineas(std::string_view texto) {
     std::vector<std::string_view> lineas;
     size_t inicio = 0;
@@ -49,36 +37,6 @@ std::vector<std::string_view> Lineas(std::string_view texto) {
     }
     if (inicio < texto.size()) lineas.push_back(texto.substr(inicio));
     return lineas;
-}
-
-// SimpleIni keeps a comment only with the entry that follows it, so the comment
-// lines after the file's last entry would be lost on saving: they are kept apart,
-// with the blank lines before them, LF-ended.
-std::string ComentarioFinal(std::string_view texto) {
-    const auto lineas = Lineas(texto);
-    size_t desde = 0;
-    for (size_t i = 0; i < lineas.size(); ++i)
-        if (!Recortar(lineas[i]).empty() && !EsComentario(lineas[i])) desde = i + 1;
-    // With no entry at all, SimpleIni does keep the opening block (lines starting
-    // with the comment mark) as the file's comment.
-    if (desde == 0)
-        while (desde < lineas.size() && !lineas[desde].empty() &&
-               (lineas[desde].front() == ';' || lineas[desde].front() == '#'))
-            ++desde;
-    size_t hasta = desde;
-    for (size_t i = desde; i < lineas.size(); ++i)
-        if (EsComentario(lineas[i])) hasta = i + 1;
-
-    std::string comentario;
-    for (size_t i = desde; i < hasta; ++i) {
-        if (EsComentario(lineas[i])) comentario += lineas[i];
-        comentario += '\n';
-    }
-    return comentario;
-}
-
-void Verificar(SI_Error resultado) {
-    if (resultado == SI_NOMEM) throw std::bad_alloc();
 }
 
 // The trimmed number, without the "+" that from_chars refuses; nothing when
@@ -106,25 +64,69 @@ std::optional<int> LeerEnteroIni(std::string_view texto) {
     return valor;
 }
 
-// The error number of reading the whole file into `texto`, or 0.
-int LeerArchivo(const std::string& ruta, std::string& texto) {
-    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    int error = 0;
+std::string Minusculas(std::string_view texto) {
+    std::string r(texto);
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return r;
+}
+
+// Why a file that exists is no project: a folder, or a special file whose reading
+// could wait for ever or never end.
+std::string NoEsUnArchivo(mode_t modo) {
+    if (S_ISDIR(modo)) return std::strerror(EISDIR);
+    if (S_ISFIFO(modo)) return "No es un archivo: es una tubería (FIFO)";
+    if (S_ISSOCK(modo)) return "No es un archivo: es un socket";
+    if (S_ISCHR(modo) || S_ISBLK(modo)) return "No es un archivo: es un dispositivo";
+    return "No es un archivo común";
+}
+
+// Reads a regular file of at most `limite` bytes into `texto`. The file is looked
+// at before it is opened, and opened without waiting, so that a pipe or a device
+// never holds the program; it is then read once.
+TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, std::string& motivo) {
+    struct stat datos {};
+    if (::stat(ruta.c_str(), &datos) != 0) {
+        motivo = std::strerror(errno);
+        return errno == ENOENT ? TCarga::NoExiste : TCarga::Rechazado;
+    }
+    if (!S_ISREG(datos.st_mode)) {
+        motivo = NoEsUnArchivo(datos.st_mode);
+        return TCarga::Rechazado;
+    }
+    if (static_cast<unsigned long long>(datos.st_size) > limite) {
+        motivo = kMensajeDemasiadoGrande;
+        return TCarga::Rechazado;
+    }
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        motivo = std::strerror(errno);
+        return errno == ENOENT ? TCarga::NoExiste : TCarga::Rechazado;
+    }
+    TCarga carga = TCarga::Leido;
+    if (::fstat(fd, &datos) != 0 || !S_ISREG(datos.st_mode)) {
+        motivo = NoEsUnArchivo(datos.st_mode);
+        carga = TCarga::Rechazado;
+    }
     char bloque[1 << 16];
-    for (;;) {
+    while (carga == TCarga::Leido) {
         const ssize_t leidos = ::read(fd, bloque, sizeof bloque);
         if (leidos > 0) {
             texto.append(bloque, static_cast<size_t>(leidos));
+            if (texto.size() > limite) {
+                motivo = kMensajeDemasiadoGrande;
+                carga = TCarga::Rechazado;
+            }
         } else if (leidos == 0) {
             break;
         } else if (errno != EINTR) {
-            error = errno;
-            break;
+            motivo = std::strerror(errno);
+            carga = TCarga::Rechazado;
         }
     }
     ::close(fd);
-    return error;
+    if (carga != TCarga::Leido) texto.clear();
+    return carga;
 }
 
 int EscribirTodo(int fd, std::string_view texto) {
@@ -163,18 +165,110 @@ void SincronizarCarpeta(const std::string& ruta) {
 
 }  // namespace
 
+// The document keeps every line as the file has it. SimpleIni, which the program
+// used before, rewrites the whole file from what it understood, and so loses
+// lines that are no entry, later copies of a key and anything after a NUL byte;
+// keeping the file's own lines needs this much less than mending that.
 struct TArchivoIni::Datos {
-    CSimpleIniA ini;
-    std::string comentarioFinal;
+    enum class TTipo { Otra, Comentario, Seccion, Entrada };
+    struct TLinea {
+        std::string texto;    // as the file has it, without its end
+        TTipo tipo = TTipo::Otra;
+        std::string seccion;  // the section it is in, in lower case ("" before any)
+        std::string clave;    // an entry's key, in lower case
+    };
 
-    Datos() { ini.SetSpaces(false); }
+    // A list, so that a new entry goes in without moving the others, and the
+    // places kept below stay good.
+    using TLineas = std::list<TLinea>;
+    TLineas lineas;
+    // The first entry of each section and key, "seccion\nclave" in lower case.
+    std::unordered_map<std::string, TLineas::iterator> primeras;
+    // The last entry of each section, or its last header when it has none.
+    std::unordered_map<std::string, TLineas::iterator> ultimas;
 
-    const char* Valor(std::string_view seccion, std::string_view clave) const {
-        return ini.GetValue(std::string(seccion).c_str(), std::string(clave).c_str(), nullptr);
+    static std::string Llave(std::string_view seccion, std::string_view clave) {
+        return Minusculas(seccion) + '\n' + Minusculas(clave);
+    }
+
+    // Sorts a line out, given the section it comes in; a header starts another.
+    static TLinea Clasificar(std::string texto, const std::string& seccion) {
+        TLinea linea{std::move(texto), TTipo::Otra, seccion, {}};
+        const std::string_view t = Recortar(linea.texto);
+        if (t.empty()) return linea;
+        if (t.front() == ';' || t.front() == '#') {
+            linea.tipo = TTipo::Comentario;
+        } else if (t.front() == '[' && t.find(']') != std::string_view::npos) {
+            linea.tipo = TTipo::Seccion;
+            linea.seccion = Minusculas(Recortar(t.substr(1, t.find(']') - 1)));
+        } else if (const size_t igual = t.find('='); igual != std::string_view::npos) {
+            const std::string_view clave = Recortar(t.substr(0, igual));
+            if (!clave.empty()) {
+                linea.tipo = TTipo::Entrada;
+                linea.clave = Minusculas(clave);
+            }
+        }
+        return linea;
+    }
+
+    // Records a line just placed in the list.
+    void Anotar(TLineas::iterator linea) {
+        if (linea->tipo == TTipo::Entrada) primeras.emplace(linea->seccion + '\n' + linea->clave, linea);
+        if (linea->tipo == TTipo::Entrada) {
+            ultimas[linea->seccion] = linea;
+        } else if (linea->tipo == TTipo::Seccion) {
+            // A header follows the last entry of its section only while it has none.
+            const auto ultima = ultimas.find(linea->seccion);
+            if (ultima == ultimas.end() || ultima->second->tipo == TTipo::Seccion) ultimas[linea->seccion] = linea;
+        }
+    }
+
+    void Cargar(std::string_view texto) {
+        lineas.clear();
+        primeras.clear();
+        ultimas.clear();
+        std::string seccion;
+        const auto todas = Lineas(texto);
+        primeras.reserve(todas.size());
+        for (const std::string_view l : todas) {
+            Anotar(lineas.insert(lineas.end(), Clasificar(std::string(l), seccion)));
+            seccion = lineas.back().seccion;
+        }
+    }
+
+    const TLinea* Entrada(std::string_view seccion, std::string_view clave) const {
+        const auto i = primeras.find(Llave(seccion, clave));
+        return i == primeras.end() ? nullptr : &*i->second;
+    }
+
+    std::optional<std::string_view> Valor(std::string_view seccion, std::string_view clave) const {
+        const TLinea* linea = Entrada(seccion, clave);
+        if (!linea) return std::nullopt;
+        const std::string_view t = Recortar(linea->texto);
+        return Recortar(t.substr(t.find('=') + 1));
     }
 
     void Escribir(std::string_view seccion, std::string_view clave, const std::string& valor) {
-        Verificar(ini.SetValue(std::string(seccion).c_str(), std::string(clave).c_str(), valor.c_str()));
+        if (const auto i = primeras.find(Llave(seccion, clave)); i != primeras.end()) {
+            TLinea& linea = *i->second;
+            const std::string_view t = Recortar(linea.texto);
+            linea.texto = std::string(Recortar(t.substr(0, t.find('=')))) + '=' + valor;
+            return;
+        }
+        // After the last entry of the section, or its last header; or a section of
+        // its own at the end, a blank line apart.
+        const std::string nombre = Minusculas(seccion);
+        auto despues = ultimas.find(nombre);
+        TLineas::iterator donde = lineas.begin();
+        if (despues != ultimas.end()) {
+            donde = std::next(despues->second);
+        } else if (!nombre.empty()) {
+            if (!lineas.empty() && !Recortar(lineas.back().texto).empty())
+                lineas.push_back(Clasificar("", lineas.back().seccion));
+            Anotar(lineas.insert(lineas.end(), Clasificar("[" + std::string(seccion) + "]", nombre)));
+            donde = lineas.end();
+        }
+        Anotar(lineas.insert(donde, Clasificar(std::string(clave) + '=' + valor, nombre)));
     }
 };
 
@@ -183,44 +277,41 @@ TArchivoIni::~TArchivoIni() = default;
 TArchivoIni::TArchivoIni(TArchivoIni&&) noexcept = default;
 TArchivoIni& TArchivoIni::operator=(TArchivoIni&&) noexcept = default;
 
-bool TArchivoIni::Cargar(const std::string& ruta, std::string* motivo) {
-    std::string texto;
-    if (const int error = LeerArchivo(ruta, texto)) {
-        CargarTexto({});
-        if (motivo) *motivo = std::strerror(error);
-        return false;
-    }
+TCarga TArchivoIni::Leer(const std::string& ruta, std::string* motivo) {
+    std::string texto, razon;
+    const TCarga carga = LeerArchivo(ruta, kTamanoMaximoProyecto, texto, razon);
     CargarTexto(texto);
-    return true;
+    if (carga != TCarga::Leido && motivo) *motivo = razon;
+    return carga;
 }
 
 void TArchivoIni::CargarTexto(std::string_view texto) {
     if (texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8) texto.remove_prefix(kMarcaUtf8.size());
-    datos_->ini.Reset();
-    Verificar(datos_->ini.LoadData(texto.data(), texto.size()));
-    datos_->comentarioFinal = ComentarioFinal(texto);
+    datos_->Cargar(texto);
 }
 
 bool TArchivoIni::Tiene(std::string_view seccion, std::string_view clave) const {
-    return datos_->Valor(seccion, clave) != nullptr;
+    return datos_->Entrada(seccion, clave) != nullptr;
 }
 
 double TArchivoIni::LeerReal(std::string_view seccion, std::string_view clave, double porDefecto) const {
-    const char* valor = datos_->Valor(seccion, clave);
-    return valor ? LeerRealIni(valor).value_or(porDefecto) : porDefecto;
+    const auto valor = datos_->Valor(seccion, clave);
+    return valor ? LeerRealIni(*valor).value_or(porDefecto) : porDefecto;
 }
 
 int TArchivoIni::LeerEntero(std::string_view seccion, std::string_view clave, int porDefecto) const {
-    const char* valor = datos_->Valor(seccion, clave);
-    return valor ? LeerEnteroIni(valor).value_or(porDefecto) : porDefecto;
+    const auto valor = datos_->Valor(seccion, clave);
+    return valor ? LeerEnteroIni(*valor).value_or(porDefecto) : porDefecto;
 }
 
 bool TArchivoIni::LeerBooleano(std::string_view seccion, std::string_view clave, bool porDefecto) const {
     return LeerEntero(seccion, clave, porDefecto ? 1 : 0) != 0;
 }
 
-void TArchivoIni::EscribirReal(std::string_view seccion, std::string_view clave, double valor) {
+bool TArchivoIni::EscribirReal(std::string_view seccion, std::string_view clave, double valor) {
+    if (!std::isfinite(valor)) return false;
     datos_->Escribir(seccion, clave, RealComoTextoIni(valor));
+    return true;
 }
 
 void TArchivoIni::EscribirEntero(std::string_view seccion, std::string_view clave, int valor) {
@@ -233,49 +324,51 @@ void TArchivoIni::EscribirBooleano(std::string_view seccion, std::string_view cl
 
 std::string TArchivoIni::Texto() const {
     std::string texto;
-    Verificar(datos_->ini.Save(texto, false));
-    texto += datos_->comentarioFinal;
-    // SimpleIni ends every line with a lone LF (nothing it read keeps a CR) and
-    // puts two blank lines between sections: one is enough, and none on top.
-    std::string crlf;
-    crlf.reserve(texto.size() + texto.size() / 8);
-    bool blanca = true;
-    for (const auto linea : Lineas(texto)) {
-        if (linea.empty() && blanca) continue;
-        blanca = linea.empty();
-        crlf += linea;
-        crlf += "\r\n";
+    for (const auto& linea : datos_->lineas) {
+        texto += linea.texto;
+        texto += "\r\n";
     }
-    return crlf;
+    return texto;
 }
 
 void TArchivoIni::Guardar(const std::string& ruta) const {
     const std::string texto = Texto();
-    const auto fallo = [&ruta](int error) {
-        return TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + std::strerror(error));
+    const auto fallo = [&ruta](const std::string& motivo) {
+        return TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + motivo);
     };
+    const auto falloDelSistema = [&fallo](int error) { return fallo(std::strerror(error)); };
 
     // A project reached through a symbolic link is saved into the file the link
-    // points to, so the link stays a link.
+    // points to, so the link stays a link; a link to nothing creates that file.
     std::string destino = ruta;
-    if (char* real = ::realpath(ruta.c_str(), nullptr)) {
-        destino = real;
-        std::free(real);
+    for (int saltos = 0;; ++saltos) {
+        struct stat enlace {};
+        if (::lstat(destino.c_str(), &enlace) != 0) {
+            if (errno == ENOENT) break;
+            throw falloDelSistema(errno);
+        }
+        if (!S_ISLNK(enlace.st_mode)) break;
+        if (saltos == 40) throw falloDelSistema(ELOOP);
+        std::error_code error;
+        const std::filesystem::path apuntado = std::filesystem::read_symlink(destino, error);
+        if (error) throw falloDelSistema(error.value());
+        destino = (std::filesystem::path(destino).parent_path() / apuntado).string();
     }
 
     struct stat anterior {};
     const bool existe = ::stat(destino.c_str(), &anterior) == 0;
-    if (!existe && errno != ENOENT) throw fallo(errno);
+    if (!existe && errno != ENOENT) throw falloDelSistema(errno);
     if (existe) {
+        if (!S_ISREG(anterior.st_mode)) throw fallo(NoEsUnArchivo(anterior.st_mode));
         // The rename would replace a file the user may not write; and root may
         // write any, so a file nobody may write is taken as read-only too.
-        if (::access(destino.c_str(), W_OK) != 0) throw fallo(errno);
-        if ((anterior.st_mode & 0222) == 0) throw fallo(EACCES);
+        if (::access(destino.c_str(), W_OK) != 0) throw falloDelSistema(errno);
+        if ((anterior.st_mode & 0222) == 0) throw falloDelSistema(EACCES);
     }
 
     std::string temporal = destino + ".XXXXXX";
     const int fd = ::mkstemp(temporal.data());
-    if (fd < 0) throw fallo(errno);
+    if (fd < 0) throw falloDelSistema(errno);
     int error = 0;
     if (existe) {
         // Root saving a user's project leaves it the user's. Where the owner
@@ -290,7 +383,7 @@ void TArchivoIni::Guardar(const std::string& ruta) const {
     if (!error && ::rename(temporal.c_str(), destino.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(temporal.c_str());
-        throw fallo(error);
+        throw falloDelSistema(error);
     }
     SincronizarCarpeta(destino);
 }
@@ -300,9 +393,17 @@ std::string RealComoTextoIni(double valor) {
     if (std::isinf(valor)) return valor < 0 ? "-INF" : "INF";
     if (valor == 0) return "0";  // and not "-0"
 
+    // Fifteen digits keep ordinary files as they have always been written; the few
+    // numbers they do not bring back get the digits they need.
     char texto[32];
-    const auto fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 15).ptr;
-    const std::string_view numero(texto, static_cast<size_t>(fin - texto));
+    std::string_view numero;
+    for (int cifras = 15; cifras <= 17; ++cifras) {
+        const auto fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, cifras).ptr;
+        numero = std::string_view(texto, static_cast<size_t>(fin - texto));
+        double leido = 0;
+        const auto [resto, error] = std::from_chars(texto, fin, leido, std::chars_format::general);
+        if (error == std::errc{} && resto == fin && leido == valor) break;
+    }
     const auto e = numero.find('e');
     if (e == std::string_view::npos) return std::string(numero);
 

@@ -1,7 +1,9 @@
 // The INI files the projects are stored in. They come from, and go back to,
 // Windows: CR LF line ends, "key=value" with no blanks, numbers with "." whatever
-// the locale. Whatever the program does not know in a file (other sections, keys,
-// comments) is kept, so a project saved here still opens there.
+// the locale. Every line the program does not write (other sections and keys,
+// comments, lines that are no entry, later copies of a key, even bytes after a
+// NUL) is kept as it was, so a project saved here still opens there, notes and
+// all.
 #pragma once
 
 #include <memory>
@@ -18,9 +20,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// An INI document held in memory. Section and key names are matched without
-// regard to case; a written key keeps its place and its spelling, a new key goes
-// at the end of its section and a new section at the end of the file.
+// How reading a file went: read; not there (a new name, read as an empty file);
+// or refused, with nothing read (not a regular file, too large, unreadable).
+enum class TCarga { Leido, NoExiste, Rechazado };
+
+// The largest file taken for a project; real ones are a few kilobytes.
+inline constexpr size_t kTamanoMaximoProyecto = 4u << 20;
+inline constexpr const char* kMensajeDemasiadoGrande = "El archivo es demasiado grande para ser un proyecto de Brovel";
+
+// An INI document held in memory, line by line. Section and key names are matched
+// without regard to case, and the first of several equal keys is the one read and
+// written; a written key keeps its place and its spelling, a new key goes after
+// the last entry of its section and a new section at the end of the file.
 class TArchivoIni {
 public:
     TArchivoIni();
@@ -30,10 +41,13 @@ public:
     TArchivoIni(const TArchivoIni&) = delete;
     TArchivoIni& operator=(const TArchivoIni&) = delete;
 
-    // Replaces the document with the file's. A file that is missing or cannot be
-    // read leaves an empty document and returns false, with the system's reason
-    // in `motivo`.
-    bool Cargar(const std::string& ruta, std::string* motivo = nullptr);
+    // Replaces the document with the file's, read once and without ever waiting:
+    // only a regular file (or a link to one) of at most kTamanoMaximoProyecto
+    // bytes is read. Anything else leaves an empty document, with the reason in
+    // `motivo`.
+    TCarga Leer(const std::string& ruta, std::string* motivo = nullptr);
+    // As Leer; true when the file was read.
+    bool Cargar(const std::string& ruta, std::string* motivo = nullptr) { return Leer(ruta, motivo) == TCarga::Leido; }
     // Replaces the document with `texto` (LF or CR LF line ends, an optional UTF-8
     // byte-order mark).
     void CargarTexto(std::string_view texto);
@@ -45,7 +59,9 @@ public:
     // Any integer other than 0 is true.
     bool LeerBooleano(std::string_view seccion, std::string_view clave, bool porDefecto) const;
 
-    void EscribirReal(std::string_view seccion, std::string_view clave, double valor);
+    // A number that is not finite is never written: the entry keeps what it held,
+    // and the answer is false.
+    bool EscribirReal(std::string_view seccion, std::string_view clave, double valor);
     void EscribirEntero(std::string_view seccion, std::string_view clave, int valor);
     // Written "1" or "0".
     void EscribirBooleano(std::string_view seccion, std::string_view clave, bool valor);
@@ -53,8 +69,11 @@ public:
     // The whole file as it is written: CR LF line ends, no byte-order mark.
     std::string Texto() const;
     // Replaces the file in one step, or leaves it as it was and throws
-    // TErrorArchivo. A new file gets the usual permissions, an existing one keeps
-    // its own; a file without write permission is never replaced, even by root.
+    // TErrorArchivo. The destination is a regular file, a link to one (saved
+    // through, the link stays), or a new name (a dangling link creates the file it
+    // names); anything else is refused before anything is written. A new file
+    // gets the usual permissions, an existing one keeps its own; a file without
+    // write permission is never replaced, even by root.
     void Guardar(const std::string& ruta) const;
 
 private:
@@ -62,9 +81,10 @@ private:
     std::unique_ptr<Datos> datos_;
 };
 
-// General format with up to 15 significant digits, "." as decimal separator, no
-// trailing zeroes; scientific where printf's "%.15g" is, written "1E-5", "1.5E20".
-// Not finite: "INF", "-INF", "NAN" (which read as no number).
+// General format with 15 significant digits, "." as decimal separator, no trailing
+// zeroes, scientific where printf's "%.15g" is, written "1E-5", "1.5E20"; where 15
+// digits do not read back as the same double, 16 or 17 do. Not finite: "INF",
+// "-INF", "NAN" (which read as no number, and are never written into a file).
 std::string RealComoTextoIni(double valor);
 
 // A whole decimal number, blanks around it allowed ("6", "-0.5", ".5", "1E-5");
