@@ -24,6 +24,19 @@ void TEditorSerie::MostrarElegido() {
     alTerminar_();
 }
 
+void TEditorSerie::RedondearElegido() {
+    int h = 0, k = 0;
+    if (!Elegidos(h, k)) return;
+    for (const TColumna& c : columnas_) {
+        TCantidad muestra = *c.campo;
+        muestra.OnChange = nullptr;
+        muestra.AlCambiarTexto = nullptr;
+        double& elemento = c.elemento(h, k);
+        muestra.SetBaseValue(elemento);
+        elemento = static_cast<double>(muestra.GetBaseValue());
+    }
+}
+
 void TEditorSerie::Guardar(size_t columna) {
     const TColumna& c = columnas_.at(columna);
     int h = 0, k = 0;

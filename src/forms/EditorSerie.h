@@ -29,6 +29,9 @@ public:
 
     // Another entry was chosen: the fields show its numbers.
     void MostrarElegido();
+    // The chosen entry becomes the number its fields would show and store back for
+    // it, rounded to their decimals, without anything being recalculated.
+    void RedondearElegido();
     // The field of column `columna` changed: its number goes into the array.
     void Guardar(size_t columna);
     // A count changed: `lista` is refilled with 1..n and its first entry chosen.

@@ -3,6 +3,7 @@
 // is written down once, in the file's order.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "docs/ArchivoIni.h"
 #include "forms/FormaBrovel.h"
@@ -40,7 +41,7 @@ public:
         if (leyendo_)
             campo.SetBaseValue(ini_.LeerReal(seccion_, clave, porDefecto));
         else
-            ini_.EscribirReal(seccion_, clave, static_cast<double>(campo.GetBaseValue()));
+            EscribirReal(clave, static_cast<double>(campo.GetBaseValue()));
     }
 
     // The option chosen in `grupo`, 1 for the first button; 0 when the file names
@@ -96,8 +97,15 @@ public:
         if (leyendo_)
             valor = ini_.LeerReal(seccion_, clave, porDefecto);
         else
-            ini_.EscribirReal(seccion_, clave, valor);
+            EscribirReal(clave, valor);
     }
+
+    // A number that is not finite is not written; its entry is remembered, as
+    // "Seccion.Clave".
+    void EscribirReal(const std::string& clave, double valor) {
+        if (!ini_.EscribirReal(seccion_, clave, valor)) noGuardados_.push_back(std::string(seccion_) + "." + clave);
+    }
+    const std::vector<std::string>& NoGuardados() const { return noGuardados_; }
 
     // Entries 1..n of an array under `prefijo` followed by the position.
     void Serie(const std::string& prefijo, TSerie& serie, int n, double porDefecto) {
@@ -112,6 +120,7 @@ private:
     TArchivoIni& ini_;
     bool leyendo_;
     const char* seccion_ = "";
+    std::vector<std::string> noGuardados_;
 };
 
 void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
@@ -120,6 +129,13 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     // After reading a count, its list of steps starts again at the first.
     const auto llenar = [&](L lista, int n) {
         if (p.Leyendo()) ListaMutable(lista).LlenarConNumeros(n);
+    };
+    // The entry of an array that its editor will show is rounded as soon as it is
+    // read, as the editor's fields round it (and a typed number) once shown; so
+    // every result of the project is computed from the numbers it is saved with,
+    // and a project opened, saved and opened again computes the same.
+    const auto redondear = [&](TEditorSerie& editor) {
+        if (p.Leyendo()) editor.RedondearElegido();
     };
 
     p.Seccion("Geometria");
@@ -141,6 +157,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
                 p.Valor("diam_punto_" + std::to_string(i), e.Dg[i], 4.76);
                 p.Valor("porc_pasa_" + std::to_string(i), e.Pp[i], 100);
             }
+            redondear(*curva_);
             break;
         }
         case 2:
@@ -168,6 +185,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             p.Campo("Cantidad_tormentas", euCta, 1);
             p.Serie("cant_lluvia_", e.Cll1[1], pasos, 1);
             llenar(L::cbPhn, pasos);
+            redondear(*representativo_);
             break;
         }
         case 2: {
@@ -178,6 +196,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             llenar(L::cbHn, hietogramas);
             SerieDeHietogramas(p, hietogramas, pasos);
             llenar(L::cbPhn2, pasos);
+            redondear(*serie_);
             break;
         }
         case 3:
@@ -195,6 +214,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             const int pasos = p.Cantidad("Pasos_hieto2", L::cbCph3, 1);
             p.Serie("cant_lluvia_extr_", e.Cll2, pasos, 1);
             llenar(L::cbPhn3, pasos);
+            redondear(*tormenta_);
             break;
         }
         case 2:
@@ -207,6 +227,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             const int pasos = p.Cantidad("Pasos_hieto3", L::cbCph4, 1);
             p.Serie("cant_lluvia_event_", e.Cll3, pasos, 1);
             llenar(L::cbPhn4, pasos);
+            redondear(*evento_);
             break;
         }
         case 2:
@@ -273,7 +294,7 @@ void TFormaBrovel::SerieDeHietogramas(TRecorridoProyecto& p, int hietogramas, in
                 serie[k] = ini.LeerReal(seccion, unico + "_" + std::to_string(k), comun);
         } else {
             p.Serie(unico + "_", serie, pasos, 1);
-            ini.EscribirReal(seccion, unico, serie[AcotarCantidad(pasos)]);
+            p.EscribirReal(unico, serie[AcotarCantidad(pasos)]);
         }
     }
 }
@@ -281,16 +302,21 @@ void TFormaBrovel::SerieDeHietogramas(TRecorridoProyecto& p, int hietogramas, in
 void TFormaBrovel::PonerTitulo(const std::string& nombre) { titulo_ = "Brovel - " + SinExtension(nombre); }
 
 bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
-    bool leido = false;
+    TArchivoIni ini;
+    std::string razon;
+    const TCarga carga = ini.Leer(ruta, &razon);
+    if (motivo && carga != TCarga::Leido) *motivo = razon;
+    // A file that is there but is no project (a folder, a pipe, a device, one far
+    // too large, one that cannot be read) changes nothing.
+    if (carga == TCarga::Rechazado) {
+        interlocutor_.MostrarError("No se pudo abrir \"" + ruta + "\": " + razon);
+        return false;
+    }
     Manejar([&] {
         RutaProyecto = ruta;
         NombreProyecto = NombreDeArchivo(ruta);
         PonerTitulo(NombreProyecto);
-        TArchivoIni ini;
-        std::string razon;
-        leido = ini.Cargar(ruta, &razon);
-        if (!leido && motivo) *motivo = razon;
-        // A file that cannot be read loads the defaults of its entries, as an empty one.
+        // A name that is not there reads as an empty file: the defaults of its entries.
         Manejar([&] {
             TRecorridoProyecto recorrido(*this, ini, true);
             RecorrerProyecto(recorrido);
@@ -309,7 +335,7 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
             ActualizarEstado();
         });
     });
-    return leido;
+    return carga == TCarga::Leido;
 }
 
 bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& nombre) {
@@ -317,13 +343,22 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
     Manejar([&] {
         PonerTitulo(NombreDeArchivo(nombre));
         // The file is updated, not replaced: entries of options not chosen now, and
-        // anything else it holds, keep their values.
+        // anything else it holds, keep their values. One that cannot be read is not
+        // written over, since what it holds would be lost.
         TArchivoIni ini;
-        ini.Cargar(ruta);
+        std::string razon;
+        if (ini.Leer(ruta, &razon) == TCarga::Rechazado)
+            throw TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + razon);
         TRecorridoProyecto recorrido(*this, ini, false);
         RecorrerProyecto(recorrido);
         ini.Guardar(ruta);
         guardado = true;
+        if (!recorrido.NoGuardados().empty()) {
+            std::string lista;
+            for (const std::string& clave : recorrido.NoGuardados()) lista += (lista.empty() ? "" : ", ") + clave;
+            interlocutor_.MostrarError("Estos valores no son números finitos y no se guardaron; el archivo conserva "
+                                       "los anteriores: " + lista);
+        }
     });
     return guardado;
 }
