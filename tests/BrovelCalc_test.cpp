@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include <sys/stat.h>
+
 #include "Coincidencia.h"
 
 namespace {
@@ -138,6 +140,18 @@ private slots:
         QTest::newRow("--guardar sin salida") << QStringList{"ladera", "--guardar"} << 2 << "" << "--guardar";
         QTest::newRow("tabla desconocida") << QStringList{"tabla", "TC7"} << 2 << "" << "tabla desconocida: TC7";
         QTest::newRow("dos tablas") << QStringList{"tabla", "TC1", "TC2"} << 2 << "" << "argumento";
+        QTest::newRow("ruta vacía") << QStringList{"ladera", ""} << 2 << "" << "la ruta del proyecto está vacía";
+        QTest::newRow("--guardar vacío") << QStringList{"ladera", "--guardar", ""} << 2 << ""
+                                         << "«--guardar» necesita un archivo de salida, no un texto vacío";
+        QTest::newRow("--guardar dos veces") << QStringList{"ladera", "--guardar", "a.bvx", "--guardar", "b.bvx"} << 2
+                                             << "" << "«--guardar» se dio más de una vez";
+        QTest::newRow("código con salto de línea") << QStringList{"tabla", QStringLiteral("TC1\n\x1b[2J")} << 2 << ""
+                                                   << "tabla desconocida: TC1\\x0A\\x1B[2J";
+        QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
+        QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
+                                     << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";
+        QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
+                                                   << "No es un archivo: es un dispositivo";
     }
     void AyudaYArgumentosErroneos() {
         QFETCH(QStringList, argumentos);
@@ -149,6 +163,57 @@ private slots:
         QVERIFY(QString::fromUtf8(r.salida).contains(enSalida));
         QVERIFY(QString::fromUtf8(r.errores).contains(enErrores));
         if (estado != 0) QCOMPARE(QString::fromUtf8(r.errores).trimmed().count(QLatin1Char('\n')), 0);
+    }
+
+    // An argument with bytes that are not text is shown escaped, not raw.
+    void LosBytesQueNoSonTextoSeMuestranEscapados() {
+        QProcess proceso;
+        proceso.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("\"$0\" tabla \"$(printf 'T\\377\\001')\""),
+                       QStringLiteral(BROVEL_CALC)});
+        QVERIFY(proceso.waitForFinished(30000));
+        QCOMPARE(proceso.exitCode(), 2);
+        QCOMPARE(proceso.readAllStandardError(),
+                 QByteArray("brovel-calc: tabla desconocida: T\\xFF\\x01 (pruebe «brovel-calc tabla»)\n"));
+    }
+
+    // Output that cannot be written fails the run with one line saying why, whether
+    // the disk is full or the output was closed.
+    void UnaSalidaQueNoSePuedeEscribirFalla_data() {
+        QTest::addColumn<QString>("redireccion");
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No space left on device";
+        QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No space left on device";
+        QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No space left on device";
+        QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "Bad file descriptor";
+        QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "Bad file descriptor";
+    }
+    void UnaSalidaQueNoSePuedeEscribirFalla() {
+        QFETCH(QString, redireccion);
+        QFETCH(QString, orden);
+        QFETCH(QString, motivo);
+        QProcess proceso;
+        proceso.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("\"$0\" %1 %2").arg(orden, redireccion),
+                       QStringLiteral(BROVEL_CALC)});
+        QVERIFY(proceso.waitForFinished(30000));
+        QCOMPARE(proceso.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(proceso.readAllStandardError()),
+                 QStringLiteral("brovel-calc: no se pudo escribir la salida: %1\n").arg(motivo));
+    }
+
+    // A pipe is refused at once, without waiting for anyone to write into it.
+    void UnaTuberiaSeRechazaSinEsperar() {
+        QTemporaryDir carpeta;
+        const QString fifo = carpeta.filePath(QStringLiteral("tuberia.bvx"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+        for (const QStringList& argumentos : {QStringList{"ladera", fifo}, QStringList{"ladera", "--guardar", fifo}}) {
+            const TSalida r = Ejecutar(argumentos);
+            QCOMPARE(r.estado, 1);
+            QVERIFY2(r.errores.contains("No es un archivo: es una tubería (FIFO)"), r.errores.constData());
+            QVERIFY(r.salida.isEmpty());
+        }
     }
 };
 

@@ -7,22 +7,30 @@
 #include <vector>
 
 #include "cli/Ladera.h"
+#include "cli/Salida.h"
 #include "cli/Tabla.h"
-#include "docs/ArchivoIni.h"
 #include "forms/FormaBrovel.h"
 #include "tables/TablasReferencia.h"
 
 namespace {
 
+using brovel::Avisar;
+using brovel::Imprimir;
+using brovel::TextoMostrable;
 using Argumentos = std::vector<std::string_view>;
 
 // Nobody is there to press OK: an error box goes to the error output, and no file
-// is ever chosen.
+// is ever chosen. While a command reports a failure in its own words, the box is
+// kept quiet.
 class TInterlocutorDeConsola : public brovel::TInterlocutor {
 public:
-    void MostrarError(const std::string& texto) override { std::fprintf(stderr, "brovel-calc: %s\n", texto.c_str()); }
+    void MostrarError(const std::string& texto) override {
+        if (!callado) Avisar(TextoMostrable(texto));
+    }
     std::string ElegirProyectoParaAbrir() override { return {}; }
     std::string ElegirProyectoParaGuardar() override { return {}; }
+
+    bool callado = false;
 };
 
 struct TOrden {
@@ -34,59 +42,58 @@ struct TOrden {
 
 int Uso(std::FILE* salida);
 
-int Imprimir(const std::string& texto) {
-    return std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size() ? 0 : 1;
+int ArgumentoErroneo(const std::string& mensaje) {
+    Avisar(mensaje);
+    return 2;
 }
 
 // The slope form after start-up, with a project opened as Abrir opens it if one is
-// named, and saved as Guardar saves it if asked; then its Erosión tab shown.
+// named, and saved as Guardar saves it if asked; then its Erosión tab shown. The
+// project is read once.
 int Ladera(const Argumentos& argumentos) {
     std::string archivo, salida;
+    bool hayArchivo = false, haySalida = false;
     for (size_t i = 0; i < argumentos.size(); ++i) {
-        if (argumentos[i] == "--guardar") {
-            if (i + 1 >= argumentos.size() || !salida.empty()) {
-                std::fputs("brovel-calc: «--guardar» necesita un archivo de salida\n", stderr);
-                return 2;
-            }
+        const std::string_view a = argumentos[i];
+        if (a == "--guardar") {
+            if (haySalida) return ArgumentoErroneo("«--guardar» se dio más de una vez");
+            if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«--guardar» necesita un archivo de salida");
             salida = argumentos[++i];
-        } else if (archivo.empty() && !argumentos[i].starts_with("-")) {
-            archivo = argumentos[i];
+            haySalida = true;
+            if (salida.empty()) return ArgumentoErroneo("«--guardar» necesita un archivo de salida, no un texto vacío");
+        } else if (!hayArchivo && !a.starts_with("-")) {
+            archivo = a;
+            hayArchivo = true;
+            if (archivo.empty()) return ArgumentoErroneo("la ruta del proyecto está vacía");
         } else {
-            std::fprintf(stderr, "brovel-calc: argumento inesperado para «ladera»: %s\n",
-                         std::string(argumentos[i]).c_str());
-            return 2;
-        }
-    }
-    if (!archivo.empty()) {
-        std::string motivo;
-        brovel::TArchivoIni prueba;
-        if (!prueba.Cargar(archivo, &motivo)) {
-            std::fprintf(stderr, "brovel-calc: no se pudo leer «%s»: %s\n", archivo.c_str(), motivo.c_str());
-            return 1;
+            return ArgumentoErroneo("argumento inesperado para «ladera»: " + TextoMostrable(a));
         }
     }
     TInterlocutorDeConsola consola;
     brovel::TFormaBrovel forma(consola);
-    if (!archivo.empty()) forma.AbrirProyecto(archivo);
-    if (!salida.empty() && !forma.GuardarValores(salida, salida)) return 1;
+    if (hayArchivo) {
+        std::string motivo;
+        consola.callado = true;
+        const bool abierto = forma.AbrirProyecto(archivo, &motivo);
+        consola.callado = false;
+        if (!abierto) {
+            Avisar("no se pudo leer «" + TextoMostrable(archivo) + "»: " + motivo);
+            return 1;
+        }
+    }
+    if (haySalida && !forma.GuardarValores(salida, salida)) return 1;
     forma.MostrarPestana(5);
     return Imprimir(brovel::LaderaComoJson(forma));
 }
 
-// One reference table, or the list of them; needs no window.
+// One reference table, or the list of them.
 int Tabla(const Argumentos& argumentos) {
-    if (argumentos.size() > 1) {
-        std::fprintf(stderr, "brovel-calc: argumento inesperado para «tabla»: %s\n",
-                     std::string(argumentos[1]).c_str());
-        return 2;
-    }
+    if (argumentos.size() > 1) return ArgumentoErroneo("argumento inesperado para «tabla»: " + TextoMostrable(argumentos[1]));
     if (argumentos.empty()) return Imprimir(brovel::CatalogoComoJson());
     const auto tabla = brovel::CargarTabla(argumentos.front());
-    if (!tabla) {
-        std::fprintf(stderr, "brovel-calc: tabla desconocida: %s (pruebe «brovel-calc tabla»)\n",
-                     std::string(argumentos.front()).c_str());
-        return 2;
-    }
+    if (!tabla)
+        return ArgumentoErroneo("tabla desconocida: " + TextoMostrable(argumentos.front()) +
+                                " (pruebe «brovel-calc tabla»)");
     return Imprimir(brovel::TablaComoJson(*tabla));
 }
 
@@ -102,20 +109,20 @@ const std::vector<TOrden>& Ordenes() {
 }
 
 int Uso(std::FILE* salida) {
-    std::fputs("Uso: brovel-calc ORDEN [ARGUMENTOS]\n\nÓrdenes:\n", salida);
-    for (const TOrden& orden : Ordenes()) std::fprintf(salida, "  %-44s %s\n", orden.uso, orden.descripcion);
-    std::fputs("\nOpciones:\n  --help                                       muestra esta ayuda\n", salida);
+    std::string texto = "Uso: brovel-calc ORDEN [ARGUMENTOS]\n\nÓrdenes:\n";
+    for (const TOrden& orden : Ordenes()) {
+        char linea[512];
+        std::snprintf(linea, sizeof linea, "  %-44s %s\n", orden.uso, orden.descripcion);
+        texto += linea;
+    }
+    texto += "\nOpciones:\n  --help                                       muestra esta ayuda\n";
+    if (salida == stdout) return Imprimir(texto);
+    std::fputs(texto.c_str(), salida);
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    Argumentos argumentos(argv + 1, argv + argc);
-    if (argumentos.empty()) {
-        std::fputs("brovel-calc: falta la orden (pruebe «brovel-calc --help»)\n", stderr);
-        return 2;
-    }
+int Ejecutar(const Argumentos& argumentos) {
+    if (argumentos.empty()) return ArgumentoErroneo("falta la orden (pruebe «brovel-calc --help»)");
     const std::string_view primera = argumentos.front();
     if (primera == "--help" || primera == "-h") return Uso(stdout);
     for (const TOrden& orden : Ordenes()) {
@@ -125,7 +132,15 @@ int main(int argc, char** argv) {
             if (a == "--help" || a == "-h") return Uso(stdout);
         return orden.ejecutar(resto);
     }
-    std::fprintf(stderr, "brovel-calc: orden desconocida: %s (pruebe «brovel-calc --help»)\n",
-                 std::string(primera).c_str());
-    return 2;
+    return ArgumentoErroneo("orden desconocida: " + TextoMostrable(primera) + " (pruebe «brovel-calc --help»)");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int estado = Ejecutar(Argumentos(argv + 1, argv + argc));
+    // The output is closed even after a failure, so that nothing is left unsaid;
+    // a failure to close it fails a command that had succeeded.
+    const int cierre = brovel::CerrarSalida();
+    return estado != 0 ? estado : cierre;
 }

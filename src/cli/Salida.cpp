@@ -1,0 +1,78 @@
+#include "cli/Salida.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace brovel {
+namespace {
+
+// The length of the valid UTF-8 sequence at the start of `t`, or 0.
+size_t LargoUtf8(std::string_view t) {
+    const auto b = [&t](size_t i) { return static_cast<unsigned char>(t[i]); };
+    const unsigned char c = b(0);
+    size_t largo = 0;
+    unsigned minimo = 0;
+    if (c >= 0xC2 && c <= 0xDF) largo = 2, minimo = 0x80;
+    else if (c >= 0xE0 && c <= 0xEF) largo = 3, minimo = 0x800;
+    else if (c >= 0xF0 && c <= 0xF4) largo = 4, minimo = 0x10000;
+    if (largo == 0 || t.size() < largo) return 0;
+    unsigned punto = c & (0x7F >> largo);
+    for (size_t i = 1; i < largo; ++i) {
+        if ((b(i) & 0xC0) != 0x80) return 0;
+        punto = (punto << 6) | (b(i) & 0x3F);
+    }
+    if (punto < minimo || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return 0;
+    // The C1 controls are controls too.
+    if (punto >= 0x80 && punto <= 0x9F) return 0;
+    return largo;
+}
+
+// A failure of the output is said once.
+bool salidaFallida = false;
+
+int FalloDeSalida() {
+    if (!salidaFallida) Avisar(std::string("no se pudo escribir la salida: ") + std::strerror(errno ? errno : EIO));
+    salidaFallida = true;
+    return 1;
+}
+
+}  // namespace
+
+std::string TextoMostrable(std::string_view texto) {
+    std::string r;
+    r.reserve(texto.size());
+    while (!texto.empty()) {
+        const unsigned char c = static_cast<unsigned char>(texto.front());
+        size_t largo = c >= 0x20 && c < 0x7F ? 1 : (c >= 0x80 ? LargoUtf8(texto) : 0);
+        if (largo > 0) {
+            r.append(texto.substr(0, largo));
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            r += escape;
+            largo = 1;
+        }
+        texto.remove_prefix(largo);
+    }
+    return r;
+}
+
+void Avisar(std::string_view mensaje) {
+    std::fprintf(stderr, "brovel-calc: %.*s\n", static_cast<int>(mensaje.size()), mensaje.data());
+}
+
+int Imprimir(std::string_view texto) {
+    errno = 0;
+    const bool escrito = std::fwrite(texto.data(), 1, texto.size(), stdout) == texto.size();
+    if (escrito && std::fflush(stdout) == 0) return 0;
+    return FalloDeSalida();
+}
+
+int CerrarSalida() {
+    errno = 0;
+    if (std::fclose(stdout) == 0) return 0;
+    return FalloDeSalida();
+}
+
+}  // namespace brovel
