@@ -9,6 +9,7 @@ paquetes=(
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core locales
 )
 
