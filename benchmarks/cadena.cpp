@@ -22,6 +22,7 @@ public:
     void MostrarError(const std::string&) override {}
     std::string ElegirProyectoParaAbrir() override { return {}; }
     std::string ElegirProyectoParaGuardar() override { return {}; }
+    brovel::TRespuesta PreguntarGuardarCambios(const std::string&) override { return brovel::TRespuesta::No; }
 };
 
 void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) {

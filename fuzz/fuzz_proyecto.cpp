@@ -21,6 +21,7 @@ public:
     void MostrarError(const std::string& texto) override { errores.push_back(texto); }
     std::string ElegirProyectoParaAbrir() override { return {}; }
     std::string ElegirProyectoParaGuardar() override { return {}; }
+    brovel::TRespuesta PreguntarGuardarCambios(const std::string&) override { return brovel::TRespuesta::No; }
     std::vector<std::string> errores;
 };
 

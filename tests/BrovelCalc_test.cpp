@@ -43,7 +43,7 @@ private slots:
         const QJsonObject json = documento.object();
 
         const QStringList claves = {
-            "estado", "mensajes", "Dt", "Lt", "OpcionSuelo", "Dm", "Fes", "Ft", "SenoPendiente",
+            "estado", "mensajes", "sin_actualizar", "Dt", "Lt", "OpcionSuelo", "Dm", "Fes", "Ft", "SenoPendiente",
             "ExponenteLongitud", "FaltaExpresionLS", "OpcionLluviaMedia", "Et", "Mi30m", "Fde", "Felle", "Tecr",
             "OpcionLluviaExtrema", "Ce", "OpcionEvento", "Vp", "Cp", "Fp", "Pspcr", "Fcss", "Sups", "Scf", "Tp",
             "Fpsb", "Fpset", "Fpsed", "Fps", "Scs", "Srs", "Fcm", "Lct", "TeE", "PsE"};
@@ -56,6 +56,7 @@ private slots:
 
         QCOMPARE(json["estado"].toString(), QStringLiteral("OK"));
         QCOMPARE(json["mensajes"].toArray().size(), 0);
+        QCOMPARE(json["sin_actualizar"].toArray(), QJsonArray());
         QVERIFY(json["FaltaExpresionLS"].isBool());
         QCOMPARE(json["OpcionSuelo"].toInt(), 0);
         QCOMPARE(json["OpcionLluviaExtrema"].toInt(), 1);
@@ -124,6 +125,28 @@ private slots:
         QCOMPARE(fallida.estado, 1);
         QVERIFY(fallida.salida.isEmpty());
         QVERIFY(fallida.errores.contains("no/x.bvx"));
+    }
+
+    // A slope the topographic factor cannot take: LS and what is computed from it
+    // are named as out of date, with the practice factors that fault on it too.
+    void LaderaNombraLoQueNoSePudoCalcular() {
+        QTemporaryDir carpeta;
+        const QString ruta = carpeta.filePath(QStringLiteral("ladera.bvx"));
+        QCOMPARE(Ejecutar({QStringLiteral("ladera"), QStringLiteral("--guardar"), ruta}).estado, 0);
+        QFile archivo(ruta);
+        QVERIFY(archivo.open(QIODevice::ReadWrite));
+        QByteArray texto = archivo.readAll().replace("Declive=6\r\n", "Declive=-5\r\n");
+        archivo.resize(0);
+        archivo.write(texto);
+        archivo.close();
+        const TSalida r = Ejecutar({QStringLiteral("ladera"), ruta});
+        QCOMPARE(r.estado, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
+        QStringList viejos;
+        for (const auto& nombre : json["sin_actualizar"].toArray()) viejos << nombre.toString();
+        QCOMPARE(viejos, (QStringList{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr", "Pspcr", "Fpsb", "Fpset",
+                                      "Fpsed", "Fps", "Lct", "TeE", "PsE"}));
+        QCOMPARE(json["estado"].toString(), QStringLiteral("OK"));
     }
 
     void AyudaYArgumentosErroneos_data() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QString>
 
 #include <functional>
@@ -23,6 +24,10 @@ public:
         duenosDeErrores << dueno;
     }
     void Pitido() override { ++pitidos; }
+    int PreguntarSiNoCancelar(QWidget*, const QString& texto) override {
+        preguntas << texto;
+        return respuestas.isEmpty() ? int(QMessageBox::No) : respuestas.takeFirst();
+    }
     int MostrarModal(QDialog& dialogo) override {
         modales << dialogo.windowTitle();
         if (!alMostrarModal) return QDialog::Accepted;
@@ -48,6 +53,10 @@ public:
     QStringList errores;
     QList<QWidget*> duenosDeErrores;
     int pitidos = 0;
+    // The questions asked, and what the next ones answer (QMessageBox::Yes, No or
+    // Cancel), in turn; once the answers run out, No.
+    QStringList preguntas;
+    QList<int> respuestas;
     QStringList modales;
     // Looks at each modal dialog while it is "shown" and may press its buttons;
     // without it every dialog is accepted.

@@ -17,12 +17,23 @@ public:
     void MostrarError(const std::string& texto) override { errores.push_back(texto); }
     std::string ElegirProyectoParaAbrir() override { return Elegir("abrir"); }
     std::string ElegirProyectoParaGuardar() override { return Elegir("guardar"); }
+    TRespuesta PreguntarGuardarCambios(const std::string& nombre) override {
+        preguntas.push_back(nombre);
+        if (respuestas.empty()) return TRespuesta::No;
+        const TRespuesta respuesta = respuestas.front();
+        respuestas.erase(respuestas.begin());
+        return respuesta;
+    }
 
     std::vector<std::string> errores;
     // "abrir" or "guardar", one per file dialog asked for.
     std::vector<std::string> dialogos;
     // What the next file dialogs answer, in turn; once they run out, they are cancelled.
     std::vector<std::string> archivosElegidos;
+    // The names asked about, and what the next questions answer, in turn; once the
+    // answers run out, No.
+    std::vector<std::string> preguntas;
+    std::vector<TRespuesta> respuestas;
 
 private:
     std::string Elegir(const char* dialogo) {

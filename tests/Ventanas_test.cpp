@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -114,6 +115,44 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(escritorio->errores.isEmpty());
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
+    }
+
+    // With the project changed, Salir and the window's close button ask first;
+    // Cancelar keeps the program and the window, No lets them go.
+    void salirYCerrarPreguntanPorLosCambios() {
+        ventana->euLt->SetBaseValue(70);
+        escritorio->respuestas = {QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::No};
+        ventana->show();
+        QTimer::singleShot(0, ventana->Salir, &QAction::trigger);
+        QTimer::singleShot(10, qApp, [] { QApplication::exit(7); });
+        QCOMPARE(QApplication::exec(), 7);
+        QVERIFY(!ventana->close());
+        QVERIFY(ventana->isVisible());
+        QVERIFY(ventana->close());
+        const QString pregunta = QStringLiteral("¿Desea guardar los cambios de «Sin Nombre»?");
+        QCOMPARE(escritorio->preguntas, (QStringList{pregunta, pregunta, pregunta}));
+        QCOMPARE(ventana->Forma().Estado.Lt, 70.0);
+    }
+
+    // A result the last recalculation left behind is shown in muted red, its tooltip
+    // saying why; once computed again it looks and reads as before.
+    void unResultadoDesactualizadoSeVe() {
+        TUnidades* ls = ventana->euFtEResultado;
+        const QColor normal = ls->palette().color(QPalette::Text);
+        const QString ayuda = ls->toolTip();
+        ventana->PageControl->setCurrentIndex(5);
+        ventana->euDt->SetBaseValue(-5);
+        ventana->PageControl->setCurrentIndex(0);
+        ventana->PageControl->setCurrentIndex(5);
+        QCOMPARE(ls->palette().color(QPalette::Text), QColor(168, 58, 58));
+        QCOMPARE(ls->toolTip(),
+                 QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado"));
+        QCOMPARE(ventana->euFesEResultado->palette().color(QPalette::Text), normal);
+        ventana->euDt->SetBaseValue(6);
+        ventana->PageControl->setCurrentIndex(0);
+        ventana->PageControl->setCurrentIndex(5);
+        QCOMPARE(ls->palette().color(QPalette::Text), normal);
+        QCOMPARE(ls->toolTip(), ayuda);
     }
 
     void unaVentanaParaGuionesNoMuestraElAcercaDe() {

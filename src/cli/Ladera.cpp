@@ -13,6 +13,9 @@ std::string LaderaComoJson(const TFormaBrovel& forma) {
     json.AbrirLista("mensajes");
     for (const std::string& linea : forma.MensajesSuelo()) json.Texto(linea);
     json.CerrarLista();
+    json.AbrirLista("sin_actualizar");
+    for (const std::string& nombre : forma.SinActualizar()) json.Texto(nombre);
+    json.CerrarLista();
 
     json.Numero("Dt", e.Dt);
     json.Numero("Lt", e.Lt);

@@ -29,6 +29,7 @@ public:
     }
     std::string ElegirProyectoParaAbrir() override { return {}; }
     std::string ElegirProyectoParaGuardar() override { return {}; }
+    brovel::TRespuesta PreguntarGuardarCambios(const std::string&) override { return brovel::TRespuesta::No; }
 
     bool callado = false;
 };

@@ -74,7 +74,7 @@ TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : interlocutor_(interloc
     for (const char* oculto : kOcultosAlCrear) visibles_[oculto] = false;
     CrearEditores();
     ConectarManejadores();
-    NuevoExecute();
+    Nuevo();
     for (TCantidad* pendiente : {&euDt, &euPs, &euPt}) {
         pendiente->OnCambioDeUnidad = PendienteCambioDeUnidad;
         pendiente->OnReadBaseValue = PendienteReadBaseValue;
@@ -272,6 +272,20 @@ void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
     SetIndice(lista, indice);
 }
 
+bool TFormaBrovel::AlDia(std::string_view campo) const {
+    return resultadosViejos_.find(&const_cast<TFormaBrovel*>(this)->Campo(campo)) == resultadosViejos_.end();
+}
+
+std::vector<std::string> TFormaBrovel::SinActualizar() const {
+    // In the order brovel-calc prints them.
+    static const std::vector<std::string> kCalculados = {
+        "Dm",   "Fes",  "Ft",    "SenoPendiente", "ExponenteLongitud", "Et",  "Mi30m", "Fde", "Felle",
+        "Tecr", "Fp",   "Pspcr", "Fcss",          "Sups",              "Scf", "Fpsb",  "Fpset", "Fpsed",
+        "Fps",  "Scs",  "Srs",   "Fcm",           "Lct",               "TeE", "PsE",
+    };
+    return frescura_.Viejos(kCalculados);
+}
+
 bool TFormaBrovel::Mostrado(std::string_view control) const {
     const auto visible = visibles_.find(control);
     return visible == visibles_.end() || visible->second;
@@ -329,6 +343,10 @@ void TFormaBrovel::MostrarPrimerasEntradas() {
 }
 
 void TFormaBrovel::NuevoExecute() {
+    if (ConfirmarCambios()) Nuevo();
+}
+
+void TFormaBrovel::Nuevo() {
     Manejar([this] {
         ValoresPorDefecto();
         MostrarPrimerasEntradas();
@@ -337,6 +355,7 @@ void TFormaBrovel::NuevoExecute() {
         RutaProyecto.clear();
         NombreProyecto.clear();
         titulo_ = "Brovel - Sin Nombre";
+        Recordar();
     });
 }
 

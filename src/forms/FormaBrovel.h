@@ -11,12 +11,14 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "fields/Cantidad.h"
 #include "forms/EditorSerie.h"
+#include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
 #include "model/EstadoBrovel.h"
@@ -130,6 +132,13 @@ public:
     bool Mostrado(std::string_view control) const;
     const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
 
+    // Whether a result field shows a number computed from the current data; one
+    // that a dropped fault left behind, or that came out infinite, is out of date
+    // until a later recalculation writes it.
+    bool AlDia(std::string_view campo) const;
+    // The model's results out of date after the last recalculation, by name.
+    std::vector<std::string> SinActualizar() const;
+
     // The status panel and the Suelo tab's messages.
     const std::string& TextoEstado() const { return textoEstado_; }
     bool EstadoEnError() const { return estadoEnError_; }
@@ -152,7 +161,14 @@ public:
     // view can show what changed.
     std::function<void()> AlCambiar;
 
-    // Commands.
+    // Whether the project differs from what it was when it was created, opened or
+    // saved: whether saving it would write anything else.
+    bool Modificado() const;
+    // Before the project is left: when it changed, asks whether to save it and
+    // does; false when the person cancels, or the save is cancelled or fails.
+    bool ConfirmarCambios();
+
+    // Commands. New and Open ask first whether to save a changed project.
     void NuevoExecute();
     void AbrirExecute();
     void GuardarExecute();
@@ -207,6 +223,11 @@ private:
     void PonerPorDefecto(std::initializer_list<const char*> campos);
     void ElegirPorTexto(TListaBrovel lista, std::string_view texto);
     void MostrarPrimerasEntradas();
+    // The new project, without asking.
+    void Nuevo();
+    // The project as its file would hold it, without what the file adds.
+    std::string TextoDelProyecto() const;
+    void Recordar() { guardado_ = TextoDelProyecto(); }
     void PonerTitulo(const std::string& nombre);
     void RecorrerProyecto(TRecorridoProyecto& recorrido);
     void SerieDeHietogramas(TRecorridoProyecto& recorrido, int hietogramas, int pasos);
@@ -220,6 +241,12 @@ private:
     void CalcularDisipacion();
     void CalcularErosionPestana();
     void Cadena(const std::function<void()>& trabajo);
+    // Runs a tab's routines in one guarded block, then writes its results through
+    // `resultados`, which after a fault only marks them out of date.
+    void Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados);
+    // A result field shows `valor`, up to date when `miembro` is (none: an input).
+    void Escribir(TCantidad& campo, double valor, const char* miembro);
+    void MostrarResultado(const char* campo, bool visible);
     // Runs an action; an error that escapes it (a text that is not a number, a
     // file that cannot be saved) goes to the error box and the form goes on.
     void Manejar(const std::function<void()>& trabajo);
@@ -236,9 +263,14 @@ private:
     bool estadoEnError_ = false;
     std::vector<std::string> mensajesSuelo_;
     std::string titulo_ = "Brovel";
+    // The project as it was created, opened or last saved.
+    std::string guardado_;
     int pestana_ = 0;
     int profundidadCadena_ = 0;
     int profundidadAccion_ = 0;
+    TFrescura frescura_;
+    std::set<const TCantidad*> resultadosViejos_;
+    bool escribiendo_ = true;
 
     std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
 };

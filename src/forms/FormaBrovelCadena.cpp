@@ -1,8 +1,11 @@
 // The recalculation chain: each tab copies its inputs into the model, runs its
 // routines in one guarded block and shows the results. The handlers read only the
 // inputs of the options in force, and only the inputs shown, so hidden inputs keep
-// their values in the model.
+// their values in the model. A block that drops a fault leaves its results, and
+// those computed later from them, out of date until a recalculation brings them
+// back.
 #include <algorithm>
+#include <cmath>
 
 #include "forms/FormaBrovel.h"
 #include "model/URutinas.h"
@@ -13,9 +16,36 @@ namespace {
 // The field's number in its base unit, as the model keeps it.
 double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue()); }
 
-void Escribir(TCantidad& campo, double valor) { campo.SetBaseValue(valor); }
-
 }  // namespace
+
+void TFormaBrovel::Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados) {
+    size_t completadas = 0;
+    BloqueProtegido([&] {
+        for (const TRutinaBrovel rutina : rutinas) {
+            Calcular(rutina, Estado);
+            frescura_.Actualizar(rutina, Estado, true);
+            ++completadas;
+        }
+    });
+    for (size_t i = completadas; i < rutinas.size(); ++i) frescura_.Actualizar(rutinas.begin()[i], Estado, false);
+    // After a fault the fields are not written: going through them only marks them.
+    escribiendo_ = completadas == rutinas.size();
+    resultados();
+    escribiendo_ = true;
+}
+
+void TFormaBrovel::Escribir(TCantidad& campo, double valor, const char* miembro) {
+    const bool alDia = escribiendo_ && std::isfinite(valor) && (!miembro || frescura_.AlDia(miembro));
+    if (escribiendo_) campo.SetBaseValue(valor);
+    if (alDia)
+        resultadosViejos_.erase(&campo);
+    else
+        resultadosViejos_.insert(&campo);
+}
+
+void TFormaBrovel::MostrarResultado(const char* campo, bool visible) {
+    if (escribiendo_) Mostrar({campo}, visible);
+}
 
 void TFormaBrovel::CalcularGeometria() {
     if (RecalculoSuspendido) return;
@@ -35,6 +65,7 @@ void TFormaBrovel::CalcularSuelo() {
     } else if (OpcionSuelo() == TOpcionSuelo::DiametroMedio) {
         e.OpcionSuelo = 1;
         e.Dm = Leer(euDm);
+        frescura_.Marcar({"Dm"}, true);
     } else if (OpcionSuelo() == TOpcionSuelo::ClaseYTextura) {
         e.OpcionSuelo = 2;
         e.Cspe = Lista(TListaBrovel::cbCspe).indice + 1;
@@ -49,14 +80,12 @@ void TFormaBrovel::CalcularSuelo() {
     e.Bvs = Leer(euBvs);
     e.Brvs = Leer(euBrvs);
 
-    BloqueProtegido([&] {
-        CalcularFes(e);
-        CalcularFt(e);
-        Escribir(euFesResultado, e.Fes);
-        Escribir(euFtResultado, e.Ft);
-        Mostrar({"euDMResultado"}, e.OpcionSuelo == 0);
-        Escribir(euDMResultado, e.Dm);
-        if (e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
+    Bloque({TRutinaBrovel::Fes, TRutinaBrovel::Ft}, [&] {
+        Escribir(euFesResultado, e.Fes, "Fes");
+        Escribir(euFtResultado, e.Ft, "Ft");
+        MostrarResultado("euDMResultado", e.OpcionSuelo == 0);
+        Escribir(euDMResultado, e.Dm, "Dm");
+        if (escribiendo_ && e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
     });
 }
 
@@ -81,9 +110,11 @@ void TFormaBrovel::CalcularForzantes() {
         e.Et = Leer(euEt);
         e.Mi30m = Leer(euMi30m);
         e.Cta = Leer(euCta);
+        frescura_.Marcar({"Et", "Mi30m"}, true);
     } else if (OpcionLluviaMedia() == LM::Erosividad) {
         e.OpcionLluviaMedia = 3;
         e.Felle = Leer(euFele);
+        frescura_.Marcar({"Felle"}, true);
     }
     if (OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma) {
         e.OpcionLluviaExtrema = 0;
@@ -103,20 +134,18 @@ void TFormaBrovel::CalcularForzantes() {
         e.Cp = Leer(euCp);
     }
 
-    BloqueProtegido([&] {
-        CalcularErosividad(e);
-        CalcularFp(e);
+    Bloque({TRutinaBrovel::Erosividad, TRutinaBrovel::Fp}, [&] {
         const bool conEnergia = e.OpcionLluviaMedia <= 2;
-        Mostrar({"euFdeResultado"}, conEnergia);
-        if (conEnergia) Escribir(euFdeResultado, e.Fde);
-        Escribir(euFelleResultado, e.Felle);
-        Escribir(euVeeResultado, e.Vp);
-        Escribir(euCpeResultado, e.Cp);
-        Escribir(euFpResultado, e.Fp);
-        Escribir(euTecrResultado, e.Tecr);
-        Escribir(euPspcrResultado, e.Pspcr);
-        Mostrar({"euCEResultado"}, e.OpcionLluviaExtrema == 0);
-        Escribir(euCEResultado, e.Ce);
+        MostrarResultado("euFdeResultado", conEnergia);
+        if (conEnergia) Escribir(euFdeResultado, e.Fde, "Fde");
+        Escribir(euFelleResultado, e.Felle, "Felle");
+        Escribir(euVeeResultado, e.Vp, nullptr);
+        Escribir(euCpeResultado, e.Cp, nullptr);
+        Escribir(euFpResultado, e.Fp, "Fp");
+        Escribir(euTecrResultado, e.Tecr, "Tecr");
+        Escribir(euPspcrResultado, e.Pspcr, "Pspcr");
+        MostrarResultado("euCEResultado", e.OpcionLluviaExtrema == 0);
+        Escribir(euCEResultado, e.Ce, nullptr);
     });
 }
 
@@ -146,6 +175,7 @@ void TFormaBrovel::CalcularCondicionantes() {
                 break;
             case 1:
                 e.Fps = Leer(euFps);
+                frescura_.Marcar({"Fps"}, true);
                 break;
             case 2:
                 e.Eet = Leer(euEet);
@@ -161,20 +191,16 @@ void TFormaBrovel::CalcularCondicionantes() {
         }
     }
 
-    BloqueProtegido([&] {
-        CalcularFcss(e);
-        CalcularSups(e);
-        CalcularScf(e);
-        CalcularPracticas(e);
-        if (e.Hl) Escribir(euFcss, e.Fcss);
-        Escribir(euSups, e.Sups);
-        Escribir(euScf, e.Scf);
+    Bloque({TRutinaBrovel::Fcss, TRutinaBrovel::Sups, TRutinaBrovel::Scf, TRutinaBrovel::Practicas}, [&] {
+        if (e.Hl) Escribir(euFcss, e.Fcss, "Fcss");
+        Escribir(euSups, e.Sups, "Sups");
+        Escribir(euScf, e.Scf, "Scf");
         if (e.Tp == 0) {
-            Escribir(euFpsb, e.Fpsb);
-            Escribir(euFpset, e.Fpset);
-            Escribir(euFpsed, e.Fpsed);
+            Escribir(euFpsb, e.Fpsb, "Fpsb");
+            Escribir(euFpset, e.Fpset, "Fpset");
+            Escribir(euFpsed, e.Fpsed, "Fpsed");
         }
-        if (e.Tp == 1 || e.Tp == 2 || e.Tp == 4) Escribir(euFdPdS, e.Fps);
+        if (e.Tp == 1 || e.Tp == 2 || e.Tp == 4) Escribir(euFdPdS, e.Fps, "Fps");
     });
 }
 
@@ -186,18 +212,14 @@ void TFormaBrovel::CalcularDisipacion() {
     if (Mostrado("euCmst")) e.Cmst = Leer(euCmst);
     if (Mostrado("euIrst")) e.Irst = Leer(euIrst);
 
-    BloqueProtegido([&] {
-        CalcularScs(e);
-        CalcularSrs(e);
-        CalcularFcm(e);
-        CalcularLct(e);
-        Escribir(euScsResultado, e.Scs);
-        Escribir(euSrsResultado, e.Srs);
-        Escribir(euFcmResultado, e.Fcm);
-        Mostrar({"euLctResultado"}, e.Tp == 0);
-        if (e.Tp == 0) Escribir(euLctResultado, e.Lct);
-        Mostrar({"euFpsResultado"}, e.Tp == 0 || e.Tp == 3);
-        if (e.Tp == 0 || e.Tp == 3) Escribir(euFpsResultado, e.Fps);
+    Bloque({TRutinaBrovel::Scs, TRutinaBrovel::Srs, TRutinaBrovel::Fcm, TRutinaBrovel::Lct}, [&] {
+        Escribir(euScsResultado, e.Scs, "Scs");
+        Escribir(euSrsResultado, e.Srs, "Srs");
+        Escribir(euFcmResultado, e.Fcm, "Fcm");
+        MostrarResultado("euLctResultado", e.Tp == 0);
+        if (e.Tp == 0) Escribir(euLctResultado, e.Lct, "Lct");
+        MostrarResultado("euFpsResultado", e.Tp == 0 || e.Tp == 3);
+        if (e.Tp == 0 || e.Tp == 3) Escribir(euFpsResultado, e.Fps, "Fps");
     });
 }
 
@@ -205,25 +227,24 @@ void TFormaBrovel::CalcularErosionPestana() {
     if (RecalculoSuspendido) return;
     CalcularDisipacion();
     TEstadoBrovel& e = Estado;
-    BloqueProtegido([&] {
-        CalcularErosion(e);
-        Escribir(euFeleEResultado, e.Felle);
-        Escribir(euFpEResultado, e.Fp);
-        Escribir(euFesEResultado, e.Fes);
-        Escribir(euFtEResultado, e.Ft);
-        Escribir(euFcmEResultado, e.Fcm);
-        Escribir(euSupsEResultado, e.Sups);
-        Escribir(euScfEResultado, e.Scf);
-        Escribir(euScsEResultado, e.Scs);
-        Escribir(euSrsEResultado, e.Srs);
-        Escribir(euShsEResultado, e.Shs);
-        Escribir(euFpsEResultado, e.Fps);
-        Escribir(euTeEResultado, e.TeE);
-        Escribir(euPsEResultado, e.PsE);
+    Bloque({TRutinaBrovel::Erosion}, [&] {
+        Escribir(euFeleEResultado, e.Felle, "Felle");
+        Escribir(euFpEResultado, e.Fp, "Fp");
+        Escribir(euFesEResultado, e.Fes, "Fes");
+        Escribir(euFtEResultado, e.Ft, "Ft");
+        Escribir(euFcmEResultado, e.Fcm, "Fcm");
+        Escribir(euSupsEResultado, e.Sups, "Sups");
+        Escribir(euScfEResultado, e.Scf, "Scf");
+        Escribir(euScsEResultado, e.Scs, "Scs");
+        Escribir(euSrsEResultado, e.Srs, "Srs");
+        Escribir(euShsEResultado, e.Shs, nullptr);
+        Escribir(euFpsEResultado, e.Fps, "Fps");
+        Escribir(euTeEResultado, e.TeE, "TeE");
+        Escribir(euPsEResultado, e.PsE, "PsE");
         if (e.Tp == 0) {
-            Escribir(euFpsbEResultado, e.Fpsb);
-            Escribir(euFpsetEResultado, e.Fpset);
-            Escribir(euFpsedEResultado, e.Fpsed);
+            Escribir(euFpsbEResultado, e.Fpsb, "Fpsb");
+            Escribir(euFpsetEResultado, e.Fpset, "Fpset");
+            Escribir(euFpsedEResultado, e.Fpsed, "Fpsed");
         }
     });
 }

@@ -334,6 +334,7 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
             MostrarPestana(pestana_);
             ActualizarEstado();
         });
+        Recordar();
     });
     return carga == TCarga::Leido;
 }
@@ -353,6 +354,7 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
         RecorrerProyecto(recorrido);
         ini.Guardar(ruta);
         guardado = true;
+        Recordar();
         if (!recorrido.NoGuardados().empty()) {
             std::string lista;
             for (const std::string& clave : recorrido.NoGuardados()) lista += (lista.empty() ? "" : ", ") + clave;
@@ -363,7 +365,41 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
     return guardado;
 }
 
+std::string TFormaBrovel::TextoDelProyecto() const {
+    TArchivoIni ini;
+    TRecorridoProyecto recorrido(const_cast<TFormaBrovel&>(*this), ini, false);
+    const_cast<TFormaBrovel*>(this)->RecorrerProyecto(recorrido);
+    return ini.Texto();
+}
+
+bool TFormaBrovel::Modificado() const {
+    try {
+        return TextoDelProyecto() != guardado_;
+    } catch (const std::exception&) {
+        // A field whose text is no number cannot be what was saved.
+        return true;
+    }
+}
+
+bool TFormaBrovel::ConfirmarCambios() {
+    if (!Modificado()) return true;
+    const std::string nombre = NombreProyecto.empty() ? "Sin Nombre" : SinExtension(NombreProyecto);
+    switch (interlocutor_.PreguntarGuardarCambios(nombre)) {
+        case TRespuesta::No: return true;
+        case TRespuesta::Cancelar: return false;
+        case TRespuesta::Si: break;
+    }
+    if (NombreProyecto.empty()) {
+        const std::string ruta = interlocutor_.ElegirProyectoParaGuardar();
+        if (ruta.empty()) return false;
+        RutaProyecto = ruta;
+        NombreProyecto = NombreDeArchivo(ruta);
+    }
+    return GuardarValores(RutaProyecto, NombreProyecto);
+}
+
 void TFormaBrovel::AbrirExecute() {
+    if (!ConfirmarCambios()) return;
     const std::string ruta = interlocutor_.ElegirProyectoParaAbrir();
     if (!ruta.empty()) AbrirProyecto(ruta);
 }

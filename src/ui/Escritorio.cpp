@@ -19,6 +19,15 @@ void TEscritorio::MostrarError(QWidget* dueno, const QString& texto) {
 
 void TEscritorio::Pitido() { QApplication::beep(); }
 
+int TEscritorio::PreguntarSiNoCancelar(QWidget* dueno, const QString& texto) {
+    QMessageBox caja(QMessageBox::Question, QApplication::applicationName(), texto,
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dueno);
+    caja.setDefaultButton(QMessageBox::Yes);
+    caja.setEscapeButton(QMessageBox::Cancel);
+    const int respuesta = MostrarModal(caja);
+    return respuesta == QMessageBox::Yes || respuesta == QMessageBox::No ? respuesta : int(QMessageBox::Cancel);
+}
+
 int TEscritorio::MostrarModal(QDialog& dialogo) { return dialogo.exec(); }
 
 namespace {

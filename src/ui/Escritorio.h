@@ -19,6 +19,8 @@ public:
     // A modal error box with a single OK button.
     virtual void MostrarError(QWidget* dueno, const QString& texto);
     virtual void Pitido();
+    // A question answered Sí, No or Cancelar: QMessageBox::Yes, No or Cancel.
+    virtual int PreguntarSiNoCancelar(QWidget* dueno, const QString& texto);
     virtual int MostrarModal(QDialog& dialogo);
     // The path chosen, or an empty text when the user cancels. The name need not
     // exist; `sufijo` is added to a name typed without an extension.

@@ -1,5 +1,5 @@
-// The slope window answering its form: the application's error box and the file
-// dialogs of the project commands.
+// The slope window answering its form: the application's error box, the file
+// dialogs of the project commands and the question before changes are lost.
 #pragma once
 
 #include "forms/Interlocutor.h"
@@ -14,6 +14,7 @@ public:
     void MostrarError(const std::string& texto) override;
     std::string ElegirProyectoParaAbrir() override;
     std::string ElegirProyectoParaGuardar() override;
+    TRespuesta PreguntarGuardarCambios(const std::string& nombre) override;
 
 private:
     TMainFormBrovel& ventana_;

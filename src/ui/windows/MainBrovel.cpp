@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
@@ -18,6 +19,7 @@
 #include "app/AcercaDe.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
+#include "forms/CamposBrovel.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
@@ -26,6 +28,13 @@
 #include "ui/windows/InterlocutorVentana.h"
 
 namespace brovel {
+namespace {
+
+const QColor kRojoApagado(168, 58, 58);
+const QString kNoCalculado =
+    QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado");
+
+}  // namespace
 
 TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     : interlocutor_(std::make_unique<TInterlocutorVentana>(*this)),
@@ -163,6 +172,20 @@ void TMainFormBrovel::Reflejar() {
         if (control == controles_.end()) control = controles_.insert(clave, PageControl->findChild<QWidget*>(clave));
         if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
     }
+    // A result the last recalculation could not bring up to date keeps its number
+    // in muted red, with the reason in its tooltip instead of its help.
+    for (const TDefinicionCampo& d : CamposBrovel()) {
+        if (d.clase != TClaseCampo::Resultado) continue;
+        TUnidades* campo = CampoPorNombre(d.nombre);
+        const bool viejo = !forma_->AlDia(d.nombre);
+        if (campo->property("desactualizado").toBool() == viejo) continue;
+        if (viejo) campo->setProperty("ayuda", campo->toolTip());
+        campo->setProperty("desactualizado", viejo);
+        QPalette paleta = campo->palette();
+        paleta.setColor(QPalette::Text, viejo ? kRojoApagado : QApplication::palette(campo).color(QPalette::Text));
+        campo->setPalette(paleta);
+        campo->setToolTip(viejo ? kNoCalculado : campo->property("ayuda").toString());
+    }
     const QString estado = QString::fromStdString(forma_->TextoEstado());
     if (Panel1->text() != estado || Panel1->EnError() != forma_->EstadoEnError()) {
         if (forma_->EstadoEnError())
@@ -196,8 +219,17 @@ void TMainFormBrovel::AbrirExecute() { forma_->AbrirExecute(); }
 void TMainFormBrovel::GuardarExecute() { forma_->GuardarExecute(); }
 void TMainFormBrovel::GuardarComoExecute() { forma_->GuardarComoExecute(); }
 
-// Ends the program at once; nothing asks whether the project should be saved.
-void TMainFormBrovel::SalirExecute() { QApplication::exit(0); }
+// Ends the program once a changed project is saved or let go.
+void TMainFormBrovel::SalirExecute() {
+    if (forma_->ConfirmarCambios()) QApplication::exit(0);
+}
+
+void TMainFormBrovel::closeEvent(QCloseEvent* evento) {
+    if (forma_->ConfirmarCambios())
+        evento->accept();
+    else
+        evento->ignore();
+}
 
 void TMainFormBrovel::NotasExecute() { AbrirAyuda(this); }
 

@@ -93,6 +93,10 @@ public slots:
     void NotasExecute();
     void AcercaDeExecute();
 
+protected:
+    // Closing the window, as Salir, first asks about a changed project.
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
     class TInterlocutorVentana;
 

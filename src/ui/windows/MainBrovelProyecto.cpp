@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include "ui/Escritorio.h"
@@ -41,6 +42,15 @@ std::string TMainFormBrovel::TInterlocutorVentana::ElegirProyectoParaAbrir() {
 std::string TMainFormBrovel::TInterlocutorVentana::ElegirProyectoParaGuardar() {
     return RutaDelSistema(TEscritorio::Actual().ElegirArchivoParaGuardar(
         &ventana_, QStringLiteral("Guardar como"), CarpetaDeProyectos(), kFiltroProyecto, kSufijoProyecto));
+}
+
+TRespuesta TMainFormBrovel::TInterlocutorVentana::PreguntarGuardarCambios(const std::string& nombre) {
+    const QString texto = QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(QString::fromStdString(nombre));
+    switch (TEscritorio::Actual().PreguntarSiNoCancelar(&ventana_, texto)) {
+        case QMessageBox::Yes: return TRespuesta::Si;
+        case QMessageBox::No: return TRespuesta::No;
+        default: return TRespuesta::Cancelar;
+    }
 }
 
 }  // namespace brovel

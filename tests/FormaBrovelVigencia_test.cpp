@@ -1,0 +1,91 @@
+// Results a dropped fault left behind are shown as out of date, and only those,
+// until a recalculation that goes through writes them again.
+#include <limits>
+
+#include "FormaDePrueba.h"
+
+using namespace brovel;
+using namespace brovel::pruebas;
+
+namespace {
+
+std::vector<std::string> Desactualizados(const TFormaBrovel& f, const std::vector<std::string>& campos) {
+    std::vector<std::string> viejos;
+    for (const std::string& campo : campos)
+        if (!f.AlDia(campo)) viejos.push_back(campo);
+    return viejos;
+}
+
+const std::vector<std::string> kResultados = {
+    "euFesResultado",   "euFtResultado",    "euDMResultado",    "euFdeResultado",    "euFelleResultado",
+    "euVeeResultado",   "euCpeResultado",   "euFpResultado",    "euTecrResultado",   "euPspcrResultado",
+    "euCEResultado",    "euFcss",           "euSups",           "euScf",             "euFpsb",
+    "euFpset",          "euFpsed",          "euFdPdS",          "euScsResultado",    "euSrsResultado",
+    "euFcmResultado",   "euLctResultado",   "euFpsResultado",   "euFeleEResultado",  "euFpEResultado",
+    "euFesEResultado",  "euFtEResultado",   "euFcmEResultado",  "euSupsEResultado",  "euScfEResultado",
+    "euScsEResultado",  "euSrsEResultado",  "euShsEResultado",  "euFpsEResultado",   "euTeEResultado",
+    "euPsEResultado",   "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado",
+};
+
+}  // namespace
+
+TEST_F(FormaBrovelPrueba, UnProyectoNuevoEstaAlDia) {
+    forma.MostrarPestana(5);
+    EXPECT_EQ(forma.SinActualizar(), std::vector<std::string>{});
+    EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
+}
+
+// A negative slope has no topographic factor, nor any contouring factor: those,
+// the fields of every block that could not finish (Suelo, Condicionantes,
+// Disipación), and everything computed from LS keep the numbers of 15 % and say
+// so; what does not depend on them stays good.
+TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
+    forma.euDt.SetBaseValue(15);
+    forma.MostrarPestana(5);
+    const std::string lsAnterior = forma.euFtEResultado.Text();
+    const std::string aAnterior = forma.euTeEResultado.Text();
+    forma.euDt.SetBaseValue(-5);
+    forma.MostrarPestana(5);
+
+    EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr",
+                                                               "Pspcr", "Fpsb", "Fpset", "Fpsed", "Fps", "Lct",
+                                                               "TeE", "PsE"}));
+    EXPECT_EQ(Desactualizados(forma, kResultados),
+              (std::vector<std::string>{"euFesResultado", "euFtResultado", "euDMResultado", "euTecrResultado",
+                                        "euPspcrResultado", "euFcss", "euSups", "euScf", "euFpsb", "euFpset",
+                                        "euFpsed", "euScsResultado", "euSrsResultado", "euFcmResultado",
+                                        "euLctResultado", "euFpsResultado", "euFtEResultado", "euFpsEResultado",
+                                        "euTeEResultado", "euPsEResultado", "euFpsbEResultado", "euFpsetEResultado",
+                                        "euFpsedEResultado"}));
+    EXPECT_EQ(forma.euFtEResultado.Text(), lsAnterior);
+    EXPECT_EQ(forma.euTeEResultado.Text(), aAnterior);
+    EXPECT_EQ(forma.TextoEstado(), "OK");
+
+    forma.euDt.SetBaseValue(6);
+    forma.MostrarPestana(5);
+    EXPECT_EQ(forma.SinActualizar(), std::vector<std::string>{});
+    EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
+}
+
+// With mulching, a random roughness of 0 divides by zero in the surface cover:
+// Disipación's results and erosion are out of date, the earlier tabs are not.
+TEST_F(FormaBrovelPrueba, SinRugosidadQuedanAtrasLaDisipacionYLaErosion) {
+    forma.euRast.SetBaseValue(0);
+    forma.MostrarPestana(5);
+    EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Fps", "Scs", "Srs", "Fcm", "Lct", "TeE", "PsE"}));
+    EXPECT_EQ(Desactualizados(forma, kResultados),
+              (std::vector<std::string>{"euScsResultado", "euSrsResultado", "euFcmResultado", "euLctResultado",
+                                        "euFpsResultado", "euFcmEResultado", "euScsEResultado", "euSrsEResultado",
+                                        "euFpsEResultado", "euTeEResultado", "euPsEResultado"}));
+}
+
+// A result that comes out infinite is not shown as a number of today.
+TEST_F(FormaBrovelPrueba, UnResultadoInfinitoNoEstaAlDia) {
+    forma.ElegirOpcion(TGrupoOpciones::Evento, 1);
+    forma.euVp.SetText("1E+400");
+    forma.MostrarPestana(2);
+    EXPECT_FALSE(forma.AlDia("euVeeResultado"));
+    forma.euVp.SetBaseValue(2000);
+    forma.MostrarPestana(2);
+    EXPECT_TRUE(forma.AlDia("euVeeResultado"));
+}
