@@ -2,7 +2,76 @@
 // the form's quantities both ways, the option, check-box and list widgets driving
 // the form and following it, the controls shown as the form decides, the Suelo
 // tab's messages, the layout of the tabs and the error boxes.
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
 #include "VentanaBrovel.h"
+#include "ui/windows/Formulario.h"
+
+namespace {
+
+// Everything the form holds that a stray turn of the wheel could change: each
+// field's text and unit, and each list's entry.
+QStringList Huella(TFormaBrovel& forma) {
+    QStringList huella;
+    for (const TDefinicionCampo& d : CamposBrovel()) {
+        const TCantidad& campo = forma.Campo(d.nombre);
+        huella << QStringLiteral("%1=%2 [%3]")
+                      .arg(QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size())),
+                           QString::fromStdString(campo.Text()))
+                      .arg(campo.CurrentUnit());
+    }
+    for (int i = 0; i < kCantidadDeListas; ++i) {
+        const auto lista = static_cast<TListaBrovel>(i);
+        huella << QStringLiteral("%1=%2").arg(QLatin1String(NombreDe(lista))).arg(forma.Lista(lista).indice);
+    }
+    return huella;
+}
+
+// A limit as the help writes it: 0.9, 20, 120.
+QString Limite(long double valor) { return QString::number(static_cast<double>(valor), 'g', 15); }
+
+// One notch of the wheel, turned towards the user, over the middle of `control`.
+void GirarRueda(QWidget* control) {
+    const QPointF centro(control->width() / 2.0, control->height() / 2.0);
+    QWheelEvent rueda(centro, control->mapToGlobal(centro), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &rueda);
+}
+
+QScrollBar* BarraDeLaPestana(const TMainFormBrovel& v, int pestana) {
+    auto* area = v.PageControl->widget(pestana)->findChild<QScrollArea*>();
+    return area ? area->verticalScrollBar() : nullptr;
+}
+
+// The part of an image that is not the background colour of its top-left corner.
+QRect Tinta(const QImage& imagen) {
+    const QRgb fondo = imagen.pixel(0, 0);
+    QRect tinta;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            if (imagen.pixel(x, y) != fondo) tinta |= QRect(x, y, 1, 1);
+    return tinta;
+}
+
+// The input column's x on a tab: where its shown fields start, in the window.
+QSet<int> ColumnaDeCampos(const TMainFormBrovel& v, int pestana) {
+    QSet<int> columnas;
+    for (TUnidades* campo : v.PageControl->widget(pestana)->findChildren<TUnidades*>())
+        if (campo->isVisible()) columnas.insert(campo->mapTo(&v, QPoint(0, 0)).x());
+    return columnas;
+}
+
+const char* const kListasDeNumeros[] = {"cbPcg", "cbCph", "cbPhn", "cbCh",   "cbCph2", "cbHn",
+                                        "cbPhn2", "cbCph3", "cbPhn3", "cbCph4", "cbPhn4"};
+
+}  // namespace
 
 class PruebaBrovel : public QObject {
     Q_OBJECT
@@ -253,6 +322,212 @@ private slots:
             }
             QVERIFY2(columnas.size() == 1, qPrintable(ventana->PageControl->tabText(pestana)));
         }
+    }
+
+    // Help: every field explains itself where the eye is, in its tooltip and its
+    // caption's, with the sentence of its row.
+    void cadaCampoMuestraSuAyuda_data() {
+        QTest::addColumn<QString>("campo");
+        for (const TDefinicionCampo& d : CamposBrovel()) {
+            const std::string nombre(d.nombre);
+            QTest::newRow(nombre.c_str()) << QString::fromStdString(nombre);
+        }
+    }
+    void cadaCampoMuestraSuAyuda() {
+        QFETCH(QString, campo);
+        const TDefinicionCampo& d = CampoBrovel(campo.toStdString());
+        const QString ayuda = QString::fromUtf8(d.ayuda.data(), static_cast<int>(d.ayuda.size()));
+        QVERIFY2(ayuda.size() > 40, qPrintable(ayuda));
+        QVERIFY2(ayuda.endsWith(QLatin1Char('.')) && ayuda.at(0).isUpper(), qPrintable(ayuda));
+        // An input with limits names them.
+        if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) {
+            if (d.maximo < kSinLimite) QVERIFY2(ayuda.contains(Limite(d.maximo)), qPrintable(ayuda));
+            if (d.minimo > 0) QVERIFY2(ayuda.contains(Limite(d.minimo)), qPrintable(ayuda));
+            QVERIFY2(ayuda.contains(QStringLiteral("debe ")), qPrintable(ayuda));
+        }
+        auto* control = ventana->PageControl->findChild<TUnidades*>(campo);
+        QVERIFY(control);
+        QCOMPARE(control->toolTip(), ayuda);
+        QCOMPARE(control->EditLabel()->toolTip(), ayuda);
+    }
+
+    // The wheel: over a list or a field without the focus it scrolls the page and
+    // changes nothing; a list with the focus still takes it.
+    void laRuedaSinFocoDesplazaLaPagina_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("pestana");
+        QTest::newRow("cantidad de pasos") << "cbCph" << int(kForzantes);
+        QTest::newRow("paso del hietograma") << "cbPhn" << int(kForzantes);
+        QTest::newRow("pasos del evento") << "cbCph4" << int(kForzantes);
+        QTest::newRow("unidad de un campo") << "euPthUnidad" << int(kForzantes);
+        QTest::newRow("campo") << "euPth" << int(kForzantes);
+        QTest::newRow("punto de la curva") << "cbPcg" << int(kSuelo);
+        QTest::newRow("tipo de práctica") << "cbTp" << int(kCondicionantes);
+        QTest::newRow("unidad de un resultado") << "euTecrResultadoUnidad" << int(kForzantes);
+    }
+    void laRuedaSinFocoDesplazaLaPagina() {
+        QFETCH(QString, control);
+        QFETCH(int, pestana);
+        ventana->resize(774, 586);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        MostrarPestana(*ventana, pestana);
+        QWidget* w = Control(*ventana, control);
+        QVERIFY(w);
+        QVERIFY(!w->hasFocus());
+        QScrollBar* barra = BarraDeLaPestana(*ventana, pestana);
+        QVERIFY(barra && barra->maximum() > 0);
+        barra->setValue(0);
+        auto* lista = qobject_cast<QComboBox*>(w);
+        const int indice = lista ? lista->currentIndex() : -1;
+        const QString texto = qobject_cast<TUnidades*>(w) ? static_cast<TUnidades*>(w)->text() : QString();
+        const QStringList antes = Huella(ventana->Forma());
+
+        GirarRueda(w);
+        if (lista) QCOMPARE(lista->currentIndex(), indice);
+        if (auto* campo = qobject_cast<TUnidades*>(w)) QCOMPARE(campo->text(), texto);
+        QCOMPARE(Huella(ventana->Forma()), antes);
+        QVERIFY2(barra->value() > 0, "la página no se desplazó");
+        QCOMPARE(escritorio->errores, QStringList());
+    }
+
+    void laRuedaConFocoCambiaLaLista_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("pestana");
+        QTest::newRow("cantidad de pasos") << "cbCph" << int(kForzantes);
+        QTest::newRow("unidad de un campo") << "euPthUnidad" << int(kForzantes);
+        QTest::newRow("tipo de práctica") << "cbTp" << int(kCondicionantes);
+    }
+    void laRuedaConFocoCambiaLaLista() {
+        QFETCH(QString, control);
+        QFETCH(int, pestana);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+        MostrarPestana(*ventana, pestana);
+        auto* lista = qobject_cast<QComboBox*>(Control(*ventana, control));
+        QVERIFY(lista);
+        lista->setFocus();
+        QVERIFY(lista->hasFocus());
+        const int indice = lista->currentIndex();
+        const QStringList antes = Huella(ventana->Forma());
+
+        GirarRueda(lista);
+        QCOMPARE(lista->currentIndex(), indice + 1);
+        QVERIFY2(Huella(ventana->Forma()) != antes, "la forma no se enteró");
+    }
+
+    // Layout across tabs and sizes.
+
+    // The input column is the window's: moving from tab to tab the fields stay put.
+    void lasPestanasCompartenLaColumnaDeCampos_data() {
+        QTest::addColumn<int>("pestana");
+        for (int pestana = kSuelo; pestana <= kErosion; ++pestana)
+            QTest::newRow(qPrintable(QStringLiteral("Geometría y %1").arg(pestana))) << pestana;
+    }
+    void lasPestanasCompartenLaColumnaDeCampos() {
+        QFETCH(int, pestana);
+        ventana->resize(774, 586);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        MostrarPestana(*ventana, kGeometria);
+        const QSet<int> geometria = ColumnaDeCampos(*ventana, kGeometria);
+        MostrarPestana(*ventana, pestana);
+        const QSet<int> otra = ColumnaDeCampos(*ventana, pestana);
+        QCOMPARE(geometria.size(), 1);
+        QCOMPARE(otra, geometria);
+    }
+
+    // The count and step lists keep their width when New or Open fills them again.
+    void lasListasDeNumerosConservanSuAncho_data() {
+        QTest::addColumn<QString>("accion");
+        QTest::newRow("Nuevo") << "Nuevo";
+        QTest::newRow("Abrir") << "Abrir";
+    }
+    void lasListasDeNumerosConservanSuAncho() {
+        QFETCH(QString, accion);
+        QTemporaryDir carpeta;
+        QVERIFY(carpeta.isValid());
+        const QString ruta = carpeta.filePath(QStringLiteral("listas.bvx"));
+        {
+            QFile archivo(ruta);
+            QVERIFY(archivo.open(QIODevice::WriteOnly));
+            // The same options as a new project, with other counts.
+            archivo.write("[Suelo]\r\nOpcion=1\r\nCant_puntos=3\r\n"
+                          "[Forzantes]\r\nOpcion=1\r\nPasos_hieto=4\r\nOpcion2=2\r\nOpcion3=1\r\nPasos_hieto3=5\r\n");
+        }
+        ventana->resize(774, 586);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        const auto anchos = [&] {
+            QMap<QString, int> medidos;
+            for (int pestana : {int(kSuelo), int(kForzantes)}) {
+                MostrarPestana(*ventana, pestana);
+                QTest::qWait(50);
+                for (const char* nombre : kListasDeNumeros) {
+                    auto* lista = ventana->PageControl->widget(pestana)->findChild<QComboBox*>(nombre);
+                    if (lista && lista->isVisible()) medidos[QLatin1String(nombre)] = lista->width();
+                }
+            }
+            return medidos;
+        };
+        const QMap<QString, int> antes = anchos();
+        QCOMPARE(antes.keys(), (QStringList{"cbCph", "cbCph4", "cbPcg", "cbPhn", "cbPhn4"}));
+        for (auto ancho = antes.cbegin(); ancho != antes.cend(); ++ancho)
+            QVERIFY2(ancho.value() >= kAnchoCampo, qPrintable(ancho.key()));
+
+        if (accion == "Nuevo")
+            ventana->Nuevo->trigger();
+        else
+            QVERIFY(ventana->Forma().AbrirProyecto(QFile::encodeName(ruta).toStdString()));
+        QTest::qWait(50);
+        if (accion == "Abrir") QCOMPARE(ventana->cbPhn4->count(), 5);
+        QCOMPARE(anchos(), antes);
+        QCOMPARE(escritorio->errores, QStringList());
+    }
+
+    // A larger window gives its width to the groups and the fields of every tab,
+    // and to the drawing of the slope, which keeps its proportions.
+    void losGruposCrecenConLaVentana_data() {
+        QTest::addColumn<int>("pestana");
+        for (int pestana = kGeometria; pestana <= kErosion; ++pestana)
+            QTest::newRow(qPrintable(QString::number(pestana))) << pestana;
+    }
+    void losGruposCrecenConLaVentana() {
+        QFETCH(int, pestana);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        const auto medir = [&](QSize tamano) {
+            ventana->resize(tamano);
+            MostrarPestana(*ventana, pestana);
+            QTest::qWait(20);
+            int grupo = 0, campo = 0;
+            for (QGroupBox* g : ventana->PageControl->widget(pestana)->findChildren<QGroupBox*>())
+                if (g->isVisible()) grupo = std::max(grupo, g->width());
+            for (TUnidades* c : ventana->PageControl->widget(pestana)->findChildren<TUnidades*>())
+                if (c->isVisible()) campo = std::max(campo, c->width());
+            return std::pair{grupo, campo};
+        };
+        const auto [grupoChico, campoChico] = medir({774, 586});
+        const auto [grupoGrande, campoGrande] = medir({1300, 900});
+        const auto cambio = [](int antes, int despues) { return QStringLiteral("%1 → %2").arg(antes).arg(despues); };
+        QVERIFY2(grupoGrande >= grupoChico + 500, qPrintable(cambio(grupoChico, grupoGrande)));
+        QVERIFY2(campoGrande > campoChico + 100, qPrintable(cambio(campoChico, campoGrande)));
+
+        if (pestana != kGeometria) return;
+        auto* dibujo = ventana->PageControl->findChild<QWidget*>(QStringLiteral("DibujoLadera"));
+        QVERIFY(dibujo);
+        const auto trazo = [&](QSize tamano) {
+            ventana->resize(tamano);
+            QTest::qWait(20);
+            return Tinta(dibujo->grab().toImage());
+        };
+        const QRect chico = trazo({774, 586});
+        const QRect grande = trazo({1300, 900});
+        QVERIFY2(grande.width() > chico.width() * 5 / 4, qPrintable(cambio(chico.width(), grande.width())));
+        const double proporcionChica = double(chico.width()) / chico.height();
+        const double proporcionGrande = double(grande.width()) / grande.height();
+        QVERIFY2(std::abs(proporcionGrande / proporcionChica - 1) < 0.03,
+                 qPrintable(QStringLiteral("%1 → %2").arg(proporcionChica).arg(proporcionGrande)));
     }
 
     // Error boxes.

@@ -1,5 +1,6 @@
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QPushButton>
@@ -292,37 +293,60 @@ private slots:
                  QStringLiteral("Filtro X: Franja de pradera permanente que cubre X de brovel debajo del cultivo"));
     }
 
-    // Every column shows its title and values in full.
-    void anchoDeLasColumnas_data() {
+    // Every table fits its grid as its button opens it: no title or cell of a shown
+    // column is cut short, and the columns fill the grid's width, also after the
+    // dialog is made wider.
+    void lasColumnasMuestranTodoYLlenanLaGrilla_data() {
         QTest::addColumn<QString>("codigo");
-        QTest::addColumn<QString>("columna");
-        QTest::addColumn<int>("caracteres");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<bool>("enCabecera");
-        QTest::newRow("número") << "TC2" << "P" << 4 << "0.39" << false;
-        QTest::newRow("título largo") << "TC4" << "Cantidad de días luego de plantado" << 34
-                                      << "Cantidad de días luego de plantado" << true;
-        QTest::newRow("texto largo") << "TD4" << "Condición de cobertura-rugosidad" << 66
-                                     << "R5: Moderadamente rugoso;cobertura de plantas y roca menor que 50%" << false;
+        for (const TEntradaCatalogo& entrada : CatalogoDeTablas())
+            QTest::newRow(entrada.codigo) << QString::fromUtf8(entrada.codigo);
     }
-    void anchoDeLasColumnas() {
+    void lasColumnasMuestranTodoYLlenanLaGrilla() {
         QFETCH(QString, codigo);
-        QFETCH(QString, columna);
-        QFETCH(int, caracteres);
-        QFETCH(QString, texto);
-        QFETCH(bool, enCabecera);
-        TSeleccionForm picker(dueno.get());
-        picker.CargarTabla(codigo);
-        const int c = Columna(picker, columna);
-        QVERIFY(c >= 0);
-        const int ancho = picker.Grid->columnWidth(c);
-        const QFont fuente = enCabecera ? picker.Grid->horizontalHeader()->font() : picker.Grid->font();
-        QVERIFY2(ancho >= caracteres * QFontMetrics(picker.Grid->font()).averageCharWidth(),
-                 qPrintable(QString::number(ancho)));
-        QVERIFY2(ancho >= QFontMetrics(fuente).horizontalAdvance(texto), qPrintable(QString::number(ancho)));
+        bool visto = false;
+        escritorio->alMostrarModal = [&](QDialog& dialogo) {
+            TSeleccionForm& picker = Mostrado(dialogo);
+            QVERIFY(QTest::qWaitForWindowExposed(&picker));
+            ComprobarColumnas(picker, QStringLiteral("al abrir"));
+            picker.resize(picker.width() + 160, picker.height());
+            QCoreApplication::processEvents();
+            ComprobarColumnas(picker, QStringLiteral("más ancho"));
+            visto = true;
+        };
+        ElegirDeTabla(dueno.get(), codigo);
+        QVERIFY(visto);
     }
 
 private:
+    static void ComprobarColumnas(const TSeleccionForm& picker, const QString& momento) {
+        const QAbstractItemModel* modelo = picker.Grid->model();
+        const QFontMetrics cabecera(picker.Grid->horizontalHeader()->font());
+        const QFontMetrics celdas(picker.Grid->font());
+        const int dosLineas = cabecera.boundingRect(QRect(0, 0, 1000, 1000), Qt::TextWordWrap, "A\nA").height();
+        int total = 0;
+        for (int c = 0; c < modelo->columnCount(); ++c) {
+            const int ancho = picker.Grid->columnWidth(c);
+            total += ancho;
+            // The title is drawn 2 pixels in from each side, on at most two lines.
+            const QString titulo = modelo->headerData(c, Qt::Horizontal).toString();
+            const QRect ocupado =
+                cabecera.boundingRect(QRect(0, 0, ancho - 4, 1000), Qt::AlignHCenter | Qt::TextWordWrap, titulo);
+            QVERIFY2(ocupado.width() <= ancho - 4 && ocupado.height() <= dosLineas,
+                     qPrintable(QStringLiteral("%1: título «%2» en %3 px").arg(momento, titulo).arg(ancho)));
+            // A cell's text starts 1 pixel in and must end before the column's line.
+            for (int f = 0; f < modelo->rowCount(); ++f) {
+                const QString texto = modelo->index(f, c).data().toString();
+                const QString caso = QStringLiteral("%1: «%2» en «%3», %4 px").arg(momento, texto, titulo).arg(ancho);
+                QVERIFY2(celdas.horizontalAdvance(texto) <= ancho - 3, qPrintable(caso));
+            }
+        }
+        QVERIFY2(total == picker.Grid->viewport()->width(),
+                 qPrintable(QStringLiteral("%1: columnas %2 px, grilla %3 px")
+                                .arg(momento)
+                                .arg(total)
+                                .arg(picker.Grid->viewport()->width())));
+    }
+
     std::unique_ptr<TEscritorioDePrueba> escritorio;
     std::unique_ptr<QWidget> dueno;
 };

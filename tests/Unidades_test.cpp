@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QTest>
 
 #include <memory>
@@ -307,6 +309,39 @@ private slots:
         QCOMPARE(v->longitud->SubCombo()->currentIndex(), 1);
         QCOMPARE(v->longitud->text(), QStringLiteral("0.06"));
         QCOMPARE(v->longitud->GetBaseValue(), 60.0L);
+    }
+
+    // A sentence of help shows as a paragraph of a few lines, not as one line
+    // across the screen, over the field and over its caption alike.
+    void laAyudaSeMuestraEnParrafo_data() {
+        QTest::addColumn<bool>("enElTitulo");
+        QTest::newRow("campo") << false;
+        QTest::newRow("título") << true;
+    }
+    void laAyudaSeMuestraEnParrafo() {
+        QFETCH(bool, enElTitulo);
+        const QString ayuda = QStringLiteral(
+            "Longitud de la ladera medida a lo largo de la pendiente, desde donde comienza el escurrimiento hasta "
+            "donde el sedimento se deposita o el flujo entra en un canal, en metros (m); debe estar entre 0.9 y 120 "
+            "(y nunca < 0.9).");
+        v->longitud->setToolTip(ayuda);
+        v->longitud->EditLabel()->setToolTip(ayuda);
+        QWidget* bajoElPuntero = enElTitulo ? static_cast<QWidget*>(v->longitud->EditLabel()) : v->longitud;
+        const QPoint dentro(5, 5);
+        QHelpEvent pedido(QEvent::ToolTip, dentro, bajoElPuntero->mapToGlobal(dentro));
+        QApplication::sendEvent(bajoElPuntero, &pedido);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(Qt::mightBeRichText(QToolTip::text()), qPrintable(QToolTip::text()));
+        QVERIFY2(QToolTip::text().contains(ayuda.toHtmlEscaped()), qPrintable(QToolTip::text()));
+        QWidget* globo = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible()) globo = w;
+        QVERIFY(globo);
+        // A few lines of a width that reads well.
+        const int unaLinea = globo->fontMetrics().horizontalAdvance(ayuda);
+        QVERIFY2(globo->width() < unaLinea / 2 && globo->width() > unaLinea / 6,
+                 qPrintable(QStringLiteral("%1 de %2 px").arg(globo->width()).arg(unaLinea)));
+        QToolTip::hideText();
     }
 
 private:

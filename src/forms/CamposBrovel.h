@@ -1,5 +1,5 @@
 // The quantity fields of the slope window as data: one row each, with its caption,
-// units, decimals, range and the value a new project starts from.
+// units, decimals, range, the value a new project starts from and its help.
 #pragma once
 
 #include <limits>
@@ -33,6 +33,9 @@ struct TDefinicionCampo {
     long double maximo;
     long double porDefecto;
     TClaseCampo clase;
+    // One sentence for the user: what the field is, its base unit and, for an
+    // input with a range, that range. The window shows it as the field's tooltip.
+    std::string_view ayuda;
 };
 
 // Every quantity field of the slope window.

@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include "ui/Escritorio.h"
 
@@ -14,6 +17,8 @@ namespace {
 constexpr int kSeparacion = 3;
 constexpr int kAnchoSelector = 100;
 const QColor kFondoSoloLectura(181, 189, 204);
+// The width of the lines of a long tooltip.
+constexpr int kAnchoAyuda = 380;
 
 bool EsCaracterNumerico(QChar c) { return QStringLiteral("0123456789+-Ee.,").contains(c); }
 
@@ -22,6 +27,23 @@ bool EsImprimible(const QString& texto) { return !texto.isEmpty() && texto.at(0)
 }  // namespace
 
 TBoundLabel::TBoundLabel(QWidget* padre) : QLabel(padre) {}
+
+bool TBoundLabel::event(QEvent* evento) { return MostrarAyudaEnParrafo(this, evento) || QLabel::event(evento); }
+
+bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento) {
+    if (evento->type() != QEvent::ToolTip) return false;
+    const QString ayuda = control->toolTip();
+    if (ayuda.isEmpty() || Qt::mightBeRichText(ayuda)) return false;
+    // Rich text is what the tooltip breaks into lines; a long sentence gets lines
+    // of a width that reads well, a short one stays on its line.
+    const bool larga = QFontMetrics(QToolTip::font()).horizontalAdvance(ayuda) > kAnchoAyuda;
+    const QString texto = larga ? QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>")
+                                      .arg(kAnchoAyuda)
+                                      .arg(ayuda.toHtmlEscaped())
+                                : QStringLiteral("<p>%1</p>").arg(ayuda.toHtmlEscaped());
+    QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), texto, control);
+    return true;
+}
 
 TUnidades::TUnidades(QWidget* padre, const QString& nombre)
     : QLineEdit(padre), etiqueta_(new TBoundLabel(padre)), selector_(new QComboBox(padre)) {
@@ -157,6 +179,7 @@ void TUnidades::setVisible(bool visible) {
 // The window's shortcuts win over the edit's own keys: Ctrl+A opens a project
 // rather than selecting the text.
 bool TUnidades::event(QEvent* evento) {
+    if (MostrarAyudaEnParrafo(this, evento)) return true;
     if (evento->type() == QEvent::ShortcutOverride && EsAtajoDeLaVentana(*static_cast<QKeyEvent*>(evento))) {
         evento->ignore();
         return true;

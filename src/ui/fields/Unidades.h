@@ -22,7 +22,15 @@ class TBoundLabel : public QLabel {
     Q_OBJECT
 public:
     explicit TBoundLabel(QWidget* padre);
+
+protected:
+    bool event(QEvent* evento) override;
 };
+
+// Shows a widget's tooltip as a paragraph broken into lines, as a sentence of help
+// reads best, rather than as one line across the screen. Used for the ToolTip
+// event of a field and of its caption; true when it showed it.
+bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento);
 
 using TESBBoundsValidationEvent =
     std::function<void(TUnidades* campo, const QString& texto, TESBBoundsValidationType tipo)>;

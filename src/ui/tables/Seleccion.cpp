@@ -87,8 +87,10 @@ constexpr int kLeyendaIzquierda = 8, kLeyendaDerecha = 18, kLeyendaAbajo = 63, k
 constexpr int kAltoReferencias = 187;
 constexpr int kAltoGrid = 250;
 constexpr int kAnchoConTabla = 740;
-// Pixels a column needs beyond its characters: the text's inset and the line.
-constexpr int kRellenoColumna = 10;
+// Pixels a column needs beyond its text: the text's inset and the line, and
+// around a title, the header's own margins.
+constexpr int kRellenoColumna = 12;
+constexpr int kRellenoCabecera = 12;
 constexpr int kAnchoIndicador = 12;
 
 const char* const kLineasReferencias[] = {
@@ -105,6 +107,19 @@ const char* const kLineasReferencias[] = {
     "sl: sin labranza",
     "Filtro X: Franja de pradera permanente que cubre X de brovel debajo del cultivo",
 };
+
+// The narrowest width that shows `titulo` on at most two lines, broken between
+// words.
+int AnchoEnDosLineas(const QFontMetrics& metrica, const QString& titulo) {
+    int ancho = metrica.horizontalAdvance(titulo);
+    for (qsizetype corte = titulo.indexOf(QLatin1Char(' ')); corte >= 0;
+         corte = titulo.indexOf(QLatin1Char(' '), corte + 1)) {
+        const int primera = metrica.horizontalAdvance(titulo.left(corte));
+        const int segunda = metrica.horizontalAdvance(titulo.mid(corte + 1));
+        ancho = std::min(ancho, std::max(primera, segunda));
+    }
+    return ancho;
+}
 
 // Column titles on the button face, centred and bold on up to two lines; at the
 // left, the row indicator marks the current row.
@@ -229,6 +244,8 @@ TSeleccionForm::TSeleccionForm(QWidget* dueno) : QDialog(dueno) {
 
     modelo_ = new TModeloTablaReferencia(this);
     Grid->setModel(modelo_);
+    // The columns follow the grid's width, also when a scroll bar comes or goes.
+    Grid->viewport()->installEventFilter(this);
     connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, indicador] {
         ActualizarOk();
         indicador->viewport()->update();
@@ -271,22 +288,29 @@ void TSeleccionForm::CargarTabla(const QString& codigo) {
     if (!tabla) throw std::invalid_argument("tabla desconocida: " + codigo.toStdString());
     modelo_->Cargar(std::move(*tabla));
 
-    // Each column as many characters wide as the table asks; a bold font's
-    // average understates wide letters, so the widest text it holds also counts.
+    // Each column as wide as its title on at most two lines, or as its widest cell.
     const TTablaReferencia& cargada = modelo_->Tabla();
     const QFontMetrics metricaCeldas(Grid->font());
     const QFontMetrics metricaCabecera(Grid->horizontalHeader()->font());
-    const int caracter = std::max(metricaCeldas.averageCharWidth(), metricaCabecera.averageCharWidth());
+    anchosNecesarios_.clear();
+    columnaElastica_ = -1;
     for (int c = 0; c < modelo_->columnCount(); ++c) {
-        int ancho = cargada.AnchosColumna()[TModeloTablaReferencia::ColumnaDeTabla(c)] * caracter;
-        ancho = std::max(ancho, metricaCabecera.horizontalAdvance(modelo_->headerData(c, Qt::Horizontal).toString()));
+        int ancho = AnchoEnDosLineas(metricaCabecera, modelo_->headerData(c, Qt::Horizontal).toString()) +
+                    kRellenoCabecera;
         for (int f = 0; f < modelo_->rowCount(); ++f)
-            ancho = std::max(ancho, metricaCeldas.horizontalAdvance(modelo_->index(f, c).data().toString()));
-        Grid->setColumnWidth(c, ancho + kRellenoColumna);
+            ancho = std::max(ancho, metricaCeldas.horizontalAdvance(modelo_->index(f, c).data().toString()) +
+                                        kRellenoColumna);
+        anchosNecesarios_.push_back(ancho);
+        // The descriptions take the room left, not a column of one-letter codes.
+        const auto tipo = cargada.Columnas()[TModeloTablaReferencia::ColumnaDeTabla(c)].tipo;
+        if (tipo == TTipoColumna::Texto &&
+            (columnaElastica_ < 0 || ancho > anchosNecesarios_[static_cast<size_t>(columnaElastica_)]))
+            columnaElastica_ = c;
     }
 
     resize(kAnchoConTabla, height());
     Acomodar();
+    AjustarColumnas();
     if (modelo_->rowCount() > 0 && modelo_->columnCount() > 0) Grid->setCurrentIndex(modelo_->index(0, 0));
     ActualizarOk();
 }
@@ -320,6 +344,32 @@ void TSeleccionForm::showEvent(QShowEvent* evento) {
     if (evento->spontaneous()) return;
     CentrarEnPantalla(this);
     ActualizarOk();
+}
+
+bool TSeleccionForm::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == Grid->viewport() && evento->type() == QEvent::Resize) AjustarColumnas();
+    return QDialog::eventFilter(objeto, evento);
+}
+
+// What is left beyond the needs goes to the text column, or is shared by all
+// columns of a table of numbers; a grid too narrow for the needs scrolls instead
+// of cutting a column short.
+void TSeleccionForm::AjustarColumnas() {
+    const int columnas = static_cast<int>(anchosNecesarios_.size());
+    if (columnas == 0) return;
+    std::vector<int> anchos = anchosNecesarios_;
+    int necesario = 0;
+    for (int ancho : anchos) necesario += ancho;
+    const int sobrante = Grid->viewport()->width() - necesario;
+    if (sobrante > 0) {
+        if (columnaElastica_ >= 0) {
+            anchos[static_cast<size_t>(columnaElastica_)] += sobrante;
+        } else {
+            for (int c = 0; c < columnas; ++c)
+                anchos[static_cast<size_t>(c)] += sobrante / columnas + (c < sobrante % columnas ? 1 : 0);
+        }
+    }
+    for (int c = 0; c < columnas; ++c) Grid->setColumnWidth(c, anchos[static_cast<size_t>(c)]);
 }
 
 void TSeleccionForm::Acomodar() {

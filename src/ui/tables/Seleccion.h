@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPushButton;
 class QTableView;
@@ -42,13 +43,21 @@ public:
 protected:
     void resizeEvent(QResizeEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void Acomodar();
     void FijarAltoGrid(int alto);
     void ActualizarOk();
+    // Gives the columns the grid's width: each what its title and cells need, the
+    // text column the rest.
+    void AjustarColumnas();
 
     TModeloTablaReferencia* modelo_ = nullptr;
+    // What each shown column needs, in pixels, and the one that takes what is left:
+    // the text column with the longest texts, none when the table has no text.
+    std::vector<int> anchosNecesarios_;
+    int columnaElastica_ = -1;
     // The grid keeps this distance to the bottom edge until its height is set.
     int margenInferiorGrid_ = 0;
 };

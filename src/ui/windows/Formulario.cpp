@@ -1,7 +1,9 @@
 #include "ui/windows/Formulario.h"
 
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -16,11 +19,22 @@
 
 namespace brovel {
 
+namespace {
+
+// The scrolled page a control sits on, if any.
+QAbstractScrollArea* AreaDesplazable(const QWidget* control) {
+    for (QWidget* w = control->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) return area;
+    return nullptr;
+}
+
+}  // namespace
+
 // One row of a form. Its control sits at the shared caption column; a quantity
 // field places its own caption and unit selector around itself.
 class TFormulario::TFila : public QWidget {
 public:
-    enum class Clase { Campo, Etiquetado, EnColumna, Rotulado, Linea };
+    enum class Clase { Campo, Etiquetado, Numeros, EnColumna, Rotulado, Linea };
 
     explicit TFila(QWidget* padre) : QWidget(padre) { setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); }
 
@@ -51,18 +65,28 @@ public:
     }
 
     QSize sizeHint() const override {
-        const QSize control = control_->sizeHint();
+        const QSize control = Natural(control_);
         const int alto = std::max(control.height(), 22) + 2;
         if (!EnColumna()) return {control.width(), alto};
         const int campo = columna_ + kSeparacionCampo + kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad;
         const int anexo = anexo_ ? kSeparacionCampo + anexo_->sizeHint().width() : 0;
         if (clase_ == Clase::Campo) return {campo + anexo, alto};
-        if (clase_ == Clase::Rotulado)
-            return {columna_ + kSeparacionCampo + control.width() + kSeparacionRotulo + etiqueta_->sizeHint().width(),
-                    alto};
+        if (clase_ == Clase::Rotulado) return {IzquierdaRotulo() + AnchoRotulo(), heightForWidth(-1)};
         return {std::max(campo, columna_ + kSeparacionCampo + control.width()), alto};
     }
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // A caption beside a button may take two lines rather than widen the page.
+    QSize minimumSizeHint() const override {
+        const QSize preferido = sizeHint();
+        if (clase_ != Clase::Rotulado) return preferido;
+        return {IzquierdaRotulo() + std::min(AnchoRotulo(), kAnchoMinimoRotulo), preferido.height()};
+    }
+    bool hasHeightForWidth() const override { return clase_ == Clase::Rotulado; }
+    int heightForWidth(int ancho) const override {
+        if (clase_ != Clase::Rotulado) return sizeHint().height();
+        const int rotulo = AltoRotulo(ancho < 0 ? AnchoRotulo() : ancho - IzquierdaRotulo());
+        const int alto = std::max(Natural(control_).height(), rotulo);
+        return std::max(alto, 22) + 2;
+    }
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
@@ -72,9 +96,28 @@ protected:
         }
         return false;
     }
+    // A control that asks for another size (a list refilled) is placed again.
+    bool event(QEvent* evento) override {
+        if (evento->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+            Colocar();
+            return true;
+        }
+        return QWidget::event(evento);
+    }
     void resizeEvent(QResizeEvent*) override { Colocar(); }
+    void showEvent(QShowEvent*) override { Colocar(); }
 
 private:
+    // The numeric part of a field: wider on a page wider than the designed one.
+    // Every row of every page of a window measures the same page width, so that
+    // their fields keep one width.
+    int AnchoCampo() const {
+        const QAbstractScrollArea* area = AreaDesplazable(this);
+        if (!area) return kAnchoCampo;
+        return kAnchoCampo + std::clamp((area->width() - kAnchoPaginaDisenada) / 2, 0, kCrecimientoMaximoCampo);
+    }
+
     // A titled group whose every row is hidden is hidden with them.
     void MostrarGrupoSiHayFilas() {
         auto* grupo = qobject_cast<QGroupBox*>(parentWidget());
@@ -92,29 +135,38 @@ private:
         const int x = columna_ + kSeparacionCampo;
         switch (clase_) {
             case Clase::Linea:
-                control_->setGeometry(0, y, width(), h);
+                control_->setGeometry(0, (height() - Natural(control_).height()) / 2, width(),
+                                      Natural(control_).height());
                 break;
-            case Clase::Campo:
-                control_->setGeometry(x, y, kAnchoCampo, h);
+            case Clase::Campo: {
+                const int ancho = AnchoCampo();
+                control_->setGeometry(x, y, ancho, h);
                 if (anexo_) {
                     const QSize a = anexo_->sizeHint();
-                    anexo_->setGeometry(x + kAnchoCampo + kSeparacionCampo + kAnchoSelectorUnidad + kSeparacionCampo,
+                    anexo_->setGeometry(x + ancho + kSeparacionCampo + kAnchoSelectorUnidad + kSeparacionCampo,
                                         (height() - a.height()) / 2, a.width(), a.height());
                 }
                 break;
+            }
             case Clase::Rotulado: {
                 const QSize b = control_->sizeHint();
                 control_->setGeometry(x, (height() - b.height()) / 2, b.width(), b.height());
-                const QSize e = etiqueta_->sizeHint();
-                etiqueta_->setGeometry(x + b.width() + kSeparacionRotulo, (height() - e.height()) / 2, e.width(),
-                                       e.height());
+                const int ancho = std::max(0, std::min(AnchoRotulo(), width() - IzquierdaRotulo()));
+                const int alto = AltoRotulo(ancho);
+                etiqueta_->setGeometry(IzquierdaRotulo(), (height() - alto) / 2, ancho, alto);
                 break;
             }
             case Clase::Etiquetado:
+            case Clase::Numeros:
             case Clase::EnColumna: {
                 const int natural = control_->sizeHint().width();
-                const int ancho = clase_ == Clase::EnColumna ? natural : std::max(kAnchoCampo, natural);
-                control_->setGeometry(x, y, std::min(ancho, width() - x), h);
+                int ancho = natural;
+                if (clase_ == Clase::Etiquetado) ancho = std::max(kAnchoCampo, natural);
+                if (clase_ == Clase::Numeros) ancho = kAnchoCampo;
+                ancho = std::min(ancho, width() - x);
+                // A list keeps this width when it is refilled, whatever it holds.
+                if (clase_ != Clase::EnColumna) control_->setFixedWidth(std::max(ancho, 0));
+                control_->setGeometry(x, y, ancho, h);
                 if (etiqueta_) {
                     const QSize e = etiqueta_->sizeHint();
                     etiqueta_->setGeometry(columna_ - e.width(), (height() - e.height()) / 2, e.width(), e.height());
@@ -124,7 +176,23 @@ private:
         }
     }
 
+    // What a control asks for, within the limits set on it (a box of fixed height).
+    static QSize Natural(const QWidget* control) {
+        return control->sizeHint().expandedTo(control->minimumSize()).boundedTo(control->maximumSize());
+    }
+    int IzquierdaRotulo() const {
+        return columna_ + kSeparacionCampo + control_->sizeHint().width() + kSeparacionRotulo;
+    }
+    // The caption beside a button, on one line, and its height in `ancho` pixels.
+    int AnchoRotulo() const { return etiqueta_->fontMetrics().horizontalAdvance(etiqueta_->text()) + 1; }
+    int AltoRotulo(int ancho) const {
+        return etiqueta_->fontMetrics()
+            .boundingRect(QRect(0, 0, std::max(ancho, 1), 10000), Qt::TextWordWrap, etiqueta_->text())
+            .height();
+    }
+
     static constexpr int kSeparacionRotulo = 6;
+    static constexpr int kAnchoMinimoRotulo = 240;
 
     QWidget* control_ = nullptr;
     QWidget* anexo_ = nullptr;
@@ -157,14 +225,28 @@ TUnidades* TFormulario::Campo(const QString& nombre) {
 }
 
 QComboBox* TFormulario::Lista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo) {
+    return NuevaLista(nombre, nombreEtiqueta, titulo, false);
+}
+
+QComboBox* TFormulario::ListaDeNumeros(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo) {
+    return NuevaLista(nombre, nombreEtiqueta, titulo, true);
+}
+
+QComboBox* TFormulario::NuevaLista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo,
+                                   bool deNumeros) {
     TFila* fila = NuevaFila();
     auto* etiqueta = new QLabel(titulo, fila);
     etiqueta->setObjectName(nombreEtiqueta);
     auto* lista = new QComboBox(fila);
     lista->setObjectName(nombre);
-    lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (deNumeros) {
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lista->setMinimumContentsLength(2);
+    } else {
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
     etiqueta->setBuddy(lista);
-    fila->Poner(lista, TFila::Clase::Etiquetado, etiqueta);
+    fila->Poner(lista, deNumeros ? TFila::Clase::Numeros : TFila::Clase::Etiquetado, etiqueta);
     return lista;
 }
 
@@ -207,8 +289,12 @@ QToolButton* TFormulario::BotonConRotulo(const QString& nombre, const QString& t
     boton->setText(titulo);
     boton->setObjectName(nombre);
     auto* etiqueta = new QLabel(rotulo, fila);
+    etiqueta->setWordWrap(true);
     etiqueta->setBuddy(boton);
     fila->Poner(boton, TFila::Clase::Rotulado, etiqueta);
+    QSizePolicy politica = fila->sizePolicy();
+    politica.setHeightForWidth(true);
+    fila->setSizePolicy(politica);
     return boton;
 }
 
@@ -228,6 +314,52 @@ int TFormulario::AnchoEtiquetas() const {
 void TFormulario::SetColumna(int x) {
     for (TFila* fila : grupo_->findChildren<TFila*>(Qt::FindDirectChildrenOnly)) fila->SetColumna(x);
 }
+
+void TFormulario::AlinearColumnas(QWidget* raiz) {
+    // Rows are plain widgets to the meta-object system: they are told apart by type.
+    QList<TFila*> filas;
+    for (QWidget* w : raiz->findChildren<QWidget*>())
+        if (auto* fila = dynamic_cast<TFila*>(w)) filas << fila;
+    int ancho = 0;
+    for (const TFila* fila : filas)
+        if (fila->EnColumna()) ancho = std::max(ancho, fila->AnchoEtiqueta());
+    for (TFila* fila : filas) fila->SetColumna(ancho);
+}
+
+namespace {
+
+class TRuedaSoloConFoco : public QObject {
+public:
+    explicit TRuedaSoloConFoco(QWidget* control) : QObject(control), control_(control) {
+        // A list would otherwise take the focus, and then the turn, from the wheel.
+        if (control->focusPolicy() == Qt::WheelFocus) control->setFocusPolicy(Qt::StrongFocus);
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto != control_ || evento->type() != QEvent::Wheel || control_->hasFocus()) return false;
+        auto* rueda = static_cast<QWheelEvent*>(evento);
+        QAbstractScrollArea* area = AreaDesplazable(control_);
+        if (!area) {
+            rueda->ignore();
+            return true;
+        }
+        QWidget* vista = area->viewport();
+        QWheelEvent paraLaPagina(control_->mapTo(vista, rueda->position().toPoint()), rueda->globalPosition(),
+                                 rueda->pixelDelta(), rueda->angleDelta(), rueda->buttons(), rueda->modifiers(),
+                                 rueda->phase(), rueda->inverted(), rueda->source(), rueda->pointingDevice());
+        QCoreApplication::sendEvent(vista, &paraLaPagina);
+        return true;
+    }
+
+private:
+    QWidget* control_;
+};
+
+}  // namespace
+
+void RuedaSoloConFoco(QWidget* control) { new TRuedaSoloConFoco(control); }
 
 bool OcultoExplicitamente(const QWidget* control) {
     return control->testAttribute(Qt::WA_WState_ExplicitShowHide) && control->isHidden();

@@ -6,11 +6,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPainter>
 #include <QScrollArea>
-#include <QSvgWidget>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 #include <string>
@@ -24,9 +26,9 @@
 namespace brovel {
 namespace {
 
-// A page of forms: its groups stacked on the left, their fields sharing one
-// caption column, in a frameless scroll area so that nothing is ever clipped when
-// the window is made smaller than its forms.
+// A page of forms: its groups stacked, as wide as the page, in a frameless scroll
+// area so that nothing is ever clipped when the window is made smaller than its
+// forms. The caption column is the window's (TFormulario::AlinearColumnas).
 class TPagina {
 public:
     explicit TPagina(QWidget* pagina) {
@@ -43,11 +45,10 @@ public:
         columna_->setContentsMargins(8, 6, 8, 6);
         columna_->setSpacing(6);
     }
+    // What is left of the page's height goes below the last group, unless a
+    // control was given it.
     ~TPagina() {
-        int ancho = 0;
-        for (const auto& f : formularios_) ancho = std::max(ancho, f.AnchoEtiquetas());
-        for (auto& f : formularios_) f.SetColumna(ancho);
-        columna_->addStretch(1);
+        if (!lleno_) columna_->addStretch(1);
     }
 
     // A titled group, below the previous one.
@@ -58,6 +59,11 @@ public:
     }
     // A panel of rows that goes inside a group's row.
     TFormulario& Panel(const QString& nombre) { return formularios_.emplace_back(contenido_, QString(), nombre); }
+    // A control below the groups that takes the rest of the page.
+    void Llenar(QWidget* control) {
+        columna_->addWidget(control, 1);
+        lleno_ = true;
+    }
 
     QWidget* Contenido() const { return contenido_; }
     QVBoxLayout* Columna() const { return columna_; }
@@ -66,6 +72,40 @@ private:
     QWidget* contenido_;
     QVBoxLayout* columna_;
     std::deque<TFormulario> formularios_;
+    bool lleno_ = false;
+};
+
+// The drawing of the slope: as large as the room below the groups allows, up to
+// almost twice its drawn size, never distorted, centred at the top of it.
+class TDibujoLadera : public QWidget {
+public:
+    explicit TDibujoLadera(QWidget* padre) : QWidget(padre), dibujo_(QStringLiteral(":/ladera.svg")) {
+        setObjectName(QStringLiteral("DibujoLadera"));
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+    QSize sizeHint() const override { return dibujo_.defaultSize(); }
+    QSize minimumSizeHint() const override { return dibujo_.defaultSize() * 0.6; }
+
+    // Where the drawing goes inside the widget.
+    QRect Lugar() const {
+        const QSizeF natural = dibujo_.defaultSize();
+        if (natural.isEmpty()) return {};
+        const double escala = std::min({width() / natural.width(), height() / natural.height(), kEscalaMaxima});
+        const QSize tamano = (natural * escala).toSize();
+        return {(width() - tamano.width()) / 2, 0, tamano.width(), tamano.height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pintor(this);
+        pintor.setRenderHint(QPainter::Antialiasing);
+        dibujo_.render(&pintor, Lugar());
+    }
+
+private:
+    static constexpr double kEscalaMaxima = 1.8;
+    QSvgRenderer dibujo_;
 };
 
 // A row of radio buttons side by side.
@@ -98,6 +138,9 @@ void TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
     campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
     if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
     if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);
+    const QString ayuda = QString::fromUtf8(d.ayuda.data(), static_cast<int>(d.ayuda.size()));
+    campo->setToolTip(ayuda);
+    campo->EditLabel()->setToolTip(ayuda);
 }
 
 void TMainFormBrovel::Campos(TFormulario& formulario, std::initializer_list<const char*> nombres) {
@@ -119,6 +162,9 @@ void TMainFormBrovel::ConstruirPestanas() {
     ConstruirCondicionantes(PageControl->widget(3));
     ConstruirDisipacion(PageControl->widget(4));
     ConstruirErosion(PageControl->widget(5));
+    TFormulario::AlinearColumnas(PageControl);
+    for (QComboBox* lista : PageControl->findChildren<QComboBox*>()) RuedaSoloConFoco(lista);
+    for (TUnidades* campo : PageControl->findChildren<TUnidades*>()) RuedaSoloConFoco(campo);
 }
 
 void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
@@ -126,11 +172,8 @@ void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
     TFormulario& dimensiones = hoja.Grupo(QStringLiteral("Dimensiones"));
     Campos(dimensiones, {"euDt", "euLt"});
 
-    auto* dibujo = new QSvgWidget(QStringLiteral(":/ladera.svg"), hoja.Contenido());
-    dibujo->setObjectName(QStringLiteral("DibujoLadera"));
-    dibujo->setFixedSize(dibujo->sizeHint());
     hoja.Columna()->addSpacing(12);
-    hoja.Columna()->addWidget(dibujo, 0, Qt::AlignHCenter);
+    hoja.Llenar(new TDibujoLadera(hoja.Contenido()));
 }
 
 void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
@@ -142,7 +185,8 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     rbCyT = NuevaOpcion(pagina, "rbCyT", "Clase y textura");
     suelo.Linea(Opciones(pagina, {rbCrr, rbDm, rbCyT}));
     Campos(suelo, {"euCpcg"});
-    cbPcg = suelo.Lista(QStringLiteral("cbPcg"), QStringLiteral("lblPcg"), QStringLiteral("Punto de Curva Granométrica"));
+    cbPcg = suelo.ListaDeNumeros(QStringLiteral("cbPcg"), QStringLiteral("lblPcg"),
+                                 QStringLiteral("Punto de Curva Granométrica"));
     lblPcg = suelo.Grupo()->findChild<QLabel*>(QStringLiteral("lblPcg"));
     Campos(suelo, {"euDg", "euPp"});
     Button1 = suelo.Boton(QStringLiteral("Button1"), QStringLiteral("Verif. Datos"));
@@ -185,21 +229,26 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     media.Linea(Opciones(pagina, {rbHr, rbSh}));
     media.Linea(Opciones(pagina, {rbPre, rbFelle}));
     Campos(media, {"euPth"});
-    cbCph = media.Lista(QStringLiteral("cbCph"), QStringLiteral("lblCph"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    cbCph = media.ListaDeNumeros(QStringLiteral("cbCph"), QStringLiteral("lblCph"),
+                                 QStringLiteral("Cantidad de pasos del Hietograma"));
     Campos(media, {"euPths"});
-    cbCh = media.Lista(QStringLiteral("cbCh"), QStringLiteral("lblCh"), QStringLiteral("Cantidad de Hietogramas"));
-    cbCph2 = media.Lista(QStringLiteral("cbCph2"), QStringLiteral("lblCph2"), QStringLiteral("Cantidad de pasos del Hietograma"));
+    cbCh = media.ListaDeNumeros(QStringLiteral("cbCh"), QStringLiteral("lblCh"),
+                                QStringLiteral("Cantidad de Hietogramas"));
+    cbCph2 = media.ListaDeNumeros(QStringLiteral("cbCph2"), QStringLiteral("lblCph2"),
+                                  QStringLiteral("Cantidad de pasos del Hietograma"));
     Campos(media, {"euEt", "euMi30m", "euCta", "euFele"});
 
     // The step editors are groups of their own, shown with their option.
     TFormulario& representativo = hoja.Grupo(QStringLiteral("Hietograma representativo"), QStringLiteral("pHr"));
-    cbPhn = representativo.Lista(QStringLiteral("cbPhn"), QStringLiteral("lblPhn"), QStringLiteral("Paso del Hietograma Número"));
+    cbPhn = representativo.ListaDeNumeros(QStringLiteral("cbPhn"), QStringLiteral("lblPhn"),
+                                          QStringLiteral("Paso del Hietograma Número"));
     Campos(representativo, {"euCll"});
     pHr = representativo.Grupo();
 
     TFormulario& serie = hoja.Grupo(QStringLiteral("Serie de hietogramas"), QStringLiteral("pSh"));
-    cbHn = serie.Lista(QStringLiteral("cbHn"), QStringLiteral("lblHn"), QStringLiteral("Hietograma Número"));
-    cbPhn2 = serie.Lista(QStringLiteral("cbPhn2"), QStringLiteral("lblPhn2"), QStringLiteral("Paso del Hietograma Número"));
+    cbHn = serie.ListaDeNumeros(QStringLiteral("cbHn"), QStringLiteral("lblHn"), QStringLiteral("Hietograma Número"));
+    cbPhn2 = serie.ListaDeNumeros(QStringLiteral("cbPhn2"), QStringLiteral("lblPhn2"),
+                                  QStringLiteral("Paso del Hietograma Número"));
     Campos(serie, {"euCll1"});
     pSh = serie.Grupo();
 
@@ -209,10 +258,11 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
                         QPushButton*& boton) {
         const auto nombre = [](const char* base, int i) { return QStringLiteral("%1%2").arg(QLatin1String(base)).arg(i); };
         CrearCampo(grupo, nombre("euPth", h).toLatin1().constData());
-        cantidad = grupo.Lista(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
-                               QStringLiteral("Cantidad de pasos del Hietograma"));
+        cantidad = grupo.ListaDeNumeros(nombre("cbCph", h + 1), nombre("lblCph", h + 1),
+                                        QStringLiteral("Cantidad de pasos del Hietograma"));
         TFormulario& pasos = hoja.Panel(nombre("pHt", h));
-        numero = pasos.Lista(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1), QStringLiteral("Paso del Hietograma Número"));
+        numero = pasos.ListaDeNumeros(nombre("cbPhn", h + 1), nombre("lblPhn", h + 1),
+                                      QStringLiteral("Paso del Hietograma Número"));
         CrearCampo(pasos, nombre("euCll", h).toLatin1().constData());
         panel = pasos.Grupo();
         grupo.Linea(panel);
@@ -238,8 +288,6 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     Campos(resultados, {"euFdeResultado", "euFelleResultado", "euCEResultado", "euVeeResultado", "euCpeResultado",
                         "euFpResultado", "euTecrResultado", "euPspcrResultado"});
 
-    for (QComboBox* selector : {cbCph, cbCh, cbCph2, cbCph3, cbCph4}) selector->setMinimumContentsLength(3);
-    for (QComboBox* selector : {cbPhn, cbHn, cbPhn2, cbPhn3, cbPhn4}) selector->setMinimumContentsLength(3);
     lblCph = findChild<QLabel*>(QStringLiteral("lblCph"));
     lblCh = findChild<QLabel*>(QStringLiteral("lblCh"));
     lblCph2 = findChild<QLabel*>(QStringLiteral("lblCph2"));
