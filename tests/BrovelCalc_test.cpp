@@ -149,6 +149,32 @@ private slots:
         QCOMPARE(json["estado"].toString(), QStringLiteral("OK"));
     }
 
+    // The runoff window's default basin and storm; and the same storm, as the
+    // slope project's event, brings back its volume and peak.
+    void EscorrentiaYElIntercambio() {
+        const TSalida r = Ejecutar({QStringLiteral("escorrentia")});
+        QCOMPARE(r.estado, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
+        const QStringList claves = {"estado", "Tcc", "Rpm", "Ai", "Sall", "Nc", "LlParcial", "LlAcumulada",
+                                    "LlHietograma", "Svaeua", "SvaeuaParcial", "CantidadHe", "He", "Vte", "Vtesp",
+                                    "Cp"};
+        QCOMPARE(json.keys().size(), claves.size());
+        for (int i = 1; i < claves.size(); ++i)
+            QVERIFY(r.salida.indexOf('"' + claves[i - 1].toUtf8() + '"') <
+                    r.salida.indexOf('"' + claves[i].toUtf8() + '"'));
+        QCOMPARE(json["estado"].toString(), QStringLiteral("OK"));
+        QCOMPARE(json["Sall"].toInt(), 6);
+        QCOMPARE(json["CantidadHe"].toInt(), 16);
+        QCOMPARE(json["He"].toArray().size(), 16);
+        QCOMPARE(json["LlAcumulada"].toArray().last().toDouble(), 131.9);
+
+        const TSalida ladera = Ejecutar({QStringLiteral("ladera"), QStringLiteral("--zumbrel"), QStringLiteral("evento")});
+        QCOMPARE(ladera.estado, 0);
+        const QJsonObject l = QJsonDocument::fromJson(ladera.salida).object();
+        QCOMPARE(l["Vp"].toDouble(), json["Vte"].toDouble());
+        QCOMPARE(l["Cp"].toDouble(), json["Cp"].toDouble());
+    }
+
     void AyudaYArgumentosErroneos_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
@@ -170,6 +196,23 @@ private slots:
                                              << "" << "«--guardar» se dio más de una vez";
         QTest::newRow("código con salto de línea") << QStringList{"tabla", QStringLiteral("TC1\n\x1b[2J")} << 2 << ""
                                                    << "tabla desconocida: TC1\\x0A\\x1B[2J";
+        QTest::newRow("--zumbrel sin valor") << QStringList{"ladera", "--zumbrel"} << 2 << ""
+                                             << "«--zumbrel» necesita extrema, evento o ambos";
+        QTest::newRow("--zumbrel desconocido") << QStringList{"ladera", "--zumbrel", "todo"} << 2 << ""
+                                               << "«--zumbrel» necesita extrema, evento o ambos, no «todo»";
+        QTest::newRow("número que no es") << QStringList{"escorrentia", "--area", "7,5"} << 2 << ""
+                                          << "«--area» necesita un número, no «7,5»";
+        QTest::newRow("lluvia con un hueco") << QStringList{"escorrentia", "--lluvia", "1,,3"} << 2 << ""
+                                             << "«--lluvia» necesita un número, no «»";
+        QTest::newRow("uso fuera de la lista") << QStringList{"escorrentia", "--uso", "5"} << 2 << ""
+                                               << "«--uso» necesita 0, 1, 2 o 3, no «5»";
+        QTest::newRow("abstracción dos veces") << QStringList{"escorrentia", "--abstraccion", "5",
+                                                                "--abstraccion-calculada"}
+                                               << 2 << "" << "se excluyen";
+        QTest::newRow("opción repetida") << QStringList{"escorrentia", "--nc", "70", "--nc", "80"} << 2 << ""
+                                         << "«--nc» se dio más de una vez";
+        QTest::newRow("datos que no existen") << QStringList{"escorrentia", "--datos", "/no/existe.zbr"} << 1 << ""
+                                              << "No se pudo abrir \"/no/existe.zbr\"";
         QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";

@@ -80,6 +80,36 @@ private slots:
         QCOMPARE(escritorio->errores, QStringList());
     }
 
+    // While the program runs, a file dialog starts in the folder the previous one
+    // chose, whichever command it was for; a cancelled one changes nothing.
+    void elDialogoEmpiezaDondeTerminoElAnterior_data() {
+        QTest::addColumn<QString>("primero");
+        QTest::addColumn<bool>("elegido");
+        QTest::addColumn<QString>("segundo");
+        QTest::newRow("Abrir y Abrir") << "Abrir" << true << "Abrir";
+        QTest::newRow("Abrir y Guardar como") << "Abrir" << true << "GuardarComo";
+        QTest::newRow("Guardar como y Abrir") << "GuardarComo" << true << "Abrir";
+        QTest::newRow("Guardar como y Guardar como") << "GuardarComo" << true << "GuardarComo";
+        QTest::newRow("Abrir cancelado y Abrir") << "Abrir" << false << "Abrir";
+        QTest::newRow("Guardar como cancelado y Abrir") << "GuardarComo" << false << "Abrir";
+    }
+    void elDialogoEmpiezaDondeTerminoElAnterior() {
+        QFETCH(QString, primero);
+        QFETCH(bool, elegido);
+        QFETCH(QString, segundo);
+        QVERIFY(QDir(carpeta->path()).mkpath(QStringLiteral("proyectos")));
+        const QString otraCarpeta = carpeta->filePath(QStringLiteral("proyectos"));
+        const QString ruta = QDir(otraCarpeta).filePath(QStringLiteral("ladera.bvx"));
+        Escribir(ruta, "[Geometria]\r\nDeclive=9\r\n");
+        if (elegido) escritorio->archivosElegidos << ruta;
+
+        ventana->findChild<QAction*>(primero)->trigger();
+        ventana->findChild<QAction*>(segundo)->trigger();
+        const QString inicial = QApplication::applicationDirPath();
+        QCOMPARE(escritorio->carpetasPedidas, (QStringList{inicial, elegido ? otraCarpeta : inicial}));
+        QCOMPARE(escritorio->errores, QStringList());
+    }
+
     // The File menu holds the commands, and they, by the menu or by their
     // shortcuts, reach the form.
     void elMenuYSusAtajosLleganALaForma() {

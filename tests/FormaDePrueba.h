@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,15 @@ public:
         return respuesta;
     }
 
+    void MostrarZumbrel() override {
+        ++zumbrelMostrado;
+        if (alMostrarZumbrel) alMostrarZumbrel();
+    }
+
     std::vector<std::string> errores;
+    // How often the runoff window was shown, and what the person does in it.
+    int zumbrelMostrado = 0;
+    std::function<void()> alMostrarZumbrel;
     // "abrir" or "guardar", one per file dialog asked for.
     std::vector<std::string> dialogos;
     // What the next file dialogs answer, in turn; once they run out, they are cancelled.

@@ -104,4 +104,9 @@ void TEscritorJson::Texto(std::string_view valor) {
     texto_ += CadenaJson(valor);
 }
 
+void TEscritorJson::Numero(double valor) {
+    Separar();
+    texto_ += NumeroJson(valor);
+}
+
 }  // namespace brovel

@@ -20,6 +20,7 @@ public:
     void Texto(std::string_view clave, std::string_view valor);
     // An element of the open list.
     void Texto(std::string_view valor);
+    void Numero(double valor);
 
     const std::string& Resultado() const { return texto_; }
 

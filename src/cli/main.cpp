@@ -2,13 +2,16 @@
 // windows' forms, without any display, and prints what they compute.
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/Escorrentia.h"
 #include "cli/Ladera.h"
 #include "cli/Salida.h"
 #include "cli/Tabla.h"
+#include "docs/ArchivoIni.h"
 #include "forms/FormaBrovel.h"
 #include "tables/TablasReferencia.h"
 
@@ -52,11 +55,18 @@ int ArgumentoErroneo(const std::string& mensaje) {
 // named, and saved as Guardar saves it if asked; then its Erosión tab shown. The
 // project is read once.
 int Ladera(const Argumentos& argumentos) {
-    std::string archivo, salida;
+    std::string archivo, salida, zumbrel;
     bool hayArchivo = false, haySalida = false;
     for (size_t i = 0; i < argumentos.size(); ++i) {
         const std::string_view a = argumentos[i];
-        if (a == "--guardar") {
+        if (a == "--zumbrel") {
+            if (!zumbrel.empty()) return ArgumentoErroneo("«--zumbrel» se dio más de una vez");
+            if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«--zumbrel» necesita extrema, evento o ambos");
+            zumbrel = argumentos[++i];
+            if (zumbrel != "extrema" && zumbrel != "evento" && zumbrel != "ambos")
+                return ArgumentoErroneo("«--zumbrel» necesita extrema, evento o ambos, no «" + TextoMostrable(zumbrel) +
+                                        "»");
+        } else if (a == "--guardar") {
             if (haySalida) return ArgumentoErroneo("«--guardar» se dio más de una vez");
             if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«--guardar» necesita un archivo de salida");
             salida = argumentos[++i];
@@ -82,9 +92,118 @@ int Ladera(const Argumentos& argumentos) {
             return 1;
         }
     }
+    // The runoff window at its start-up inputs, closed at once.
+    if (zumbrel == "extrema" || zumbrel == "ambos") forma.btUsarZumbrelClick();
+    if (zumbrel == "evento" || zumbrel == "ambos") forma.btUsarZumbrel2Click();
     if (haySalida && !forma.GuardarValores(salida, salida)) return 1;
     forma.MostrarPestana(5);
     return Imprimir(brovel::LaderaComoJson(forma));
+}
+
+// One number of an option, or the reason it is not one.
+bool LeerNumeroDeOpcion(std::string_view opcion, std::string_view texto, double& valor, std::string& error) {
+    const auto numero = brovel::LeerRealIni(texto);
+    if (!numero || texto.empty() || texto.front() == ' ' || texto.back() == ' ') {
+        error = "«" + std::string(opcion) + "» necesita un número, no «" + TextoMostrable(texto) + "»";
+        return false;
+    }
+    valor = *numero;
+    return true;
+}
+
+// The runoff window as the program starts it, its data file loaded if named, then
+// each input given set through its control in the window's order; then its
+// Escorrentía tab shown.
+int Escorrentia(const Argumentos& argumentos) {
+    std::optional<double> distancia, desnivel, area, abstraccion, paso, nc;
+    std::optional<int> uso;
+    std::vector<double> lluvia;
+    bool calculada = false, acumulada = false, hayLluvia = false;
+    std::string datos;
+    std::string error;
+    const std::pair<const char*, std::optional<double>*> numeros[] = {
+        {"--distancia", &distancia}, {"--desnivel", &desnivel}, {"--area", &area},
+        {"--abstraccion", &abstraccion}, {"--paso", &paso}, {"--nc", &nc},
+    };
+    std::vector<std::string_view> vistas;
+    for (size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string_view a = argumentos[i];
+        for (const std::string_view v : vistas)
+            if (v == a) return ArgumentoErroneo("«" + TextoMostrable(a) + "» se dio más de una vez");
+        vistas.push_back(a);
+        if (a == "--abstraccion-calculada") {
+            calculada = true;
+            continue;
+        }
+        if (a == "--acumulada") {
+            acumulada = true;
+            continue;
+        }
+        bool conocida = false;
+        for (const auto& [nombre, destino] : numeros) {
+            if (a != nombre) continue;
+            conocida = true;
+            if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«" + std::string(nombre) + "» necesita un número");
+            double valor = 0;
+            if (!LeerNumeroDeOpcion(nombre, argumentos[++i], valor, error)) return ArgumentoErroneo(error);
+            *destino = valor;
+        }
+        if (conocida) continue;
+        if (a == "--uso" || a == "--lluvia" || a == "--datos") {
+            if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«" + std::string(a) + "» necesita un valor");
+            const std::string_view valor = argumentos[++i];
+            if (a == "--datos") {
+                if (valor.empty()) return ArgumentoErroneo("«--datos» necesita un archivo, no un texto vacío");
+                datos = valor;
+            } else if (a == "--uso") {
+                if (valor.size() != 1 || valor[0] < '0' || valor[0] > '3')
+                    return ArgumentoErroneo("«--uso» necesita 0, 1, 2 o 3, no «" + TextoMostrable(valor) + "»");
+                uso = valor[0] - '0';
+            } else {
+                hayLluvia = true;
+                std::string_view resto = valor;
+                while (true) {
+                    const size_t coma = resto.find(',');
+                    double altura = 0;
+                    if (!LeerNumeroDeOpcion("--lluvia", resto.substr(0, coma), altura, error))
+                        return ArgumentoErroneo(error);
+                    lluvia.push_back(altura);
+                    if (coma == std::string_view::npos) break;
+                    resto.remove_prefix(coma + 1);
+                }
+                if (lluvia.size() > static_cast<size_t>(brovel::kMaxDatosSerie))
+                    return ArgumentoErroneo("«--lluvia» admite a lo sumo 100 alturas");
+            }
+            continue;
+        }
+        return ArgumentoErroneo("argumento inesperado para «escorrentia»: " + TextoMostrable(a));
+    }
+    if (calculada && abstraccion)
+        return ArgumentoErroneo("«--abstraccion» y «--abstraccion-calculada» se excluyen");
+
+    using brovel::TGrupoZumbrel;
+    using brovel::TListaZumbrel;
+    TInterlocutorDeConsola consola;
+    brovel::TFormaZumbrel forma(consola);
+    if (!datos.empty() && !forma.CargarDatos(datos)) return 1;
+    if (distancia) forma.euDdpmrhls.SetBaseValue(*distancia);
+    if (desnivel) forma.euDntepmrys.SetBaseValue(*desnivel);
+    if (area) forma.euAc.SetBaseValue(*area);
+    if (calculada) forma.MarcarAbstraccionAsignada(false);
+    if (abstraccion) forma.euAi.SetBaseValue(*abstraccion);
+    if (acumulada) forma.ElegirOpcion(TGrupoZumbrel::Serie, 1);
+    if (paso) forma.euPtsd.SetBaseValue(*paso);
+    if (hayLluvia) {
+        forma.ElegirEnLista(TListaZumbrel::cbSall, static_cast<int>(lluvia.size()) - 1);
+        for (size_t k = 0; k < lluvia.size(); ++k) {
+            forma.ElegirEnLista(TListaZumbrel::cbLluvia, static_cast<int>(k));
+            forma.euAll.SetBaseValue(lluvia[k]);
+        }
+    }
+    if (uso) forma.ElegirOpcion(TGrupoZumbrel::UsoSuelo, *uso);
+    if (nc) forma.euNc.SetBaseValue(*nc);
+    forma.MostrarPestana(4);
+    return Imprimir(brovel::EscorrentiaComoJson(forma));
 }
 
 // One reference table, or the list of them.
@@ -100,10 +219,17 @@ int Tabla(const Argumentos& argumentos) {
 
 const std::vector<TOrden>& Ordenes() {
     static const std::vector<TOrden> ordenes = {
-        {"ladera", "ladera [--guardar SALIDA.bvx] [ARCHIVO.bvx]",
-         "calcula el proyecto nuevo, o el del archivo, e imprime sus valores en JSON;\n"
-         "                                               con --guardar, lo guarda además en SALIDA.bvx",
+        {"ladera", "ladera [--guardar SALIDA.bvx] [--zumbrel extrema|evento|ambos] [ARCHIVO.bvx]",
+         "\n                                               calcula el proyecto nuevo, o el del archivo, e imprime sus\n"
+         "                                               valores en JSON; con --guardar, lo guarda además en SALIDA.bvx;\n"
+         "                                               con --zumbrel, toma antes la escorrentía de Zumbrel",
          Ladera},
+        {"escorrentia",
+         "escorrentia [--distancia KM] [--desnivel M] [--area KM2] [--abstraccion MM | --abstraccion-calculada]\n"
+         "              [--acumulada] [--paso MIN] [--lluvia v1,v2,...] [--uso 0|1|2|3] [--nc N] [--datos ARCHIVO.zbr]",
+         "\n                                               calcula la escorrentía de la cuenca (la ventana Zumbrel) e\n"
+         "                                               imprime en JSON sus series, el hidrograma, el volumen y el caudal pico",
+         Escorrentia},
         {"tabla", "tabla [CODIGO]", "imprime en JSON una tabla de referencia (sin código, la lista de tablas)", Tabla},
     };
     return ordenes;

@@ -59,7 +59,7 @@ const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo) { return kBotone
 const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<size_t>(casilla)]; }
 const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
 
-TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : interlocutor_(interlocutor) {
+TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : Zumbrel(interlocutor), interlocutor_(interlocutor) {
     CrearCampos();
     for (const auto& [lista, entradas] : kEntradasDeListas) {
         ListaMutable(lista).items = entradas;

@@ -19,6 +19,7 @@
 #include "fields/Cantidad.h"
 #include "forms/EditorSerie.h"
 #include "forms/Frescura.h"
+#include "forms/FormaZumbrel.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
 #include "model/EstadoBrovel.h"
@@ -96,6 +97,8 @@ public:
 
     // The slope model: one record, filled by the tab handlers.
     TEstadoBrovel Estado;
+    // The runoff window's form, created with this one and living as long.
+    TFormaZumbrel Zumbrel;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
@@ -205,6 +208,11 @@ public:
     // "Verif. Datos".
     void Button1Click();
 
+    // "Calcular usando Zumbrel" of the extreme storm and of the event: the storm
+    // goes to the runoff window, which is shown, and its runoff comes back.
+    void btUsarZumbrelClick();
+    void btUsarZumbrel2Click();
+
     // Checks and defaults.
     void VerificarCurva();
     void VerificarLimos();
@@ -251,6 +259,7 @@ private:
     // file that cannot be saved) goes to the error box and the form goes on.
     void Manejar(const std::function<void()>& trabajo);
     void CambioHietograma();
+    void UsarZumbrel(bool extrema);
 
     TLista& ListaMutable(TListaBrovel lista) { return listas_[static_cast<size_t>(lista)]; }
 

@@ -1,6 +1,8 @@
 // The slope form around the model: what each option shows, the checks of the soil
 // data with the status text, and the values a new project starts from. Every
 // handler ends in the chain handler of its tab.
+#include <algorithm>
+
 #include "forms/CamposBrovel.h"
 #include "forms/FormaBrovel.h"
 
@@ -139,6 +141,37 @@ void TFormaBrovel::ActualizarEstado() {
     if (FaltaZumbrel) mensaje = kMensajeFaltaZumbrel;
     textoEstado_ = mensaje;
     estadoEnError_ = mensaje != kMensajeOk;
+}
+
+void TFormaBrovel::btUsarZumbrelClick() { UsarZumbrel(true); }
+void TFormaBrovel::btUsarZumbrel2Click() { UsarZumbrel(false); }
+
+// The hand-over copies the storm only when the slope model holds one; either way
+// the runoff window computes, is shown, computes again as the person left it, and
+// its results come back however it was closed. An error in its chain stops the
+// exchange with nothing taken back.
+void TFormaBrovel::UsarZumbrel(bool extrema) {
+    Manejar([this, extrema] {
+        TEstadoBrovel& e = Estado;
+        const bool tormenta = extrema ? e.OpcionLluviaExtrema == 0 : e.OpcionEvento == 0;
+        if (tormenta) {
+            if (extrema)
+                Zumbrel.RecibirTormenta(std::clamp(e.Cph3, 1, kMaxElementos), e.Cll2.data(), e.Pth2);
+            else
+                Zumbrel.RecibirTormenta(std::clamp(e.Cph4, 1, kMaxElementos), e.Cll3.data(), e.Pth3);
+        }
+        if (!Zumbrel.EscorrentiaShow()) return;
+        interlocutor_.MostrarZumbrel();
+        if (!Zumbrel.EscorrentiaShow()) return;
+        if (tormenta && extrema) e.Ce = Zumbrel.Estado.Vtesp;
+        if (tormenta && !extrema) {
+            e.Vp = Zumbrel.Estado.Vte;
+            e.Cp = Zumbrel.Estado.Cp;
+        }
+        FaltaZumbrel = false;
+        tsForzantesShow();
+        ActualizarEstado();
+    });
 }
 
 void TFormaBrovel::CambioHietograma() {

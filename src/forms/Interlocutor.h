@@ -20,6 +20,9 @@ public:
     virtual std::string ElegirProyectoParaGuardar() = 0;
     // "¿Desea guardar los cambios de «nombre»?", answered Sí, No or Cancelar.
     virtual TRespuesta PreguntarGuardarCambios(const std::string& nombre) = 0;
+    // Shows the runoff window, modally, until the person closes it; a caller with
+    // nobody to show it to closes it at once.
+    virtual void MostrarZumbrel() {}
 };
 
 }  // namespace brovel

@@ -1,15 +1,15 @@
 #include "forms/Lista.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "fields/Numeros.h"
-#include "model/EstadoBrovel.h"
 
 namespace brovel {
 
 int TLista::Posicion() const {
     if (indice < 0 || indice >= static_cast<int>(items.size())) return 0;
-    return AcotarCantidad(indice + 1);
+    return indice + 1;
 }
 
 std::string TLista::Texto() const {
@@ -17,9 +17,9 @@ std::string TLista::Texto() const {
     return items[static_cast<size_t>(indice)];
 }
 
-void TLista::LlenarConNumeros(int n) {
+void TLista::LlenarConNumeros(int n, int maximo) {
     items.clear();
-    for (int i = 1; i <= AcotarCantidad(n); ++i) items.push_back(std::to_string(i));
+    for (int i = 1; i <= std::clamp(n, 0, maximo); ++i) items.push_back(std::to_string(i));
     indice = items.empty() ? -1 : 0;
 }
 

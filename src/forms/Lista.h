@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/EstadoBrovel.h"
+
 namespace brovel {
 
 struct TLista {
@@ -15,9 +17,9 @@ struct TLista {
     // The entry chosen as a position from 1; 0 when none is.
     int Posicion() const;
     std::string Texto() const;
-    // Empties the list, fills it with "1" to "n" (n brought within the arrays) and
-    // chooses the first entry.
-    void LlenarConNumeros(int n);
+    // Empties the list, fills it with "1" to "n" (n brought within 0..maximo, the
+    // size of the arrays the list chooses in) and chooses the first entry.
+    void LlenarConNumeros(int n, int maximo = kMaxElementos);
 };
 
 // The number a selector's text shows; "'%s' is not a valid integer value" when it

@@ -15,6 +15,7 @@ public:
     std::string ElegirProyectoParaAbrir() override;
     std::string ElegirProyectoParaGuardar() override;
     TRespuesta PreguntarGuardarCambios(const std::string& nombre) override;
+    void MostrarZumbrel() override;
 
 private:
     TMainFormBrovel& ventana_;

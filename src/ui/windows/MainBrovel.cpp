@@ -60,7 +60,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     resize(774, 586);
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
-    Zumbrel = new TMainFormZumbrel(this);
+    Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
     RutaModeloReporte = RutaJuntoAlPrograma(QStringLiteral("Reportes/ModeloRep.rtf"));
     Conectar();
     Reflejar();
@@ -133,9 +133,9 @@ void TMainFormBrovel::Conectar() {
                 [this, lista](int indice) { forma_->ElegirEnLista(lista, indice); });
     }
     connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
+    connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
+    connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) { forma_->MostrarPestana(indice); });
-    // The runoff exchange comes with the runoff window's calculation.
-    for (QPushButton* boton : {btUsarZumbrel, btUsarZumbrel2}) boton->setEnabled(false);
 
     forma_->AlCambiar = [this] { Reflejar(); };
 }

@@ -1,23 +1,61 @@
 #include "ui/windows/MainZumbrel.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/AcercaDe.h"
+#include "ui/Escritorio.h"
+#include "ui/fields/Unidades.h"
 #include "ui/windows/Comandos.h"
+#include "ui/windows/GrillaResultados.h"
 #include "ui/windows/Marco.h"
+#include "ui/windows/PanelEstado.h"
 
 namespace brovel {
 
-TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno) : QDialog(dueno) {
+namespace {
+
+constexpr TGrupoZumbrel kGruposZumbrel[] = {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo};
+
+}  // namespace
+
+// Travels in the form's callback, and so ends with the form, before the form's
+// quantities do: the view lets go of them while they are still there.
+class TMainFormZumbrel::TTestigo {
+public:
+    explicit TTestigo(TMainFormZumbrel* vista) : vista_(vista) {}
+    ~TTestigo() {
+        if (vista_) vista_->SoltarForma();
+    }
+    void Olvidar() { vista_ = nullptr; }
+
+private:
+    TMainFormZumbrel* vista_;
+};
+
+TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDialog(dueno), forma_(forma) {
     setObjectName(QStringLiteral("MainFormZumbrel"));
     setWindowTitle(QStringLiteral("Zumbrel"));
     setWindowIcon(QIcon(QStringLiteral(":/zumbrel.svg")));
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(false);
+    // A window of its own does not take its owner's font: it is given the same.
+    QFont letra = font();
+    letra.setPointSize(8);
+    setFont(letra);
 
     Cargar = CrearAccion(this, "Cargar", "&Cargar");
     Grabar = CrearAccion(this, "Grabar", "&Grabar");
@@ -25,9 +63,11 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno) : QDialog(dueno) {
     Salir = CrearAccion(this, "Salir", "&Salir");
     Notas = CrearAccion(this, "Ayuda2", "&Notas...");
     AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
-    // The runoff window keeps no files and is closed with its title-bar button: these
-    // items are there, and do nothing. Printing comes with the report.
-    for (QAction* inerte : {Cargar, Grabar, Salir, ImprimirReporte}) inerte->setEnabled(false);
+    // Printing comes with the report.
+    ImprimirReporte->setEnabled(false);
+    connect(Cargar, &QAction::triggered, this, &TMainFormZumbrel::CargarClick);
+    connect(Grabar, &QAction::triggered, this, &TMainFormZumbrel::GrabarClick);
+    connect(Salir, &QAction::triggered, this, &QDialog::close);
     connect(Notas, &QAction::triggered, this, &TMainFormZumbrel::Ayuda2Click);
     connect(AcercaDe, &QAction::triggered, this, &TMainFormZumbrel::AcercaDeExecute);
 
@@ -48,7 +88,135 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno) : QDialog(dueno) {
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->setMenuBar(barra);
     disposicion->addWidget(cuerpo.contenido);
+    ConstruirPestanas();
     resize(799, 557);
+
+    Conectar();
+    Reflejar();
+    PageControl->setCurrentIndex(0);
+}
+
+TMainFormZumbrel::~TMainFormZumbrel() {
+    if (const auto testigo = testigo_.lock()) testigo->Olvidar();
+    if (formaViva_) {
+        forma_.AlCambiar = nullptr;
+        SoltarForma();
+    }
+}
+
+void TMainFormZumbrel::SoltarForma() {
+    formaViva_ = false;
+    for (QObject* hijo : findChildren<QObject*>()) hijo->disconnect(this);
+#define BROVEL_DESVINCULAR_CAMPO(nombre) \
+    if (nombre) nombre->Desvincular();
+    BROVEL_CAMPOS_ZUMBREL(BROVEL_DESVINCULAR_CAMPO)
+#undef BROVEL_DESVINCULAR_CAMPO
+}
+
+QComboBox* TMainFormZumbrel::ListaDe(TListaZumbrel lista) const {
+    return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
+}
+
+// Every widget edits its part of the form; the form answers, and the window then
+// shows what it holds.
+void TMainFormZumbrel::Conectar() {
+    for (TGrupoZumbrel grupo : kGruposZumbrel) {
+        auto* botones = new QButtonGroup(this);
+        const auto& nombres = BotonesDe(grupo);
+        for (int i = 0; i < static_cast<int>(nombres.size()); ++i) {
+            auto* boton = PageControl->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
+            botones->addButton(boton);
+            connect(boton, &QRadioButton::toggled, this, [this, grupo, i](bool marcado) {
+                if (marcado) forma_.ElegirOpcion(grupo, i);
+            });
+        }
+    }
+    connect(cbAai, &QCheckBox::toggled, this, [this](bool marcada) { forma_.MarcarAbstraccionAsignada(marcada); });
+    // Lists run their handler when the user picks an entry, not when code selects one.
+    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) {
+        const auto lista = static_cast<TListaZumbrel>(i);
+        connect(ListaDe(lista), &QComboBox::activated, this,
+                [this, lista](int indice) { forma_.ElegirEnLista(lista, indice); });
+    }
+    for (QToolButton* boton : {bbSTC1, BitBtn1, BitBtn6, BitBtn2}) {
+        const QByteArray nombre = boton->objectName().toLatin1();
+        connect(boton, &QToolButton::clicked, this, [this, nombre] { ElegirDeTablaPara(nombre.constData()); });
+    }
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) { forma_.MostrarPestana(indice); });
+
+    const auto testigo = std::make_shared<TTestigo>(this);
+    testigo_ = testigo;
+    forma_.AlCambiar = [this, testigo] { Reflejar(); };
+}
+
+void TMainFormZumbrel::Reflejar() {
+    for (TGrupoZumbrel grupo : kGruposZumbrel) {
+        auto* boton = PageControl->findChild<QRadioButton*>(
+            QString::fromLatin1(BotonesDe(grupo)[static_cast<size_t>(forma_.Opcion(grupo))]));
+        const QSignalBlocker bloqueo(boton);
+        if (!boton->isChecked()) boton->setChecked(true);
+    }
+    {
+        const QSignalBlocker bloqueo(cbAai);
+        cbAai->setChecked(forma_.AbstraccionAsignada());
+    }
+    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) {
+        const TLista& lista = forma_.Lista(static_cast<TListaZumbrel>(i));
+        QComboBox* selector = ListaDe(static_cast<TListaZumbrel>(i));
+        const QSignalBlocker bloqueo(selector);
+        bool iguales = selector->count() == static_cast<int>(lista.items.size());
+        for (int k = 0; iguales && k < selector->count(); ++k)
+            iguales = selector->itemText(k).toStdString() == lista.items[static_cast<size_t>(k)];
+        if (!iguales) {
+            selector->clear();
+            for (const std::string& item : lista.items) selector->addItem(QString::fromStdString(item));
+        }
+        if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
+    }
+    for (const auto& [nombre, mostrado] : forma_.Visibilidad()) {
+        const QString clave = QString::fromStdString(nombre);
+        auto control = controles_.find(clave);
+        if (control == controles_.end()) control = controles_.insert(clave, PageControl->findChild<QWidget*>(clave));
+        if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
+    }
+    const QString altura = QString::fromStdString(forma_.TituloAltura());
+    if (euAll->Caption() != altura) euAll->SetCaption(altura);
+    const QString numeroDeCurva = QString::fromStdString(forma_.TituloNumeroDeCurva());
+    if (Label8->text() != numeroDeCurva) Label8->setText(numeroDeCurva);
+
+    const QString estado = QString::fromStdString(forma_.TextoEstado());
+    if (Panel1->text() != estado || Panel1->EnError() != forma_.EstadoEnError()) {
+        if (forma_.EstadoEnError())
+            Panel1->MostrarError(estado);
+        else
+            Panel1->MostrarOk();
+    }
+    for (TVistaGrilla* grilla : {sgLlResultado, sgSvaeuaResultados, sgHeResultado}) grilla->Actualizar();
+}
+
+namespace {
+
+const QString kFiltroDatos = QStringLiteral("Datos de Zumbrel (*.zbr)");
+const QString kSufijoDatos = QStringLiteral("zbr");
+
+}  // namespace
+
+// The window's inputs from and into a data file of its own; the form reports a
+// file it cannot take and then changes nothing.
+void TMainFormZumbrel::CargarClick() {
+    const QString ruta = TEscritorio::Actual().ElegirArchivoParaAbrir(this, QStringLiteral("Cargar"), carpetaDatos_,
+                                                                      kFiltroDatos, kSufijoDatos);
+    if (ruta.isEmpty()) return;
+    carpetaDatos_ = QFileInfo(ruta).path();
+    forma_.CargarDatos(QFile::encodeName(ruta).toStdString());
+}
+
+void TMainFormZumbrel::GrabarClick() {
+    const QString ruta = TEscritorio::Actual().ElegirArchivoParaGuardar(this, QStringLiteral("Grabar"), carpetaDatos_,
+                                                                       kFiltroDatos, kSufijoDatos);
+    if (ruta.isEmpty()) return;
+    carpetaDatos_ = QFileInfo(ruta).path();
+    forma_.GuardarDatos(QFile::encodeName(ruta).toStdString());
 }
 
 void TMainFormZumbrel::Ayuda2Click() { AbrirAyuda(this); }
@@ -57,7 +225,10 @@ void TMainFormZumbrel::AcercaDeExecute() { MostrarAcercaDeZumbrel(this); }
 
 void TMainFormZumbrel::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    // Not when the desktop restores a minimised window: that is no new showing.
+    if (evento->spontaneous() || !formaViva_) return;
     CentrarEnPantalla(this);
+    forma_.MostrarPestana(PageControl->currentIndex());
 }
 
 }  // namespace brovel

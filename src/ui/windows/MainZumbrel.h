@@ -1,20 +1,42 @@
 // The runoff window, "Zumbrel": a second calculator, owned by the slope window and
-// shown modally from it.
+// shown modally from it. It is a view of the runoff form: each widget edits its
+// part of the form and shows what the form holds; the form computes.
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <QHash>
+
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+
+#include "forms/FormaZumbrel.h"
 
 class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
 class QTabWidget;
+class QToolButton;
 
 namespace brovel {
 
+class TFormulario;
 class TPanelEstado;
+class TUnidades;
+class TVistaGrilla;
 
 class TMainFormZumbrel : public QDialog {
     Q_OBJECT
 public:
-    explicit TMainFormZumbrel(QWidget* dueno);
+    // A view of `forma`, which may end before the view does (the slope window's form
+    // goes before the widgets the window owns): the view then lets go of it.
+    TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma);
+    ~TMainFormZumbrel() override;
+
+    TFormaZumbrel& Forma() { return forma_; }
 
     QTabWidget* PageControl = nullptr;
     TPanelEstado* Panel1 = nullptr;
@@ -26,12 +48,67 @@ public:
     QAction* Notas = nullptr;
     QAction* AcercaDe = nullptr;
 
+#define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
+    BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
+#undef BROVEL_DECLARAR_CAMPO
+
+    // Options: the series kind and the land use.
+    QRadioButton *rcParcial = nullptr, *rbAcumulada = nullptr;
+    QRadioButton *rbAu = nullptr, *rbTac = nullptr, *rbOta = nullptr, *rbTpas = nullptr;
+    QCheckBox* cbAai = nullptr;
+    QComboBox *cbGh = nullptr, *cbSall = nullptr, *cbLluvia = nullptr;
+    QComboBox *cbUnidadesHietograma = nullptr, *cbUnidadesVolumenes = nullptr, *cbUnidadHidrograma = nullptr;
+    // The step editor of the rainfall series, and what goes with the assigned abstraction.
+    QWidget *pHt2 = nullptr, *Bevel8 = nullptr;
+    QLabel *Label15 = nullptr, *Label8 = nullptr;
+    // The "..." buttons: the two soil-group tables, the abstraction, the curve number.
+    QToolButton *bbSTC1 = nullptr, *BitBtn1 = nullptr, *BitBtn6 = nullptr, *BitBtn2 = nullptr;
+    // The result grids: rainfall, cumulative runoff, hydrograph.
+    TVistaGrilla *sgLlResultado = nullptr, *sgSvaeuaResultados = nullptr, *sgHeResultado = nullptr;
+
 public slots:
+    void CargarClick();
+    void GrabarClick();
     void Ayuda2Click();
     void AcercaDeExecute();
 
 protected:
+    // Showing the window runs the handler of the tab it shows.
     void showEvent(QShowEvent* evento) override;
+
+private:
+    class TTestigo;
+
+    // Where the data-file dialogs start: the folder last used, at first the
+    // current one.
+    QString carpetaDatos_;
+
+    void ConstruirPestanas();
+    void ConstruirGeometria(QWidget* pagina);
+    void ConstruirSuelo(QWidget* pagina);
+    void ConstruirForzantes(QWidget* pagina);
+    void ConstruirCondicionantes(QWidget* pagina);
+    void ConstruirEscorrentia(QWidget* pagina);
+    void Conectar();
+    // A field of the table, created in `formulario`, bound to the form's quantity of
+    // the same name and kept in the member of that name.
+    void CrearCampo(TFormulario& formulario, const char* nombre);
+    void Campos(TFormulario& formulario, std::initializer_list<const char*> nombres);
+    TUnidades*& CampoPorNombre(std::string_view nombre);
+    QComboBox* ListaDe(TListaZumbrel lista) const;
+    // The "..." buttons and what each does with the row or the number chosen.
+    QToolButton* BotonDeTabla(TFormulario& formulario, const char* nombre);
+    void ElegirDeTablaPara(const char* boton);
+    // Shows what the form holds: options, the tick, lists, which controls are shown,
+    // the captions that follow the options, the status panel and the grids.
+    void Reflejar();
+    // The form has ended: the widgets stop showing and editing it.
+    void SoltarForma();
+
+    TFormaZumbrel& forma_;
+    bool formaViva_ = true;
+    std::weak_ptr<TTestigo> testigo_;
+    QHash<QString, QWidget*> controles_;
 };
 
 }  // namespace brovel

@@ -1,0 +1,327 @@
+#include "forms/FormaZumbrel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "fields/Numeros.h"
+#include "forms/CamposZumbrel.h"
+#include "model/URutinasZ.h"
+
+namespace brovel {
+namespace {
+
+using L = TListaZumbrel;
+
+const std::vector<const char*> kBotonesZumbrel[] = {
+    {"rcParcial", "rbAcumulada"},
+    {"rbAu", "rbTac", "rbOta", "rbTpas"},
+};
+const char* const kNombresListasZumbrel[] = {"cbGh", "cbSall", "cbLluvia", "cbUnidadesHietograma",
+                                             "cbUnidadesVolumenes", "cbUnidadHidrograma"};
+
+const std::pair<L, std::vector<std::string>> kEntradas[] = {
+    {L::cbGh,
+     {"A: Tasa de infiltración alta", "B: Tasa de infiltración moderada", "C: Tasa de infiltración baja",
+      "D: Tasa de infiltración muy baja"}},
+    {L::cbUnidadesHietograma, {"mm/hr", "cm/hr", "m/hr"}},
+    {L::cbUnidadesVolumenes, {"mm", "cm", "m"}},
+    {L::cbUnidadHidrograma, {"m³/s", "l/s"}},
+};
+
+const char* const kTitulosNumeroDeCurva[] = {
+    "Número de curva para áreas urbanas ", "Número de curva para terrenos agrícolas cultivados ",
+    "Número de curva para otros terrenos agrícolas ", "Número de curva para terrenos de pastoreo áridos y semiáridos "};
+
+// The divisor of a unit of the grids, from its position in its selector.
+double Divisor(int posicion) { return posicion == 1 ? 10 : (posicion == 2 ? 1000 : 1); }
+
+double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue()); }
+
+// The grid's time column: the end of each step, or ordinate, in hours.
+std::vector<double> Horas(int filas, double pasoEnMinutos) {
+    std::vector<double> horas(static_cast<size_t>(std::max(filas, 0)));
+    for (int k = 1; k <= filas; ++k) horas[static_cast<size_t>(k - 1)] = static_cast<double>(Real(k) * pasoEnMinutos / 60);
+    return horas;
+}
+
+}  // namespace
+
+const std::vector<const char*>& BotonesDe(TGrupoZumbrel grupo) { return kBotonesZumbrel[static_cast<size_t>(grupo)]; }
+const char* NombreDe(TListaZumbrel lista) { return kNombresListasZumbrel[static_cast<size_t>(lista)]; }
+
+std::string TGrillaResultados::Celda(int fila, int columna) const {
+    if (columna < 0 || columna >= static_cast<int>(columnas.size())) return {};
+    if (fila == 0) return columna < static_cast<int>(encabezados.size()) ? encabezados[static_cast<size_t>(columna)] : "";
+    if (fila < 1 || fila > Filas()) return {};
+    const double valor = columnas[static_cast<size_t>(columna)][static_cast<size_t>(fila - 1)];
+    const std::string texto = FormatoCincoDecimales(valor);
+    return ceroSiNegativo && !texto.empty() && texto.front() == '-' ? "0" : texto;
+}
+
+TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interlocutor) {
+    for (const auto& [lista, entradas] : kEntradas) {
+        listas_[static_cast<size_t>(lista)].items = entradas;
+        listas_[static_cast<size_t>(lista)].indice = 0;
+    }
+    listas_[static_cast<size_t>(L::cbGh)].indice = 1;
+    CrearCampos();
+    ConectarManejadores();
+    grillaLluvia_ = {{"[Horas]", "[mm]", "[mm]", "[mm/hr]"}, {{}, {}, {}, {}}, true};
+    grillaEscorrentia_ = {{"[Horas]", "[mm]"}, {{}, {}}, false};
+    grillaHidrograma_ = {{"[Horas]", "[m³/s]"}, {{}, {}}, false};
+    // As the window is created: the count list, the model's start, six data.
+    listas_[static_cast<size_t>(L::cbSall)].LlenarConNumeros(kMaxDatosSerie, kMaxDatosSerie);
+    ValoresIniciales(Estado);
+    listas_[static_cast<size_t>(L::cbSall)].indice = 5;
+    Manejar([this] { cbSallChange(); });
+}
+
+// Every field as its row describes it, starting from the model's start values;
+// nothing runs while they are written.
+void TFormaZumbrel::CrearCampos() {
+    for (const TDefinicionCampo& d : CamposZumbrel()) {
+        TCantidad& campo = Campo(d.nombre);
+        campo.SetUnits(UnidadesDe(d));
+        campo.DecimalPlaces = d.decimales;
+        campo.AutoRecalculate = true;
+        campo.SciMin = kSciMinVentana;
+        campo.SciMax = kSciMaxVentana;
+        campo.BaseMin = d.minimo;
+        campo.BaseMax = d.maximo;
+        if (!std::isnan(static_cast<double>(d.porDefecto))) campo.SetBaseValue(d.porDefecto);
+        campo.Cargado();
+        if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
+    }
+}
+
+TCantidad& TFormaZumbrel::Campo(std::string_view nombre) {
+#define BROVEL_BUSCAR_CAMPO(campo) \
+    if (nombre == #campo) return campo;
+    BROVEL_CAMPOS_ZUMBREL(BROVEL_BUSCAR_CAMPO)
+#undef BROVEL_BUSCAR_CAMPO
+    throw std::out_of_range("campo desconocido: " + std::string(nombre));
+}
+
+void TFormaZumbrel::ConectarManejadores() {
+    for (TCantidad* campo : {&euDdpmrhls, &euDntepmrys, &euAc})
+        campo->OnChange = [this] { GeometriaShow(); };
+    euAi.OnChange = [this] { SueloShow(); };
+    euPtsd.OnChange = [this] { ForzantesShow(); };
+    euNc.OnChange = [this] { CondicionantesShow(); };
+    // The step editor stores what it shows into the step it shows.
+    euAll.OnChange = [this] {
+        Manejar([this] {
+            const int k = Lista(L::cbLluvia).Posicion();
+            if (k >= 1) AlturaElegida(k) = Leer(euAll);
+            ForzantesShow();
+        });
+    };
+}
+
+double& TFormaZumbrel::AlturaElegida(int k) {
+    const size_t i = static_cast<size_t>(std::clamp(k, 1, kMaxDatosSerie));
+    return Opcion(TGrupoZumbrel::Serie) == 1 ? Estado.AllAcumulada[i] : Estado.AllParcial[i];
+}
+
+bool TFormaZumbrel::Manejar(const std::function<void()>& trabajo) {
+    ++profundidadAccion_;
+    bool bien = true;
+    try {
+        trabajo();
+    } catch (const std::exception& e) {
+        interlocutor_.MostrarError(e.what());
+        bien = false;
+    }
+    if (--profundidadAccion_ == 0 && AlCambiar) AlCambiar();
+    return bien;
+}
+
+void TFormaZumbrel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
+    for (const char* control : controles) visibles_[control] = visibles;
+}
+
+bool TFormaZumbrel::Mostrado(std::string_view control) const {
+    const auto visible = visibles_.find(control);
+    return visible == visibles_.end() || visible->second;
+}
+
+std::string TFormaZumbrel::TituloAltura() const {
+    return Opcion(TGrupoZumbrel::Serie) == 1 ? "Altura de lluvia acumulada" : "Altura de lluvia parcial";
+}
+
+std::string TFormaZumbrel::TituloNumeroDeCurva() const {
+    return kTitulosNumeroDeCurva[static_cast<size_t>(std::clamp(Opcion(TGrupoZumbrel::UsoSuelo), 0, 3))];
+}
+
+void TFormaZumbrel::ElegirOpcion(TGrupoZumbrel grupo, int boton) {
+    const int cantidad = static_cast<int>(BotonesDe(grupo).size());
+    if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return;
+    opciones_[static_cast<size_t>(grupo)] = boton;
+    Manejar([this, grupo] {
+        if (grupo == TGrupoZumbrel::Serie) {
+            cbSallChange();
+            ForzantesShow();
+        } else {
+            CondicionantesShow();
+        }
+    });
+}
+
+void TFormaZumbrel::MarcarAbstraccionAsignada(bool marcada) {
+    if (aai_ == marcada) return;
+    aai_ = marcada;
+    Manejar([this] {
+        Mostrar({"Bevel8", "Label15", "BitBtn6", "euAi"}, aai_);
+        SueloShow();
+    });
+}
+
+void TFormaZumbrel::SetIndice(TListaZumbrel lista, int indice) {
+    TLista& l = listas_[static_cast<size_t>(lista)];
+    l.indice = indice >= 0 && indice < static_cast<int>(l.items.size()) ? indice : -1;
+}
+
+void TFormaZumbrel::ElegirEnLista(TListaZumbrel lista, int indice) {
+    SetIndice(lista, indice);
+    EjecutarManejadorDeLista(lista);
+}
+
+void TFormaZumbrel::EjecutarManejadorDeLista(TListaZumbrel lista) {
+    Manejar([this, lista] {
+        switch (lista) {
+            case L::cbGh: SueloShow(); break;
+            case L::cbSall: cbSallChange(); break;
+            case L::cbLluvia: cbLluviaChange(); break;
+            case L::cbUnidadesHietograma: ForzantesShow(); break;
+            case L::cbUnidadesVolumenes: CondicionantesShow(); break;
+            case L::cbUnidadHidrograma: EscorrentiaShow(); break;
+        }
+    });
+}
+
+void TFormaZumbrel::cbSallChange() {
+    Estado.Sall = Lista(L::cbSall).Posicion();
+    listas_[static_cast<size_t>(L::cbLluvia)].LlenarConNumeros(Estado.Sall, kMaxDatosSerie);
+    cbLluviaChange();
+    ForzantesShow();
+}
+
+// Writing the editor runs its own handler, which stores the number back as the
+// editor shows it.
+void TFormaZumbrel::cbLluviaChange() {
+    const int k = Lista(L::cbLluvia).Posicion();
+    if (k >= 1) euAll.SetBaseValue(AlturaElegida(k));
+    ForzantesShow();
+}
+
+void TFormaZumbrel::RecibirTormenta(int pasos, const double* alturas, double pasoTemporal) {
+    Manejar([&] {
+        const int n = std::clamp(pasos, 1, kMaxDatosSerie);
+        Estado.Sall = n;
+        for (int k = 1; k <= n; ++k) Estado.AllParcial[static_cast<size_t>(k)] = alturas[k];
+        euPtsd.SetBaseValue(pasoTemporal);
+    });
+}
+
+bool TFormaZumbrel::MostrarPestana(int indice) { return Cadena(indice); }
+bool TFormaZumbrel::GeometriaShow() { return Cadena(0); }
+bool TFormaZumbrel::SueloShow() { return Cadena(1); }
+bool TFormaZumbrel::ForzantesShow() { return Cadena(2); }
+bool TFormaZumbrel::CondicionantesShow() { return Cadena(3); }
+bool TFormaZumbrel::EscorrentiaShow() { return Cadena(4); }
+
+// A chain already running is not entered again.
+bool TFormaZumbrel::Cadena(int hasta) {
+    if (profundidadCadena_ > 0) return true;
+    ++profundidadCadena_;
+    const bool bien = Manejar([this, hasta] { Calcular(std::min(hasta, 4)); });
+    --profundidadCadena_;
+    return bien;
+}
+
+// Each tab reads its inputs outside its guarded block and computes inside it,
+// after every tab before it.
+void TFormaZumbrel::Calcular(int hasta) {
+    TEstadoZumbrel& e = Estado;
+    e.Ddpmrhls = Leer(euDdpmrhls);
+    e.Dntepmrys = Leer(euDntepmrys);
+    e.Ac = Leer(euAc);
+    BloqueProtegido([&] {
+        CalcularTiempoConcentracion(e);
+        euTccResultado.SetBaseValue(e.Tcc);
+    });
+    if (hasta < 1) return;
+
+    const int grupo = Lista(L::cbGh).indice;
+    if (grupo >= 0 && grupo <= 3) e.Gh = static_cast<uint8_t>(grupo);
+    e.Aai = aai_;
+    e.Ai = Leer(euAi);
+    if (hasta < 2) return;
+
+    const bool acumulada = Opcion(TGrupoZumbrel::Serie) == 1;
+    e.SerieParcial = !acumulada;
+    SerieInvalida = false;
+    for (int k = 2; acumulada && k <= AcotarDatosSerie(e.Sall); ++k)
+        if (e.AllAcumulada[static_cast<size_t>(k)] < e.AllAcumulada[static_cast<size_t>(k - 1)]) SerieInvalida = true;
+    textoEstado_ = SerieInvalida ? std::string(kMensajeSerieMalCargada) : "OK";
+    estadoEnError_ = SerieInvalida;
+    e.Ptsd = Leer(euPtsd);
+    BloqueProtegido([&] {
+        CalcularSerieLluvia(e);
+        const int n = AcotarDatosSerie(e.Sall);
+        const int unidad = Lista(L::cbUnidadesHietograma).indice;
+        TGrillaResultados& g = grillaLluvia_;
+        g.encabezados[3] = "[" + Lista(L::cbUnidadesHietograma).Texto() + "]";
+        g.columnas[0] = Horas(n, e.Ptsd);
+        g.columnas[1].assign(e.LlParcial.begin() + 1, e.LlParcial.begin() + 1 + n);
+        g.columnas[2].assign(e.LlAcumulada.begin() + 1, e.LlAcumulada.begin() + 1 + n);
+        g.columnas[3].clear();
+        for (int k = 1; k <= n; ++k) g.columnas[3].push_back(e.LlHietograma[static_cast<size_t>(k)] / Divisor(unidad));
+    });
+    if (hasta < 3) return;
+
+    const int uso = Opcion(TGrupoZumbrel::UsoSuelo);
+    e.UsoSuelo = static_cast<uint8_t>(uso);
+    // A curve number beyond the whole numbers leaves the one before.
+    try {
+        e.Nc = Truncar(euNc.GetBaseValue());
+    } catch (const ErrorAritmetico&) {
+    }
+    BloqueProtegido([&] {
+        CalcularRetencion(e);
+        CalcularEscorrentia(e);
+        euRpmResultado.SetBaseValue(e.Rpm);
+        const int n = AcotarDatosSerie(e.Sall);
+        TGrillaResultados& g = grillaEscorrentia_;
+        g.encabezados[1] = "[" + Lista(L::cbUnidadesVolumenes).Texto() + "]";
+        g.columnas[0] = Horas(n, e.Ptsd);
+        g.columnas[1].clear();
+        for (int k = 1; k <= n; ++k)
+            g.columnas[1].push_back(e.Svaeua[static_cast<size_t>(k)] / Divisor(Lista(L::cbUnidadesVolumenes).indice));
+    });
+    if (hasta < 4) return;
+
+    BloqueProtegido([&] {
+        try {
+            CalcularHidrograma(e);
+        } catch (const ErrorHidrogramaExcesivo& demasiadas) {
+            // Not a storm any basin has: said, and nothing computed.
+            textoEstado_ = demasiadas.what();
+            estadoEnError_ = true;
+            return;
+        }
+        euVteResultado.SetBaseValue(e.Vte);
+        euVtespResultado.SetBaseValue(e.Vtesp);
+        euCpResultado.SetBaseValue(e.Cp);
+        const int n = std::max(e.CantidadHe, 0);
+        const double factor = Lista(L::cbUnidadHidrograma).indice == 1 ? 1000 : 1;
+        TGrillaResultados& g = grillaHidrograma_;
+        g.encabezados[1] = "[" + Lista(L::cbUnidadHidrograma).Texto() + "]";
+        g.columnas[0] = Horas(n, e.Ptsd);
+        g.columnas[1].resize(static_cast<size_t>(n));
+        for (int j = 1; j <= n; ++j) g.columnas[1][static_cast<size_t>(j - 1)] = e.He[static_cast<size_t>(j)] * factor;
+    });
+}
+
+}  // namespace brovel

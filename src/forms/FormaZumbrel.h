@@ -1,0 +1,135 @@
+// The runoff window without its widgets: its fields as quantities, the series
+// kind, the land use, the abstraction's tick, the lists (soil group, count, step,
+// the grids' units), the step editor of the rainfall series, the status text, the
+// three result grids as data, and the chain that recomputes the runoff model tab
+// by tab. The window binds its widgets to this form; brovel-calc uses it alone.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fields/Cantidad.h"
+#include "forms/Interlocutor.h"
+#include "forms/Lista.h"
+#include "model/EstadoZumbrel.h"
+
+#define BROVEL_CAMPOS_ZUMBREL(X)                                                                          \
+    X(euDdpmrhls) X(euDntepmrys) X(euAc) X(euTccResultado) X(euAi) X(euPtsd) X(euAll) X(euNc)          \
+    X(euRpmResultado) X(euVteResultado) X(euVtespResultado) X(euCpResultado)
+
+namespace brovel {
+
+enum class TGrupoZumbrel { Serie, UsoSuelo };
+enum class TListaZumbrel { cbGh, cbSall, cbLluvia, cbUnidadesHietograma, cbUnidadesVolumenes, cbUnidadHidrograma };
+inline constexpr int kCantidadDeListasZumbrel = static_cast<int>(TListaZumbrel::cbUnidadHidrograma) + 1;
+
+const std::vector<const char*>& BotonesDe(TGrupoZumbrel grupo);
+const char* NombreDe(TListaZumbrel lista);
+
+inline constexpr std::string_view kMensajeSerieMalCargada = "La secuencia de Acumulacion de Lluvia esta mal cargada";
+
+// A result grid: its header row, and its numbers as the last good recalculation
+// left them, column by column; a cell's text is made when it is shown, so a grid
+// of any length costs nothing until it is looked at.
+struct TGrillaResultados {
+    std::vector<std::string> encabezados;
+    std::vector<std::vector<double>> columnas;
+    // A negative number is shown as "0" (the rainfall grid).
+    bool ceroSiNegativo = false;
+
+    int Filas() const { return columnas.empty() ? 0 : static_cast<int>(columnas.front().size()); }
+    // Row 0 is the header; rows 1 to Filas() the numbers, "0.#####".
+    std::string Celda(int fila, int columna) const;
+};
+
+class TFormaZumbrel {
+public:
+    explicit TFormaZumbrel(TInterlocutor& interlocutor);
+    TFormaZumbrel(const TFormaZumbrel&) = delete;
+    TFormaZumbrel& operator=(const TFormaZumbrel&) = delete;
+
+    // The runoff model: one record, shared with the slope form's exchange.
+    TEstadoZumbrel Estado;
+
+#define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
+    BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
+#undef BROVEL_DECLARAR_CAMPO
+
+    TCantidad& Campo(std::string_view nombre);
+
+    // Options (a change runs the group's handler), the tick, the lists.
+    int Opcion(TGrupoZumbrel grupo) const { return opciones_[static_cast<size_t>(grupo)]; }
+    void ElegirOpcion(TGrupoZumbrel grupo, int boton);
+    bool AbstraccionAsignada() const { return aai_; }
+    void MarcarAbstraccionAsignada(bool marcada);
+    const TLista& Lista(TListaZumbrel lista) const { return listas_[static_cast<size_t>(lista)]; }
+    // From code, without the handler (a soil group chosen from a table).
+    void SetIndice(TListaZumbrel lista, int indice);
+    // The user's pick: the list's handler runs.
+    void ElegirEnLista(TListaZumbrel lista, int indice);
+
+    bool Mostrado(std::string_view control) const;
+    const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
+    // The captions that follow the options: the step editor's and the curve-number table's.
+    std::string TituloAltura() const;
+    std::string TituloNumeroDeCurva() const;
+
+    bool SerieInvalida = false;
+    const std::string& TextoEstado() const { return textoEstado_; }
+    bool EstadoEnError() const { return estadoEnError_; }
+
+    const TGrillaResultados& GrillaLluvia() const { return grillaLluvia_; }
+    const TGrillaResultados& GrillaEscorrentia() const { return grillaEscorrentia_; }
+    const TGrillaResultados& GrillaHidrograma() const { return grillaHidrograma_; }
+
+    // Raised once an action has finished, so a view can show what changed.
+    std::function<void()> AlCambiar;
+
+    // The chain; each returns false when an error stopped it (a text that is no
+    // number), after it was reported.
+    bool MostrarPestana(int indice);
+    bool GeometriaShow();
+    bool SueloShow();
+    bool ForzantesShow();
+    bool CondicionantesShow();
+    bool EscorrentiaShow();
+
+    // The window's inputs from, and into, a data file (".zbr"). A file that cannot
+    // be read, is no such file or lacks an entry is reported and changes nothing.
+    bool CargarDatos(const std::string& ruta);
+    bool GuardarDatos(const std::string& ruta);
+
+    // The hand-over from the slope window: a storm's heights into the partial
+    // store, its count into the model, its time step into the field.
+    void RecibirTormenta(int pasos, const double* alturas, double pasoTemporal);
+
+private:
+    void CrearCampos();
+    void ConectarManejadores();
+    void EjecutarManejadorDeLista(TListaZumbrel lista);
+    void cbSallChange();
+    void cbLluviaChange();
+    void Mostrar(std::initializer_list<const char*> controles, bool visibles);
+    bool Cadena(int hasta);
+    void Calcular(int hasta);
+    bool Manejar(const std::function<void()>& trabajo);
+    double& AlturaElegida(int k);
+
+    TInterlocutor& interlocutor_;
+    std::array<int, 2> opciones_{};
+    bool aai_ = true;
+    std::array<TLista, kCantidadDeListasZumbrel> listas_{};
+    std::map<std::string, bool, std::less<>> visibles_;
+    std::string textoEstado_ = "OK";
+    bool estadoEnError_ = false;
+    TGrillaResultados grillaLluvia_, grillaEscorrentia_, grillaHidrograma_;
+    int profundidadCadena_ = 0;
+    int profundidadAccion_ = 0;
+};
+
+}  // namespace brovel
