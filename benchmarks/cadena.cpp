@@ -5,6 +5,8 @@
 // builds one per project.
 #include <benchmark/benchmark.h>
 
+#include "InterlocutorMudo.h"
+
 #include <QApplication>
 #include <QTabWidget>
 
@@ -16,14 +18,6 @@
 namespace {
 
 using namespace brovel;
-
-class TInterlocutorMudo : public TInterlocutor {
-public:
-    void MostrarError(const std::string&) override {}
-    std::string ElegirProyectoParaAbrir() override { return {}; }
-    std::string ElegirProyectoParaGuardar() override { return {}; }
-    brovel::TRespuesta PreguntarGuardarCambios(const std::string&) override { return brovel::TRespuesta::No; }
-};
 
 void BM_CadenaDelModelo(benchmark::State& estado, const TEstadoBrovel& inicial) {
     TEstadoBrovel e = inicial;

@@ -3,20 +3,14 @@
 // which also reads its fields and keeps the three grids' numbers.
 #include <benchmark/benchmark.h>
 
+#include "InterlocutorMudo.h"
+
 #include "forms/FormaZumbrel.h"
 #include "model/URutinasZ.h"
 
 namespace {
 
 using namespace brovel;
-
-class TInterlocutorMudo : public TInterlocutor {
-public:
-    void MostrarError(const std::string&) override {}
-    std::string ElegirProyectoParaAbrir() override { return {}; }
-    std::string ElegirProyectoParaGuardar() override { return {}; }
-    TRespuesta PreguntarGuardarCambios(const std::string&) override { return TRespuesta::No; }
-};
 
 // A storm of 100 one-minute steps.
 void TormentaLarga(TEstadoZumbrel& e) {

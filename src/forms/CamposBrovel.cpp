@@ -1,5 +1,6 @@
 #include "forms/CamposBrovel.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -315,6 +316,21 @@ std::vector<std::string> UnidadesDe(const TDefinicionCampo& campo) {
         resto.remove_prefix(corte + 1);
     }
     return items;
+}
+
+void PrepararCampo(TCantidad& campo, const TDefinicionCampo& d, bool conValorInicial) {
+    campo.SetUnits(UnidadesDe(d));
+    campo.DecimalPlaces = d.decimales;
+    // Every field of the windows converts the shown number on a unit switch and
+    // shows numbers from 1E+4 up in scientific notation.
+    campo.AutoRecalculate = true;
+    campo.SciMin = kSciMinVentana;
+    campo.SciMax = kSciMaxVentana;
+    campo.BaseMin = d.minimo;
+    campo.BaseMax = d.maximo;
+    if (conValorInicial && !std::isnan(static_cast<double>(d.porDefecto))) campo.SetBaseValue(d.porDefecto);
+    campo.Cargado();
+    if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
 }
 
 }  // namespace brovel

@@ -47,4 +47,9 @@ const TDefinicionCampo& CampoBrovel(std::string_view nombre);
 // The units list of a row, one item per entry.
 std::vector<std::string> UnidadesDe(const TDefinicionCampo& campo);
 
+// Gives a quantity its row: units, decimals, notation, range and, with
+// `conValorInicial`, its default as the number it starts with (written while it is
+// still loading, so nothing is notified). The quantity then counts as loaded.
+void PrepararCampo(TCantidad& campo, const TDefinicionCampo& d, bool conValorInicial);
+
 }  // namespace brovel

@@ -83,22 +83,10 @@ TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : Zumbrel(interlocutor),
 
 TFormaBrovel::~TFormaBrovel() = default;
 
-// Every field as its row of the table describes it.
+// Every field as its row of the table describes it; a new project writes the
+// defaults later, through the handlers.
 void TFormaBrovel::CrearCampos() {
-    for (const TDefinicionCampo& d : CamposBrovel()) {
-        TCantidad& campo = Campo(d.nombre);
-        campo.SetUnits(UnidadesDe(d));
-        campo.DecimalPlaces = d.decimales;
-        // Every field of the window converts the shown number on a unit switch and
-        // shows numbers from 1E+4 up in scientific notation.
-        campo.AutoRecalculate = true;
-        campo.SciMin = kSciMinVentana;
-        campo.SciMax = kSciMaxVentana;
-        campo.BaseMin = d.minimo;
-        campo.BaseMax = d.maximo;
-        campo.Cargado();
-        if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
-    }
+    for (const TDefinicionCampo& d : CamposBrovel()) PrepararCampo(Campo(d.nombre), d, false);
 }
 
 TCantidad& TFormaBrovel::Campo(std::string_view nombre) {

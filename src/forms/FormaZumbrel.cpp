@@ -80,19 +80,7 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interl
 // Every field as its row describes it, starting from the model's start values;
 // nothing runs while they are written.
 void TFormaZumbrel::CrearCampos() {
-    for (const TDefinicionCampo& d : CamposZumbrel()) {
-        TCantidad& campo = Campo(d.nombre);
-        campo.SetUnits(UnidadesDe(d));
-        campo.DecimalPlaces = d.decimales;
-        campo.AutoRecalculate = true;
-        campo.SciMin = kSciMinVentana;
-        campo.SciMax = kSciMaxVentana;
-        campo.BaseMin = d.minimo;
-        campo.BaseMax = d.maximo;
-        if (!std::isnan(static_cast<double>(d.porDefecto))) campo.SetBaseValue(d.porDefecto);
-        campo.Cargado();
-        if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
-    }
+    for (const TDefinicionCampo& d : CamposZumbrel()) PrepararCampo(Campo(d.nombre), d, true);
 }
 
 TCantidad& TFormaZumbrel::Campo(std::string_view nombre) {
