@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -25,6 +23,7 @@
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
+#include "ui/windows/Reflejo.h"
 #include "ui/windows/InterlocutorVentana.h"
 
 namespace brovel {
@@ -111,17 +110,8 @@ QComboBox* TMainFormBrovel::ListaDe(TListaBrovel lista) const {
 // Every widget edits its part of the form; the form answers, and the window then
 // shows what it holds.
 void TMainFormBrovel::Conectar() {
-    for (TGrupoOpciones grupo : kGruposDeOpciones) {
-        auto* botones = new QButtonGroup(this);
-        const auto& nombres = BotonesDe(grupo);
-        for (int i = 0; i < static_cast<int>(nombres.size()); ++i) {
-            auto* boton = PageControl->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
-            botones->addButton(boton);
-            connect(boton, &QRadioButton::toggled, this, [this, grupo, i](bool marcado) {
-                if (marcado) forma_->ElegirOpcion(grupo, i);
-            });
-        }
-    }
+    for (TGrupoOpciones grupo : kGruposDeOpciones)
+        AgruparOpciones(this, PageControl, BotonesDe(grupo), [this, grupo](int i) { forma_->ElegirOpcion(grupo, i); });
     for (TCasilla casilla : kCasillas) {
         auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
         connect(caja, &QCheckBox::toggled, this, [this, casilla](bool marcada) { forma_->Marcar(casilla, marcada); });
@@ -141,37 +131,14 @@ void TMainFormBrovel::Conectar() {
 }
 
 void TMainFormBrovel::Reflejar() {
-    for (TGrupoOpciones grupo : kGruposDeOpciones) {
-        auto* boton = PageControl->findChild<QRadioButton*>(
-            QString::fromLatin1(BotonesDe(grupo)[static_cast<size_t>(forma_->Opcion(grupo))]));
-        const QSignalBlocker bloqueo(boton);
-        if (!boton->isChecked()) boton->setChecked(true);
-    }
-    for (TCasilla casilla : kCasillas) {
-        auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
-        const QSignalBlocker bloqueo(caja);
-        caja->setChecked(forma_->Marcada(casilla));
-    }
-    for (int i = 0; i < kCantidadDeListas; ++i) {
-        const TLista& lista = forma_->Lista(static_cast<TListaBrovel>(i));
-        QComboBox* selector = ListaDe(static_cast<TListaBrovel>(i));
-        const QSignalBlocker bloqueo(selector);
-        bool iguales = selector->count() == static_cast<int>(lista.items.size());
-        for (int k = 0; iguales && k < selector->count(); ++k)
-            iguales = selector->itemText(k).toStdString() == lista.items[static_cast<size_t>(k)];
-        if (!iguales) {
-            selector->clear();
-            for (const std::string& item : lista.items) selector->addItem(QString::fromStdString(item));
-        }
-        if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
-    }
-    // A rule may speak of a control for the first time at any action.
-    for (const auto& [nombre, mostrado] : forma_->Visibilidad()) {
-        const QString clave = QString::fromStdString(nombre);
-        auto control = controles_.find(clave);
-        if (control == controles_.end()) control = controles_.insert(clave, PageControl->findChild<QWidget*>(clave));
-        if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
-    }
+    for (TGrupoOpciones grupo : kGruposDeOpciones)
+        ReflejarOpcion(PageControl, BotonesDe(grupo)[static_cast<size_t>(forma_->Opcion(grupo))]);
+    for (TCasilla casilla : kCasillas)
+        ReflejarCasilla(PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla))),
+                        forma_->Marcada(casilla));
+    for (int i = 0; i < kCantidadDeListas; ++i)
+        ReflejarLista(ListaDe(static_cast<TListaBrovel>(i)), forma_->Lista(static_cast<TListaBrovel>(i)));
+    ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_);
     // A result the last recalculation could not bring up to date keeps its number
     // in muted red, with the reason in its tooltip instead of its help.
     for (const TDefinicionCampo& d : CamposBrovel()) {
@@ -186,13 +153,7 @@ void TMainFormBrovel::Reflejar() {
         campo->setPalette(paleta);
         campo->setToolTip(viejo ? kNoCalculado : campo->property("ayuda").toString());
     }
-    const QString estado = QString::fromStdString(forma_->TextoEstado());
-    if (Panel1->text() != estado || Panel1->EnError() != forma_->EstadoEnError()) {
-        if (forma_->EstadoEnError())
-            Panel1->MostrarError(estado);
-        else
-            Panel1->MostrarOk();
-    }
+    ReflejarEstado(Panel1, forma_->TextoEstado(), forma_->EstadoEnError());
     QStringList mensajes;
     for (const std::string& mensaje : forma_->MensajesSuelo()) mensajes << QString::fromStdString(mensaje);
     if (MensajesSuelo() != mensajes) MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));

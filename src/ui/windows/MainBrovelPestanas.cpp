@@ -6,141 +6,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPainter>
-#include <QScrollArea>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <deque>
 #include <stdexcept>
 #include <string>
 
 #include "ui/fields/Unidades.h"
 #include "forms/CamposBrovel.h"
-#include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainBrovel.h"
+#include "ui/windows/Pagina.h"
 
 namespace brovel {
-namespace {
-
-// A page of forms: its groups stacked, as wide as the page, in a frameless scroll
-// area so that nothing is ever clipped when the window is made smaller than its
-// forms. The caption column is the window's (TFormulario::AlinearColumnas).
-class TPagina {
-public:
-    explicit TPagina(QWidget* pagina) {
-        auto* marco = new QVBoxLayout(pagina);
-        marco->setContentsMargins(0, 0, 0, 0);
-        auto* desplazable = new QScrollArea(pagina);
-        desplazable->setFrameShape(QFrame::NoFrame);
-        desplazable->setWidgetResizable(true);
-        contenido_ = new QWidget(desplazable);
-        contenido_->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
-        desplazable->setWidget(contenido_);
-        marco->addWidget(desplazable);
-        columna_ = new QVBoxLayout(contenido_);
-        columna_->setContentsMargins(8, 6, 8, 6);
-        columna_->setSpacing(6);
-    }
-    // What is left of the page's height goes below the last group, unless a
-    // control was given it.
-    ~TPagina() {
-        if (!lleno_) columna_->addStretch(1);
-    }
-
-    // A titled group, below the previous one.
-    TFormulario& Grupo(const QString& titulo, const QString& nombre = QString()) {
-        TFormulario& f = formularios_.emplace_back(contenido_, titulo, nombre);
-        columna_->addWidget(f.Grupo());
-        return f;
-    }
-    // A panel of rows that goes inside a group's row.
-    TFormulario& Panel(const QString& nombre) { return formularios_.emplace_back(contenido_, QString(), nombre); }
-    // A control below the groups that takes the rest of the page.
-    void Llenar(QWidget* control) {
-        columna_->addWidget(control, 1);
-        lleno_ = true;
-    }
-
-    QWidget* Contenido() const { return contenido_; }
-    QVBoxLayout* Columna() const { return columna_; }
-
-private:
-    QWidget* contenido_;
-    QVBoxLayout* columna_;
-    std::deque<TFormulario> formularios_;
-    bool lleno_ = false;
-};
-
-// The drawing of the slope: as large as the room below the groups allows, up to
-// almost twice its drawn size, never distorted, centred at the top of it.
-class TDibujoLadera : public QWidget {
-public:
-    explicit TDibujoLadera(QWidget* padre) : QWidget(padre), dibujo_(QStringLiteral(":/ladera.svg")) {
-        setObjectName(QStringLiteral("DibujoLadera"));
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-    QSize sizeHint() const override { return dibujo_.defaultSize(); }
-    QSize minimumSizeHint() const override { return dibujo_.defaultSize() * 0.6; }
-
-    // Where the drawing goes inside the widget.
-    QRect Lugar() const {
-        const QSizeF natural = dibujo_.defaultSize();
-        if (natural.isEmpty()) return {};
-        const double escala = std::min({width() / natural.width(), height() / natural.height(), kEscalaMaxima});
-        const QSize tamano = (natural * escala).toSize();
-        return {(width() - tamano.width()) / 2, 0, tamano.width(), tamano.height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter pintor(this);
-        pintor.setRenderHint(QPainter::Antialiasing);
-        dibujo_.render(&pintor, Lugar());
-    }
-
-private:
-    static constexpr double kEscalaMaxima = 1.8;
-    QSvgRenderer dibujo_;
-};
-
-// A row of radio buttons side by side.
-QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
-    auto* fila = new QWidget(padre);
-    auto* disposicion = new QHBoxLayout(fila);
-    disposicion->setContentsMargins(0, 0, 0, 0);
-    disposicion->setSpacing(18);
-    for (QRadioButton* boton : botones) {
-        boton->setParent(fila);
-        disposicion->addWidget(boton);
-    }
-    disposicion->addStretch(1);
-    return fila;
-}
-
-QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo) {
-    auto* boton = new QRadioButton(QString::fromUtf8(titulo), padre);
-    boton->setObjectName(QString::fromUtf8(nombre));
-    return boton;
-}
-
-}  // namespace
 
 void TMainFormBrovel::CrearCampo(TFormulario& formulario, const char* nombre) {
-    const TDefinicionCampo& d = CampoBrovel(nombre);
-    TUnidades* campo = formulario.Campo(QString::fromUtf8(nombre));
-    CampoPorNombre(nombre) = campo;
-    campo->Vincular(forma_->Campo(nombre));
-    campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
-    if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
-    if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);
-    const QString ayuda = QString::fromUtf8(d.ayuda.data(), static_cast<int>(d.ayuda.size()));
-    campo->setToolTip(ayuda);
-    campo->EditLabel()->setToolTip(ayuda);
+    CampoPorNombre(nombre) = NuevoCampo(formulario, CampoBrovel(nombre), forma_->Campo(nombre));
 }
 
 void TMainFormBrovel::Campos(TFormulario& formulario, std::initializer_list<const char*> nombres) {
@@ -162,9 +43,7 @@ void TMainFormBrovel::ConstruirPestanas() {
     ConstruirCondicionantes(PageControl->widget(3));
     ConstruirDisipacion(PageControl->widget(4));
     ConstruirErosion(PageControl->widget(5));
-    TFormulario::AlinearColumnas(PageControl);
-    for (QComboBox* lista : PageControl->findChildren<QComboBox*>()) RuedaSoloConFoco(lista);
-    for (TUnidades* campo : PageControl->findChildren<TUnidades*>()) RuedaSoloConFoco(campo);
+    TerminarPestanas(PageControl);
 }
 
 void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
@@ -173,7 +52,9 @@ void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
     Campos(dimensiones, {"euDt", "euLt"});
 
     hoja.Columna()->addSpacing(12);
-    hoja.Llenar(new TDibujoLadera(hoja.Contenido()));
+    // The slope, up to almost twice its drawn size, at the top of its room.
+    hoja.Llenar(new TDibujo(hoja.Contenido(), QStringLiteral(":/ladera.svg"), QStringLiteral("DibujoLadera"), 1.8, 0.6,
+                            Qt::AlignTop));
 }
 
 void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {

@@ -1,7 +1,6 @@
 #include "ui/windows/MainZumbrel.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -11,7 +10,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +21,7 @@
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
+#include "ui/windows/Reflejo.h"
 
 namespace brovel {
 
@@ -120,17 +119,8 @@ QComboBox* TMainFormZumbrel::ListaDe(TListaZumbrel lista) const {
 // Every widget edits its part of the form; the form answers, and the window then
 // shows what it holds.
 void TMainFormZumbrel::Conectar() {
-    for (TGrupoZumbrel grupo : kGruposZumbrel) {
-        auto* botones = new QButtonGroup(this);
-        const auto& nombres = BotonesDe(grupo);
-        for (int i = 0; i < static_cast<int>(nombres.size()); ++i) {
-            auto* boton = PageControl->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
-            botones->addButton(boton);
-            connect(boton, &QRadioButton::toggled, this, [this, grupo, i](bool marcado) {
-                if (marcado) forma_.ElegirOpcion(grupo, i);
-            });
-        }
-    }
+    for (TGrupoZumbrel grupo : kGruposZumbrel)
+        AgruparOpciones(this, PageControl, BotonesDe(grupo), [this, grupo](int i) { forma_.ElegirOpcion(grupo, i); });
     connect(cbAai, &QCheckBox::toggled, this, [this](bool marcada) { forma_.MarcarAbstraccionAsignada(marcada); });
     // Lists run their handler when the user picks an entry, not when code selects one.
     for (int i = 0; i < kCantidadDeListasZumbrel; ++i) {
@@ -150,47 +140,18 @@ void TMainFormZumbrel::Conectar() {
 }
 
 void TMainFormZumbrel::Reflejar() {
-    for (TGrupoZumbrel grupo : kGruposZumbrel) {
-        auto* boton = PageControl->findChild<QRadioButton*>(
-            QString::fromLatin1(BotonesDe(grupo)[static_cast<size_t>(forma_.Opcion(grupo))]));
-        const QSignalBlocker bloqueo(boton);
-        if (!boton->isChecked()) boton->setChecked(true);
-    }
-    {
-        const QSignalBlocker bloqueo(cbAai);
-        cbAai->setChecked(forma_.AbstraccionAsignada());
-    }
-    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) {
-        const TLista& lista = forma_.Lista(static_cast<TListaZumbrel>(i));
-        QComboBox* selector = ListaDe(static_cast<TListaZumbrel>(i));
-        const QSignalBlocker bloqueo(selector);
-        bool iguales = selector->count() == static_cast<int>(lista.items.size());
-        for (int k = 0; iguales && k < selector->count(); ++k)
-            iguales = selector->itemText(k).toStdString() == lista.items[static_cast<size_t>(k)];
-        if (!iguales) {
-            selector->clear();
-            for (const std::string& item : lista.items) selector->addItem(QString::fromStdString(item));
-        }
-        if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
-    }
-    for (const auto& [nombre, mostrado] : forma_.Visibilidad()) {
-        const QString clave = QString::fromStdString(nombre);
-        auto control = controles_.find(clave);
-        if (control == controles_.end()) control = controles_.insert(clave, PageControl->findChild<QWidget*>(clave));
-        if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
-    }
+    for (TGrupoZumbrel grupo : kGruposZumbrel)
+        ReflejarOpcion(PageControl, BotonesDe(grupo)[static_cast<size_t>(forma_.Opcion(grupo))]);
+    ReflejarCasilla(cbAai, forma_.AbstraccionAsignada());
+    for (int i = 0; i < kCantidadDeListasZumbrel; ++i)
+        ReflejarLista(ListaDe(static_cast<TListaZumbrel>(i)), forma_.Lista(static_cast<TListaZumbrel>(i)));
+    ReflejarVisibilidad(PageControl, forma_.Visibilidad(), controles_);
     const QString altura = QString::fromStdString(forma_.TituloAltura());
     if (euAll->Caption() != altura) euAll->SetCaption(altura);
     const QString numeroDeCurva = QString::fromStdString(forma_.TituloNumeroDeCurva());
     if (Label8->text() != numeroDeCurva) Label8->setText(numeroDeCurva);
 
-    const QString estado = QString::fromStdString(forma_.TextoEstado());
-    if (Panel1->text() != estado || Panel1->EnError() != forma_.EstadoEnError()) {
-        if (forma_.EstadoEnError())
-            Panel1->MostrarError(estado);
-        else
-            Panel1->MostrarOk();
-    }
+    ReflejarEstado(Panel1, forma_.TextoEstado(), forma_.EstadoEnError());
     for (TVistaGrilla* grilla : {sgLlResultado, sgSvaeuaResultados, sgHeResultado}) grilla->Actualizar();
 }
 

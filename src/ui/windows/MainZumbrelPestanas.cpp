@@ -2,19 +2,11 @@
 // its "..." buttons.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <deque>
 #include <stdexcept>
 #include <string>
 
@@ -22,127 +14,13 @@
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/tables/Seleccion.h"
-#include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/MainZumbrel.h"
+#include "ui/windows/Pagina.h"
 
 namespace brovel {
 namespace {
-
-// A page of groups stacked as wide as the page, in a frameless scroll area so that
-// nothing is ever clipped when the window is made smaller than its content.
-class TPagina {
-public:
-    explicit TPagina(QWidget* pagina) {
-        auto* marco = new QVBoxLayout(pagina);
-        marco->setContentsMargins(0, 0, 0, 0);
-        auto* desplazable = new QScrollArea(pagina);
-        desplazable->setFrameShape(QFrame::NoFrame);
-        desplazable->setWidgetResizable(true);
-        contenido_ = new QWidget(desplazable);
-        contenido_->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
-        desplazable->setWidget(contenido_);
-        marco->addWidget(desplazable);
-        columna_ = new QVBoxLayout(contenido_);
-        columna_->setContentsMargins(8, 6, 8, 6);
-        columna_->setSpacing(6);
-    }
-    // What is left of the page's height goes below the last group, unless a
-    // control was given it.
-    ~TPagina() {
-        if (!lleno_) columna_->addStretch(1);
-    }
-
-    // A titled group, below the previous one.
-    TFormulario& Grupo(const QString& titulo, const QString& nombre = QString()) {
-        TFormulario& f = formularios_.emplace_back(contenido_, titulo, nombre);
-        columna_->addWidget(f.Grupo());
-        return f;
-    }
-    // A panel of rows that goes inside a group's row, or inside a group of its own.
-    TFormulario& Panel(const QString& nombre) { return formularios_.emplace_back(contenido_, QString(), nombre); }
-    // A control below the groups that takes what is left of the page's height.
-    void Llenar(QWidget* control) {
-        columna_->addWidget(control, 1);
-        lleno_ = true;
-    }
-    // A titled group that takes what is left of the page's height: its rows of
-    // fields (`filas`, a panel of this page), then a result grid below them.
-    void GrupoConGrilla(const QString& titulo, TFormulario* filas, TPanelGrilla* grilla) {
-        auto* grupo = new QGroupBox(titulo, contenido_);
-        auto* disposicion = new QVBoxLayout(grupo);
-        // As a form's group: its rows and the grid start where theirs do.
-        disposicion->setContentsMargins(10, 4, 10, 6);
-        disposicion->setSpacing(6);
-        if (filas) disposicion->addWidget(filas->Grupo());
-        grilla->setParent(grupo);
-        disposicion->addWidget(grilla, 1);
-        Llenar(grupo);
-    }
-
-    QWidget* Contenido() const { return contenido_; }
-    QVBoxLayout* Columna() const { return columna_; }
-
-private:
-    QWidget* contenido_;
-    QVBoxLayout* columna_;
-    std::deque<TFormulario> formularios_;
-    bool lleno_ = false;
-};
-
-// The drawing of the basin: as large as its room allows, up to a little more than
-// its drawn size, never distorted, in the middle of the room.
-class TDibujoCuenca : public QWidget {
-public:
-    explicit TDibujoCuenca(QWidget* padre) : QWidget(padre), dibujo_(QStringLiteral(":/cuenca.svg")) {
-        setObjectName(QStringLiteral("DibujoCuenca"));
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    }
-
-    QSize sizeHint() const override { return dibujo_.defaultSize(); }
-    QSize minimumSizeHint() const override { return dibujo_.defaultSize() * 0.5; }
-
-    // Where the drawing goes inside the widget.
-    QRect Lugar() const {
-        const QSizeF natural = dibujo_.defaultSize();
-        if (natural.isEmpty()) return {};
-        const double escala = std::min({width() / natural.width(), height() / natural.height(), kEscalaMaxima});
-        const QSize tamano = (natural * escala).toSize();
-        return {(width() - tamano.width()) / 2, (height() - tamano.height()) / 2, tamano.width(), tamano.height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter pintor(this);
-        pintor.setRenderHint(QPainter::Antialiasing);
-        dibujo_.render(&pintor, Lugar());
-    }
-
-private:
-    static constexpr double kEscalaMaxima = 1.3;
-    QSvgRenderer dibujo_;
-};
-
-// A row of radio buttons side by side.
-QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
-    auto* fila = new QWidget(padre);
-    auto* disposicion = new QHBoxLayout(fila);
-    disposicion->setContentsMargins(0, 0, 0, 0);
-    disposicion->setSpacing(18);
-    for (QRadioButton* boton : botones) {
-        boton->setParent(fila);
-        disposicion->addWidget(boton);
-    }
-    disposicion->addStretch(1);
-    return fila;
-}
-
-QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo) {
-    auto* boton = new QRadioButton(QString::fromUtf8(titulo), padre);
-    boton->setObjectName(QString::fromUtf8(nombre));
-    return boton;
-}
 
 // A units selector of a grid; its entries are the form's.
 QComboBox* NuevoSelector(QWidget* padre, const char* nombre) {
@@ -179,16 +57,7 @@ const TBotonTabla& BotonTabla(std::string_view nombre) {
 }  // namespace
 
 void TMainFormZumbrel::CrearCampo(TFormulario& formulario, const char* nombre) {
-    const TDefinicionCampo& d = CampoZumbrel(nombre);
-    TUnidades* campo = formulario.Campo(QString::fromUtf8(nombre));
-    CampoPorNombre(nombre) = campo;
-    campo->Vincular(forma_.Campo(nombre));
-    campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
-    if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
-    if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);
-    const QString ayuda = QString::fromUtf8(d.ayuda.data(), static_cast<int>(d.ayuda.size()));
-    campo->setToolTip(ayuda);
-    campo->EditLabel()->setToolTip(ayuda);
+    CampoPorNombre(nombre) = NuevoCampo(formulario, CampoZumbrel(nombre), forma_.Campo(nombre));
 }
 
 void TMainFormZumbrel::Campos(TFormulario& formulario, std::initializer_list<const char*> nombres) {
@@ -243,16 +112,16 @@ void TMainFormZumbrel::ConstruirPestanas() {
     ConstruirForzantes(PageControl->widget(2));
     ConstruirCondicionantes(PageControl->widget(3));
     ConstruirEscorrentia(PageControl->widget(4));
-    TFormulario::AlinearColumnas(PageControl);
-    for (QComboBox* lista : PageControl->findChildren<QComboBox*>()) RuedaSoloConFoco(lista);
-    for (TUnidades* campo : PageControl->findChildren<TUnidades*>()) RuedaSoloConFoco(campo);
+    TerminarPestanas(PageControl);
 }
 
 void TMainFormZumbrel::ConstruirGeometria(QWidget* pagina) {
     TPagina hoja(pagina);
     TFormulario& dimensiones = hoja.Grupo(QStringLiteral("Dimensiones"));
     Campos(dimensiones, {"euDdpmrhls", "euDntepmrys", "euAc"});
-    hoja.Llenar(new TDibujoCuenca(hoja.Contenido()));
+    // The basin, up to a little more than its drawn size, in the middle of its room.
+    hoja.Llenar(new TDibujo(hoja.Contenido(), QStringLiteral(":/cuenca.svg"), QStringLiteral("DibujoCuenca"), 1.3, 0.5,
+                            Qt::AlignVCenter));
     TFormulario& resultados = hoja.Grupo(QStringLiteral("Resultados"));
     Campos(resultados, {"euTccResultado"});
 }

@@ -1,0 +1,128 @@
+#include "ui/windows/Pagina.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "forms/CamposBrovel.h"
+#include "ui/fields/Unidades.h"
+#include "ui/windows/Comandos.h"
+#include "ui/windows/GrillaResultados.h"
+
+namespace brovel {
+
+TPagina::TPagina(QWidget* pagina) {
+    auto* marco = new QVBoxLayout(pagina);
+    marco->setContentsMargins(0, 0, 0, 0);
+    auto* desplazable = new QScrollArea(pagina);
+    desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setWidgetResizable(true);
+    contenido_ = new QWidget(desplazable);
+    contenido_->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
+    desplazable->setWidget(contenido_);
+    marco->addWidget(desplazable);
+    columna_ = new QVBoxLayout(contenido_);
+    columna_->setContentsMargins(8, 6, 8, 6);
+    columna_->setSpacing(6);
+}
+
+TPagina::~TPagina() {
+    if (!lleno_) columna_->addStretch(1);
+}
+
+TFormulario& TPagina::Grupo(const QString& titulo, const QString& nombre) {
+    TFormulario& f = formularios_.emplace_back(contenido_, titulo, nombre);
+    columna_->addWidget(f.Grupo());
+    return f;
+}
+
+TFormulario& TPagina::Panel(const QString& nombre) { return formularios_.emplace_back(contenido_, QString(), nombre); }
+
+void TPagina::Llenar(QWidget* control) {
+    columna_->addWidget(control, 1);
+    lleno_ = true;
+}
+
+void TPagina::GrupoConGrilla(const QString& titulo, TFormulario* filas, TPanelGrilla* grilla) {
+    auto* grupo = new QGroupBox(titulo, contenido_);
+    auto* disposicion = new QVBoxLayout(grupo);
+    // As a form's group: its rows and the grid start where theirs do.
+    disposicion->setContentsMargins(10, 4, 10, 6);
+    disposicion->setSpacing(6);
+    if (filas) disposicion->addWidget(filas->Grupo());
+    grilla->setParent(grupo);
+    disposicion->addWidget(grilla, 1);
+    Llenar(grupo);
+}
+
+TDibujo::TDibujo(QWidget* padre, const QString& recurso, const QString& nombre, double escalaMaxima,
+                 double escalaMinima, Qt::Alignment vertical)
+    : QWidget(padre), dibujo_(recurso), escalaMaxima_(escalaMaxima), escalaMinima_(escalaMinima), vertical_(vertical) {
+    setObjectName(nombre);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize TDibujo::sizeHint() const { return dibujo_.defaultSize(); }
+
+QSize TDibujo::minimumSizeHint() const { return dibujo_.defaultSize() * escalaMinima_; }
+
+QRect TDibujo::Lugar() const {
+    const QSizeF natural = dibujo_.defaultSize();
+    if (natural.isEmpty()) return {};
+    const double escala = std::min({width() / natural.width(), height() / natural.height(), escalaMaxima_});
+    const QSize tamano = (natural * escala).toSize();
+    const int y = vertical_.testFlag(Qt::AlignVCenter) ? (height() - tamano.height()) / 2 : 0;
+    return {(width() - tamano.width()) / 2, y, tamano.width(), tamano.height()};
+}
+
+void TDibujo::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.setRenderHint(QPainter::Antialiasing);
+    dibujo_.render(&pintor, Lugar());
+}
+
+QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
+    auto* fila = new QWidget(padre);
+    auto* disposicion = new QHBoxLayout(fila);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->setSpacing(18);
+    for (QRadioButton* boton : botones) {
+        boton->setParent(fila);
+        disposicion->addWidget(boton);
+    }
+    disposicion->addStretch(1);
+    return fila;
+}
+
+QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo) {
+    auto* boton = new QRadioButton(QString::fromUtf8(titulo), padre);
+    boton->setObjectName(QString::fromUtf8(nombre));
+    return boton;
+}
+
+TUnidades* NuevoCampo(TFormulario& formulario, const TDefinicionCampo& d, TCantidad& cantidad) {
+    TUnidades* campo = formulario.Campo(QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size())));
+    campo->Vincular(cantidad);
+    campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
+    if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
+    if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);
+    const QString ayuda = QString::fromUtf8(d.ayuda.data(), static_cast<int>(d.ayuda.size()));
+    campo->setToolTip(ayuda);
+    campo->EditLabel()->setToolTip(ayuda);
+    return campo;
+}
+
+void TerminarPestanas(QWidget* pestanas) {
+    TFormulario::AlinearColumnas(pestanas);
+    for (QComboBox* lista : pestanas->findChildren<QComboBox*>()) RuedaSoloConFoco(lista);
+    for (TUnidades* campo : pestanas->findChildren<TUnidades*>()) RuedaSoloConFoco(campo);
+}
+
+}  // namespace brovel
