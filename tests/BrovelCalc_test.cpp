@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -175,6 +176,88 @@ private slots:
         QCOMPARE(l["Cp"].toDouble(), json["Cp"].toDouble());
     }
 
+    // A batch gives, line by line, what «ladera» gives for each file alone: a
+    // project that changes options does not leak into the one after it, which
+    // relies on defaults; one that cannot be read gives its reason and fails the run.
+    void LoteDaLoMismoQueLadera() {
+        QTemporaryDir carpeta;
+        const auto escribir = [&](const QString& nombre, const QByteArray& texto) {
+            QFile archivo(carpeta.filePath(nombre));
+            QVERIFY(archivo.open(QIODevice::WriteOnly));
+            archivo.write(texto);
+        };
+        escribir("a-opciones.bvx",
+                 "[Suelo]\r\nOpcion=3\r\nClase_estr=3\r\n[Forzantes]\r\nOpcion=4\r\nFactor_ele=9000\r\nOpcion2=1\r\n"
+                 "Pasos_hieto2=3\r\n[Condicionantes]\r\nLabranza=0\r\nTipo_practica=3\r\n[Disipacion]\r\n"
+                 "Indice_rugosidad=3\r\n");
+        escribir("b-vacio.bvx", "");
+        escribir("c-malos.bvx", "[Geometria]\r\nDeclive=abc\r\nLongitud=-4\r\n[Suelo]\r\nCant_puntos=x\r\n");
+        escribir("d-mulching.bvx", "[Condicionantes]\r\nMulching=1\r\n[Disipacion]\r\nRugosidad_terreno=0\r\n");
+        QVERIFY(QDir(carpeta.path()).mkdir(QStringLiteral("e-carpeta.bvx")));
+        escribir("notas.txt", "no es un proyecto");
+
+        const TSalida lote = Ejecutar({QStringLiteral("lote"), carpeta.path()});
+        QCOMPARE(lote.estado, 1);
+        const QList<QByteArray> lineas = lote.salida.trimmed().split('\n');
+        const QStringList nombres = {"a-opciones.bvx", "b-vacio.bvx", "c-malos.bvx", "d-mulching.bvx", "e-carpeta.bvx"};
+        QCOMPARE(lineas.size(), nombres.size());
+        for (int i = 0; i < nombres.size(); ++i) {
+            QJsonObject linea = QJsonDocument::fromJson(lineas[i]).object();
+            const QString ruta = carpeta.filePath(nombres[i]);
+            QCOMPARE(linea.take("archivo").toString(), ruta);
+            if (i == 4) {
+                QCOMPARE(linea, (QJsonObject{{"error", "Is a directory"}}));
+                continue;
+            }
+            const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
+            QVERIFY2(linea == sola, qPrintable(nombres[i]));
+        }
+
+        // The same as a table: a header, a row per project, the reason in the last column.
+        const TSalida tabla = Ejecutar({QStringLiteral("lote"), QStringLiteral("--csv"), carpeta.path()});
+        const QList<QByteArray> filas = tabla.salida.trimmed().split('\n');
+        QCOMPARE(filas.size(), nombres.size() + 1);
+        QVERIFY(filas[0].startsWith("\"archivo\",\"estado\",\"Dt\","));
+        QVERIFY(filas[0].endsWith(",\"PsE\",\"error\""));
+        for (const QByteArray& fila : filas) QCOMPARE(fila.count(','), filas[0].count(','));
+        QVERIFY(filas[5].endsWith(",\"Is a directory\""));
+    }
+
+    // A sweep gives the product of its ranges in order, the last varying fastest,
+    // and each point is what «ladera» gives for the project saved with its values.
+    void BarridoEsElProductoDeSusRangos() {
+        QTemporaryDir carpeta;
+        const QString base = carpeta.filePath(QStringLiteral("base.bvx"));
+        QCOMPARE(Ejecutar({QStringLiteral("ladera"), QStringLiteral("--guardar"), base}).estado, 0);
+        const TSalida barrido =
+            Ejecutar({QStringLiteral("barrido"), base, QStringLiteral("--variar"), QStringLiteral("Geometria.Longitud=20:60:20"),
+                      QStringLiteral("--variar"), QStringLiteral("Condicionantes.Tipo_practica=1:2:1")});
+        QCOMPARE(barrido.estado, 0);
+        const QList<QByteArray> lineas = barrido.salida.trimmed().split('\n');
+        QCOMPARE(lineas.size(), 6);
+        QFile archivo(base);
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QByteArray texto = archivo.readAll();
+        int i = 0;
+        for (const int longitud : {20, 40, 60}) {
+            for (const int practica : {1, 2}) {
+                QJsonObject punto = QJsonDocument::fromJson(lineas[i++]).object();
+                QCOMPARE(punto.take("Geometria.Longitud").toDouble(), double(longitud));
+                QCOMPARE(punto.take("Condicionantes.Tipo_practica").toDouble(), double(practica));
+                QByteArray variado = texto;
+                variado.replace("Longitud=60\r\n", "Longitud=" + QByteArray::number(longitud) + "\r\n");
+                variado.replace("Tipo_practica=0\r\n", "Tipo_practica=" + QByteArray::number(practica) + "\r\n");
+                const QString ruta = carpeta.filePath(QStringLiteral("punto.bvx"));
+                QFile salida(ruta);
+                QVERIFY(salida.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                salida.write(variado);
+                salida.close();
+                const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
+                QVERIFY2(punto == sola, qPrintable(QStringLiteral("%1 m, práctica %2").arg(longitud).arg(practica)));
+            }
+        }
+    }
+
     void AyudaYArgumentosErroneos_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
@@ -213,6 +296,28 @@ private slots:
                                          << "«--nc» se dio más de una vez";
         QTest::newRow("datos que no existen") << QStringList{"escorrentia", "--datos", "/no/existe.zbr"} << 1 << ""
                                               << "No se pudo abrir \"/no/existe.zbr\"";
+        QTest::newRow("lote sin proyectos") << QStringList{"lote"} << 2 << "" << "«lote» necesita proyectos o una carpeta";
+        QTest::newRow("lote con opción desconocida") << QStringList{"lote", "--json", "a.bvx"} << 2 << ""
+                                                     << "argumento inesperado para «lote»: «--json»";
+        QTest::newRow("barrido sin variar") << QStringList{"barrido", "a.bvx"} << 2 << ""
+                                            << "«barrido» necesita al menos un «--variar»";
+        QTest::newRow("barrido de una clave desconocida")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Ancho=1:2:1"} << 2 << ""
+            << "«Geometria.Ancho» no es una entrada de un proyecto";
+        QTest::newRow("barrido sin sección") << QStringList{"barrido", "a.bvx", "--variar", "Longitud=1:2:1"} << 2 << ""
+                                             << "«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO";
+        QTest::newRow("barrido con rango al revés")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=20:10:5"} << 2 << ""
+            << "el paso no lleva de DESDE a HASTA";
+        QTest::newRow("barrido con paso cero")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=1:10:0"} << 2 << ""
+            << "el paso no lleva de DESDE a HASTA";
+        QTest::newRow("barrido con rango ilegible")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=1:x:1"} << 2 << "" << "rango no válido";
+        QTest::newRow("barrido demasiado grande")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=0:10000:1", "--variar",
+                           "Geometria.Declive=0:10000:1"}
+            << 2 << "" << "más de los 10000000 que admite";
         QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";

@@ -1,60 +1,56 @@
 #include "cli/Ladera.h"
 
-#include "cli/Json.h"
+#include "cli/Registro.h"
 #include "forms/FormaBrovel.h"
 
 namespace brovel {
 
-std::string LaderaComoJson(const TFormaBrovel& forma) {
+TRegistro LaderaComoRegistro(const TFormaBrovel& forma) {
     const TEstadoBrovel& e = forma.Estado;
-    TEscritorJson json;
-    json.AbrirObjeto();
-    json.Texto("estado", forma.TextoEstado());
-    json.AbrirLista("mensajes");
-    for (const std::string& linea : forma.MensajesSuelo()) json.Texto(linea);
-    json.CerrarLista();
-    json.AbrirLista("sin_actualizar");
-    for (const std::string& nombre : forma.SinActualizar()) json.Texto(nombre);
-    json.CerrarLista();
+    TRegistro r;
+    r.push_back({"estado", forma.TextoEstado()});
+    r.push_back({"mensajes", forma.MensajesSuelo()});
+    r.push_back({"sin_actualizar", forma.SinActualizar()});
 
-    json.Numero("Dt", e.Dt);
-    json.Numero("Lt", e.Lt);
-    json.Entero("OpcionSuelo", e.OpcionSuelo);
-    json.Numero("Dm", e.Dm);
-    json.Numero("Fes", e.Fes);
-    json.Numero("Ft", e.Ft);
-    json.Numero("SenoPendiente", e.SenoPendiente);
-    json.Numero("ExponenteLongitud", e.ExponenteLongitud);
-    json.Booleano("FaltaExpresionLS", e.FaltaExpresionLS);
-    json.Entero("OpcionLluviaMedia", e.OpcionLluviaMedia);
-    json.Numero("Et", e.Et);
-    json.Numero("Mi30m", e.Mi30m);
-    json.Numero("Fde", e.Fde);
-    json.Numero("Felle", e.Felle);
-    json.Numero("Tecr", e.Tecr);
-    json.Entero("OpcionLluviaExtrema", e.OpcionLluviaExtrema);
-    json.Numero("Ce", e.Ce);
-    json.Entero("OpcionEvento", e.OpcionEvento);
-    json.Numero("Vp", e.Vp);
-    json.Numero("Cp", e.Cp);
-    json.Numero("Fp", e.Fp);
-    json.Numero("Pspcr", e.Pspcr);
-    json.Numero("Fcss", e.Fcss);
-    json.Numero("Sups", e.Sups);
-    json.Numero("Scf", e.Scf);
-    json.Entero("Tp", e.Tp);
-    json.Numero("Fpsb", e.Fpsb);
-    json.Numero("Fpset", e.Fpset);
-    json.Numero("Fpsed", e.Fpsed);
-    json.Numero("Fps", e.Fps);
-    json.Numero("Scs", e.Scs);
-    json.Numero("Srs", e.Srs);
-    json.Numero("Fcm", e.Fcm);
-    json.Numero("Lct", e.Lct);
-    json.Numero("TeE", e.TeE);
-    json.Numero("PsE", e.PsE);
-    json.CerrarObjeto();
-    return json.Resultado();
+    r.push_back({"Dt", e.Dt});
+    r.push_back({"Lt", e.Lt});
+    r.push_back({"OpcionSuelo", static_cast<long long>(e.OpcionSuelo)});
+    r.push_back({"Dm", e.Dm});
+    r.push_back({"Fes", e.Fes});
+    r.push_back({"Ft", e.Ft});
+    r.push_back({"SenoPendiente", e.SenoPendiente});
+    r.push_back({"ExponenteLongitud", e.ExponenteLongitud});
+    r.push_back({"FaltaExpresionLS", e.FaltaExpresionLS});
+    r.push_back({"OpcionLluviaMedia", static_cast<long long>(e.OpcionLluviaMedia)});
+    r.push_back({"Et", e.Et});
+    r.push_back({"Mi30m", e.Mi30m});
+    r.push_back({"Fde", e.Fde});
+    r.push_back({"Felle", e.Felle});
+    r.push_back({"Tecr", e.Tecr});
+    r.push_back({"OpcionLluviaExtrema", static_cast<long long>(e.OpcionLluviaExtrema)});
+    r.push_back({"Ce", e.Ce});
+    r.push_back({"OpcionEvento", static_cast<long long>(e.OpcionEvento)});
+    r.push_back({"Vp", e.Vp});
+    r.push_back({"Cp", e.Cp});
+    r.push_back({"Fp", e.Fp});
+    r.push_back({"Pspcr", e.Pspcr});
+    r.push_back({"Fcss", e.Fcss});
+    r.push_back({"Sups", e.Sups});
+    r.push_back({"Scf", e.Scf});
+    r.push_back({"Tp", static_cast<long long>(e.Tp)});
+    r.push_back({"Fpsb", e.Fpsb});
+    r.push_back({"Fpset", e.Fpset});
+    r.push_back({"Fpsed", e.Fpsed});
+    r.push_back({"Fps", e.Fps});
+    r.push_back({"Scs", e.Scs});
+    r.push_back({"Srs", e.Srs});
+    r.push_back({"Fcm", e.Fcm});
+    r.push_back({"Lct", e.Lct});
+    r.push_back({"TeE", e.TeE});
+    r.push_back({"PsE", e.PsE});
+    return r;
 }
+
+std::string LaderaComoJson(const TFormaBrovel& forma) { return RegistroComoJson(LaderaComoRegistro(forma), false); }
 
 }  // namespace brovel

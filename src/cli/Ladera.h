@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "cli/Registro.h"
+
 namespace brovel {
 
 class TFormaBrovel;
 
+TRegistro LaderaComoRegistro(const TFormaBrovel& forma);
 std::string LaderaComoJson(const TFormaBrovel& forma);
 
 }  // namespace brovel

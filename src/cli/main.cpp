@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "cli/Escorrentia.h"
+#include "cli/Consola.h"
 #include "cli/Ladera.h"
+#include "cli/Lote.h"
 #include "cli/Salida.h"
 #include "cli/Tabla.h"
 #include "docs/ArchivoIni.h"
@@ -17,25 +19,12 @@
 
 namespace {
 
+using brovel::ArgumentoErroneo;
+using brovel::Argumentos;
 using brovel::Avisar;
 using brovel::Imprimir;
 using brovel::TextoMostrable;
-using Argumentos = std::vector<std::string_view>;
-
-// Nobody is there to press OK: an error box goes to the error output, and no file
-// is ever chosen. While a command reports a failure in its own words, the box is
-// kept quiet.
-class TInterlocutorDeConsola : public brovel::TInterlocutor {
-public:
-    void MostrarError(const std::string& texto) override {
-        if (!callado) Avisar(TextoMostrable(texto));
-    }
-    std::string ElegirProyectoParaAbrir() override { return {}; }
-    std::string ElegirProyectoParaGuardar() override { return {}; }
-    brovel::TRespuesta PreguntarGuardarCambios(const std::string&) override { return brovel::TRespuesta::No; }
-
-    bool callado = false;
-};
+using brovel::TInterlocutorDeConsola;
 
 struct TOrden {
     const char* nombre;
@@ -45,11 +34,6 @@ struct TOrden {
 };
 
 int Uso(std::FILE* salida);
-
-int ArgumentoErroneo(const std::string& mensaje) {
-    Avisar(mensaje);
-    return 2;
-}
 
 // The slope form after start-up, with a project opened as Abrir opens it if one is
 // named, and saved as Guardar saves it if asked; then its Erosión tab shown. The
@@ -230,6 +214,14 @@ const std::vector<TOrden>& Ordenes() {
          "\n                                               calcula la escorrentía de la cuenca (la ventana Zumbrel) e\n"
          "                                               imprime en JSON sus series, el hidrograma, el volumen y el caudal pico",
          Escorrentia},
+        {"lote", "lote [--zumbrel extrema|evento|ambos] [--csv] ARCHIVO.bvx... | CARPETA",
+         "\n                                               calcula cada proyecto como «ladera» e imprime una línea JSON\n"
+         "                                               por proyecto (con --csv, una tabla CSV)",
+         brovel::Lote},
+        {"barrido", "barrido ARCHIVO.bvx --variar SECCION.CLAVE=DESDE:HASTA:PASO [--variar ...] [--csv]",
+         "\n                                               calcula el proyecto en cada punto de la grilla de valores\n"
+         "                                               (la última entrada varía más rápido), una línea por punto",
+         brovel::Barrido},
         {"tabla", "tabla [CODIGO]", "imprime en JSON una tabla de referencia (sin código, la lista de tablas)", Tabla},
     };
     return ordenes;

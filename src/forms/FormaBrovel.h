@@ -83,6 +83,12 @@ inline constexpr std::string_view kMensajeSinExpresionLS =
     "No existen expresiones validadas para el factor topográfico para esta longitud del brovel bajo condiciones de "
     "descongelamiento";
 
+class TArchivoIni;
+
+// Whether "seccion"/"clave" is an entry a project file holds (matched without
+// regard to case, positions 1 to 20).
+bool EsClaveDelProyecto(std::string_view seccion, std::string_view clave);
+
 // A count typed into a field: its whole part, brought within the arrays.
 int32_t CantidadDeCampo(TCantidad& campo);
 
@@ -179,6 +185,8 @@ public:
     // Opens a project as Abrir does once its dialog is answered. A file that cannot
     // be read loads the defaults of its entries and returns false with the reason.
     bool AbrirProyecto(const std::string& ruta, std::string* motivo = nullptr);
+    // Opens a project already read into `ini`, as Abrir does with its file.
+    void AbrirDocumento(TArchivoIni& ini, const std::string& ruta);
     // Writes the project into `ruta`, updating what the file already holds; a
     // failure is shown in the error box, leaves the file as it was and returns false.
     bool GuardarValores(const std::string& ruta, const std::string& nombre);

@@ -2,6 +2,7 @@
 // walk over the file's entries that both reads and writes them, so that every key
 // is written down once, in the file's order.
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -312,11 +313,16 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
         interlocutor_.MostrarError("No se pudo abrir \"" + ruta + "\": " + razon);
         return false;
     }
+    // A name that is not there reads as an empty file: the defaults of its entries.
+    AbrirDocumento(ini, ruta);
+    return carga == TCarga::Leido;
+}
+
+void TFormaBrovel::AbrirDocumento(TArchivoIni& ini, const std::string& ruta) {
     Manejar([&] {
         RutaProyecto = ruta;
         NombreProyecto = NombreDeArchivo(ruta);
         PonerTitulo(NombreProyecto);
-        // A name that is not there reads as an empty file: the defaults of its entries.
         Manejar([&] {
             TRecorridoProyecto recorrido(*this, ini, true);
             RecorrerProyecto(recorrido);
@@ -336,7 +342,62 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
         });
         Recordar();
     });
-    return carga == TCarga::Leido;
+}
+
+bool EsClaveDelProyecto(std::string_view seccion, std::string_view clave) {
+    // Every entry the walk reads; "#" stands for a position from 1.
+    static const std::vector<std::pair<std::string, std::string>> kClaves = {
+        {"geometria", "declive"}, {"geometria", "longitud"},
+        {"suelo", "opcion"}, {"suelo", "cant_puntos"}, {"suelo", "diam_punto_#"}, {"suelo", "porc_pasa_#"},
+        {"suelo", "diametro_medio"}, {"suelo", "clase_estr"}, {"suelo", "p_limos"}, {"suelo", "p_limos_mod"},
+        {"suelo", "p_arenas"}, {"suelo", "p_matorg"}, {"suelo", "clase_perm"}, {"suelo", "humedad"},
+        {"suelo", "descongelamiento"}, {"suelo", "biomasa"}, {"suelo", "biomasa_res"},
+        {"forzantes", "opcion"}, {"forzantes", "paso_temporal"}, {"forzantes", "pasos_hieto"},
+        {"forzantes", "cantidad_tormentas"}, {"forzantes", "cant_lluvia_#"}, {"forzantes", "cantidad_hieto"},
+        {"forzantes", "cant_lluvia_#_#"}, {"forzantes", "energia_tormenta"}, {"forzantes", "max_int_30min"},
+        {"forzantes", "factor_ele"}, {"forzantes", "opcion2"}, {"forzantes", "paso_temporal2"},
+        {"forzantes", "pasos_hieto2"}, {"forzantes", "cant_lluvia_extr_#"}, {"forzantes", "cantidad_escorrentia"},
+        {"forzantes", "opcion3"}, {"forzantes", "paso_temporal3"}, {"forzantes", "pasos_hieto3"},
+        {"forzantes", "cant_lluvia_event_#"}, {"forzantes", "volumen_precip"}, {"forzantes", "caudal_pico"},
+        {"condicionantes", "fraccion_cubierta"}, {"condicionantes", "altura_follaje"}, {"condicionantes", "labranza"},
+        {"condicionantes", "tiempo_operaciones"}, {"condicionantes", "fraccion_operaciones"},
+        {"condicionantes", "mulching"}, {"condicionantes", "relacion_residuo"}, {"condicionantes", "peso_residuo"},
+        {"condicionantes", "mecanismo"}, {"condicionantes", "practica_soporte"}, {"condicionantes", "tipo_practica"},
+        {"condicionantes", "pendiente_surcos"}, {"condicionantes", "altura_lomo"}, {"condicionantes", "factor_soporte"},
+        {"condicionantes", "espacio_terrazas"}, {"condicionantes", "pendiente_terrazas"},
+        {"condicionantes", "tiempo_perturbado"}, {"condicionantes", "constante_consolidacion"},
+        {"condicionantes", "lluvia_infiltrada"},
+        {"disipacion", "manning_terreno"}, {"disipacion", "indice_rugosidad"}, {"disipacion", "rugosidad_terreno"},
+    };
+    const auto minusculas = [](std::string_view t) {
+        std::string r(t);
+        for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return r;
+    };
+    // A position is 1 to 20, written without leading zeroes.
+    const auto coincide = [](std::string_view patron, std::string_view texto) {
+        size_t i = 0, j = 0;
+        while (i < patron.size()) {
+            if (patron[i] == '#') {
+                size_t k = j;
+                while (k < texto.size() && std::isdigit(static_cast<unsigned char>(texto[k]))) ++k;
+                if (k == j || texto[j] == '0' || k - j > 2) return false;
+                const int n = std::stoi(std::string(texto.substr(j, k - j)));
+                if (n < 1 || n > kMaxElementos) return false;
+                j = k;
+                ++i;
+            } else {
+                if (j >= texto.size() || texto[j] != patron[i]) return false;
+                ++i;
+                ++j;
+            }
+        }
+        return j == texto.size();
+    };
+    const std::string s = minusculas(seccion), c = minusculas(clave);
+    for (const auto& [sp, cp] : kClaves)
+        if (sp == s && coincide(cp, c)) return true;
+    return false;
 }
 
 bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& nombre) {
