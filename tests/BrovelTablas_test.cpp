@@ -10,15 +10,6 @@
 
 namespace {
 
-// Puts the picker's cursor on a cell and presses OK, as the user does.
-void ElegirCelda(QDialog& dialogo, const QString& fila, const QString& columna) {
-    TSeleccionForm& picker = Mostrado(dialogo);
-    const QModelIndex celda = Celda(picker, fila, columna);
-    QVERIFY2(celda.isValid(), qPrintable(fila + " / " + columna));
-    picker.Grid->setCurrentIndex(celda);
-    QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
-}
-
 QToolButton* Boton(const TMainFormBrovel& v, const char* nombre) {
     return v.PageControl->findChild<QToolButton*>(QLatin1String(nombre));
 }

@@ -4,7 +4,9 @@
 
 #include <QAbstractItemModel>
 #include <QDialog>
+#include <QPushButton>
 #include <QTableView>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -38,6 +40,15 @@ inline TSeleccionForm& Mostrado(QDialog& dialogo) {
     if (!picker) throw std::logic_error("se mostró otro diálogo");
     picker->show();
     return *picker;
+}
+
+// Puts the picker's cursor on a cell and presses OK, as the user does.
+inline void ElegirCelda(QDialog& dialogo, const QString& fila, const QString& columna) {
+    TSeleccionForm& picker = Mostrado(dialogo);
+    const QModelIndex celda = Celda(picker, fila, columna);
+    QVERIFY2(celda.isValid(), qPrintable(fila + " / " + columna));
+    picker.Grid->setCurrentIndex(celda);
+    QTest::mouseClick(picker.BitBtn1, Qt::LeftButton);
 }
 
 }  // namespace brovel
