@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <iomanip>
+
+#include <random>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -222,6 +228,38 @@ TEST(IntentarLeerDecimal, SoloAceptaUnDecimalCompleto) {
     EXPECT_FALSE(IntentarLeerDecimal("x", v));
     EXPECT_FALSE(IntentarLeerDecimal("1e", v));
     EXPECT_EQ(v, 0.001L);
+}
+
+// Away from exact ties (tested above), rounding half away from zero and printf's
+// rounding of the exact binary value agree; the renderer must give printf's digits
+// for numbers of every size, including those a hair from a half, where it takes
+// the long way.
+TEST(RenderizarFijo, DaLasCifrasExactasDeCualquierNumero) {
+    std::mt19937_64 azar(20261210);
+    std::uniform_real_distribution<double> exponente(-7, 13);
+    int probados = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const long double mantisa = static_cast<long double>(azar() >> 11) / (1ULL << 53);
+        long double valor = (1 + mantisa) * std::pow(10.0L, exponente(azar));
+        if (i % 3 == 0) valor = -valor;
+        // A hair from a half at some number of decimals.
+        if (i % 7 == 0) valor = (std::floor(valor * 1000) + 0.5L) / 1000 + (i % 2 ? 1e-15L : -1e-15L);
+        for (int decimales : {0, 1, 3, 5, 6, 9}) {
+            char exacto[512];
+            std::snprintf(exacto, sizeof exacto, "%.80Lf", std::fabs(valor));
+            const std::string resto = std::string(exacto).substr(std::string(exacto).find('.') + 1 + decimales);
+            if (resto.front() == '5' && resto.find_first_not_of('0', 1) == std::string::npos) continue;
+            char referencia[512];
+            std::snprintf(referencia, sizeof referencia, "%.*Lf", decimales, valor);
+            std::string esperado = referencia;
+            if (esperado.find_first_of("123456789") == std::string::npos && esperado.front() == '-')
+                esperado.erase(0, 1);
+            ASSERT_EQ(RenderizarFijo(valor, decimales, false), esperado) << std::setprecision(21) << valor << " "
+                                                                        << decimales;
+            ++probados;
+        }
+    }
+    EXPECT_GT(probados, 119000);
 }
 
 }  // namespace

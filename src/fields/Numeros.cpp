@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -155,9 +157,38 @@ bool NoFinito(long double valor, std::string& texto) {
 
 }  // namespace
 
+namespace {
+
+// The text with `decimales` decimals of a number not within a hair of a tie.
+// Multiplied by 10^decimales in extended precision, a number below 2^40 is off by
+// less than 2^-24 from the exact product, so it rounds to the same whole number as
+// the exact value does unless its fraction lies within that of a half; there
+// (and for larger numbers) the exact expansion decides. The expansion writes
+// dozens of digits, and every field write renders its number.
+bool RenderizarFijoRapido(long double valor, int decimales, bool recortar, std::string& texto) {
+    static constexpr long double kPotencias[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L};
+    if (decimales >= static_cast<int>(std::size(kPotencias))) return false;
+    const long double producto = std::fabs(valor) * kPotencias[decimales];
+    if (!(producto < 1099511627776.0L)) return false;
+    const long double entero = std::floor(producto);
+    const long double fraccion = producto - entero;
+    if (std::fabs(fraccion - 0.5L) < 1e-6L) return false;
+    const uint64_t redondeado = static_cast<uint64_t>(entero) + (fraccion > 0.5L ? 1 : 0);
+    std::string digitos = std::to_string(redondeado);
+    if (digitos.size() <= static_cast<size_t>(decimales))
+        digitos.insert(0, static_cast<size_t>(decimales) + 1 - digitos.size(), '0');
+    if (decimales > 0) digitos.insert(digitos.size() - static_cast<size_t>(decimales), 1, '.');
+    if (recortar) RecortarCeros(digitos);
+    texto = ConSigno(valor, digitos);
+    return true;
+}
+
+}  // namespace
+
 std::string RenderizarFijo(long double valor, int decimales, bool recortar) {
     if (std::string t; NoFinito(valor, t)) return t;
     decimales = std::max(0, decimales);
+    if (std::string t; RenderizarFijoRapido(valor, decimales, recortar, t)) return t;
     DecimalExacto d = Expandir(valor);
     if (Redondear(d.digitos, static_cast<size_t>(d.enteros + decimales))) ++d.enteros;
     std::string enteros = d.digitos.substr(0, static_cast<size_t>(d.enteros));
