@@ -275,3 +275,28 @@ TEST_F(CampoCargado, ElegirLaUnidadPorDefectoCambiaDeUnidad) {
 
 }  // namespace
 }  // namespace brovel
+
+namespace brovel {
+namespace {
+
+// A field blank while zero shows nothing for zero, reads zero from it, and shows
+// any other number as usual.
+TEST(CampoVacioSiCero, MuestraVacioElCero) {
+    TCantidad campo;
+    campo.SetUnits({"mm|1|0", "cm|0.1|0"});
+    campo.VacioSiCero = true;
+    campo.AutoRecalculate = true;
+    campo.Cargado();
+    campo.SetBaseValue(9.4);
+    EXPECT_EQ(campo.Text(), "9.4");
+    campo.SetBaseValue(0);
+    EXPECT_EQ(campo.Text(), "");
+    EXPECT_EQ(campo.GetBaseValue(), 0);
+    campo.CambiarUnidad(1);
+    EXPECT_EQ(campo.Text(), "");
+    campo.SetText("2.5");
+    EXPECT_EQ(campo.GetBaseValue(), 25);
+}
+
+}  // namespace
+}  // namespace brovel

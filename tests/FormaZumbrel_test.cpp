@@ -103,6 +103,8 @@ TEST_F(FormaZumbrelPrueba, ElHidrogramaPorDefecto) {
 TEST_F(FormaZumbrelPrueba, UnaSerieAcumuladaDecreciente) {
     z.ElegirOpcion(GZ::Serie, 1);
     EXPECT_EQ(z.TituloAltura(), "Altura de lluvia acumulada");
+    // The accumulated store starts empty: the editor stays blank while zero.
+    EXPECT_EQ(z.euAll.Text(), "");
     Teclear({10, 25, 20});
     EXPECT_TRUE(z.SerieInvalida);
     EXPECT_EQ(z.TextoEstado(), "La secuencia de Acumulacion de Lluvia esta mal cargada");

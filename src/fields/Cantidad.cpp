@@ -155,6 +155,10 @@ void TCantidad::LeerTexto() {
 }
 
 void TCantidad::EscribirTexto() {
+    if (VacioSiCero && valor_ == 0) {
+        SetText("");
+        return;
+    }
     SetText(SciRange ? RenderizarCampo(valor_, DecimalPlaces, SciMin, SciMax, TrimTrailingZeroes)
                      : RenderizarCientifico(valor_, DecimalPlaces, TrimTrailingZeroes));
 }

@@ -37,6 +37,8 @@ public:
     long double SciMax = 1E6L;
     bool TrimTrailingZeroes = true;
     bool FullAccuracy = false;
+    // Zero is shown as an empty text (which reads as zero).
+    bool VacioSiCero = false;
     bool AutoRecalculate = false;
 
     // The permitted range in the base unit, and whether leaving the field tests it.

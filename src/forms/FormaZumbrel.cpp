@@ -66,6 +66,8 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interl
     }
     listas_[static_cast<size_t>(L::cbGh)].indice = 1;
     CrearCampos();
+    // The step editor stays blank while its step has no rain.
+    euAll.VacioSiCero = true;
     ConectarManejadores();
     grillaLluvia_ = {{"[Horas]", "[mm]", "[mm]", "[mm/hr]"}, {{}, {}, {}, {}}, true};
     grillaEscorrentia_ = {{"[Horas]", "[mm]"}, {{}, {}}, false};
