@@ -505,4 +505,17 @@ TEST_F(FormaBrovelProyecto, CadaEntradaDeLosProyectosDeReferenciaSeLeeYSeEscribe
             << "[" << s.seccion << "] " << s.clave << " no está en ningún proyecto de referencia";
 }
 
+// The entries a sweep may vary are those the walk reads: every entry of the
+// reference projects is one, and a near miss is not.
+TEST(ClavesDelProyecto, SonLasQueLeeElRecorrido) {
+    for (const TArchivoDeReferencia& archivo : kArchivosDeReferencia)
+        for (const TEntrada& entrada : Entradas(ConCrLf(archivo.texto)))
+            EXPECT_TRUE(EsClaveDelProyecto(entrada.seccion, entrada.clave)) << archivo.nombre << ": " << entrada.Nombre();
+    const std::pair<const char*, const char*> ajenas[] = {
+        {"Geometria", "Ancho"}, {"Suelo", "diam_punto_21"}, {"Suelo", "diam_punto_0"}, {"Suelo", "diam_punto_01"},
+        {"Suelo", "Declive"}, {"Forzantes", "cant_lluvia_"}, {"Disipacion", "Rugosidad"},
+    };
+    for (const auto& [seccion, clave] : ajenas) EXPECT_FALSE(EsClaveDelProyecto(seccion, clave)) << seccion << "." << clave;
+}
+
 }  // namespace

@@ -2,11 +2,13 @@
 // forms, and the one-line refusal of a bad argument.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Salida.h"
+#include "docs/ArchivoIni.h"
 #include "forms/Interlocutor.h"
 
 namespace brovel {
@@ -27,6 +29,12 @@ public:
 
     bool callado = false;
 };
+
+// The number an argument writes: a whole decimal number, nothing around it.
+inline std::optional<double> NumeroDeArgumento(std::string_view texto) {
+    if (texto.empty() || texto.front() == ' ' || texto.back() == ' ') return std::nullopt;
+    return LeerRealIni(texto);
+}
 
 // Says why an argument is refused; the command's status is then 2.
 inline int ArgumentoErroneo(const std::string& mensaje) {

@@ -213,9 +213,8 @@ std::optional<TVariacion> LeerVariacion(std::string_view texto, std::string& err
     for (int i = 0; i < 3; ++i) {
         const size_t dos = rango.find(':');
         const std::string_view parte = rango.substr(0, i < 2 ? dos : std::string_view::npos);
-        const auto numero = LeerRealIni(parte);
-        if ((i < 2 && dos == std::string_view::npos) || !numero || parte.empty() || parte.front() == ' ' ||
-            parte.back() == ' ') {
+        const auto numero = NumeroDeArgumento(parte);
+        if ((i < 2 && dos == std::string_view::npos) || !numero) {
             error = "rango no válido en «" + TextoMostrable(texto) + "»: se espera DESDE:HASTA:PASO con números";
             return std::nullopt;
         }

@@ -86,8 +86,8 @@ int Ladera(const Argumentos& argumentos) {
 
 // One number of an option, or the reason it is not one.
 bool LeerNumeroDeOpcion(std::string_view opcion, std::string_view texto, double& valor, std::string& error) {
-    const auto numero = brovel::LeerRealIni(texto);
-    if (!numero || texto.empty() || texto.front() == ' ' || texto.back() == ' ') {
+    const auto numero = brovel::NumeroDeArgumento(texto);
+    if (!numero) {
         error = "«" + std::string(opcion) + "» necesita un número, no «" + TextoMostrable(texto) + "»";
         return false;
     }

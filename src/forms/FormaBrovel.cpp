@@ -261,7 +261,7 @@ void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
 }
 
 bool TFormaBrovel::AlDia(std::string_view campo) const {
-    return resultadosViejos_.find(&const_cast<TFormaBrovel*>(this)->Campo(campo)) == resultadosViejos_.end();
+    return resultadosViejos_.find(&Campo(campo)) == resultadosViejos_.end();
 }
 
 std::vector<std::string> TFormaBrovel::SinActualizar() const {

@@ -112,6 +112,7 @@ public:
 
     // A field by its name; throws std::out_of_range for an unknown one.
     TCantidad& Campo(std::string_view nombre);
+    const TCantidad& Campo(std::string_view nombre) const { return const_cast<TFormaBrovel*>(this)->Campo(nombre); }
 
     // Options. Choosing a button that is not the one chosen runs the group's
     // handler, as a click does; choosing the chosen one does nothing.
@@ -172,7 +173,7 @@ public:
 
     // Whether the project differs from what it was when it was created, opened or
     // saved: whether saving it would write anything else.
-    bool Modificado() const;
+    bool Modificado();
     // Before the project is left: when it changed, asks whether to save it and
     // does; false when the person cancels, or the save is cancelled or fails.
     bool ConfirmarCambios();
@@ -242,7 +243,7 @@ private:
     // The new project, without asking.
     void Nuevo();
     // The project as its file would hold it, without what the file adds.
-    std::string TextoDelProyecto() const;
+    std::string TextoDelProyecto();
     void Recordar() { guardado_ = TextoDelProyecto(); }
     void PonerTitulo(const std::string& nombre);
     void RecorrerProyecto(TRecorridoProyecto& recorrido);

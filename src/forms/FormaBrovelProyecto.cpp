@@ -426,14 +426,15 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
     return guardado;
 }
 
-std::string TFormaBrovel::TextoDelProyecto() const {
+// The walk only reads the form when it writes a file.
+std::string TFormaBrovel::TextoDelProyecto() {
     TArchivoIni ini;
-    TRecorridoProyecto recorrido(const_cast<TFormaBrovel&>(*this), ini, false);
-    const_cast<TFormaBrovel*>(this)->RecorrerProyecto(recorrido);
+    TRecorridoProyecto recorrido(*this, ini, false);
+    RecorrerProyecto(recorrido);
     return ini.Texto();
 }
 
-bool TFormaBrovel::Modificado() const {
+bool TFormaBrovel::Modificado() {
     try {
         return TextoDelProyecto() != guardado_;
     } catch (const std::exception&) {
