@@ -55,10 +55,6 @@ std::vector<std::string> Numeros(int desde, int hasta) {
 const double kDiametros[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
 const double kPasantes[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
 
-template <class TCaso>
-std::string NombreDeCaso(const ::testing::TestParamInfo<TCaso>& info) {
-    return info.param.nombre;
-}
 
 // The grain-size curve.
 

@@ -88,11 +88,6 @@ const TNombres kFranjas = {"euFps"};
 const TNombres kTerrazas = {"euEet", "euPt"};
 const TNombres kPastoreo = {"euTfp", "euCtc", "euFliii", "euIrst"};
 
-// Test names come from each row's `nombre`.
-template <class TCaso>
-std::string NombreDeCaso(const ::testing::TestParamInfo<TCaso>& info) {
-    return info.param.nombre;
-}
 
 // Start-up.
 

@@ -54,6 +54,12 @@ private:
     }
 };
 
+// Test names come from each row's `nombre`.
+template <class TCaso>
+std::string NombreDeCaso(const ::testing::TestParamInfo<TCaso>& info) {
+    return info.param.nombre;
+}
+
 // A form as the window starts it: a new project, on the Geometría tab.
 class FormaBrovelPrueba : public ::testing::Test {
 protected:

@@ -262,6 +262,21 @@ long double LeerNumero(std::string_view texto) {
     return valor;
 }
 
+int LeerEntero(std::string_view texto) {
+    size_t i = texto.find_first_not_of(' ');
+    if (i == std::string_view::npos) i = texto.size();
+    bool negativo = false;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) negativo = texto[i++] == '-';
+    int64_t valor = 0;
+    const size_t inicio = i;
+    for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9' && valor <= INT32_MAX; ++i)
+        valor = valor * 10 + (texto[i] - '0');
+    if (negativo) valor = -valor;
+    if (i == inicio || i != texto.size() || valor > INT32_MAX || valor < INT32_MIN)
+        throw ErrorDeConversion("'" + std::string(texto) + "' is not a valid integer value");
+    return static_cast<int>(valor);
+}
+
 bool IntentarLeerDecimal(std::string_view texto, long double& valor) {
     const std::string_view t = Recortar(texto);
     return EsDecimal(t) && Convertir(t, valor);

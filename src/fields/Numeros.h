@@ -54,6 +54,11 @@ std::string FormatoFijo(long double valor, int ancho, int decimales);
 // "'<cleaned text>' is not a valid floating point value".
 long double LeerNumero(std::string_view texto);
 
+// Reads a whole number as a list or an identifier writes it: optional blanks, an
+// optional sign, decimal digits, within 32 bits; otherwise ErrorDeConversion with the
+// message "'<texto>' is not a valid integer value".
+int LeerEntero(std::string_view texto);
+
 // Reads a plain decimal number (blanks around it allowed, nothing else cleaned).
 // Returns false when the text is not one, or is out of the extended range.
 bool IntentarLeerDecimal(std::string_view texto, long double& valor);

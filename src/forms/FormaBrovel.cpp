@@ -16,6 +16,14 @@ const std::vector<const char*> kBotones[] = {
     {"rbHdlt", "rbCe"},
     {"rbHdlt2", "rbPrde"},
 };
+// The caption of each button, as the window and the report show it.
+const std::vector<const char*> kTitulos[] = {
+    {"Curva granométrica representativa", "Diámetro medio", "Clase y textura"},
+    {"Hietograma representativo", "Serie de hietogramas", "Parámetros representativos de la energía",
+     "Factor de erosividad de lluvia-escorrentía"},
+    {"Hietograma de la tormenta", "Cantidad de escorrentía"},
+    {"Hietograma de la tormenta", "Parámetros representativos del evento"},
+};
 const char* const kNombresCasillas[] = {"cbD", "cbHl", "cbHm", "cbHmg"};
 const char* const kNombresListas[] = {
     "cbCspe", "cbCspp", "cbMde", "cbTp",
@@ -56,6 +64,9 @@ int32_t CantidadDeCampo(TCantidad& campo) {
 }
 
 const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo) { return kBotones[static_cast<size_t>(grupo)]; }
+const char* TituloDe(TGrupoOpciones grupo, int boton) {
+    return kTitulos[static_cast<size_t>(grupo)].at(static_cast<size_t>(boton));
+}
 const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<size_t>(casilla)]; }
 const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
 

@@ -62,6 +62,8 @@ enum class TListaBrovel {
 
 // The names the window gives each control: the buttons of a group, a check box, a list.
 const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo);
+// The caption of a group's button (from 0).
+const char* TituloDe(TGrupoOpciones grupo, int boton);
 const char* NombreDe(TCasilla casilla);
 const char* NombreDe(TListaBrovel lista);
 inline constexpr TGrupoOpciones kGruposDeOpciones[] = {TGrupoOpciones::Suelo, TGrupoOpciones::LluviaMedia,

@@ -17,6 +17,11 @@ const std::vector<const char*> kBotonesZumbrel[] = {
     {"rcParcial", "rbAcumulada"},
     {"rbAu", "rbTac", "rbOta", "rbTpas"},
 };
+const std::vector<const char*> kTitulosZumbrel[] = {
+    {"Serie de alturas parciales de lluvia", "Serie de alturas acumuladas de lluvia"},
+    {"Areas urbanas", "Terrenos agrícolas cultivados", "Otros terrenos agrícolas",
+     "Terrenos de pastoreo áridos y semiáridos"},
+};
 const char* const kNombresListasZumbrel[] = {"cbGh", "cbSall", "cbLluvia", "cbUnidadesHietograma",
                                              "cbUnidadesVolumenes", "cbUnidadHidrograma"};
 
@@ -41,13 +46,18 @@ double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue())
 // The grid's time column: the end of each step, or ordinate, in hours.
 std::vector<double> Horas(int filas, double pasoEnMinutos) {
     std::vector<double> horas(static_cast<size_t>(std::max(filas, 0)));
-    for (int k = 1; k <= filas; ++k) horas[static_cast<size_t>(k - 1)] = static_cast<double>(Real(k) * pasoEnMinutos / 60);
+    for (int k = 1; k <= filas; ++k) horas[static_cast<size_t>(k - 1)] = HoraDelPaso(k, pasoEnMinutos);
     return horas;
 }
 
 }  // namespace
 
 const std::vector<const char*>& BotonesDe(TGrupoZumbrel grupo) { return kBotonesZumbrel[static_cast<size_t>(grupo)]; }
+double HoraDelPaso(int k, double pasoEnMinutos) { return static_cast<double>(Real(k) * pasoEnMinutos / 60); }
+
+const char* TituloDe(TGrupoZumbrel grupo, int boton) {
+    return kTitulosZumbrel[static_cast<size_t>(grupo)].at(static_cast<size_t>(boton));
+}
 const char* NombreDe(TListaZumbrel lista) { return kNombresListasZumbrel[static_cast<size_t>(lista)]; }
 
 std::string TGrillaResultados::Celda(int fila, int columna) const {

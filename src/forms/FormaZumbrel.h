@@ -29,6 +29,11 @@ enum class TListaZumbrel { cbGh, cbSall, cbLluvia, cbUnidadesHietograma, cbUnida
 inline constexpr int kCantidadDeListasZumbrel = static_cast<int>(TListaZumbrel::cbUnidadHidrograma) + 1;
 
 const std::vector<const char*>& BotonesDe(TGrupoZumbrel grupo);
+// The end of step (or ordinate) k of a series, in hours.
+double HoraDelPaso(int k, double pasoEnMinutos);
+
+// The caption of a group's button (from 0).
+const char* TituloDe(TGrupoZumbrel grupo, int boton);
 const char* NombreDe(TListaZumbrel lista);
 
 inline constexpr std::string_view kMensajeSerieMalCargada = "La secuencia de Acumulacion de Lluvia esta mal cargada";

@@ -1,7 +1,6 @@
 #include "forms/Lista.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "fields/Numeros.h"
 
@@ -23,14 +22,6 @@ void TLista::LlenarConNumeros(int n, int maximo) {
     indice = items.empty() ? -1 : 0;
 }
 
-int EnteroDeLista(const TLista& lista) {
-    const std::string texto = lista.Texto();
-    int valor = 0;
-    const char* fin = texto.data() + texto.size();
-    const auto [resto, error] = std::from_chars(texto.data(), fin, valor);
-    if (texto.empty() || error != std::errc() || resto != fin)
-        throw ErrorDeConversion("'" + texto + "' is not a valid integer value");
-    return valor;
-}
+int EnteroDeLista(const TLista& lista) { return LeerEntero(lista.Texto()); }
 
 }  // namespace brovel

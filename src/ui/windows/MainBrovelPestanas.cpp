@@ -61,9 +61,9 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& suelo = hoja.Grupo(QStringLiteral("Caracterización del suelo"));
-    rbCrr = NuevaOpcion(pagina, "rbCrr", "Curva granométrica representativa");
-    rbDm = NuevaOpcion(pagina, "rbDm", "Diámetro medio");
-    rbCyT = NuevaOpcion(pagina, "rbCyT", "Clase y textura");
+    rbCrr = NuevaOpcion(pagina, "rbCrr", TituloDe(TGrupoOpciones::Suelo, 0));
+    rbDm = NuevaOpcion(pagina, "rbDm", TituloDe(TGrupoOpciones::Suelo, 1));
+    rbCyT = NuevaOpcion(pagina, "rbCyT", TituloDe(TGrupoOpciones::Suelo, 2));
     suelo.Linea(Opciones(pagina, {rbCrr, rbDm, rbCyT}));
     Campos(suelo, {"euCpcg"});
     cbPcg = suelo.ListaDeNumeros(QStringLiteral("cbPcg"), QStringLiteral("lblPcg"),
@@ -103,10 +103,10 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
 
     // Average rain: four ways to the erosivity R.
     TFormulario& media = hoja.Grupo(QStringLiteral("Lluvia media"));
-    rbHr = NuevaOpcion(pagina, "rbHr", "Hietograma representativo");
-    rbSh = NuevaOpcion(pagina, "rbSh", "Serie de hietogramas");
-    rbPre = NuevaOpcion(pagina, "rbPre", "Parámetros representativos de la energía");
-    rbFelle = NuevaOpcion(pagina, "rbFelle", "Factor de erosividad de lluvia-escorrentía");
+    rbHr = NuevaOpcion(pagina, "rbHr", TituloDe(TGrupoOpciones::LluviaMedia, 0));
+    rbSh = NuevaOpcion(pagina, "rbSh", TituloDe(TGrupoOpciones::LluviaMedia, 1));
+    rbPre = NuevaOpcion(pagina, "rbPre", TituloDe(TGrupoOpciones::LluviaMedia, 2));
+    rbFelle = NuevaOpcion(pagina, "rbFelle", TituloDe(TGrupoOpciones::LluviaMedia, 3));
     media.Linea(Opciones(pagina, {rbHr, rbSh}));
     media.Linea(Opciones(pagina, {rbPre, rbFelle}));
     Campos(media, {"euPth"});
@@ -152,15 +152,15 @@ void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     };
 
     TFormulario& extrema = hoja.Grupo(QStringLiteral("Lluvia extrema"));
-    rbHdlt = NuevaOpcion(pagina, "rbHdlt", "Hietograma de la tormenta");
-    rbCe = NuevaOpcion(pagina, "rbCe", "Cantidad de escorrentía");
+    rbHdlt = NuevaOpcion(pagina, "rbHdlt", TituloDe(TGrupoOpciones::LluviaExtrema, 0));
+    rbCe = NuevaOpcion(pagina, "rbCe", TituloDe(TGrupoOpciones::LluviaExtrema, 1));
     extrema.Linea(Opciones(pagina, {rbHdlt, rbCe}));
     tormenta(extrema, 2, cbCph3, cbPhn3, pHt2, btUsarZumbrel);
     Campos(extrema, {"euCe"});
 
     TFormulario& evento = hoja.Grupo(QStringLiteral("Evento de Lluvia"));
-    rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", "Hietograma de la tormenta");
-    rbPrde = NuevaOpcion(pagina, "rbPrde", "Parámetros representativos del evento");
+    rbHdlt2 = NuevaOpcion(pagina, "rbHdlt2", TituloDe(TGrupoOpciones::Evento, 0));
+    rbPrde = NuevaOpcion(pagina, "rbPrde", TituloDe(TGrupoOpciones::Evento, 1));
     evento.Linea(Opciones(pagina, {rbHdlt2, rbPrde}));
     tormenta(evento, 3, cbCph4, cbPhn4, pHt3, btUsarZumbrel2);
     Campos(evento, {"euVp", "euCp"});

@@ -149,8 +149,8 @@ void TMainFormZumbrel::ConstruirForzantes(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& lluvia = hoja.Grupo(QStringLiteral("Lluvia"));
-    rcParcial = NuevaOpcion(pagina, "rcParcial", "Serie de alturas parciales de lluvia");
-    rbAcumulada = NuevaOpcion(pagina, "rbAcumulada", "Serie de alturas acumuladas de lluvia");
+    rcParcial = NuevaOpcion(pagina, "rcParcial", TituloDe(TGrupoZumbrel::Serie, 0));
+    rbAcumulada = NuevaOpcion(pagina, "rbAcumulada", TituloDe(TGrupoZumbrel::Serie, 1));
     lluvia.Linea(Opciones(pagina, {rcParcial, rbAcumulada}));
     Campos(lluvia, {"euPtsd"});
     cbSall = lluvia.ListaDeNumeros(QStringLiteral("cbSall"), QStringLiteral("lblSall"),
@@ -176,10 +176,10 @@ void TMainFormZumbrel::ConstruirCondicionantes(QWidget* pagina) {
     TPagina hoja(pagina);
 
     TFormulario& uso = hoja.Grupo(QStringLiteral("Uso del Suelo"));
-    rbAu = NuevaOpcion(pagina, "rbAu", "Areas urbanas");
-    rbTac = NuevaOpcion(pagina, "rbTac", "Terrenos agrícolas cultivados");
-    rbOta = NuevaOpcion(pagina, "rbOta", "Otros terrenos agrícolas");
-    rbTpas = NuevaOpcion(pagina, "rbTpas", "Terrenos de pastoreo áridos y semiáridos");
+    rbAu = NuevaOpcion(pagina, "rbAu", TituloDe(TGrupoZumbrel::UsoSuelo, 0));
+    rbTac = NuevaOpcion(pagina, "rbTac", TituloDe(TGrupoZumbrel::UsoSuelo, 1));
+    rbOta = NuevaOpcion(pagina, "rbOta", TituloDe(TGrupoZumbrel::UsoSuelo, 2));
+    rbTpas = NuevaOpcion(pagina, "rbTpas", TituloDe(TGrupoZumbrel::UsoSuelo, 3));
     uso.Linea(Opciones(pagina, {rbAu, rbTac, rbOta, rbTpas}));
 
     TFormulario& cobertura = hoja.Grupo(QStringLiteral("Cobertura / Tratamiento"));

@@ -1,0 +1,21 @@
+// The slope window's report: the piece of text of each identifier [$1] to [$32] of
+// its template, read from the form as it is once the chain has run.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brovel {
+
+class TFormaBrovel;
+
+// The piece of an identifier, as UTF-8 text with RTF control words ("\par ",
+// "\tab "); a number without a piece gives " ". Throws ErrorReporte for an
+// identifier not starting with "$" and ErrorDeConversion for a number that does not
+// read.
+std::string ValorIdentificador(TFormaBrovel& forma, std::string_view identificador);
+
+// The template's path beside the program, relative to its folder.
+inline constexpr const char* kModeloReporteBrovel = "Reportes/ModeloRep.rtf";
+
+}  // namespace brovel

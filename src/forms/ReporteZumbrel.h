@@ -1,0 +1,18 @@
+// The runoff window's report: the piece of text of each identifier [$1] to [$13]
+// of its template, read from the form as it is once the chain has run.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brovel {
+
+class TFormaZumbrel;
+
+// The piece of an identifier, as UTF-8 text with RTF control words; a number
+// without a piece gives " ". Throws as the slope window's resolver does.
+std::string ValorIdentificador(TFormaZumbrel& forma, std::string_view identificador);
+
+inline constexpr const char* kModeloReporteZumbrel = "Reportes/ModeloRepZumbrel.rtf";
+
+}  // namespace brovel
