@@ -534,6 +534,38 @@ TEST_F(FormaBrovelProyecto, AbrirUnNombreNuevoDaLosValoresDeLasEntradas) {
     EXPECT_EQ(Archivos(), std::vector<std::string>{});
 }
 
+// A project named when the program starts must be there: a name that is not, or
+// that is no project's file, is told, and the new project stays as it was.
+TEST_F(FormaBrovelProyecto, AbrirUnProyectoExistentePideQueExista) {
+    struct TCaso {
+        const char* nombre;
+        const char* ruta;  // inside the test's folder
+        std::string razon;  // empty: opened
+        const char* titulo;
+    };
+    const TCaso casos[] = {
+        {"un proyecto", "ladera.bvx", "", "Brovel - ladera"},
+        {"un nombre que no existe", "nuevo.bvx", std::strerror(ENOENT), "Brovel - Sin Nombre"},
+        {"una carpeta", "carpeta.bvx", std::strerror(EISDIR), "Brovel - Sin Nombre"},
+    };
+    for (const TCaso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        TOtraForma otra;
+        Escribir(Ruta("ladera.bvx"), ConCrLf("[Geometria]\nDeclive=9\n"));
+        fs::create_directories(Ruta("carpeta.bvx"));
+        const std::string ruta = Ruta(caso.ruta);
+        EXPECT_EQ(otra.forma.AbrirProyectoExistente(ruta), caso.razon.empty());
+        const std::vector<std::string> errores =
+            caso.razon.empty() ? std::vector<std::string>{}
+                               : std::vector<std::string>{"No se pudo abrir \"" + ruta + "\": " + caso.razon};
+        EXPECT_EQ(otra.persona.errores, errores);
+        EXPECT_EQ(otra.forma.Titulo(), caso.titulo);
+        EXPECT_EQ(otra.forma.RutaProyecto, caso.razon.empty() ? ruta : "");
+        EXPECT_EQ(Valor(otra.forma, "euDt"), caso.razon.empty() ? 9.0 : 6.0);
+        EXPECT_EQ(Archivos(), (std::vector<std::string>{"carpeta.bvx", "ladera.bvx"}));
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Commands.
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "app/Arranque.h"
+#include "app/LineaDeOrdenes.h"
 #include "ui/windows/MainBrovel.h"
-#include "ui/windows/Marco.h"
 
 namespace {
 
@@ -20,15 +20,27 @@ bool HayPantalla() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using brovel::TLineaDeOrdenes;
+    // The usage needs no display, so it is answered before Qt starts.
+    QStringList crudos;
+    for (int i = 1; i < argc; ++i) crudos << QString::fromLocal8Bit(argv[i]);
+    if (brovel::LeerLineaDeOrdenes(crudos).pedido == TLineaDeOrdenes::TPedido::Uso) {
+        std::fputs(brovel::kUsoDeBrovel, stdout);
+        return 0;
+    }
     if (!HayPantalla()) {
         std::fputs("Brovel necesita un escritorio gráfico y no hay ninguno (DISPLAY está vacío).\n", stderr);
         return 1;
     }
     QApplication aplicacion(argc, argv);
+    const TLineaDeOrdenes orden = brovel::LeerLineaDeOrdenes(QApplication::arguments().mid(1));
+    if (orden.pedido == TLineaDeOrdenes::TPedido::Error) {
+        std::fprintf(stderr, "brovel: %s (pruebe «brovel --help»)\n", qUtf8Printable(orden.error));
+        return brovel::kEstadoArgumentosErroneos;
+    }
     brovel::PrepararProceso();
 
     brovel::TMainFormBrovel ventana;
-    brovel::CentrarEnPantalla(&ventana);
-    ventana.show();
+    brovel::MostrarAlArrancar(ventana, orden.proyecto);
     return QApplication::exec();
 }

@@ -188,6 +188,10 @@ public:
     // Opens a project as Abrir does once its dialog is answered. A file that cannot
     // be read loads the defaults of its entries and returns false with the reason.
     bool AbrirProyecto(const std::string& ruta, std::string* motivo = nullptr);
+    // As AbrirProyecto, for a project named when the program starts: a name that
+    // is not there is shown in the error box too, and the project stays as it was
+    // instead of becoming a new one of that name.
+    bool AbrirProyectoExistente(const std::string& ruta);
     // Opens a project already read into `ini`, as Abrir does with its file.
     void AbrirDocumento(TArchivoIni& ini, const std::string& ruta);
     // Writes the project into `ruta`, updating what the file already holds; a

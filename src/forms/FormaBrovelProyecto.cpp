@@ -24,6 +24,10 @@ std::string SinExtension(const std::string& nombre) {
     return punto == std::string::npos ? nombre : nombre.substr(0, punto);
 }
 
+std::string NoSeAbrio(const std::string& ruta, const std::string& razon) {
+    return "No se pudo abrir \"" + ruta + "\": " + razon;
+}
+
 }  // namespace
 
 // Reads the entries into the form, or writes them from it. Reading goes the way
@@ -310,12 +314,23 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
     // A file that is there but is no project (a folder, a pipe, a device, one far
     // too large, one that cannot be read) changes nothing.
     if (carga == TCarga::Rechazado) {
-        interlocutor_.MostrarError("No se pudo abrir \"" + ruta + "\": " + razon);
+        interlocutor_.MostrarError(NoSeAbrio(ruta, razon));
         return false;
     }
     // A name that is not there reads as an empty file: the defaults of its entries.
     AbrirDocumento(ini, ruta);
     return carga == TCarga::Leido;
+}
+
+bool TFormaBrovel::AbrirProyectoExistente(const std::string& ruta) {
+    TArchivoIni ini;
+    std::string razon;
+    if (ini.Leer(ruta, &razon) != TCarga::Leido) {
+        interlocutor_.MostrarError(NoSeAbrio(ruta, razon));
+        return false;
+    }
+    AbrirDocumento(ini, ruta);
+    return true;
 }
 
 void TFormaBrovel::AbrirDocumento(TArchivoIni& ini, const std::string& ruta) {

@@ -9,7 +9,7 @@
 
 namespace brovel {
 
-QString RutaAyuda() { return RutaJuntoAlPrograma(QStringLiteral("Ayuda/Ayuda Brovel y Zumbrel.pdf")); }
+QString RutaAyuda() { return RutaDeDato(QStringLiteral("Ayuda/Ayuda Brovel y Zumbrel.pdf")); }
 
 void AbrirAyuda(QWidget* dueno) {
     // The desktop's opener reports success as soon as it has started a viewer, even

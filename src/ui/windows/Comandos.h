@@ -11,7 +11,7 @@ namespace brovel {
 
 class TUnidades;
 
-// The help document, in the folder "Ayuda" beside the program.
+// The help document, in the program's data folder "Ayuda".
 QString RutaAyuda();
 
 // Opens the help document with the desktop's default viewer, or says why it cannot.

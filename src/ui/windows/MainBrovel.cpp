@@ -60,7 +60,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
     Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
-    RutaModeloReporte = RutaJuntoAlPrograma(QStringLiteral("Reportes/ModeloRep.rtf"));
+    RutaModeloReporte = RutaDeDato(QStringLiteral("Reportes/ModeloRep.rtf"));
     Conectar();
     Reflejar();
     PageControl->setCurrentIndex(0);

@@ -80,6 +80,11 @@ public:
     // The Suelo tab's messages.
     QPlainTextEdit* MsgsS = nullptr;
 
+    // Opens the project named when the program starts, as Abrir opens the one
+    // chosen, and the file dialogs then start in its folder. One that is not there
+    // or cannot be read is shown in the error box and the new project stays; false.
+    bool AbrirAlArrancar(const QString& ruta);
+
     QStringList MensajesSuelo() const;
     // Whether a control is shown on its tab (whichever tab is current).
     static bool Visible(const QWidget* control);

@@ -46,6 +46,14 @@ std::string RutaDelSistema(const QString& ruta) { return QFile::encodeName(ruta)
 
 }  // namespace
 
+bool TMainFormBrovel::AbrirAlArrancar(const QString& ruta) {
+    // A path relative to where the program was started stays right when saving.
+    const QString absoluta = QFileInfo(ruta).absoluteFilePath();
+    if (!forma_->AbrirProyectoExistente(RutaDelSistema(absoluta))) return false;
+    Recordar(*this, absoluta);
+    return true;
+}
+
 void TMainFormBrovel::TInterlocutorVentana::MostrarError(const std::string& texto) {
     TEscritorio::Actual().MostrarError(&ventana_, QString::fromStdString(texto));
 }

@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "docs/DatosDelPrograma.h"
 #include "ui/windows/PanelEstado.h"
 
 namespace brovel {
@@ -61,6 +63,12 @@ void CentrarEnPantalla(QWidget* ventana) {
 
 QString RutaJuntoAlPrograma(const QString& relativa) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(relativa);
+}
+
+QString RutaDeDato(const QString& relativa) {
+    const std::filesystem::path programa(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    const std::filesystem::path ruta = BuscarDato(programa, QFile::encodeName(relativa).toStdString());
+    return QFile::decodeName(ruta.c_str());
 }
 
 }  // namespace brovel

@@ -38,7 +38,11 @@ void AgregarMenu(QMenuBar* barra, const char* titulo, std::initializer_list<QAct
 
 void CentrarEnPantalla(QWidget* ventana);
 
-// A path in the program's own folder ("Reportes/ModeloRep.rtf").
+// A path in the program's own folder.
 QString RutaJuntoAlPrograma(const QString& relativa);
+
+// Where the program's data ("Reportes/ModeloRep.rtf") is: beside the program, or
+// in the data folder of its installation; see BuscarDato.
+QString RutaDeDato(const QString& relativa);
 
 }  // namespace brovel
