@@ -12,6 +12,7 @@ paquetes=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core locales
   dpkg-dev desktop-file-utils shared-mime-info libxml2-utils xdotool x11-utils
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 faltan=()

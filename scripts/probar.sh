@@ -12,6 +12,8 @@ if [[ "${1:-}" == "--sanitizers" ]]; then
   carpeta=build-san
   opciones=(-DBROVEL_SANITIZERS=ON -DCMAKE_BUILD_TYPE=Debug)
 fi
+# The printing tests print on a real print server.
+bash scripts/servidor-impresion.sh
 cmake -S . -B "$carpeta" -G Ninja --log-level=WARNING "${opciones[@]}"
 cmake --build "$carpeta"
 ctest --test-dir "$carpeta" --output-on-failure -j "$(nproc)"

@@ -30,6 +30,14 @@ TSalida Ejecutar(const QStringList& argumentos) {
     return {proceso.exitCode(), proceso.readAllStandardOutput(), proceso.readAllStandardError()};
 }
 
+// The text of a PDF as pdftotext reads it, each run of blanks made one.
+QString TextoDePdf(const QString& ruta) {
+    QProcess proceso;
+    proceso.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), ruta, QStringLiteral("-")});
+    if (!proceso.waitForFinished(30000)) return {};
+    return QString::fromUtf8(proceso.readAllStandardOutput()).simplified();
+}
+
 }  // namespace
 
 class PruebaBrovelCalc : public QObject {
@@ -258,6 +266,56 @@ private slots:
         }
     }
 
+    // The reports as files: the PDF holds what the tab shows, the RTF is the report
+    // itself, and either replaces an older file only once written.
+    void ReporteEscribePdfYRtf() {
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("ladera.pdf"));
+        const QString rtf = carpeta.filePath(QStringLiteral("ladera.RTF"));
+        const TSalida r = Ejecutar({QStringLiteral("reporte"), QStringLiteral("-o"), pdf});
+        QCOMPARE(r.estado, 0);
+        QCOMPARE(r.errores, QByteArray());
+        const QString texto = TextoDePdf(pdf);
+        // Every line of the erosion results, with its value as its field shows it.
+        for (const char* linea :
+             {"Factor de Erosividad de Lluvia-Escorrentía (R) 6865.734 MJ/ha mm/hr", "Factor de Producción (X) 92090 MJ mm/h",
+              "Factor de Erosibilidad del Suelo (K) 0.04 ton h/MJ/mm", "Factor Topográfico (LS) 1.043 -",
+              "Factor de Cobertura-Manejo (C) 0.038 -", "Subfactor de Uso Previo del Suelo (PLU) 0.662 -",
+              "Subfactor de Cobertura de Follaje (CC) 0.326 -", "Subfactor de Cobertura Superficial (SC) 0.251 -",
+              "Subfactor de Rugosidad Superficial (SR) 0.697 -", "Subfactor de Humedad del Suelo (SM) 1 -",
+              "Factor de Práctica de Soporte (P) 0.872 -", "Factor de Práctica de Soporte Básico (Pb) 0.454 -",
+              "Factor de Práctica de Soporte con Efecto de Tormentas (Pt) 0.3 -",
+              "Factor de Práctica de Soporte con Efecto de Desnivel (Pg) 0.872 -",
+              "Tasa de Erosión (A) 9.35051 ton/ha/año", "Producción de Sedimentos (T) 125.418 ton"})
+            QVERIFY2(texto.contains(QString::fromUtf8(linea)), linea);
+
+        QCOMPARE(Ejecutar({QStringLiteral("reporte"), QStringLiteral("-o"), rtf}).estado, 0);
+        QFile archivo(rtf);
+        QVERIFY(archivo.open(QIODevice::ReadOnly));
+        const QByteArray bytes = archivo.readAll();
+        QVERIFY(bytes.startsWith("{\\rtf1"));
+        // Windows-1252: "ó" is one byte.
+        QVERIFY(bytes.contains("Tasa de Erosi\xf3n (A) 9.35051 ton/ha/a\xf1o\\par "));
+    }
+
+    void ReporteEscorrentiaTieneElHidrograma() {
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath(QStringLiteral("cuenca.pdf"));
+        const TSalida r = Ejecutar({QStringLiteral("reporte-escorrentia"), QStringLiteral("--nc"), QStringLiteral("80"),
+                                    QStringLiteral("-o"), pdf});
+        QCOMPARE(r.estado, 0);
+        const QString texto = TextoDePdf(pdf);
+        QVERIFY2(texto.contains(QStringLiteral("Número de Curva 80 -")), qPrintable(texto));
+        QVERIFY(texto.contains(QStringLiteral("Caudal pico ")));
+        // The hydrograph table, one row per ordinate.
+        const QJsonObject json = QJsonDocument::fromJson(
+            Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--nc"), QStringLiteral("80")}).salida).object();
+        const int ordenadas = json[QStringLiteral("CantidadHe")].toInt();
+        QVERIFY(ordenadas > 5);
+        QCOMPARE(texto.count(QStringLiteral("Valor: ")), ordenadas);
+        QVERIFY(texto.contains(QStringLiteral("Nota: tiempos en horas, Histograma en m³/s.")));
+    }
+
     void AyudaYArgumentosErroneos_data() {
         QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("estado");
@@ -318,6 +376,21 @@ private slots:
             << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=0:10000:1", "--variar",
                            "Geometria.Declive=0:10000:1"}
             << 2 << "" << "más de los 10000000 que admite";
+        QTest::newRow("reporte sin salida") << QStringList{"reporte"} << 2 << ""
+                                            << "falta «-o SALIDA.pdf» o «-o SALIDA.rtf»";
+        QTest::newRow("reporte en un tipo desconocido") << QStringList{"reporte", "-o", "x.docx"} << 2 << ""
+                                                        << "«-o» necesita un archivo .pdf o .rtf, no «x.docx»";
+        QTest::newRow("reporte con dos salidas") << QStringList{"reporte", "-o", "a.pdf", "-o", "b.pdf"} << 2 << ""
+                                                 << "«-o» se dio más de una vez";
+        QTest::newRow("reporte con -o vacío") << QStringList{"reporte", "-o", ""} << 2 << ""
+                                              << "«-o» necesita un archivo de salida";
+        QTest::newRow("reporte de un proyecto que no existe")
+            << QStringList{"reporte", "/no/existe.bvx", "-o", "/tmp/x.pdf"} << 1 << "" << "no se pudo leer";
+        QTest::newRow("reporte en una carpeta que no existe")
+            << QStringList{"reporte", "-o", "/no/existe/x.rtf"} << 1 << "" << "No se pudo guardar «/no/existe/x.rtf»";
+        QTest::newRow("reporte-escorrentia con una opción errónea")
+            << QStringList{"reporte-escorrentia", "--uso", "9", "-o", "x.pdf"} << 2 << ""
+            << "«--uso» necesita 0, 1, 2 o 3, no «9»";
         QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";

@@ -11,6 +11,7 @@
 #include "cli/Consola.h"
 #include "cli/Ladera.h"
 #include "cli/Lote.h"
+#include "cli/Reporte.h"
 #include "cli/Salida.h"
 #include "cli/Tabla.h"
 #include "docs/ArchivoIni.h"
@@ -36,9 +37,9 @@ struct TOrden {
 int Uso(std::FILE* salida);
 
 // The slope form after start-up, with a project opened as Abrir opens it if one is
-// named, and saved as Guardar saves it if asked; then its Erosión tab shown. The
-// project is read once.
-int Ladera(const Argumentos& argumentos) {
+// named, and saved as Guardar saves it if asked. The project is read once. Returns
+// the exit status of a failure, or 0.
+int PrepararLadera(const Argumentos& argumentos, TInterlocutorDeConsola& consola, brovel::TFormaBrovel& forma) {
     std::string archivo, salida, zumbrel;
     bool hayArchivo = false, haySalida = false;
     for (size_t i = 0; i < argumentos.size(); ++i) {
@@ -64,8 +65,6 @@ int Ladera(const Argumentos& argumentos) {
             return ArgumentoErroneo("argumento inesperado para «ladera»: " + TextoMostrable(a));
         }
     }
-    TInterlocutorDeConsola consola;
-    brovel::TFormaBrovel forma(consola);
     if (hayArchivo) {
         std::string motivo;
         consola.callado = true;
@@ -80,6 +79,14 @@ int Ladera(const Argumentos& argumentos) {
     if (zumbrel == "extrema" || zumbrel == "ambos") forma.btUsarZumbrelClick();
     if (zumbrel == "evento" || zumbrel == "ambos") forma.btUsarZumbrel2Click();
     if (haySalida && !forma.GuardarValores(salida, salida)) return 1;
+    return 0;
+}
+
+// The slope form's values once its Erosión tab is shown.
+int Ladera(const Argumentos& argumentos) {
+    TInterlocutorDeConsola consola;
+    brovel::TFormaBrovel forma(consola);
+    if (const int estado = PrepararLadera(argumentos, consola, forma)) return estado;
     forma.MostrarPestana(5);
     return Imprimir(brovel::LaderaComoJson(forma));
 }
@@ -96,9 +103,9 @@ bool LeerNumeroDeOpcion(std::string_view opcion, std::string_view texto, double&
 }
 
 // The runoff window as the program starts it, its data file loaded if named, then
-// each input given set through its control in the window's order; then its
-// Escorrentía tab shown.
-int Escorrentia(const Argumentos& argumentos) {
+// each input given set through its control in the window's order. Returns the exit
+// status of a failure, or 0.
+int PrepararEscorrentia(const Argumentos& argumentos, brovel::TFormaZumbrel& forma) {
     std::optional<double> distancia, desnivel, area, abstraccion, paso, nc;
     std::optional<int> uso;
     std::vector<double> lluvia;
@@ -167,8 +174,6 @@ int Escorrentia(const Argumentos& argumentos) {
 
     using brovel::TGrupoZumbrel;
     using brovel::TListaZumbrel;
-    TInterlocutorDeConsola consola;
-    brovel::TFormaZumbrel forma(consola);
     if (!datos.empty() && !forma.CargarDatos(datos)) return 1;
     if (distancia) forma.euDdpmrhls.SetBaseValue(*distancia);
     if (desnivel) forma.euDntepmrys.SetBaseValue(*desnivel);
@@ -186,8 +191,38 @@ int Escorrentia(const Argumentos& argumentos) {
     }
     if (uso) forma.ElegirOpcion(TGrupoZumbrel::UsoSuelo, *uso);
     if (nc) forma.euNc.SetBaseValue(*nc);
+    return 0;
+}
+
+// The runoff form's values once its Escorrentía tab is shown.
+int Escorrentia(const Argumentos& argumentos) {
+    TInterlocutorDeConsola consola;
+    brovel::TFormaZumbrel forma(consola);
+    if (const int estado = PrepararEscorrentia(argumentos, forma)) return estado;
     forma.MostrarPestana(4);
     return Imprimir(brovel::EscorrentiaComoJson(forma));
+}
+
+// The report a window's "Reporte" tab shows, written to the file named by "-o" as
+// PDF or RTF by its extension.
+int ReporteDeLadera(const Argumentos& argumentos) {
+    std::string salida;
+    Argumentos resto;
+    if (const int estado = brovel::SepararSalidaDeReporte(argumentos, salida, resto)) return estado;
+    TInterlocutorDeConsola consola;
+    brovel::TFormaBrovel forma(consola);
+    if (const int estado = PrepararLadera(resto, consola, forma)) return estado;
+    return brovel::EscribirReporte(forma, salida);
+}
+
+int ReporteDeEscorrentia(const Argumentos& argumentos) {
+    std::string salida;
+    Argumentos resto;
+    if (const int estado = brovel::SepararSalidaDeReporte(argumentos, salida, resto)) return estado;
+    TInterlocutorDeConsola consola;
+    brovel::TFormaZumbrel forma(consola);
+    if (const int estado = PrepararEscorrentia(resto, forma)) return estado;
+    return brovel::EscribirReporte(forma, salida);
 }
 
 // One reference table, or the list of them.
@@ -222,6 +257,13 @@ const std::vector<TOrden>& Ordenes() {
          "\n                                               calcula el proyecto en cada punto de la grilla de valores\n"
          "                                               (la última entrada varía más rápido), una línea por punto",
          brovel::Barrido},
+        {"reporte", "reporte [ARCHIVO.bvx] [--zumbrel extrema|evento|ambos] -o SALIDA.pdf|SALIDA.rtf",
+         "\n                                               escribe el reporte de la ladera, como lo muestra su pestaña\n"
+         "                                               «Reporte», en PDF o en RTF según la extensión de SALIDA",
+         ReporteDeLadera},
+        {"reporte-escorrentia", "reporte-escorrentia [las opciones de «escorrentia»] -o SALIDA.pdf|SALIDA.rtf",
+         "\n                                               escribe el reporte de la escorrentía (Zumbrel) en PDF o RTF",
+         ReporteDeEscorrentia},
         {"tabla", "tabla [CODIGO]", "imprime en JSON una tabla de referencia (sin código, la lista de tablas)", Tabla},
     };
     return ordenes;

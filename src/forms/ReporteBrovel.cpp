@@ -253,4 +253,13 @@ std::string ValorIdentificador(TFormaBrovel& forma, std::string_view identificad
     return TReporteBrovel(forma).Pieza(NumeroDeIdentificador(identificador));
 }
 
+std::optional<std::string> ConstruirReporte(TFormaBrovel& forma, const std::string& rutaPlantilla) {
+    forma.tsErosionShow();
+    if (forma.RecalculoSuspendido) return std::nullopt;
+    std::string reporte;
+    GenerarReporte(LeerPlantilla(rutaPlantilla), [&](std::string_view id) { return ValorIdentificador(forma, id); },
+                   reporte);
+    return reporte;
+}
+
 }  // namespace brovel

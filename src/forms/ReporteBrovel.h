@@ -2,6 +2,7 @@
 // its template, read from the form as it is once the chain has run.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,12 @@ std::string ValorIdentificador(TFormaBrovel& forma, std::string_view identificad
 
 // The template's path beside the program, relative to its folder.
 inline constexpr const char* kModeloReporteBrovel = "Reportes/ModeloRep.rtf";
+
+// The report as the "Reporte" tab builds it, RTF in Windows-1252: the chain is run
+// first, then the template at `rutaPlantilla` is filled in. Nothing while a data
+// error suspends the recalculation (the report shown stays as it was). Throws
+// ErrorReporte for a template that cannot be read or an invalid identifier, and
+// ErrorDeConversion for an identifier whose number does not read.
+std::optional<std::string> ConstruirReporte(TFormaBrovel& forma, const std::string& rutaPlantilla);
 
 }  // namespace brovel

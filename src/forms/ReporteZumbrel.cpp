@@ -103,4 +103,12 @@ std::string ValorIdentificador(TFormaZumbrel& forma, std::string_view identifica
     return TReporteZumbrel(forma).Pieza(NumeroDeIdentificador(identificador));
 }
 
+std::string ConstruirReporte(TFormaZumbrel& forma, const std::string& rutaPlantilla) {
+    forma.EscorrentiaShow();
+    std::string reporte;
+    GenerarReporte(LeerPlantilla(rutaPlantilla), [&](std::string_view id) { return ValorIdentificador(forma, id); },
+                   reporte);
+    return reporte;
+}
+
 }  // namespace brovel

@@ -15,4 +15,9 @@ std::string ValorIdentificador(TFormaZumbrel& forma, std::string_view identifica
 
 inline constexpr const char* kModeloReporteZumbrel = "Reportes/ModeloRepZumbrel.rtf";
 
+// The report as the "Reporte" tab builds it: the whole chain is run (its faults are
+// dropped as the tab drops them), then the template is filled in. Throws as the
+// slope window's does.
+std::string ConstruirReporte(TFormaZumbrel& forma, const std::string& rutaPlantilla);
+
 }  // namespace brovel

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace brovel {
@@ -39,6 +40,11 @@ QString ElegirArchivo(QWidget* dueno, const QString& titulo, const QString& carp
     // Opening accepts a name that does not exist yet: it opens as an empty project.
     dialogo.setFileMode(QFileDialog::AnyFile);
     dialogo.setDefaultSuffix(sufijo);
+    // With several file types, a name typed without an extension takes the chosen type's.
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&dialogo](const QString& elegido) {
+        const QRegularExpressionMatch extension = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(elegido);
+        if (extension.hasMatch()) dialogo.setDefaultSuffix(extension.captured(1));
+    });
     if (TEscritorio::Actual().MostrarModal(dialogo) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return QString();
     return dialogo.selectedFiles().constFirst();

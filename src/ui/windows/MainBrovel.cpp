@@ -17,12 +17,15 @@
 #include "app/AcercaDe.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
+#include "docs/Reporte.h"
 #include "forms/CamposBrovel.h"
+#include "forms/ReporteBrovel.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
+#include "ui/windows/PanelReporte.h"
 #include "ui/windows/Reflejo.h"
 #include "ui/windows/InterlocutorVentana.h"
 
@@ -56,11 +59,12 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     Panel1 = cuerpo.panel;
     setCentralWidget(cuerpo.contenido);
     ConstruirPestanas();
+    Reporte = new TPanelReporte(PageControl->findChild<QWidget*>(QStringLiteral("Reporte")), false);
     resize(774, 586);
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
     Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
-    RutaModeloReporte = RutaDeDato(QStringLiteral("Reportes/ModeloRep.rtf"));
+    RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
     PageControl->setCurrentIndex(0);
@@ -84,22 +88,23 @@ void TMainFormBrovel::ConstruirMenus() {
     Guardar = CrearAccion(this, "Guardar", "&Guardar", "Ctrl+G");
     GuardarComo = CrearAccion(this, "GuardarComo", "G&uardar como...");
     ImprimirReporte = CrearAccion(this, "ImprimirReporte", "&Imprimir reporte", "Ctrl+I");
+    ExportarReporte = CrearAccion(this, "ExportarReporte", "E&xportar reporte...");
     Salir = CrearAccion(this, "Salir", "&Salir");
     Notas = CrearAccion(this, "Notas", "&Notas...");
     AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
-    // Printing comes with the report.
-    ImprimirReporte->setEnabled(false);
 
     connect(Nuevo, &QAction::triggered, this, &TMainFormBrovel::NuevoExecute);
     connect(Abrir, &QAction::triggered, this, &TMainFormBrovel::AbrirExecute);
     connect(Guardar, &QAction::triggered, this, &TMainFormBrovel::GuardarExecute);
     connect(GuardarComo, &QAction::triggered, this, &TMainFormBrovel::GuardarComoExecute);
     connect(Salir, &QAction::triggered, this, &TMainFormBrovel::SalirExecute);
+    connect(ImprimirReporte, &QAction::triggered, this, &TMainFormBrovel::ImprimirReporteExecute);
+    connect(ExportarReporte, &QAction::triggered, this, &TMainFormBrovel::ExportarReporteExecute);
     connect(Notas, &QAction::triggered, this, &TMainFormBrovel::NotasExecute);
     connect(AcercaDe, &QAction::triggered, this, &TMainFormBrovel::AcercaDeExecute);
 
     AgregarMenu(menuBar(), "&Archivo",
-                {Nuevo, Abrir, nullptr, Guardar, GuardarComo, nullptr, ImprimirReporte, nullptr, Salir});
+                {Nuevo, Abrir, nullptr, Guardar, GuardarComo, nullptr, ImprimirReporte, ExportarReporte, nullptr, Salir});
     AgregarMenu(menuBar(), "A&yuda", {Notas, AcercaDe});
 }
 
@@ -125,7 +130,10 @@ void TMainFormBrovel::Conectar() {
     connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
     connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
     connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
-    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) { forma_->MostrarPestana(indice); });
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
+        forma_->MostrarPestana(indice);
+        if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();
+    });
 
     forma_->AlCambiar = [this] { Reflejar(); };
 }
@@ -190,6 +198,26 @@ void TMainFormBrovel::closeEvent(QCloseEvent* evento) {
         evento->accept();
     else
         evento->ignore();
+}
+
+void TMainFormBrovel::ReporteShow() {
+    forma_->tsErosionShow();
+    if (forma_->RecalculoSuspendido) return;
+    Reporte->Construir([this] { return ConstruirReporte(*forma_, RutaModeloReporte.toStdString()).value_or(""); });
+}
+
+void TMainFormBrovel::ImprimirReporteExecute() {
+    QString motivo;
+    if (!Reporte->Imprimir(QStringLiteral("Brovel"), motivo))
+        TEscritorio::Actual().MostrarError(this, QStringLiteral("Error al querer imprimir el reporte"));
+}
+
+void TMainFormBrovel::ExportarReporteExecute() {
+    Reporte->Exportar(this, QStringLiteral("Reporte de Brovel"), QString::fromStdString(forma_->NombreProyecto), [this] {
+        const auto reporte = ConstruirReporte(*forma_, RutaModeloReporte.toStdString());
+        if (!reporte) throw ErrorReporte(forma_->TextoEstado());
+        return *reporte;
+    });
 }
 
 void TMainFormBrovel::NotasExecute() { AbrirAyuda(this); }

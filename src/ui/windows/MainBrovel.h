@@ -52,11 +52,14 @@ public:
     QAction* Guardar = nullptr;
     QAction* GuardarComo = nullptr;
     QAction* ImprimirReporte = nullptr;
+    QAction* ExportarReporte = nullptr;
     QAction* Salir = nullptr;
     QAction* Notas = nullptr;
     QAction* AcercaDe = nullptr;
 
     QString RutaModeloReporte;
+    // The "Reporte" tab: the view and the report it shows.
+    class TPanelReporte* Reporte = nullptr;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
@@ -95,6 +98,10 @@ public slots:
     void GuardarExecute();
     void GuardarComoExecute();
     void SalirExecute();
+    // The report: built each time its tab is shown, unless a data error is pending.
+    void ReporteShow();
+    void ImprimirReporteExecute();
+    void ExportarReporteExecute();
     void NotasExecute();
     void AcercaDeExecute();
 

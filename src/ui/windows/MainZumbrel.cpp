@@ -15,12 +15,14 @@
 #include <QVBoxLayout>
 
 #include "app/AcercaDe.h"
+#include "forms/ReporteZumbrel.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
+#include "ui/windows/PanelReporte.h"
 #include "ui/windows/Reflejo.h"
 
 namespace brovel {
@@ -59,11 +61,12 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     Cargar = CrearAccion(this, "Cargar", "&Cargar");
     Grabar = CrearAccion(this, "Grabar", "&Grabar");
     ImprimirReporte = CrearAccion(this, "ImprimirReporte1", "Imprimir &Reporte");
+    ExportarReporte = CrearAccion(this, "ExportarReporte", "E&xportar reporte...");
     Salir = CrearAccion(this, "Salir", "&Salir");
     Notas = CrearAccion(this, "Ayuda2", "&Notas...");
     AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
-    // Printing comes with the report.
-    ImprimirReporte->setEnabled(false);
+    connect(ImprimirReporte, &QAction::triggered, this, &TMainFormZumbrel::ImprimirReporte1Click);
+    connect(ExportarReporte, &QAction::triggered, this, &TMainFormZumbrel::ExportarReporteClick);
     connect(Cargar, &QAction::triggered, this, &TMainFormZumbrel::CargarClick);
     connect(Grabar, &QAction::triggered, this, &TMainFormZumbrel::GrabarClick);
     connect(Salir, &QAction::triggered, this, &QDialog::close);
@@ -71,7 +74,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     connect(AcercaDe, &QAction::triggered, this, &TMainFormZumbrel::AcercaDeExecute);
 
     auto* barra = new QMenuBar(this);
-    AgregarMenu(barra, "&Archivo", {Cargar, Grabar, nullptr, ImprimirReporte, nullptr, Salir});
+    AgregarMenu(barra, "&Archivo", {Cargar, Grabar, nullptr, ImprimirReporte, ExportarReporte, nullptr, Salir});
     AgregarMenu(barra, "A&yuda", {Notas, AcercaDe});
 
     const TCuerpo cuerpo = ConstruirCuerpo(this, {{"Geometria", "Geometría"},
@@ -88,6 +91,8 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     disposicion->setMenuBar(barra);
     disposicion->addWidget(cuerpo.contenido);
     ConstruirPestanas();
+    Reporte = new TPanelReporte(PageControl->findChild<QWidget*>(QStringLiteral("TabSheet1")), true);
+    RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteZumbrel));
     resize(799, 557);
 
     Conectar();
@@ -132,7 +137,10 @@ void TMainFormZumbrel::Conectar() {
         const QByteArray nombre = boton->objectName().toLatin1();
         connect(boton, &QToolButton::clicked, this, [this, nombre] { ElegirDeTablaPara(nombre.constData()); });
     }
-    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) { forma_.MostrarPestana(indice); });
+    connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
+        forma_.MostrarPestana(indice);
+        if (PageControl->widget(indice) == Reporte->parent()) TabSheet1Show();
+    });
 
     const auto testigo = std::make_shared<TTestigo>(this);
     testigo_ = testigo;
@@ -178,6 +186,21 @@ void TMainFormZumbrel::GrabarClick() {
     if (ruta.isEmpty()) return;
     carpetaDatos_ = QFileInfo(ruta).path();
     forma_.GuardarDatos(QFile::encodeName(ruta).toStdString());
+}
+
+void TMainFormZumbrel::TabSheet1Show() {
+    Reporte->Construir([this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); });
+}
+
+// A printing failure has no message of its own: its reason goes to the error box.
+void TMainFormZumbrel::ImprimirReporte1Click() {
+    QString motivo;
+    if (!Reporte->Imprimir(QStringLiteral("Impresion de Zumbrel"), motivo)) TEscritorio::Actual().MostrarError(this, motivo);
+}
+
+void TMainFormZumbrel::ExportarReporteClick() {
+    Reporte->Exportar(this, QStringLiteral("Reporte de Zumbrel"), QString(),
+                      [this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); });
 }
 
 void TMainFormZumbrel::Ayuda2Click() { AbrirAyuda(this); }

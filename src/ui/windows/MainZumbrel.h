@@ -44,9 +44,14 @@ public:
     QAction* Cargar = nullptr;
     QAction* Grabar = nullptr;
     QAction* ImprimirReporte = nullptr;
+    QAction* ExportarReporte = nullptr;
     QAction* Salir = nullptr;
     QAction* Notas = nullptr;
     QAction* AcercaDe = nullptr;
+
+    QString RutaModeloReporte;
+    // The "Reporte" tab: the view and the report it shows.
+    class TPanelReporte* Reporte = nullptr;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
@@ -68,6 +73,10 @@ public:
 
 public slots:
     void CargarClick();
+    // The report: rebuilt after a full recalculation each time its tab is shown.
+    void TabSheet1Show();
+    void ImprimirReporte1Click();
+    void ExportarReporteClick();
     void GrabarClick();
     void Ayuda2Click();
     void AcercaDeExecute();

@@ -1,0 +1,33 @@
+// Saving a report: its RTF as the template engine wrote it, or the report view's
+// document as an A4 PDF with the project's name and page numbers in the footer.
+// Both replace the destination only once everything is written.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+class QPainter;
+class QRectF;
+class QTextDocument;
+
+namespace brovel {
+
+// Draws extra content (the plots) on a page of its own after the report.
+using TPaginaFinal = std::function<void(QPainter& pintor, const QRectF& area)>;
+
+// Empty on success, otherwise the reason in a sentence.
+std::string GuardarRtf(std::string_view rtf, const QString& ruta);
+std::string GuardarPdf(const QTextDocument& documento, const QString& ruta, const QString& titulo,
+                       const QString& proyecto, const TPaginaFinal& paginaFinal = {});
+
+// Turns off the ligatures of the document's fonts ("fi" set as one glyph), which a
+// PDF's text would otherwise hold as one character: "específico" could not be found.
+void SinLigaduras(QTextDocument& documento);
+
+// Whether a path names a PDF (by its extension, in any case); otherwise RTF.
+bool EsRutaPdf(const QString& ruta);
+
+}  // namespace brovel
