@@ -25,6 +25,9 @@ class QWidget;
 
 namespace brovel {
 
+class TGraficoCurva;
+class TGraficoFactores;
+class TGraficoHietograma;
 class TMainFormZumbrel;
 class TPanelEstado;
 class TUnidades;
@@ -80,6 +83,12 @@ public:
     // The Suelo tab's messages.
     QPlainTextEdit* MsgsS = nullptr;
 
+    // The plots beside the numbers: the grain-size curve (Suelo), the hyetograph
+    // being edited (Forzantes) and the dimensionless factors (Erosión).
+    TGraficoCurva* GraficoCurva = nullptr;
+    TGraficoHietograma* GraficoHietograma = nullptr;
+    TGraficoFactores* GraficoFactores = nullptr;
+
     QStringList MensajesSuelo() const;
     // Whether a control is shown on its tab (whichever tab is current).
     static bool Visible(const QWidget* control);
@@ -121,6 +130,9 @@ private:
     // Shows what the form holds: options, lists, which controls are shown, the
     // status panel, the Suelo tab's messages and the caption.
     void Reflejar();
+    // The plot of the tab shown follows the form; those of the other tabs wait
+    // until theirs is shown.
+    void ActualizarGraficos();
 
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;
