@@ -485,8 +485,9 @@ private slots:
         QCOMPARE(escritorio->errores, QStringList());
     }
 
-    // A larger window gives its width to the groups and the fields of every tab,
-    // and to the drawing of the slope, which keeps its proportions.
+    // A window larger than its default size gives its width to the groups and the
+    // fields of every tab (a plot beside them keeps its own), and to the drawing of
+    // the slope, which keeps its proportions.
     void losGruposCrecenConLaVentana_data() {
         QTest::addColumn<int>("pestana");
         for (int pestana = kGeometria; pestana <= kErosion; ++pestana)
@@ -507,8 +508,9 @@ private slots:
                 if (c->isVisible()) campo = std::max(campo, c->width());
             return std::pair{grupo, campo};
         };
-        const auto [grupoChico, campoChico] = medir({774, 586});
-        const auto [grupoGrande, campoGrande] = medir({1300, 900});
+        const QSize inicial = ventana->size();
+        const auto [grupoChico, campoChico] = medir(inicial);
+        const auto [grupoGrande, campoGrande] = medir(inicial + QSize(526, 314));
         const auto cambio = [](int antes, int despues) { return QStringLiteral("%1 → %2").arg(antes).arg(despues); };
         QVERIFY2(grupoGrande >= grupoChico + 500, qPrintable(cambio(grupoChico, grupoGrande)));
         QVERIFY2(campoGrande > campoChico + 100, qPrintable(cambio(campoChico, campoGrande)));

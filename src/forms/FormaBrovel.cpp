@@ -122,16 +122,28 @@ void TFormaBrovel::CrearEditores() {
                            });
     curva_->AgregarColumna(euPp, [&e](int, int i) -> double& { return e.Pp[i]; });
 
-    const auto forzantes = [this] { tsForzantesShow(); };
-    const auto cambio = [this] { CambioHietograma(); };
-    representativo_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn), nullptr, forzantes);
+    // Using an editor also makes its hyetograph the one the tab plots.
+    const auto forzantes = [this](THietograma h) {
+        return [this, h] {
+            hietogramaUsado_ = h;
+            tsForzantesShow();
+        };
+    };
+    const auto cambio = [this](THietograma h) {
+        return [this, h] {
+            hietogramaUsado_ = h;
+            CambioHietograma();
+        };
+    };
+    representativo_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn), nullptr,
+                                                     forzantes(THietograma::Representativo));
     representativo_->AgregarColumna(euCll, [&e](int, int k) -> double& { return e.Cll1[1][k]; });
     serie_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn2), &ListaMutable(TListaBrovel::cbHn),
-                                            forzantes);
+                                            forzantes(THietograma::Serie));
     serie_->AgregarColumna(euCll1, [&e](int h, int k) -> double& { return e.Cll1[h][k]; });
-    tormenta_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn3), nullptr, cambio);
+    tormenta_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn3), nullptr, cambio(THietograma::Tormenta));
     tormenta_->AgregarColumna(euCll2, [&e](int, int k) -> double& { return e.Cll2[k]; });
-    evento_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn4), nullptr, cambio);
+    evento_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn4), nullptr, cambio(THietograma::Evento));
     evento_->AgregarColumna(euCll3, [&e](int, int k) -> double& { return e.Cll3[k]; });
 }
 
@@ -244,6 +256,11 @@ void TFormaBrovel::ElegirOpcion(TGrupoOpciones grupo, int boton) {
     const int cantidad = static_cast<int>(BotonesDe(grupo).size());
     if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return;
     opciones_[static_cast<size_t>(grupo)] = boton;
+    // A rain option chosen brings its hyetograph, if it has one, to the plot.
+    if (grupo == TGrupoOpciones::LluviaMedia && boton <= 1)
+        hietogramaUsado_ = boton == 0 ? THietograma::Representativo : THietograma::Serie;
+    if (grupo == TGrupoOpciones::LluviaExtrema && boton == 0) hietogramaUsado_ = THietograma::Tormenta;
+    if (grupo == TGrupoOpciones::Evento && boton == 0) hietogramaUsado_ = THietograma::Evento;
     EjecutarManejadorDeOpcion(grupo);
 }
 
@@ -269,6 +286,18 @@ void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
     for (size_t i = 0; i < items.size() && indice < 0; ++i)
         if (items[i] == texto) indice = static_cast<int>(i);
     SetIndice(lista, indice);
+}
+
+std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
+    // Each editor's panel, in the order of the tab.
+    static constexpr std::pair<THietograma, const char*> kPaneles[] = {
+        {THietograma::Representativo, "pHr"}, {THietograma::Serie, "pSh"},
+        {THietograma::Tormenta, "pHt2"},      {THietograma::Evento, "pHt3"}};
+    for (const auto& [h, panel] : kPaneles)
+        if (h == hietogramaUsado_ && Mostrado(panel)) return h;
+    for (const auto& [h, panel] : kPaneles)
+        if (Mostrado(panel)) return h;
+    return std::nullopt;
 }
 
 bool TFormaBrovel::AlDia(std::string_view campo) const {
@@ -339,6 +368,8 @@ void TFormaBrovel::MostrarPrimerasEntradas() {
     for (TListaBrovel lista : {TListaBrovel::cbPcg, TListaBrovel::cbPhn, TListaBrovel::cbHn, TListaBrovel::cbPhn3,
                                TListaBrovel::cbPhn4})
         EjecutarManejadorDeLista(lista);
+    // Showing them used no editor.
+    hietogramaUsado_ = THietograma::Representativo;
 }
 
 void TFormaBrovel::NuevoExecute() {

@@ -54,6 +54,9 @@ enum class TOpcionEvento { Hietograma, Parametros };
 
 enum class TCasilla { Descongelamiento, Labranza, Mulching, PracticasDeSoporte };
 
+// The four hyetograph editors of the Forzantes tab.
+enum class THietograma { Representativo, Serie, Tormenta, Evento };
+
 // The drop-down lists: four of fixed entries, then the count and step selectors.
 enum class TListaBrovel {
     cbCspe, cbCspp, cbMde, cbTp,
@@ -150,6 +153,11 @@ public:
     bool AlDia(std::string_view campo) const;
     // The model's results out of date after the last recalculation, by name.
     std::vector<std::string> SinActualizar() const;
+
+    // The hyetograph the Forzantes tab plots: the one whose editor was last used or
+    // whose option was last chosen, while its editor is shown; else the first shown.
+    // None while no editor is.
+    std::optional<THietograma> HietogramaGraficado() const;
 
     // The status panel and the Suelo tab's messages.
     const std::string& TextoEstado() const { return textoEstado_; }
@@ -297,6 +305,7 @@ private:
     bool escribiendo_ = true;
 
     std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
+    THietograma hietogramaUsado_ = THietograma::Representativo;
 };
 
 }  // namespace brovel

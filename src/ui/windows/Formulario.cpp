@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "ui/fields/Unidades.h"
+#include "ui/windows/Pagina.h"
 
 namespace brovel {
 
@@ -115,7 +116,7 @@ private:
     int AnchoCampo() const {
         const QAbstractScrollArea* area = AreaDesplazable(this);
         if (!area) return kAnchoCampo;
-        return kAnchoCampo + std::clamp((area->width() - kAnchoPaginaDisenada) / 2, 0, kCrecimientoMaximoCampo);
+        return kAnchoCampo + std::clamp((AnchoParaCampos(area) - kAnchoPaginaDisenada) / 2, 0, kCrecimientoMaximoCampo);
     }
 
     // A titled group whose every row is hidden is hidden with them.

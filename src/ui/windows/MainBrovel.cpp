@@ -20,6 +20,10 @@
 #include "docs/Reporte.h"
 #include "forms/CamposBrovel.h"
 #include "forms/ReporteBrovel.h"
+#include "forms/SeriesGraficos.h"
+#include "ui/plots/GraficoCurva.h"
+#include "ui/plots/GraficoFactores.h"
+#include "ui/plots/GraficoHietograma.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
@@ -33,6 +37,9 @@ namespace brovel {
 namespace {
 
 const QColor kRojoApagado(168, 58, 58);
+// The designed page and a plot beside it, on a screen of 1366 × 768.
+constexpr int kAnchoVentana = 1210;
+constexpr int kAltoVentana = 640;
 const QString kNoCalculado =
     QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado");
 
@@ -60,7 +67,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     setCentralWidget(cuerpo.contenido);
     ConstruirPestanas();
     Reporte = new TPanelReporte(PageControl->findChild<QWidget*>(QStringLiteral("Reporte")), false);
-    resize(774, 586);
+    resize(kAnchoVentana, kAltoVentana);
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
     Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
@@ -167,6 +174,16 @@ void TMainFormBrovel::Reflejar() {
     if (MensajesSuelo() != mensajes) MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));
     const QString titulo = QString::fromStdString(forma_->Titulo());
     if (windowTitle() != titulo) setWindowTitle(titulo);
+    ActualizarGraficos();
+}
+
+void TMainFormBrovel::ActualizarGraficos() {
+    switch (PageControl->currentIndex()) {
+        case 1: GraficoCurva->Actualizar(DatosCurva(*forma_)); break;
+        case 2: GraficoHietograma->Actualizar(DatosHietograma(*forma_)); break;
+        case 5: GraficoFactores->Actualizar(DatosFactores(*forma_)); break;
+        default: break;
+    }
 }
 
 bool TMainFormBrovel::Visible(const QWidget* control) {

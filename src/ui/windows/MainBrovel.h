@@ -25,6 +25,9 @@ class QWidget;
 
 namespace brovel {
 
+class TGraficoCurva;
+class TGraficoFactores;
+class TGraficoHietograma;
 class TMainFormZumbrel;
 class TPanelEstado;
 class TUnidades;
@@ -87,6 +90,11 @@ public:
     // chosen, and the file dialogs then start in its folder. One that is not there
     // or cannot be read is shown in the error box and the new project stays; false.
     bool AbrirAlArrancar(const QString& ruta);
+    // The plots beside the numbers: the grain-size curve (Suelo), the hyetograph
+    // being edited (Forzantes) and the dimensionless factors (Erosión).
+    TGraficoCurva* GraficoCurva = nullptr;
+    TGraficoHietograma* GraficoHietograma = nullptr;
+    TGraficoFactores* GraficoFactores = nullptr;
 
     QStringList MensajesSuelo() const;
     // Whether a control is shown on its tab (whichever tab is current).
@@ -133,6 +141,9 @@ private:
     // Shows what the form holds: options, lists, which controls are shown, the
     // status panel, the Suelo tab's messages and the caption.
     void Reflejar();
+    // The plot of the tab shown follows the form; those of the other tabs wait
+    // until theirs is shown.
+    void ActualizarGraficos();
 
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;

@@ -17,6 +17,10 @@
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/Pagina.h"
+#include "ui/plots/GraficoCurva.h"
+#include "ui/plots/GraficoFactores.h"
+#include "ui/plots/GraficoHietograma.h"
+#include "ui/plots/VistaGrafico.h"
 
 namespace brovel {
 
@@ -60,6 +64,9 @@ void TMainFormBrovel::ConstruirGeometria(QWidget* pagina) {
 void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
     TPagina hoja(pagina);
 
+    GraficoCurva = new TGraficoCurva;
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaCurva"), GraficoCurva));
+
     TFormulario& suelo = hoja.Grupo(QStringLiteral("Caracterización del suelo"));
     rbCrr = NuevaOpcion(pagina, "rbCrr", TituloDe(TGrupoOpciones::Suelo, 0));
     rbDm = NuevaOpcion(pagina, "rbDm", TituloDe(TGrupoOpciones::Suelo, 1));
@@ -100,6 +107,9 @@ void TMainFormBrovel::ConstruirSuelo(QWidget* pagina) {
 
 void TMainFormBrovel::ConstruirForzantes(QWidget* pagina) {
     TPagina hoja(pagina);
+
+    GraficoHietograma = new TGraficoHietograma;
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaHietograma"), GraficoHietograma));
 
     // Average rain: four ways to the erosivity R.
     TFormulario& media = hoja.Grupo(QStringLiteral("Lluvia media"));
@@ -225,6 +235,9 @@ void TMainFormBrovel::ConstruirDisipacion(QWidget* pagina) {
 
 void TMainFormBrovel::ConstruirErosion(QWidget* pagina) {
     TPagina hoja(pagina);
+
+    GraficoFactores = new TGraficoFactores;
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaFactores"), GraficoFactores));
 
     TFormulario& factores = hoja.Grupo(QStringLiteral("Resultados"));
     Campos(factores, {"euFeleEResultado", "euFpEResultado", "euFesEResultado", "euFtEResultado", "euSupsEResultado",

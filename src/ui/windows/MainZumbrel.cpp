@@ -19,6 +19,8 @@
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Comandos.h"
+#include "forms/SeriesGraficos.h"
+#include "ui/plots/GraficoTiempo.h"
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
@@ -93,7 +95,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     ConstruirPestanas();
     Reporte = new TPanelReporte(PageControl->findChild<QWidget*>(QStringLiteral("TabSheet1")), true);
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteZumbrel));
-    resize(799, 557);
+    resize(1240, 600);
 
     Conectar();
     Reflejar();
@@ -161,6 +163,16 @@ void TMainFormZumbrel::Reflejar() {
 
     ReflejarEstado(Panel1, forma_.TextoEstado(), forma_.EstadoEnError());
     for (TVistaGrilla* grilla : {sgLlResultado, sgSvaeuaResultados, sgHeResultado}) grilla->Actualizar();
+    ActualizarGraficos();
+}
+
+void TMainFormZumbrel::ActualizarGraficos() {
+    switch (PageControl->currentIndex()) {
+        case 2: GraficoLluvia->Actualizar(DatosLluvia(forma_)); break;
+        case 3: GraficoEscorrentia->Actualizar(DatosEscorrentia(forma_)); break;
+        case 4: GraficoHidrograma->Actualizar(DatosHidrograma(forma_)); break;
+        default: break;
+    }
 }
 
 namespace {

@@ -24,6 +24,7 @@ class QToolButton;
 namespace brovel {
 
 class TFormulario;
+class TGraficoTiempo;
 class TPanelEstado;
 class TUnidades;
 class TVistaGrilla;
@@ -70,6 +71,9 @@ public:
     QToolButton *bbSTC1 = nullptr, *BitBtn1 = nullptr, *BitBtn6 = nullptr, *BitBtn2 = nullptr;
     // The result grids: rainfall, cumulative runoff, hydrograph.
     TVistaGrilla *sgLlResultado = nullptr, *sgSvaeuaResultados = nullptr, *sgHeResultado = nullptr;
+    // The plots beside them: the rainfall (Forzantes), the cumulative runoff
+    // (Condicionantes), the hydrograph under the rain (Escorrentía).
+    TGraficoTiempo *GraficoLluvia = nullptr, *GraficoEscorrentia = nullptr, *GraficoHidrograma = nullptr;
 
 public slots:
     void CargarClick();
@@ -111,6 +115,8 @@ private:
     // Shows what the form holds: options, the tick, lists, which controls are shown,
     // the captions that follow the options, the status panel and the grids.
     void Reflejar();
+    // The plot of the tab shown follows the form; the others wait for their tab.
+    void ActualizarGraficos();
     // The form has ended: the widgets stop showing and editing it.
     void SoltarForma();
 

@@ -18,6 +18,8 @@
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/Pagina.h"
+#include "ui/plots/GraficoTiempo.h"
+#include "ui/plots/VistaGrafico.h"
 
 namespace brovel {
 namespace {
@@ -148,6 +150,9 @@ void TMainFormZumbrel::ConstruirSuelo(QWidget* pagina) {
 void TMainFormZumbrel::ConstruirForzantes(QWidget* pagina) {
     TPagina hoja(pagina);
 
+    GraficoLluvia = new TGraficoTiempo(TDisposicionTiempo::LluviaYAcumulada);
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaLluvia"), GraficoLluvia));
+
     TFormulario& lluvia = hoja.Grupo(QStringLiteral("Lluvia"));
     rcParcial = NuevaOpcion(pagina, "rcParcial", TituloDe(TGrupoZumbrel::Serie, 0));
     rbAcumulada = NuevaOpcion(pagina, "rbAcumulada", TituloDe(TGrupoZumbrel::Serie, 1));
@@ -175,6 +180,9 @@ void TMainFormZumbrel::ConstruirForzantes(QWidget* pagina) {
 void TMainFormZumbrel::ConstruirCondicionantes(QWidget* pagina) {
     TPagina hoja(pagina);
 
+    GraficoEscorrentia = new TGraficoTiempo(TDisposicionTiempo::Linea);
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaEscorrentia"), GraficoEscorrentia));
+
     TFormulario& uso = hoja.Grupo(QStringLiteral("Uso del Suelo"));
     rbAu = NuevaOpcion(pagina, "rbAu", TituloDe(TGrupoZumbrel::UsoSuelo, 0));
     rbTac = NuevaOpcion(pagina, "rbTac", TituloDe(TGrupoZumbrel::UsoSuelo, 1));
@@ -201,6 +209,9 @@ void TMainFormZumbrel::ConstruirCondicionantes(QWidget* pagina) {
 
 void TMainFormZumbrel::ConstruirEscorrentia(QWidget* pagina) {
     TPagina hoja(pagina);
+
+    GraficoHidrograma = new TGraficoTiempo(TDisposicionTiempo::Hidrograma);
+    hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaHidrograma"), GraficoHidrograma));
 
     TFormulario& resultados = hoja.Panel(QStringLiteral("ResultadosEscorrentia"));
     Campos(resultados, {"euVteResultado", "euVtespResultado", "euCpResultado"});

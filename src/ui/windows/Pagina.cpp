@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -18,16 +20,35 @@
 
 namespace brovel {
 
-TPagina::TPagina(QWidget* pagina) {
-    auto* marco = new QVBoxLayout(pagina);
-    marco->setContentsMargins(0, 0, 0, 0);
+namespace {
+
+constexpr const char* kReservaGraficos = "reservaGraficos";
+
+// The tab control a page belongs to, and the page itself.
+QTabWidget* PestanasDe(const QWidget* w, const QWidget** pagina = nullptr) {
+    for (; w; w = w->parentWidget()) {
+        if (qobject_cast<const QStackedWidget*>(w->parentWidget())) {
+            if (pagina) *pagina = w;
+            return qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TPagina::TPagina(QWidget* pagina) : pagina_(pagina) {
+    marco_ = new QHBoxLayout(pagina);
+    marco_->setContentsMargins(0, 0, 0, 0);
+    marco_->setSpacing(0);
+    auto* marco = marco_;
     auto* desplazable = new QScrollArea(pagina);
     desplazable->setFrameShape(QFrame::NoFrame);
     desplazable->setWidgetResizable(true);
     contenido_ = new QWidget(desplazable);
     contenido_->setObjectName(pagina->objectName() + QStringLiteral("Contenido"));
     desplazable->setWidget(contenido_);
-    marco->addWidget(desplazable);
+    marco->addWidget(desplazable, 1);
     columna_ = new QVBoxLayout(contenido_);
     columna_->setContentsMargins(8, 6, 8, 6);
     columna_->setSpacing(6);
@@ -48,6 +69,19 @@ TFormulario& TPagina::Panel(const QString& nombre) { return formularios_.emplace
 void TPagina::Llenar(QWidget* control) {
     columna_->addWidget(control, 1);
     lleno_ = true;
+}
+
+void TPagina::Grafico(QWidget* vista) {
+    vista->setParent(pagina_);
+    marco_->addWidget(vista, 0);
+    if (QTabWidget* pestanas = PestanasDe(pagina_)) pestanas->setProperty(kReservaGraficos, vista->sizeHint().width());
+}
+
+int AnchoParaCampos(const QWidget* area) {
+    const QWidget* pagina = nullptr;
+    const QTabWidget* pestanas = PestanasDe(area, &pagina);
+    const int reserva = pestanas ? pestanas->property(kReservaGraficos).toInt() : 0;
+    return reserva > 0 ? pagina->width() - reserva : area->width();
 }
 
 void TPagina::GrupoConGrilla(const QString& titulo, TFormulario* filas, TPanelGrilla* grilla) {

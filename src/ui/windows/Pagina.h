@@ -12,6 +12,7 @@
 
 #include "ui/windows/Formulario.h"
 
+class QHBoxLayout;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -41,6 +42,10 @@ public:
     TFormulario& Panel(const QString& nombre);
     // A control below the groups that takes what is left of the page's height.
     void Llenar(QWidget* control);
+    // A plot at the right of the groups, as tall as the page. It keeps its width
+    // when the window grows, so that the groups and their fields take the rest, and
+    // every tab of the window sizes its fields as if it had one beside it.
+    void Grafico(QWidget* vista);
     // A titled group that takes what is left of the page's height: its rows of
     // fields (`filas`, a panel of this page), then a result grid below them.
     void GrupoConGrilla(const QString& titulo, TFormulario* filas, TPanelGrilla* grilla);
@@ -49,6 +54,8 @@ public:
     QVBoxLayout* Columna() const { return columna_; }
 
 private:
+    QWidget* pagina_;
+    QHBoxLayout* marco_;
     QWidget* contenido_;
     QVBoxLayout* columna_;
     std::deque<TFormulario> formularios_;
@@ -90,6 +97,11 @@ QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo
 // It shows its row's caption and help, tests an input's range on leaving it and is
 // read-only for a result.
 TUnidades* NuevoCampo(TFormulario& formulario, const TDefinicionCampo& definicion, TCantidad& cantidad);
+
+// The width the fields of a tab measure to grow: that of `area`, the tab's
+// scrolled page, or, in a window with plots, the tab's width less a plot's, the
+// same on every tab whether it shows a plot or not.
+int AnchoParaCampos(const QWidget* area);
 
 // Once every tab is built: the fields of all tabs under `pestanas` share one
 // caption column, and no list or field takes the wheel without the focus.
