@@ -10,7 +10,7 @@ paquetes=(
   libgl-dev libvulkan-dev libxkbcommon-dev
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core locales
+  xvfb xauth fonts-dejavu-core locales poppler-utils
 )
 
 faltan=()
