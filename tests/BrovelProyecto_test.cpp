@@ -119,7 +119,7 @@ private slots:
         for (const QAction* comando : menus[0]->menu()->actions())
             if (!comando->isSeparator()) comandos << comando->objectName() + " " + comando->shortcut().toString();
         QCOMPARE(comandos, (QStringList{"Nuevo Ctrl+N", "Abrir Ctrl+A", "Guardar Ctrl+G", "GuardarComo ",
-                                        "ImprimirReporte Ctrl+I", "Salir "}));
+                                        "ImprimirReporte Ctrl+I", "ExportarReporte ", "Salir "}));
 
         ventana->show();
         QVERIFY(QTest::qWaitForWindowActive(ventana.get()));

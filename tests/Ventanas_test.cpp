@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(barra->actions().at(1)->text(), QStringLiteral("A&yuda"));
         QCOMPARE(Entradas(barra, 0),
                  (QStringList{"&Nuevo [Ctrl+N]", "&Abrir [Ctrl+A]", "-", "&Guardar [Ctrl+G]", "G&uardar como...", "-",
-                              "&Imprimir reporte [Ctrl+I]", "-", "&Salir"}));
+                              "&Imprimir reporte [Ctrl+I]", "E&xportar reporte...", "-", "&Salir"}));
         QCOMPARE(Entradas(barra, 1), (QStringList{"&Notas...", "A&cerca de..."}));
     }
 
@@ -208,9 +208,11 @@ private slots:
         QCOMPARE(zumbrel->Panel1->text(), QStringLiteral("OK"));
         QMenuBar* barra = zumbrel->findChild<QMenuBar*>();
         QVERIFY(barra);
-        QCOMPARE(Entradas(barra, 0), (QStringList{"&Cargar", "&Grabar", "-", "Imprimir &Reporte", "-", "&Salir"}));
+        QCOMPARE(Entradas(barra, 0), (QStringList{"&Cargar", "&Grabar", "-", "Imprimir &Reporte", "E&xportar reporte...", "-", "&Salir"}));
         QCOMPARE(Entradas(barra, 1), (QStringList{"&Notas...", "A&cerca de..."}));
-        for (QAction* activa : {zumbrel->Cargar, zumbrel->Grabar, zumbrel->Salir}) QVERIFY(activa->isEnabled());
+        for (QAction* activa : {zumbrel->Cargar, zumbrel->Grabar, zumbrel->ImprimirReporte, zumbrel->ExportarReporte,
+                                zumbrel->Salir})
+            QVERIFY(activa->isEnabled());
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
     }
 
