@@ -3,6 +3,7 @@
 // last report, printing without a printer, and exporting as PDF or RTF.
 #include <QAction>
 #include <QFile>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +130,16 @@ private slots:
         const std::string& buffer = ventana->Reporte->Buffer();
         QCOMPARE(Leer(rtf), QByteArray(buffer.data(), static_cast<qsizetype>(buffer.size())));
         QVERIFY(Leer(pdf).startsWith("%PDF-"));
+        // The report, then the plots on a page of their own.
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(texto.waitForFinished(30000));
+        const QStringList paginas = QString::fromUtf8(texto.readAllStandardOutput()).split(QLatin1Char('\f'));
+        QVERIFY2(paginas.size() >= 3, qPrintable(QString::number(paginas.size())));
+        QVERIFY(paginas.front().contains(QStringLiteral("Pendiente")));
+        const QString graficos = paginas.at(paginas.size() - 2);  // the text ends in a page break
+        QVERIFY2(graficos.contains(QStringLiteral("Factores adimensionales")), qPrintable(graficos));
+        QVERIFY(!graficos.contains(QStringLiteral("Tasa de Erosión (A)")));
     }
 
     void unaExportacionQueFallaNoDejaNada() {

@@ -24,6 +24,7 @@
 #include "ui/plots/GraficoCurva.h"
 #include "ui/plots/GraficoFactores.h"
 #include "ui/plots/GraficoHietograma.h"
+#include "ui/plots/Graficos.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
@@ -234,7 +235,7 @@ void TMainFormBrovel::ExportarReporteExecute() {
         const auto reporte = ConstruirReporte(*forma_, RutaModeloReporte.toStdString());
         if (!reporte) throw ErrorReporte(forma_->TextoEstado());
         return *reporte;
-    });
+    }, [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); });
 }
 
 void TMainFormBrovel::NotasExecute() { AbrirAyuda(this); }

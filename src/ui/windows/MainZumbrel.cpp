@@ -21,6 +21,7 @@
 #include "ui/windows/Comandos.h"
 #include "forms/SeriesGraficos.h"
 #include "ui/plots/GraficoTiempo.h"
+#include "ui/plots/Graficos.h"
 #include "ui/windows/GrillaResultados.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/PanelEstado.h"
@@ -212,7 +213,8 @@ void TMainFormZumbrel::ImprimirReporte1Click() {
 
 void TMainFormZumbrel::ExportarReporteClick() {
     Reporte->Exportar(this, QStringLiteral("Reporte de Zumbrel"), QString(),
-                      [this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); });
+                      [this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); },
+                      [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); });
 }
 
 void TMainFormZumbrel::Ayuda2Click() { AbrirAyuda(this); }
