@@ -34,6 +34,9 @@ TPanelReporte::TPanelReporte(QWidget* pagina, bool conPanelImprimir) : QObject(p
     vista_->setObjectName(QStringLiteral("JvxRichEdit1"));
     vista_->setReadOnly(true);
     vista_->setUndoRedoEnabled(false);
+    // The report reads as a page, however wide the window.
+    vista_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    vista_->setLineWrapColumnOrWidth(880);
     disposicion->addWidget(vista_, 1);
 }
 
