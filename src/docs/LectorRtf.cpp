@@ -605,13 +605,16 @@ QTextBlockFormat TLector::FormatoBloque(const TParrafo& p) const {
         auto tabuladores = p.tabuladores;
         std::stable_sort(tabuladores.begin(), tabuladores.end(),
                          [](const TTabulador& a, const TTabulador& b) { return a.twips < b.twips; });
-        // RTF measures the stops from the page's margin, Qt from the paragraph's
-        // (and on the first line from its indent, which the templates leave at
-        // zero); stops inside the paragraph's indent are passed by its text anyway.
+        // RTF measures the stops from the page's margin, Qt from where the line
+        // begins: the paragraph's indent, on the first line with its first-line
+        // indent. The first line is the one that matters, since a report's lines
+        // with tabs are paragraphs of their own. Stops the line begins after are
+        // passed anyway.
+        const int inicio = p.izquierda + p.primeraLinea;
         QList<QTextOption::Tab> posiciones;
         for (const auto& t : tabuladores) {
-            if (t.twips <= p.izquierda) continue;
-            posiciones.append(QTextOption::Tab(Distancia(t.twips - p.izquierda), t.tipo,
+            if (t.twips <= inicio) continue;
+            posiciones.append(QTextOption::Tab(Distancia(t.twips - inicio), t.tipo,
                                                t.tipo == QTextOption::DelimiterTab ? QChar('.') : QChar()));
         }
         formato.setTabPositions(posiciones);
