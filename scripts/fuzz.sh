@@ -11,7 +11,7 @@ bash scripts/instalar-dependencias.sh
 segundos=${1:-30}
 shift || true
 objetivos=("$@")
-[[ ${#objetivos[@]} -gt 0 ]] || objetivos=(fuzz_proyecto fuzz_numeros)
+[[ ${#objetivos[@]} -gt 0 ]] || objetivos=(fuzz_proyecto fuzz_numeros fuzz_rtf fuzz_plantilla)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja --log-level=WARNING \
   -DBROVEL_FUZZ=ON -DBROVEL_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
