@@ -86,6 +86,13 @@ for orden in "ladera" "escorrentia" "tabla TC2"; do
   cmp -s "$raiz/del-paquete.json" "$raiz/de-build.json" ||
     falla "«brovel-calc $orden» del paquete no imprime lo mismo que el de build/bin"
 done
+# The reports take the templates the package installs in its data folder.
+for orden in reporte reporte-escorrentia; do
+  "$usr/bin/brovel-calc" $orden -o "$raiz/del-paquete.rtf" || falla "«brovel-calc $orden» del paquete falló"
+  build/bin/brovel-calc $orden -o "$raiz/de-build.rtf" || falla "«brovel-calc $orden» de build/bin falló"
+  cmp -s "$raiz/del-paquete.rtf" "$raiz/de-build.rtf" ||
+    falla "«brovel-calc $orden» del paquete no escribe el mismo reporte que el de build/bin"
+done
 
 echo "== menú y tipo de archivo"
 validacion=$(desktop-file-validate "$usr/share/applications/brovel.desktop" 2>&1) || falla "brovel.desktop: $validacion"
