@@ -3,7 +3,6 @@
 // not accept fails with their messages only; and the report, read as the view
 // reads it, can be laid out on a page.
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <cstdint>
@@ -12,16 +11,13 @@
 #include <string>
 #include <string_view>
 
+#include "SinPantalla.h"
 #include "docs/LectorRtf.h"
 #include "docs/Reporte.h"
 #include "fields/Numeros.h"
 #include "forms/FormaBrovel.h"
 #include "forms/ReporteBrovel.h"
 #include "forms/ReporteZumbrel.h"
-
-// Qt keeps fontconfig's fallback patterns for every family name a document asks
-// for and frees them at no point; the leak is the font library's.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
 namespace {
 
@@ -40,11 +36,7 @@ std::unique_ptr<brovel::TFormaBrovel> forma;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nombre[] = "fuzz_plantilla";
-    static char* argv[] = {nombre, nullptr};
-    static QGuiApplication aplicacion(argc, argv);
+    CrearAplicacionSinPantalla();
     forma = std::make_unique<brovel::TFormaBrovel>(callado);
     forma->tsErosionShow();
     forma->Zumbrel.EscorrentiaShow();

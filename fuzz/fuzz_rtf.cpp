@@ -2,25 +2,17 @@
 // writes more characters than it read bytes, and the document it leaves can be
 // laid out on a page.
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
 #include <QTextDocument>
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "SinPantalla.h"
 #include "docs/LectorRtf.h"
 
-// Qt keeps fontconfig's fallback patterns for every family name a document
-// asks for and frees them at no point; the leak is the font library's.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nombre[] = "fuzz_rtf";
-    static char* argv[] = {nombre, nullptr};
-    static QGuiApplication aplicacion(argc, argv);
+    CrearAplicacionSinPantalla();
     return 0;
 }
 

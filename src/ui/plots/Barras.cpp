@@ -2,7 +2,16 @@
 
 #include <QBarSet>
 
+#include "forms/SeriesGraficos.h"
+
 namespace brovel {
+
+QList<QPointF> Puntos(const std::vector<TPuntoGrafico>& puntos) {
+    QList<QPointF> lista;
+    lista.reserve(static_cast<qsizetype>(puntos.size()));
+    for (const TPuntoGrafico& p : puntos) lista.append({p.x, p.y});
+    return lista;
+}
 
 void PonerValores(QBarSet* barras, const std::vector<double>& valores, int elegida) {
     const int n = static_cast<int>(valores.size());

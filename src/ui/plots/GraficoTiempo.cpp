@@ -9,17 +9,11 @@
 #include <QValueAxis>
 
 #include "forms/SeriesGraficos.h"
+#include "ui/plots/Barras.h"
 #include "ui/plots/Estilo.h"
 
 namespace brovel {
 namespace {
-
-QList<QPointF> Puntos(const std::vector<TPuntoGrafico>& puntos) {
-    QList<QPointF> lista;
-    lista.reserve(static_cast<qsizetype>(puntos.size()));
-    for (const TPuntoGrafico& p : puntos) lista.append({p.x, p.y});
-    return lista;
-}
 
 void Unir(QChart* grafico, QAbstractSeries* serie, QAbstractAxis* x, QAbstractAxis* y) {
     grafico->addSeries(serie);
