@@ -5,6 +5,8 @@
 # and the projects' file type. `cpack -G DEB` in the build folder packs it for Debian.
 
 install(TARGETS brovel brovel-calc RUNTIME DESTINATION bin)
+# brovel-calc looks for its report writer in ../lib/brovel from its own folder.
+install(TARGETS brovel_escritor LIBRARY DESTINATION lib/brovel)
 
 # The report templates and the help document are made in the build's program folder
 # by their own rules; a build without them installs without them.

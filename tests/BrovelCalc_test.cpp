@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -296,6 +297,28 @@ private slots:
         QVERIFY(bytes.startsWith("{\\rtf1"));
         // Windows-1252: "ó" is one byte.
         QVERIFY(bytes.contains("Tasa de Erosi\xf3n (A) 9.35051 ton/ha/a\xf1o\\par "));
+    }
+
+    // The report writer is a module beside the program; a copy of the program
+    // without it still computes, and says what it lacks for a report.
+    void SinElModuloDeReportesLoDice() {
+        QTemporaryDir carpeta;
+        const QString copia = carpeta.filePath(QStringLiteral("brovel-calc"));
+        QVERIFY(QFile::copy(QStringLiteral(BROVEL_CALC), copia));
+        QVERIFY(QDir().mkpath(carpeta.filePath(QStringLiteral("Reportes"))));
+        const QString modelo = QFileInfo(QStringLiteral(BROVEL_CALC)).absolutePath() + QStringLiteral("/Reportes/ModeloRep.rtf");
+        QVERIFY(QFile::copy(modelo, carpeta.filePath(QStringLiteral("Reportes/ModeloRep.rtf"))));
+        QProcess proceso;
+        proceso.start(copia, {QStringLiteral("reporte"), QStringLiteral("-o"), carpeta.filePath(QStringLiteral("x.rtf"))});
+        QVERIFY(proceso.waitForFinished(30000));
+        QCOMPARE(proceso.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(proceso.readAllStandardError()).trimmed(),
+                 QStringLiteral("brovel-calc: no se pudo escribir el reporte: falta el módulo de reportes "
+                                "libbrovel_escritor.so junto al programa"));
+        QVERIFY(!QFile::exists(carpeta.filePath(QStringLiteral("x.rtf"))));
+        proceso.start(copia, {QStringLiteral("ladera")});
+        QVERIFY(proceso.waitForFinished(30000));
+        QCOMPARE(proceso.exitCode(), 0);
     }
 
     void ReporteEscorrentiaTieneElHidrograma() {

@@ -47,7 +47,7 @@ TEST(EscalaLineal, LlegaAUnNumeroRedondoEnTresACincoPasos) {
         EXPECT_EQ(eje.minimo, 0) << c.maximo;
         EXPECT_NEAR(eje.maximo, c.tope, c.tope * 1e-12) << c.maximo;
         EXPECT_EQ(eje.marcas, c.marcas) << c.maximo;
-        if (c.maximo > 0) EXPECT_GE(eje.maximo, c.maximo);
+        if (c.maximo > 0) { EXPECT_GE(eje.maximo, c.maximo); }
     }
 }
 
@@ -146,9 +146,9 @@ TEST_F(FormaBrovelPrueba, ElHietogramaGraficadoEsElUltimoUsado) {
         c.hacer();
         const TDatosHietograma h = DatosHietograma(forma);
         EXPECT_EQ(h.titulo, c.titulo) << c.accion;
-        if (c.pasos) EXPECT_EQ(h.alturas.size(), c.pasos) << c.accion;
-        if (c.pasos) EXPECT_EQ(h.pasos.size(), c.pasos) << c.accion;
-        if (c.elegido >= 0) EXPECT_EQ(h.elegido, c.elegido) << c.accion;
+        if (c.pasos) { EXPECT_EQ(h.alturas.size(), c.pasos) << c.accion; }
+        if (c.pasos) { EXPECT_EQ(h.pasos.size(), c.pasos) << c.accion; }
+        if (c.elegido >= 0) { EXPECT_EQ(h.elegido, c.elegido) << c.accion; }
     }
 }
 

@@ -1,16 +1,14 @@
 #include "cli/Reporte.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QString>
-#include <QTextDocument>
+#include <dlfcn.h>
 
+#include <array>
+#include <cctype>
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <stdexcept>
 
-#include "docs/ExportarReporte.h"
-#include "docs/LectorRtf.h"
+#include "cli/EscritorDeReportes.h"
 #include "docs/DatosDelPrograma.h"
 #include "forms/FormaBrovel.h"
 #include "forms/ReporteBrovel.h"
@@ -27,12 +25,28 @@ bool TerminaEn(std::string ruta, std::string_view extension) {
 // A data file of the program, beside it or in its installation's data folder.
 std::string RutaDeDatos(const char* relativa) { return BuscarDato(CarpetaDelEjecutable(), relativa).string(); }
 
-// Qt's warnings would break the promise of one line per failure.
-void Callar(QtMsgType tipo, const QMessageLogContext&, const QString& mensaje) {
-    if (tipo == QtFatalMsg) Avisar(mensaje.toStdString());
+// The writer module, beside the program or in the lib/brovel folder of its
+// installation; null, with the reason, when it cannot be loaded.
+using TEscribir = decltype(&brovel_escribir_reporte);
+TEscribir CargarEscritor(std::string& motivo) {
+    const std::filesystem::path programa = CarpetaDelEjecutable();
+    for (const std::filesystem::path& ruta :
+         {programa / kModuloDeReportes, programa.parent_path() / "lib" / "brovel" / kModuloDeReportes}) {
+        if (!std::filesystem::exists(ruta)) continue;
+        void* modulo = dlopen(ruta.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!modulo) {
+            motivo = dlerror();
+            return nullptr;
+        }
+        if (auto* escribir = reinterpret_cast<TEscribir>(dlsym(modulo, "brovel_escribir_reporte"))) return escribir;
+        motivo = "«" + ruta.string() + "» no escribe reportes";
+        return nullptr;
+    }
+    motivo = "falta el módulo de reportes " + std::string(kModuloDeReportes) + " junto al programa";
+    return nullptr;
 }
 
-int Escribir(const std::function<std::string()>& construir, const std::string& salida, const QString& titulo,
+int Escribir(const std::function<std::string()>& construir, const std::string& salida, const char* titulo,
              const std::string& proyecto) {
     std::string rtf;
     try {
@@ -41,25 +55,16 @@ int Escribir(const std::function<std::string()>& construir, const std::string& s
         Avisar(std::string("no se pudo generar el reporte: ") + e.what());
         return 1;
     }
-    const QString ruta = QFile::decodeName(salida.c_str());
     std::string motivo;
-    if (EsRutaPdf(ruta)) {
-        // The PDF is laid out by Qt's text document, which needs its fonts: an
-        // application without any display.
-        qInstallMessageHandler(Callar);
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nombre[] = "brovel-calc";
-        static char* argv[] = {nombre, nullptr};
-        QGuiApplication aplicacion(argc, argv);
-        QTextDocument documento;
-        LeerRtf(rtf, documento);
-        motivo = GuardarPdf(documento, ruta, titulo, QString::fromStdString(proyecto));
-    } else {
-        motivo = GuardarRtf(rtf, ruta);
+    const TEscribir escribir = CargarEscritor(motivo);
+    if (!escribir) {
+        Avisar("no se pudo escribir el reporte: " + motivo);
+        return 1;
     }
-    if (motivo.empty()) return 0;
-    Avisar(motivo);
+    std::array<char, 1024> error{};
+    if (escribir(rtf.data(), rtf.size(), salida.c_str(), titulo, proyecto.c_str(), error.data(), error.size()) == 0)
+        return 0;
+    Avisar(error.data());
     return 1;
 }
 
@@ -90,12 +95,12 @@ int EscribirReporte(TFormaBrovel& forma, const std::string& salida) {
         if (!reporte) throw std::runtime_error(forma.TextoEstado());
         return *reporte;
     };
-    return Escribir(construir, salida, QStringLiteral("Reporte de Brovel"), forma.NombreProyecto);
+    return Escribir(construir, salida, "Reporte de Brovel", forma.NombreProyecto);
 }
 
 int EscribirReporte(TFormaZumbrel& forma, const std::string& salida) {
     const auto construir = [&forma] { return ConstruirReporte(forma, RutaDeDatos(kModeloReporteZumbrel)); };
-    return Escribir(construir, salida, QStringLiteral("Reporte de Zumbrel"), "");
+    return Escribir(construir, salida, "Reporte de Zumbrel", "");
 }
 
 }  // namespace brovel
