@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QIcon>
 #include <QLabel>
@@ -221,7 +222,7 @@ void TMainFormBrovel::closeEvent(QCloseEvent* evento) {
 void TMainFormBrovel::ReporteShow() {
     forma_->tsErosionShow();
     if (forma_->RecalculoSuspendido) return;
-    Reporte->Construir([this] { return ConstruirReporte(*forma_, RutaModeloReporte.toStdString()).value_or(""); });
+    Reporte->Construir([this] { return ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString()).value_or(""); });
 }
 
 void TMainFormBrovel::ImprimirReporteExecute() {
@@ -232,7 +233,7 @@ void TMainFormBrovel::ImprimirReporteExecute() {
 
 void TMainFormBrovel::ExportarReporteExecute() {
     Reporte->Exportar(this, QStringLiteral("Reporte de Brovel"), QString::fromStdString(forma_->NombreProyecto), [this] {
-        const auto reporte = ConstruirReporte(*forma_, RutaModeloReporte.toStdString());
+        const auto reporte = ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString());
         if (!reporte) throw ErrorReporte(forma_->TextoEstado());
         return *reporte;
     }, [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); });

@@ -202,7 +202,7 @@ void TMainFormZumbrel::GrabarClick() {
 }
 
 void TMainFormZumbrel::TabSheet1Show() {
-    Reporte->Construir([this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); });
+    Reporte->Construir([this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); });
 }
 
 // A printing failure has no message of its own: its reason goes to the error box.
@@ -213,7 +213,7 @@ void TMainFormZumbrel::ImprimirReporte1Click() {
 
 void TMainFormZumbrel::ExportarReporteClick() {
     Reporte->Exportar(this, QStringLiteral("Reporte de Zumbrel"), QString(),
-                      [this] { return ConstruirReporte(forma_, RutaModeloReporte.toStdString()); },
+                      [this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); },
                       [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); });
 }
 
