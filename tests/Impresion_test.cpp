@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "EscritorioDePrueba.h"
+#include "VentanaConReportes.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/PanelReporte.h"
@@ -54,9 +55,7 @@ private slots:
             QSKIP("No hay un servidor de impresión con impresora predeterminada (scripts/servidor-impresion.sh lo "
                   "prepara como root)");
         escritorio = std::make_unique<TEscritorioDePrueba>();
-        ventana = std::make_unique<TMainFormBrovel>(false);
-        ventana->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRep.rtf");
-        ventana->Zumbrel->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRepZumbrel.rtf");
+        ventana = VentanaConReportes();
     }
     void cleanup() {
         ventana.reset();

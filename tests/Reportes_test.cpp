@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "EscritorioDePrueba.h"
+#include "VentanaConReportes.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/MainZumbrel.h"
@@ -40,9 +41,7 @@ private slots:
     void init() {
         carpeta = std::make_unique<QTemporaryDir>();
         escritorio = std::make_unique<TEscritorioDePrueba>();
-        ventana = std::make_unique<TMainFormBrovel>(false);
-        ventana->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRep.rtf");
-        ventana->Zumbrel->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRepZumbrel.rtf");
+        ventana = VentanaConReportes();
     }
     void cleanup() {
         ventana.reset();
