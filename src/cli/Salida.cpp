@@ -4,28 +4,17 @@
 #include <cstdio>
 #include <cstring>
 
+#include "docs/Codificacion.h"
+
 namespace brovel {
 namespace {
 
-// The length of the valid UTF-8 sequence at the start of `t`, or 0.
+// The length of the valid UTF-8 sequence beyond ASCII at the start of `t`, or 0.
 size_t LargoUtf8(std::string_view t) {
-    const auto b = [&t](size_t i) { return static_cast<unsigned char>(t[i]); };
-    const unsigned char c = b(0);
-    size_t largo = 0;
-    unsigned minimo = 0;
-    if (c >= 0xC2 && c <= 0xDF) largo = 2, minimo = 0x80;
-    else if (c >= 0xE0 && c <= 0xEF) largo = 3, minimo = 0x800;
-    else if (c >= 0xF0 && c <= 0xF4) largo = 4, minimo = 0x10000;
-    if (largo == 0 || t.size() < largo) return 0;
-    unsigned punto = c & (0x7F >> largo);
-    for (size_t i = 1; i < largo; ++i) {
-        if ((b(i) & 0xC0) != 0x80) return 0;
-        punto = (punto << 6) | (b(i) & 0x3F);
-    }
-    if (punto < minimo || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return 0;
+    char32_t punto = 0;
+    const size_t largo = LeerUtf8(t, punto);
     // The C1 controls are controls too.
-    if (punto >= 0x80 && punto <= 0x9F) return 0;
-    return largo;
+    return largo > 1 && !(punto >= 0x80 && punto <= 0x9F) ? largo : 0;
 }
 
 // A failure of the output is said once.

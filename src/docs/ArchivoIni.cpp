@@ -81,9 +81,43 @@ std::string NoEsUnArchivo(mode_t modo) {
     return "No es un archivo común";
 }
 
-// Reads a regular file of at most `limite` bytes into `texto`. The file is looked
-// at before it is opened, and opened without waiting, so that a pipe or a device
-// never holds the program; it is then read once.
+
+int EscribirTodo(int fd, std::string_view texto) {
+    while (!texto.empty()) {
+        const ssize_t escritos = ::write(fd, texto.data(), texto.size());
+        if (escritos < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        texto.remove_prefix(static_cast<size_t>(escritos));
+    }
+    return 0;
+}
+
+// Read rather than set and restored, which would hand other threads creating
+// files a zero mask for a moment.
+mode_t MascaraDeCreacion() {
+    std::ifstream estado("/proc/self/status");
+    for (std::string linea; std::getline(estado, linea);)
+        if (linea.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(linea.c_str() + 6, nullptr, 8));
+    const mode_t mascara = ::umask(0);
+    ::umask(mascara);
+    return mascara;
+}
+
+// Makes the rename itself survive a power cut. The file is whole either way, so
+// a failure here is no failure to save.
+void SincronizarCarpeta(const std::string& ruta) {
+    auto carpeta = std::filesystem::path(ruta).parent_path();
+    if (carpeta.empty()) carpeta = ".";
+    const int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
 TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, std::string& motivo) {
     struct stat datos {};
     if (::stat(ruta.c_str(), &datos) != 0) {
@@ -128,42 +162,6 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
     if (carga != TCarga::Leido) texto.clear();
     return carga;
 }
-
-int EscribirTodo(int fd, std::string_view texto) {
-    while (!texto.empty()) {
-        const ssize_t escritos = ::write(fd, texto.data(), texto.size());
-        if (escritos < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        texto.remove_prefix(static_cast<size_t>(escritos));
-    }
-    return 0;
-}
-
-// Read rather than set and restored, which would hand other threads creating
-// files a zero mask for a moment.
-mode_t MascaraDeCreacion() {
-    std::ifstream estado("/proc/self/status");
-    for (std::string linea; std::getline(estado, linea);)
-        if (linea.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(linea.c_str() + 6, nullptr, 8));
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return mascara;
-}
-
-// Makes the rename itself survive a power cut. The file is whole either way, so
-// a failure here is no failure to save.
-void SincronizarCarpeta(const std::string& ruta) {
-    auto carpeta = std::filesystem::path(ruta).parent_path();
-    if (carpeta.empty()) carpeta = ".";
-    const int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-}  // namespace
 
 // The document keeps every line as the file has it. SimpleIni, which the program
 // used before, rewrites the whole file from what it understood, and so loses

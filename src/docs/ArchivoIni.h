@@ -24,6 +24,11 @@ public:
 // or refused, with nothing read (not a regular file, too large, unreadable).
 enum class TCarga { Leido, NoExiste, Rechazado };
 
+// Reads a regular file of at most `limite` bytes into `texto`. The file is looked at
+// before it is opened, and opened without waiting, so that a pipe or a device never
+// holds the program; it is then read once. `motivo` says why it was not read.
+TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, std::string& motivo);
+
 // The largest file taken for a project; real ones are a few kilobytes.
 inline constexpr size_t kTamanoMaximoProyecto = 4u << 20;
 inline constexpr const char* kMensajeDemasiadoGrande = "El archivo es demasiado grande para ser un proyecto de Brovel";

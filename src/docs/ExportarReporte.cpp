@@ -1,5 +1,7 @@
 #include "docs/ExportarReporte.h"
 
+#include "docs/LectorRtf.h"
+
 #include <memory>
 
 #include <QAbstractTextDocumentLayout>
@@ -51,6 +53,14 @@ void SinLigaduras(QTextDocument& documento) {
     QTextCursor cursor(&documento);
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(formato);
+}
+
+std::string GuardarReporte(std::string_view rtf, const QString& ruta, const QString& titulo, const QString& proyecto,
+                           const TPaginaFinal& paginaFinal) {
+    if (!EsRutaPdf(ruta)) return GuardarRtf(rtf, ruta);
+    QTextDocument documento;
+    LeerRtf(rtf, documento);
+    return GuardarPdf(documento, ruta, titulo, proyecto, paginaFinal);
 }
 
 bool EsRutaPdf(const QString& ruta) { return QFileInfo(ruta).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0; }

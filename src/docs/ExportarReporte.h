@@ -23,6 +23,11 @@ std::string GuardarRtf(std::string_view rtf, const QString& ruta);
 std::string GuardarPdf(const QTextDocument& documento, const QString& ruta, const QString& titulo,
                        const QString& proyecto, const TPaginaFinal& paginaFinal = {});
 
+// A report's RTF saved as its path's extension says: as it is, or read into a text
+// document and written as PDF (which needs a QGuiApplication).
+std::string GuardarReporte(std::string_view rtf, const QString& ruta, const QString& titulo, const QString& proyecto,
+                           const TPaginaFinal& paginaFinal = {});
+
 // Turns off the ligatures of the document's fonts ("fi" set as one glyph), which a
 // PDF's text would otherwise hold as one character: "específico" could not be found.
 void SinLigaduras(QTextDocument& documento);

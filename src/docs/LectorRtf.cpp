@@ -27,14 +27,6 @@ namespace brovel {
 
 namespace {
 
-// Bytes 0x80 to 0x9F; from 0xA0 on, Windows-1252 is Latin-1.
-constexpr std::array<char16_t, 32> kWindows1252 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 // The widest page Word takes, 22 inches: no distance goes further.
 constexpr int kTwipsMaximos = 31680;
 constexpr int kTwipsPorPulgada = 1440;
@@ -627,9 +619,6 @@ QTextBlockFormat TLector::FormatoBloque(const TParrafo& p) const {
 
 }  // namespace
 
-char16_t CaracterWindows1252(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kWindows1252[byte - 0x80] : char16_t{byte};
-}
 
 void LeerRtf(std::string_view rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();

@@ -14,6 +14,8 @@
 
 #include <string_view>
 
+#include "docs/Codificacion.h"
+
 class QTextDocument;
 
 namespace brovel {
@@ -25,10 +27,5 @@ inline constexpr int kProfundidadMaxima = 256;
 // spacing, tab stops) are turned from twips into the document's units, the
 // pixels of the screen its fonts are laid out for. Needs a QGuiApplication.
 void LeerRtf(std::string_view rtf, QTextDocument& documento);
-
-// The character a Windows-1252 byte stands for. The five bytes the code page
-// leaves undefined stand for the control characters of the same number, as in
-// Windows itself.
-char16_t CaracterWindows1252(unsigned char byte);
 
 }  // namespace brovel

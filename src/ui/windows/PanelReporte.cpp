@@ -94,15 +94,7 @@ void TPanelReporte::Exportar(QWidget* ventana, const QString& titulo, const QStr
     if (ruta.isEmpty()) return;
     carpetaExportar_ = QFileInfo(ruta).absolutePath();
     EjecutarProtegido(ventana, [&] {
-        const std::string rtf = construir();
-        std::string motivo;
-        if (EsRutaPdf(ruta)) {
-            QTextDocument documento;
-            LeerRtf(rtf, documento);
-            motivo = GuardarPdf(documento, ruta, titulo, proyecto, graficos);
-        } else {
-            motivo = GuardarRtf(rtf, ruta);
-        }
+        const std::string motivo = GuardarReporte(construir(), ruta, titulo, proyecto, graficos);
         if (!motivo.empty()) TEscritorio::Actual().MostrarError(ventana, QString::fromStdString(motivo));
     });
 }
