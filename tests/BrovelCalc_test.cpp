@@ -156,7 +156,9 @@ private slots:
         for (const auto& nombre : json["sin_actualizar"].toArray()) viejos << nombre.toString();
         QCOMPARE(viejos, (QStringList{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr", "Pspcr", "Fpsb", "Fpset",
                                       "Fpsed", "Fps", "Lct", "TeE", "PsE"}));
-        QCOMPARE(json["estado"].toString(), QStringLiteral("OK"));
+        QCOMPARE(json["estado"].toString(),
+                 QStringLiteral("ERROR: «Pendiente del Brovel»: El valor ingresado se encuentra fuera del rango "
+                                "permitido (0 - 1.1E4900)"));
     }
 
     // The runoff window's default basin and storm; and the same storm, as the

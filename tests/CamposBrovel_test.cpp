@@ -1,6 +1,7 @@
 // The wiring between the slope form's fields and the model: every result field
 // shows the member it stands for, every input reaches its member, under the
 // option sets that make each of them count.
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -210,8 +211,10 @@ TEST(CamposBrovel, CadaEntradaLlegaASuMiembro) {
         for (const TEntrada& entrada : kEntradas) {
             if (entrada.conjunto != c) continue;
             valor += 0.125;
-            valores[entrada.campo] = valor;
-            forma.Campo(entrada.campo).SetBaseValue(valor);
+            // Within the field's range, which a number must be to reach the model.
+            const double v = valor <= CampoBrovel(entrada.campo).maximo ? valor : std::fmod(valor, 1.0);
+            valores[entrada.campo] = v;
+            forma.Campo(entrada.campo).SetBaseValue(v);
         }
         forma.MostrarPestana(5);
         ASSERT_FALSE(forma.RecalculoSuspendido) << kConjuntos[c].nombre << ": " << forma.TextoEstado();

@@ -35,10 +35,9 @@ TEST_F(FormaBrovelPrueba, UnProyectoNuevoEstaAlDia) {
     EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
 }
 
-// A negative slope has no topographic factor, nor any contouring factor: those,
-// the fields of every block that could not finish (Suelo, Condicionantes,
-// Disipación), and everything computed from LS keep the numbers of 15 % and say
-// so; what does not depend on them stays good.
+// A negative slope is outside its field's range: it does not reach the model, the
+// status line names the field, and what depends on the slope keeps the numbers of
+// 15 % and says why, alike on every tab; what does not depend on it stays good.
 TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     forma.euDt.SetBaseValue(15);
     forma.MostrarPestana(5);
@@ -47,24 +46,29 @@ TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     forma.euDt.SetBaseValue(-5);
     forma.MostrarPestana(5);
 
+    EXPECT_EQ(forma.Estado.Dt, 15);
     EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr",
                                                                "Pspcr", "Fpsb", "Fpset", "Fpsed", "Fps", "Lct",
                                                                "TeE", "PsE"}));
     EXPECT_EQ(Desactualizados(forma, kResultados),
-              (std::vector<std::string>{"euFesResultado", "euFtResultado", "euDMResultado", "euTecrResultado",
-                                        "euPspcrResultado", "euFcss", "euSups", "euScf", "euFpsb", "euFpset",
-                                        "euFpsed", "euScsResultado", "euSrsResultado", "euFcmResultado",
-                                        "euLctResultado", "euFpsResultado", "euFtEResultado", "euFpsEResultado",
-                                        "euTeEResultado", "euPsEResultado", "euFpsbEResultado", "euFpsetEResultado",
-                                        "euFpsedEResultado"}));
+              (std::vector<std::string>{"euFtResultado", "euTecrResultado", "euPspcrResultado", "euFpsb", "euFpset",
+                                        "euFpsed", "euLctResultado", "euFpsResultado", "euFtEResultado",
+                                        "euFpsEResultado", "euTeEResultado", "euPsEResultado", "euFpsbEResultado",
+                                        "euFpsetEResultado", "euFpsedEResultado"}));
     EXPECT_EQ(forma.euFtEResultado.Text(), lsAnterior);
     EXPECT_EQ(forma.euTeEResultado.Text(), aAnterior);
-    EXPECT_EQ(forma.TextoEstado(), "OK");
+    const std::string fuera =
+        "«Pendiente del Brovel»: El valor ingresado se encuentra fuera del rango permitido (0 - 1.1E4900)";
+    EXPECT_EQ(forma.TextoEstado(), "ERROR: " + fuera);
+    EXPECT_TRUE(forma.EstadoEnError());
+    EXPECT_EQ(forma.MotivoDeCampo("euTeEResultado"), fuera);
+    EXPECT_EQ(forma.MotivoDe("Ft"), fuera);
 
     forma.euDt.SetBaseValue(6);
     forma.MostrarPestana(5);
     EXPECT_EQ(forma.SinActualizar(), std::vector<std::string>{});
     EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
+    EXPECT_EQ(forma.TextoEstado(), "OK");
 }
 
 // With mulching, a random roughness of 0 divides by zero in the surface cover:

@@ -110,11 +110,16 @@ TEST_F(FormaZumbrelPrueba, UnaSerieAcumuladaDecreciente) {
     EXPECT_EQ(z.TextoEstado(), "La secuencia de Acumulacion de Lluvia esta mal cargada");
     EXPECT_TRUE(z.EstadoEnError());
     EXPECT_EQ(z.Estado.LlParcial[3], -5);
-    EXPECT_EQ(Fila(z.GrillaLluvia(), 3), (S{"1.5", "0", "20", "0"}));
-    EXPECT_EQ(Fila(z.GrillaLluvia(), 2), (S{"1", "15", "25", "30"}));
+    // Nothing computed from such a series is current: the grid keeps its numbers
+    // and says why, as does every result after it.
+    EXPECT_EQ(z.GrillaLluvia().motivoViejo, kMensajeSerieMalCargada);
+    z.EscorrentiaShow();
+    EXPECT_EQ(z.MotivoDe("Vte"), kMensajeSerieMalCargada);
+    EXPECT_FALSE(z.AlDia("euCpResultado"));
 
     z.ElegirOpcion(GZ::Serie, 0);
     EXPECT_EQ(z.TextoEstado(), "OK");
+    EXPECT_EQ(z.GrillaLluvia().motivoViejo, "");
     EXPECT_EQ(z.Estado.Sall, 3);
     EXPECT_EQ(Fila(z.GrillaLluvia(), 2), (S{"1", "22.6", "32", "45.2"}));
 }

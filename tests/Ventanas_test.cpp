@@ -147,7 +147,9 @@ private slots:
         ventana->PageControl->setCurrentIndex(5);
         QCOMPARE(ls->palette().color(QPalette::Text), QColor(168, 58, 58));
         QCOMPARE(ls->toolTip(),
-                 QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado"));
+                 QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado.\n"
+                                "«Pendiente del Brovel»: El valor ingresado se encuentra fuera del rango permitido "
+                                "(0 - 1.1E4900)"));
         QCOMPARE(ventana->euFesEResultado->palette().color(QPalette::Text), normal);
         ventana->euDt->SetBaseValue(6);
         ventana->PageControl->setCurrentIndex(0);

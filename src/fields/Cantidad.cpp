@@ -134,8 +134,17 @@ void TCantidad::TextoEditado(const std::string& texto) {
 TESBBoundsValidationType TCantidad::ProcesarSalida() {
     LeerTexto();
     EscribirTexto();
+    return PruebaDeRango();
+}
+
+TESBBoundsValidationType TCantidad::PruebaDeRango() const {
     if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
-    const long double v = AsFloat();
+    long double v = 0;
+    try {
+        v = LeerNumero(texto_);
+    } catch (const ErrorDeConversion&) {
+        return TESBBoundsValidationType::Ninguno;
+    }
     if (v < limiteInferior_) return TESBBoundsValidationType::Debajo;
     if (!(v <= limiteSuperior_)) return TESBBoundsValidationType::Encima;
     return TESBBoundsValidationType::Ninguno;

@@ -95,6 +95,10 @@ public:
     // Leaving the field: read the text (may throw ErrorDeConversion), render it,
     // and test the range in the current unit.
     TESBBoundsValidationType ProcesarSalida();
+    // The range test alone, in the current unit, on the number the text shows; a
+    // text that is no number is not out of range (reading it reports it).
+    TESBBoundsValidationType PruebaDeRango() const;
+    bool FueraDeRango() const { return PruebaDeRango() != TESBBoundsValidationType::Ninguno; }
     // The field's own message for a failed range test.
     std::string MensajeLimite(TESBBoundsValidationType tipo) const;
 

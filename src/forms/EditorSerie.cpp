@@ -42,6 +42,12 @@ void TEditorSerie::Guardar(size_t columna) {
     int h = 0, k = 0;
     std::optional<double> anterior;
     double nuevo = 0;
+    // A number outside the field's range is not stored: the array keeps what it
+    // held, and the recalculation marks what depends on it out of date.
+    if (c.campo->FueraDeRango()) {
+        alTerminar_();
+        return;
+    }
     if (Elegidos(h, k)) {
         double& elemento = c.elemento(h, k);
         anterior = elemento;

@@ -32,7 +32,8 @@ public:
     // The chosen entry becomes the number its fields would show and store back for
     // it, rounded to their decimals, without anything being recalculated.
     void RedondearElegido();
-    // The field of column `columna` changed: its number goes into the array.
+    // The field of column `columna` changed: its number goes into the array, when
+    // it is within the field's range.
     void Guardar(size_t columna);
     // A count changed: `lista` is refilled with 1..n and its first entry chosen.
     void Contar(TLista& lista, int n);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "fields/MensajesRango.h"
 #include "fields/Pendiente.h"
 #include "forms/CamposBrovel.h"
 
@@ -97,7 +98,10 @@ TFormaBrovel::~TFormaBrovel() = default;
 // Every field as its row of the table describes it; a new project writes the
 // defaults later, through the handlers.
 void TFormaBrovel::CrearCampos() {
-    for (const TDefinicionCampo& d : CamposBrovel()) PrepararCampo(Campo(d.nombre), d, false);
+    for (const TDefinicionCampo& d : CamposBrovel()) {
+        PrepararCampo(Campo(d.nombre), d, false);
+        definiciones_[&Campo(d.nombre)] = &d;
+    }
 }
 
 TCantidad& TFormaBrovel::Campo(std::string_view nombre) {
@@ -300,18 +304,38 @@ std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
     return std::nullopt;
 }
 
-bool TFormaBrovel::AlDia(std::string_view campo) const {
-    return resultadosViejos_.find(&Campo(campo)) == resultadosViejos_.end();
+bool TFormaBrovel::AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
+
+std::string TFormaBrovel::MotivoDeCampo(std::string_view campo) const {
+    const auto miembro = miembroDeCampo_.find(&Campo(campo));
+    return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
 }
 
-std::vector<std::string> TFormaBrovel::SinActualizar() const {
-    // In the order brovel-calc prints them.
+const std::vector<std::string>& TFormaBrovel::Calculados() {
     static const std::vector<std::string> kCalculados = {
         "Dm",   "Fes",  "Ft",    "SenoPendiente", "ExponenteLongitud", "Et",  "Mi30m", "Fde", "Felle",
         "Tecr", "Fp",   "Pspcr", "Fcss",          "Sups",              "Scf", "Fpsb",  "Fpset", "Fpsed",
         "Fps",  "Scs",  "Srs",   "Fcm",           "Lct",               "TeE", "PsE",
     };
-    return frescura_.Viejos(kCalculados);
+    return kCalculados;
+}
+
+std::vector<std::string> TFormaBrovel::SinActualizar() const { return frescura_.Viejos(Calculados()); }
+
+std::optional<std::string> TFormaBrovel::MotivoFueraDeRango(const TCantidad& campo) const {
+    if (!campo.FueraDeRango()) return std::nullopt;
+    const auto d = definiciones_.find(&campo);
+    const std::string titulo = d == definiciones_.end() ? std::string() : std::string(d->second->titulo);
+    return "«" + titulo + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
+}
+
+std::string TFormaBrovel::EntradaFueraDeRango() const {
+    for (const TDefinicionCampo& d : CamposBrovel()) {
+        if (d.clase != TClaseCampo::Entrada && d.clase != TClaseCampo::EntradaSinAviso) continue;
+        if (!Mostrado(d.nombre)) continue;
+        if (auto motivo = MotivoFueraDeRango(Campo(d.nombre))) return *motivo;
+    }
+    return {};
 }
 
 bool TFormaBrovel::Mostrado(std::string_view control) const {
@@ -341,7 +365,10 @@ void TFormaBrovel::Cadena(const std::function<void()>& trabajo) {
         int& profundidad;
         ~Salida() { --profundidad; }
     } salida{profundidadCadena_};
-    Manejar(trabajo);
+    Manejar([&] {
+        trabajo();
+        ComponerEstado();
+    });
 }
 
 void TFormaBrovel::MostrarPestana(int indice) {
@@ -381,6 +408,7 @@ void TFormaBrovel::Nuevo() {
         ValoresPorDefecto();
         MostrarPrimerasEntradas();
         FaltaZumbrel = false;
+        tomadoExtrema_ = tomadoEvento_ = false;
         ActualizarEstado();
         RutaProyecto.clear();
         NombreProyecto.clear();

@@ -89,6 +89,7 @@ inline constexpr std::string_view kMensajeSinExpresionLS =
     "descongelamiento";
 
 class TArchivoIni;
+struct TDefinicionCampo;
 
 // Whether "seccion"/"clave" is an entry a project file holds (matched without
 // regard to case, positions 1 to 20).
@@ -149,10 +150,19 @@ public:
 
     // Whether a result field shows a number computed from the current data; one
     // that a dropped fault left behind, or that came out infinite, is out of date
-    // until a later recalculation writes it.
+    // until a later recalculation writes it. A field follows its model member, so
+    // the same result is marked alike wherever it is shown.
     bool AlDia(std::string_view campo) const;
+    // Why a result field, or a model member, is out of date; empty when it is not.
+    std::string MotivoDeCampo(std::string_view campo) const;
+    std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
     // The model's results out of date after the last recalculation, by name.
     std::vector<std::string> SinActualizar() const;
+    // The results the chain computes, in the order brovel-calc prints them.
+    static const std::vector<std::string>& Calculados();
+    // The first input shown whose number is outside its field's range, as the
+    // status line names it; empty when there is none.
+    std::string EntradaFueraDeRango() const;
 
     // The hyetograph the Forzantes tab plots: the one whose editor was last used or
     // whose option was last chosen, while its editor is shown; else the first shown.
@@ -273,16 +283,27 @@ private:
     void CalcularErosionPestana();
     void Cadena(const std::function<void()>& trabajo);
     // Runs a tab's routines in one guarded block, then writes its results through
-    // `resultados`, which after a fault only marks them out of date.
+    // `resultados`; those a fault left out of date are not written.
     void Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados);
-    // A result field shows `valor`, up to date when `miembro` is (none: an input).
+    // A result field shows `valor` while `miembro` is up to date.
     void Escribir(TCantidad& campo, double valor, const char* miembro);
+    // An input outside its field's range is not copied: its member is out of
+    // date for that reason. Returns whether the field's number can be used.
+    void Copiar(TCantidad& campo, double& destino, const char* miembro);
+    bool MarcarEntrada(TCantidad& campo, const char* miembro);
+    std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
+    // The status line: a failed data check, the runoff to take again, or an input
+    // out of range, in that order.
+    void ComponerEstado();
     void MostrarResultado(const char* campo, bool visible);
     // Runs an action; an error that escapes it (a text that is not a number, a
     // file that cannot be saved) goes to the error box and the form goes on.
     void Manejar(const std::function<void()>& trabajo);
     void CambioHietograma();
     void UsarZumbrel(bool extrema);
+    void TomarDeZumbrel(bool extrema);
+    // Why the runoff window's `miembros` are out of date, if one is.
+    std::optional<std::string> MotivoDeZumbrel(std::initializer_list<const char*> miembros) const;
 
     TLista& ListaMutable(TListaBrovel lista) { return listas_[static_cast<size_t>(lista)]; }
 
@@ -301,8 +322,16 @@ private:
     int profundidadCadena_ = 0;
     int profundidadAccion_ = 0;
     TFrescura frescura_;
-    std::set<const TCantidad*> resultadosViejos_;
-    bool escribiendo_ = true;
+    // The member each result field shows, as the chain writes it.
+    std::map<const TCantidad*, const char*> miembroDeCampo_;
+    // Each field's row of the field table.
+    std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
+    // The data checks' message, before the runoff and the ranges are considered.
+    std::string_view mensajeDatos_ = kMensajeOk;
+    // Whether the runoff of the extreme storm, or of the event, was taken from the
+    // runoff window: the project then keeps it, with the runoff window's data.
+    bool tomadoExtrema_ = false;
+    bool tomadoEvento_ = false;
 
     std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
     THietograma hietogramaUsado_ = THietograma::Representativo;

@@ -6,6 +6,7 @@
 // back.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "forms/FormaBrovel.h"
 #include "model/URutinas.h"
@@ -18,39 +19,49 @@ double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue())
 
 }  // namespace
 
+void TFormaBrovel::Copiar(TCantidad& campo, double& destino, const char* miembro) {
+    if (MarcarEntrada(campo, miembro)) destino = Leer(campo);
+}
+
+bool TFormaBrovel::MarcarEntrada(TCantidad& campo, const char* miembro) {
+    const std::optional<std::string> motivo = MotivoFueraDeRango(campo);
+    frescura_.Marcar({miembro}, motivo);
+    return !motivo;
+}
+
 void TFormaBrovel::Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados) {
     size_t completadas = 0;
-    BloqueProtegido([&] {
+    std::optional<std::string> falla;
+    try {
         for (const TRutinaBrovel rutina : rutinas) {
             Calcular(rutina, Estado);
-            frescura_.Actualizar(rutina, Estado, true);
+            frescura_.Actualizar(rutina, Estado, std::nullopt);
             ++completadas;
         }
-    });
-    for (size_t i = completadas; i < rutinas.size(); ++i) frescura_.Actualizar(rutinas.begin()[i], Estado, false);
-    // After a fault the fields are not written: going through them only marks them.
-    escribiendo_ = completadas == rutinas.size();
+    } catch (const ErrorAritmetico& error) {
+        falla = MotivoDeFalla(rutinas.begin()[completadas], Estado, error.what());
+    }
+    // The routines the fault stopped keep their previous results.
+    for (size_t i = completadas; i < rutinas.size(); ++i) frescura_.Actualizar(rutinas.begin()[i], Estado, falla);
     resultados();
-    escribiendo_ = true;
 }
 
+// A field shows its member's number while the member is up to date; one out of
+// date keeps the number it showed, and its mark follows the member's, so the same
+// result is marked alike on every tab.
 void TFormaBrovel::Escribir(TCantidad& campo, double valor, const char* miembro) {
-    const bool alDia = escribiendo_ && std::isfinite(valor) && (!miembro || frescura_.AlDia(miembro));
-    if (escribiendo_) campo.SetBaseValue(valor);
-    if (alDia)
-        resultadosViejos_.erase(&campo);
-    else
-        resultadosViejos_.insert(&campo);
+    miembroDeCampo_[&campo] = miembro;
+    if (frescura_.AlDia(miembro) && !std::isfinite(valor))
+        frescura_.Marcar({miembro}, "No se pudo calcular: el resultado no es un número finito");
+    if (frescura_.AlDia(miembro)) campo.SetBaseValue(valor);
 }
 
-void TFormaBrovel::MostrarResultado(const char* campo, bool visible) {
-    if (escribiendo_) Mostrar({campo}, visible);
-}
+void TFormaBrovel::MostrarResultado(const char* campo, bool visible) { Mostrar({campo}, visible); }
 
 void TFormaBrovel::CalcularGeometria() {
     if (RecalculoSuspendido) return;
-    Estado.Dt = Leer(euDt);
-    Estado.Lt = Leer(euLt);
+    Copiar(euDt, Estado.Dt, "Dt");
+    Copiar(euLt, Estado.Lt, "Lt");
 }
 
 void TFormaBrovel::CalcularSuelo() {
@@ -61,31 +72,34 @@ void TFormaBrovel::CalcularSuelo() {
     TEstadoBrovel& e = Estado;
     if (OpcionSuelo() == TOpcionSuelo::Curva) {
         e.OpcionSuelo = 0;
-        e.Cpcg = CantidadDeCampo(euCpcg);
+        if (MarcarEntrada(euCpcg, "Cpcg")) e.Cpcg = CantidadDeCampo(euCpcg);
+        // The curve's arrays hold only numbers within range: the editor does not
+        // store one outside it, which then stands for its point.
+        MarcarEntrada(euDg, "Dg");
+        MarcarEntrada(euPp, "Pp");
     } else if (OpcionSuelo() == TOpcionSuelo::DiametroMedio) {
         e.OpcionSuelo = 1;
-        e.Dm = Leer(euDm);
-        frescura_.Marcar({"Dm"}, true);
+        Copiar(euDm, e.Dm, "Dm");
     } else if (OpcionSuelo() == TOpcionSuelo::ClaseYTextura) {
         e.OpcionSuelo = 2;
         e.Cspe = Lista(TListaBrovel::cbCspe).indice + 1;
-        e.Pl = Leer(euPl);
-        e.Plm = Leer(euPlm);
-        e.Pa = Leer(euPa);
-        e.Pmo = Leer(euPmo);
+        Copiar(euPl, e.Pl, "Pl");
+        Copiar(euPlm, e.Plm, "Plm");
+        Copiar(euPa, e.Pa, "Pa");
+        Copiar(euPmo, e.Pmo, "Pmo");
         e.Cspp = Lista(TListaBrovel::cbCspp).indice + 1;
     }
     e.Descongelamiento = Marcada(TCasilla::Descongelamiento);
-    e.Shs = Leer(euShs);
-    e.Bvs = Leer(euBvs);
-    e.Brvs = Leer(euBrvs);
+    Copiar(euShs, e.Shs, "Shs");
+    Copiar(euBvs, e.Bvs, "Bvs");
+    Copiar(euBrvs, e.Brvs, "Brvs");
 
     Bloque({TRutinaBrovel::Fes, TRutinaBrovel::Ft}, [&] {
         Escribir(euFesResultado, e.Fes, "Fes");
         Escribir(euFtResultado, e.Ft, "Ft");
         MostrarResultado("euDMResultado", e.OpcionSuelo == 0);
         Escribir(euDMResultado, e.Dm, "Dm");
-        if (escribiendo_ && e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
+        if (frescura_.AlDia("Ft") && e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
     });
 }
 
@@ -96,42 +110,44 @@ void TFormaBrovel::CalcularForzantes() {
     using LM = TOpcionLluviaMedia;
     if (OpcionLluviaMedia() == LM::HietogramaRepresentativo) {
         e.OpcionLluviaMedia = 0;
-        e.Pth = Leer(euPth);
+        Copiar(euPth, e.Pth, "Pth");
         e.Cph = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph)));
-        e.Cta = Leer(euCta);
+        Copiar(euCta, e.Cta, "Cta");
+        MarcarEntrada(euCll, "Cll1");
     } else if (OpcionLluviaMedia() == LM::SerieDeHietogramas) {
         e.OpcionLluviaMedia = 1;
-        e.Pth = Leer(euPths);
+        Copiar(euPths, e.Pth, "Pth");
         e.Ch = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCh)));
         e.Cph2 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph2)));
-        e.Cta = Leer(euCta);
+        Copiar(euCta, e.Cta, "Cta");
+        MarcarEntrada(euCll1, "Cll1");
     } else if (OpcionLluviaMedia() == LM::ParametrosDeEnergia) {
         e.OpcionLluviaMedia = 2;
-        e.Et = Leer(euEt);
-        e.Mi30m = Leer(euMi30m);
-        e.Cta = Leer(euCta);
-        frescura_.Marcar({"Et", "Mi30m"}, true);
+        Copiar(euEt, e.Et, "Et");
+        Copiar(euMi30m, e.Mi30m, "Mi30m");
+        Copiar(euCta, e.Cta, "Cta");
     } else if (OpcionLluviaMedia() == LM::Erosividad) {
         e.OpcionLluviaMedia = 3;
-        e.Felle = Leer(euFele);
-        frescura_.Marcar({"Felle"}, true);
+        Copiar(euFele, e.Felle, "Felle");
     }
     if (OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma) {
         e.OpcionLluviaExtrema = 0;
-        e.Pth2 = Leer(euPth2);
+        Copiar(euPth2, e.Pth2, "Pth2");
+        MarcarEntrada(euCll2, "Cll2");
         e.Cph3 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph3)));
     } else {
         e.OpcionLluviaExtrema = 1;
-        e.Ce = Leer(euCe);
+        Copiar(euCe, e.Ce, "Ce");
     }
     if (OpcionEvento() == TOpcionEvento::Hietograma) {
         e.OpcionEvento = 0;
-        e.Pth3 = Leer(euPth3);
+        Copiar(euPth3, e.Pth3, "Pth3");
+        MarcarEntrada(euCll3, "Cll3");
         e.Cph4 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph4)));
     } else {
         e.OpcionEvento = 1;
-        e.Vp = Leer(euVp);
-        e.Cp = Leer(euCp);
+        Copiar(euVp, e.Vp, "Vp");
+        Copiar(euCp, e.Cp, "Cp");
     }
 
     Bloque({TRutinaBrovel::Erosividad, TRutinaBrovel::Fp}, [&] {
@@ -139,13 +155,13 @@ void TFormaBrovel::CalcularForzantes() {
         MostrarResultado("euFdeResultado", conEnergia);
         if (conEnergia) Escribir(euFdeResultado, e.Fde, "Fde");
         Escribir(euFelleResultado, e.Felle, "Felle");
-        Escribir(euVeeResultado, e.Vp, nullptr);
-        Escribir(euCpeResultado, e.Cp, nullptr);
+        Escribir(euVeeResultado, e.Vp, "Vp");
+        Escribir(euCpeResultado, e.Cp, "Cp");
         Escribir(euFpResultado, e.Fp, "Fp");
         Escribir(euTecrResultado, e.Tecr, "Tecr");
         Escribir(euPspcrResultado, e.Pspcr, "Pspcr");
         MostrarResultado("euCEResultado", e.OpcionLluviaExtrema == 0);
-        Escribir(euCEResultado, e.Ce, nullptr);
+        Escribir(euCEResultado, e.Ce, "Ce");
     });
 }
 
@@ -153,38 +169,37 @@ void TFormaBrovel::CalcularCondicionantes() {
     if (RecalculoSuspendido) return;
     CalcularForzantes();
     TEstadoBrovel& e = Estado;
-    e.Fatc = Leer(euFatc);
-    e.Amf = Leer(euAmf);
+    Copiar(euFatc, e.Fatc, "Fatc");
+    Copiar(euAmf, e.Amf, "Amf");
     e.Hl = Marcada(TCasilla::Labranza);
     if (e.Hl) {
-        e.Ttfo = Leer(euTtfo);
-        e.Fapo = Leer(euFapo);
+        Copiar(euTtfo, e.Ttfo, "Ttfo");
+        Copiar(euFapo, e.Fapo, "Fapo");
     }
     e.Hm = Marcada(TCasilla::Mulching);
     if (e.Hm) {
-        e.Racmr = Leer(euRacmr);
-        e.Psrua = Leer(euPsrua);
+        Copiar(euRacmr, e.Racmr, "Racmr");
+        Copiar(euPsrua, e.Psrua, "Psrua");
         e.Mde = static_cast<uint8_t>(std::max(Lista(TListaBrovel::cbMde).indice, 0));
     }
     if (Marcada(TCasilla::PracticasDeSoporte)) {
         e.Tp = static_cast<uint8_t>(std::max(Lista(TListaBrovel::cbTp).indice, 0));
         switch (e.Tp) {
             case 0:
-                e.Ps = Leer(euPs);
-                e.Al = Leer(euAl);
+                Copiar(euPs, e.Ps, "Ps");
+                Copiar(euAl, e.Al, "Al");
                 break;
             case 1:
-                e.Fps = Leer(euFps);
-                frescura_.Marcar({"Fps"}, true);
+                Copiar(euFps, e.Fps, "Fps");
                 break;
             case 2:
-                e.Eet = Leer(euEet);
-                e.Pt = Leer(euPt);
+                Copiar(euEet, e.Eet, "Eet");
+                Copiar(euPt, e.Pt, "Pt");
                 break;
             case 3:
-                e.Tfp = Leer(euTfp);
-                e.Ctc = Leer(euCtc);
-                e.Fliii = Leer(euFliii);
+                Copiar(euTfp, e.Tfp, "Tfp");
+                Copiar(euCtc, e.Ctc, "Ctc");
+                Copiar(euFliii, e.Fliii, "Fliii");
                 break;
             default:
                 break;
@@ -208,9 +223,9 @@ void TFormaBrovel::CalcularDisipacion() {
     if (RecalculoSuspendido) return;
     CalcularCondicionantes();
     TEstadoBrovel& e = Estado;
-    e.Rast = Leer(euRast);
-    if (Mostrado("euCmst")) e.Cmst = Leer(euCmst);
-    if (Mostrado("euIrst")) e.Irst = Leer(euIrst);
+    Copiar(euRast, e.Rast, "Rast");
+    if (Mostrado("euCmst")) Copiar(euCmst, e.Cmst, "Cmst");
+    if (Mostrado("euIrst")) Copiar(euIrst, e.Irst, "Irst");
 
     Bloque({TRutinaBrovel::Scs, TRutinaBrovel::Srs, TRutinaBrovel::Fcm, TRutinaBrovel::Lct}, [&] {
         Escribir(euScsResultado, e.Scs, "Scs");
@@ -237,7 +252,7 @@ void TFormaBrovel::CalcularErosionPestana() {
         Escribir(euScfEResultado, e.Scf, "Scf");
         Escribir(euScsEResultado, e.Scs, "Scs");
         Escribir(euSrsEResultado, e.Srs, "Srs");
-        Escribir(euShsEResultado, e.Shs, nullptr);
+        Escribir(euShsEResultado, e.Shs, "Shs");
         Escribir(euFpsEResultado, e.Fps, "Fps");
         Escribir(euTeEResultado, e.TeE, "TeE");
         Escribir(euPsEResultado, e.PsE, "PsE");

@@ -2,6 +2,7 @@
 // walk over the file's entries that both reads and writes them, so that every key
 // is written down once, in the file's order.
 #include <algorithm>
+#include <utility>
 #include <cctype>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 namespace brovel {
 
 namespace {
+
+// The sections of the runoff window's data inside a project.
+const std::string kPrefijoZumbrel = "Zumbrel_";
 
 // The file's name without its folder, and without its last extension.
 std::string NombreDeArchivo(const std::string& ruta) {
@@ -98,6 +102,19 @@ public:
         return forma_.Marcada(casilla);
     }
 
+    // Values taken from elsewhere, written only once taken; reading finds whether
+    // the file holds them.
+    void Tomado(bool& tomado, std::initializer_list<std::pair<const char*, double*>> valores) {
+        if (leyendo_) {
+            tomado = true;
+            for (const auto& [clave, valor] : valores) tomado = tomado && ini_.Tiene(seccion_, clave);
+            for (const auto& [clave, valor] : valores)
+                if (tomado) *valor = ini_.LeerReal(seccion_, clave, *valor);
+        } else if (tomado) {
+            for (const auto& [clave, valor] : valores) EscribirReal(clave, *valor);
+        }
+    }
+
     void Valor(const std::string& clave, double& valor, double porDefecto) {
         if (leyendo_)
             valor = ini_.LeerReal(seccion_, clave, porDefecto);
@@ -132,6 +149,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     using L = TListaBrovel;
     TEstadoBrovel& e = Estado;
     // After reading a count, its list of steps starts again at the first.
+    if (p.Leyendo()) tomadoExtrema_ = tomadoEvento_ = false;
     const auto llenar = [&](L lista, int n) {
         if (p.Leyendo()) ListaMutable(lista).LlenarConNumeros(n);
     };
@@ -226,6 +244,8 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             p.Campo("Cantidad_escorrentia", euCe, 1);
             break;
     }
+    // The runoff taken from the runoff window, kept for the option that takes it.
+    if (Opcion(TGrupoOpciones::LluviaExtrema) == 0) p.Tomado(tomadoExtrema_, {{"Escorrentia_Zumbrel", &e.Ce}});
     switch (p.Opcion("Opcion3", TGrupoOpciones::Evento, 1)) {
         case 1: {
             p.Campo("Paso_temporal3", euPth3, 1);
@@ -240,6 +260,8 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             p.Campo("Caudal_pico", euCp, 1);
             break;
     }
+    if (Opcion(TGrupoOpciones::Evento) == 0)
+        p.Tomado(tomadoEvento_, {{"Volumen_Zumbrel", &e.Vp}, {"Caudal_pico_Zumbrel", &e.Cp}});
 
     p.Seccion("Condicionantes");
     p.Campo("Fraccion_cubierta", euFatc, 1);
@@ -282,6 +304,15 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     if (practicas && Lista(L::cbTp).indice == 0) p.Campo("Manning_terreno", euCmst, 1);
     if (practicas && Lista(L::cbTp).indice == 3) p.Campo("Indice_rugosidad", euIrst, 1);
     p.Campo("Rugosidad_terreno", euRast, 1);
+
+    // The runoff window's data that produced the runoff taken, so that the project
+    // opens with the same basin and storm in it.
+    if (p.Leyendo() && (tomadoExtrema_ || tomadoEvento_) && TFormaZumbrel::TieneDatos(p.Ini(), kPrefijoZumbrel)) {
+        Zumbrel.LeerDatos(p.Ini(), kPrefijoZumbrel, RutaProyecto);
+        if (tomadoExtrema_) frescura_.Marcar({"Ce"}, MotivoDeZumbrel({"Vtesp"}));
+        if (tomadoEvento_) frescura_.Marcar({"Vp", "Cp"}, MotivoDeZumbrel({"Vte", "Cp"}));
+    } else if (!p.Leyendo() && (tomadoExtrema_ || tomadoEvento_))
+        Zumbrel.EscribirDatos(p.Ini(), kPrefijoZumbrel);
 }
 
 // Every step of every hyetograph under "cant_lluvia_H_K". Files that hold one

@@ -136,9 +136,23 @@ void TFormaBrovel::ActualizarEstado() {
     if (mensaje.empty()) {
         mensaje = kMensajeOk;
         RecalculoSuspendido = false;
+    } else {
+        // Nothing is recalculated until the data are mended, so no result is current.
+        const std::string motivo = "No se recalculó: " + std::string(mensaje);
+        for (const std::string& miembro : Calculados()) frescura_.Marcar({miembro.c_str()}, motivo);
     }
+    mensajeDatos_ = mensaje;
+    ComponerEstado();
+}
+
+void TFormaBrovel::ComponerEstado() {
+    std::string mensaje(mensajeDatos_);
     // The runoff values are stale; the model goes on with them.
     if (FaltaZumbrel) mensaje = kMensajeFaltaZumbrel;
+    if (mensaje == kMensajeOk) {
+        const std::string fuera = EntradaFueraDeRango();
+        if (!fuera.empty()) mensaje = "ERROR: " + fuera;
+    }
     textoEstado_ = mensaje;
     estadoEnError_ = mensaje != kMensajeOk;
 }
@@ -163,15 +177,37 @@ void TFormaBrovel::UsarZumbrel(bool extrema) {
         if (!Zumbrel.EscorrentiaShow()) return;
         interlocutor_.MostrarZumbrel();
         if (!Zumbrel.EscorrentiaShow()) return;
-        if (tormenta && extrema) e.Ce = Zumbrel.Estado.Vtesp;
-        if (tormenta && !extrema) {
-            e.Vp = Zumbrel.Estado.Vte;
-            e.Cp = Zumbrel.Estado.Cp;
-        }
+        if (tormenta) TomarDeZumbrel(extrema);
         FaltaZumbrel = false;
         tsForzantesShow();
         ActualizarEstado();
     });
+}
+
+// What comes back is as current as the storm handed over and the runoff computed
+// from it; the values stay in the model and in the project as taken.
+void TFormaBrovel::TomarDeZumbrel(bool extrema) {
+    TEstadoBrovel& e = Estado;
+    std::optional<std::string> motivo =
+        extrema ? frescura_.PrimerViejo({"Pth2", "Cll2"}) : frescura_.PrimerViejo({"Pth3", "Cll3"});
+    if (extrema) {
+        e.Ce = Zumbrel.Estado.Vtesp;
+        if (!motivo) motivo = MotivoDeZumbrel({"Vtesp"});
+        frescura_.Marcar({"Ce"}, motivo);
+        tomadoExtrema_ = true;
+    } else {
+        e.Vp = Zumbrel.Estado.Vte;
+        e.Cp = Zumbrel.Estado.Cp;
+        if (!motivo) motivo = MotivoDeZumbrel({"Vte", "Cp"});
+        frescura_.Marcar({"Vp", "Cp"}, motivo);
+        tomadoEvento_ = true;
+    }
+}
+
+std::optional<std::string> TFormaBrovel::MotivoDeZumbrel(std::initializer_list<const char*> miembros) const {
+    for (const char* miembro : miembros)
+        if (const std::string m = Zumbrel.MotivoDe(miembro); !m.empty()) return "Zumbrel: " + m;
+    return std::nullopt;
 }
 
 void TFormaBrovel::CambioHietograma() {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "fields/MensajesRango.h"
 #include "fields/Numeros.h"
 #include "forms/CamposZumbrel.h"
 #include "model/URutinasZ.h"
@@ -240,88 +241,177 @@ bool TFormaZumbrel::Cadena(int hasta) {
     return bien;
 }
 
+std::vector<std::string> TFormaZumbrel::SinActualizar() const {
+    static const std::vector<std::string> kCalculados = {"Tcc",    "LlParcial",     "LlAcumulada", "LlHietograma",
+                                                         "Rpm",    "Svaeua",        "SvaeuaParcial", "He",
+                                                         "Vte",    "Vtesp",         "Cp"};
+    return frescura_.Viejos(kCalculados);
+}
+
+std::string TFormaZumbrel::MotivoDeCampo(std::string_view campo) const {
+    const auto miembro = miembroDeCampo_.find(&const_cast<TFormaZumbrel*>(this)->Campo(campo));
+    return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
+}
+
+bool TFormaZumbrel::MarcarEntrada(TCantidad& campo, const char* miembro) {
+    std::optional<std::string> motivo;
+    if (campo.FueraDeRango())
+        for (const TDefinicionCampo& d : CamposZumbrel())
+            if (&Campo(d.nombre) == &campo)
+                motivo = "«" + std::string(d.titulo) + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
+    frescura_.Marcar({miembro}, motivo);
+    return !motivo;
+}
+
+void TFormaZumbrel::Copiar(TCantidad& campo, double& destino, const char* miembro) {
+    if (MarcarEntrada(campo, miembro)) destino = Leer(campo);
+}
+
+void TFormaZumbrel::Bloque(const std::function<void()>& rutinas, std::initializer_list<const char*> miembros,
+                           const char* queCalcula, std::initializer_list<const char*> dependencias) {
+    // The inputs a person can mend that make a routine impossible when nil.
+    const std::pair<std::string_view, std::pair<double, const char*>> kNulos[] = {
+        {"Ptsd", {Estado.Ptsd, "el paso de tiempo de la serie es nulo"}},
+        {"Ac", {Estado.Ac, "el área de la cuenca es nula"}},
+        {"Dntepmrys", {Estado.Dntepmrys, "la diferencia de nivel es nula"}},
+        {"Ddpmrhls", {Estado.Ddpmrhls, "la distancia hasta la salida es nula"}},
+    };
+    std::optional<std::string> falla;
+    try {
+        rutinas();
+    } catch (const ErrorAritmetico& error) {
+        std::string causa = error.what();
+        for (const auto& [miembro, nulo] : kNulos)
+            for (const char* dependencia : dependencias)
+                if (miembro == dependencia && nulo.first == 0 && causa == error.what()) causa = nulo.second;
+        falla = std::string("No se pudo calcular ") + queCalcula + ": " + causa;
+    } catch (const ErrorHidrogramaExcesivo& demasiadas) {
+        // Not a storm any basin has: said, and nothing computed.
+        falla = demasiadas.what();
+        mensajeHidrograma_ = *falla;
+    }
+    frescura_.Marcar(miembros, falla ? falla : frescura_.PrimerViejo(dependencias));
+}
+
+void TFormaZumbrel::Escribir(TCantidad& campo, double valor, const char* miembro) {
+    miembroDeCampo_[&campo] = miembro;
+    if (frescura_.AlDia(miembro)) campo.SetBaseValue(valor);
+}
+
+// The status line: a series that is no series, else an input out of range, else
+// a hydrograph too long to compute.
+void TFormaZumbrel::ComponerEstado() {
+    std::string mensaje;
+    if (!frescura_.AlDia("Serie")) mensaje = kMensajeSerieMalCargada;
+    for (const TDefinicionCampo& d : CamposZumbrel()) {
+        if (!mensaje.empty()) break;
+        if (d.clase != TClaseCampo::Entrada) continue;
+        const std::string motivo = frescura_.Motivo(d.nombre.substr(2));
+        if (!motivo.empty()) mensaje = "ERROR: " + motivo;
+    }
+    // Arithmetic faults only mark what they left behind; a storm no basin has is said.
+    if (mensaje.empty()) mensaje = mensajeHidrograma_;
+    textoEstado_ = mensaje.empty() ? "OK" : mensaje;
+    estadoEnError_ = !mensaje.empty();
+}
+
 // Each tab reads its inputs outside its guarded block and computes inside it,
-// after every tab before it.
+// after every tab before it. An input outside its field's range is not copied, and
+// what is computed from it is out of date, as is what a fault left behind; the
+// grids keep their numbers, with the reason.
 void TFormaZumbrel::Calcular(int hasta) {
     TEstadoZumbrel& e = Estado;
-    e.Ddpmrhls = Leer(euDdpmrhls);
-    e.Dntepmrys = Leer(euDntepmrys);
-    e.Ac = Leer(euAc);
-    BloqueProtegido([&] {
-        CalcularTiempoConcentracion(e);
-        euTccResultado.SetBaseValue(e.Tcc);
-    });
-    if (hasta < 1) return;
+    Copiar(euDdpmrhls, e.Ddpmrhls, "Ddpmrhls");
+    Copiar(euDntepmrys, e.Dntepmrys, "Dntepmrys");
+    Copiar(euAc, e.Ac, "Ac");
+    Bloque([&] { CalcularTiempoConcentracion(e); }, {"Tcc"}, "el tiempo de concentración",
+           {"Ddpmrhls", "Dntepmrys", "Ac"});
+    Escribir(euTccResultado, e.Tcc, "Tcc");
+    const auto fin = [&] { ComponerEstado(); };
+    if (hasta < 1) return fin();
 
     const int grupo = Lista(L::cbGh).indice;
     if (grupo >= 0 && grupo <= 3) e.Gh = static_cast<uint8_t>(grupo);
     e.Aai = aai_;
     e.Ai = Leer(euAi);
-    if (hasta < 2) return;
+    if (hasta < 2) return fin();
 
     const bool acumulada = Opcion(TGrupoZumbrel::Serie) == 1;
     e.SerieParcial = !acumulada;
     SerieInvalida = false;
     for (int k = 2; acumulada && k <= AcotarDatosSerie(e.Sall); ++k)
         if (e.AllAcumulada[static_cast<size_t>(k)] < e.AllAcumulada[static_cast<size_t>(k - 1)]) SerieInvalida = true;
-    textoEstado_ = SerieInvalida ? std::string(kMensajeSerieMalCargada) : "OK";
-    estadoEnError_ = SerieInvalida;
-    e.Ptsd = Leer(euPtsd);
-    BloqueProtegido([&] {
-        CalcularSerieLluvia(e);
+    frescura_.Marcar({"Serie"}, SerieInvalida ? std::optional<std::string>(std::string(kMensajeSerieMalCargada))
+                                              : std::nullopt);
+    Copiar(euPtsd, e.Ptsd, "Ptsd");
+    MarcarEntrada(euAll, "All");
+    const auto unidadHietograma = Lista(L::cbUnidadesHietograma).indice;
+    Bloque([&] { CalcularSerieLluvia(e); }, {"LlParcial", "LlAcumulada", "LlHietograma"}, "la serie de lluvia",
+           {"Serie", "Ptsd", "All"});
+    {
         const int n = AcotarDatosSerie(e.Sall);
-        const int unidad = Lista(L::cbUnidadesHietograma).indice;
         TGrillaResultados& g = grillaLluvia_;
-        g.encabezados[3] = "[" + Lista(L::cbUnidadesHietograma).Texto() + "]";
-        g.columnas[0] = Horas(n, e.Ptsd);
-        g.columnas[1].assign(e.LlParcial.begin() + 1, e.LlParcial.begin() + 1 + n);
-        g.columnas[2].assign(e.LlAcumulada.begin() + 1, e.LlAcumulada.begin() + 1 + n);
-        g.columnas[3].clear();
-        for (int k = 1; k <= n; ++k) g.columnas[3].push_back(e.LlHietograma[static_cast<size_t>(k)] / Divisor(unidad));
-    });
-    if (hasta < 3) return;
+        g.motivoViejo = frescura_.Motivo("LlParcial");
+        if (g.motivoViejo.empty()) {
+            g.encabezados[3] = "[" + Lista(L::cbUnidadesHietograma).Texto() + "]";
+            g.columnas[0] = Horas(n, e.Ptsd);
+            g.columnas[1].assign(e.LlParcial.begin() + 1, e.LlParcial.begin() + 1 + n);
+            g.columnas[2].assign(e.LlAcumulada.begin() + 1, e.LlAcumulada.begin() + 1 + n);
+            g.columnas[3].clear();
+            for (int k = 1; k <= n; ++k)
+                g.columnas[3].push_back(e.LlHietograma[static_cast<size_t>(k)] / Divisor(unidadHietograma));
+        }
+    }
+    if (hasta < 3) return fin();
 
     const int uso = Opcion(TGrupoZumbrel::UsoSuelo);
     e.UsoSuelo = static_cast<uint8_t>(uso);
     // A curve number beyond the whole numbers leaves the one before.
-    try {
-        e.Nc = Truncar(euNc.GetBaseValue());
-    } catch (const ErrorAritmetico&) {
+    if (MarcarEntrada(euNc, "Nc")) {
+        try {
+            e.Nc = Truncar(euNc.GetBaseValue());
+        } catch (const ErrorAritmetico&) {
+        }
     }
-    BloqueProtegido([&] {
-        CalcularRetencion(e);
-        CalcularEscorrentia(e);
-        euRpmResultado.SetBaseValue(e.Rpm);
+    Bloque([&] { CalcularRetencion(e); }, {"Rpm"}, "la retención potencial máxima", {"Nc"});
+    Bloque([&] { CalcularEscorrentia(e); }, {"Svaeua", "SvaeuaParcial"}, "la escorrentía",
+           {"Rpm", "LlParcial", "LlAcumulada"});
+    Escribir(euRpmResultado, e.Rpm, "Rpm");
+    {
         const int n = AcotarDatosSerie(e.Sall);
         TGrillaResultados& g = grillaEscorrentia_;
-        g.encabezados[1] = "[" + Lista(L::cbUnidadesVolumenes).Texto() + "]";
-        g.columnas[0] = Horas(n, e.Ptsd);
-        g.columnas[1].clear();
-        for (int k = 1; k <= n; ++k)
-            g.columnas[1].push_back(e.Svaeua[static_cast<size_t>(k)] / Divisor(Lista(L::cbUnidadesVolumenes).indice));
-    });
-    if (hasta < 4) return;
-
-    BloqueProtegido([&] {
-        try {
-            CalcularHidrograma(e);
-        } catch (const ErrorHidrogramaExcesivo& demasiadas) {
-            // Not a storm any basin has: said, and nothing computed.
-            textoEstado_ = demasiadas.what();
-            estadoEnError_ = true;
-            return;
+        g.motivoViejo = frescura_.Motivo("Svaeua");
+        if (g.motivoViejo.empty()) {
+            g.encabezados[1] = "[" + Lista(L::cbUnidadesVolumenes).Texto() + "]";
+            g.columnas[0] = Horas(n, e.Ptsd);
+            g.columnas[1].clear();
+            for (int k = 1; k <= n; ++k)
+                g.columnas[1].push_back(e.Svaeua[static_cast<size_t>(k)] /
+                                        Divisor(Lista(L::cbUnidadesVolumenes).indice));
         }
-        euVteResultado.SetBaseValue(e.Vte);
-        euVtespResultado.SetBaseValue(e.Vtesp);
-        euCpResultado.SetBaseValue(e.Cp);
+    }
+    if (hasta < 4) return fin();
+
+    mensajeHidrograma_.clear();
+    Bloque([&] { CalcularHidrograma(e); }, {"He", "Vte", "Vtesp", "Cp"}, "el hidrograma",
+           {"Tcc", "Svaeua", "SvaeuaParcial", "Ptsd", "Ac"});
+    Escribir(euVteResultado, e.Vte, "Vte");
+    Escribir(euVtespResultado, e.Vtesp, "Vtesp");
+    Escribir(euCpResultado, e.Cp, "Cp");
+    {
         const int n = std::max(e.CantidadHe, 0);
         const double factor = Lista(L::cbUnidadHidrograma).indice == 1 ? 1000 : 1;
         TGrillaResultados& g = grillaHidrograma_;
-        g.encabezados[1] = "[" + Lista(L::cbUnidadHidrograma).Texto() + "]";
-        g.columnas[0] = Horas(n, e.Ptsd);
-        g.columnas[1].resize(static_cast<size_t>(n));
-        for (int j = 1; j <= n; ++j) g.columnas[1][static_cast<size_t>(j - 1)] = e.He[static_cast<size_t>(j)] * factor;
-    });
+        g.motivoViejo = frescura_.Motivo("He");
+        if (g.motivoViejo.empty()) {
+            g.encabezados[1] = "[" + Lista(L::cbUnidadHidrograma).Texto() + "]";
+            g.columnas[0] = Horas(n, e.Ptsd);
+            g.columnas[1].resize(static_cast<size_t>(n));
+            for (int j = 1; j <= n; ++j)
+                g.columnas[1][static_cast<size_t>(j - 1)] = e.He[static_cast<size_t>(j)] * factor;
+        }
+    }
+    fin();
 }
 
 }  // namespace brovel

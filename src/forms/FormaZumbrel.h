@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fields/Cantidad.h"
+#include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
 #include "model/EstadoZumbrel.h"
@@ -23,6 +24,8 @@
     X(euRpmResultado) X(euVteResultado) X(euVtespResultado) X(euCpResultado)
 
 namespace brovel {
+
+class TArchivoIni;
 
 enum class TGrupoZumbrel { Serie, UsoSuelo };
 enum class TListaZumbrel { cbGh, cbSall, cbLluvia, cbUnidadesHietograma, cbUnidadesVolumenes, cbUnidadHidrograma };
@@ -46,6 +49,8 @@ struct TGrillaResultados {
     std::vector<std::vector<double>> columnas;
     // A negative number is shown as "0" (the rainfall grid).
     bool ceroSiNegativo = false;
+    // Why the numbers are not those of the current data; empty while they are.
+    std::string motivoViejo;
 
     int Filas() const { return columnas.empty() ? 0 : static_cast<int>(columnas.front().size()); }
     // Row 0 is the header; rows 1 to Filas() the numbers, "0.#####".
@@ -84,6 +89,13 @@ public:
     std::string TituloAltura() const;
     std::string TituloNumeroDeCurva() const;
 
+    // Whether a result field shows a number computed from the current data, and
+    // why not; the results out of date, as brovel-calc names them.
+    bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
+    std::string MotivoDeCampo(std::string_view campo) const;
+    std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
+    std::vector<std::string> SinActualizar() const;
+
     bool SerieInvalida = false;
     const std::string& TextoEstado() const { return textoEstado_; }
     bool EstadoEnError() const { return estadoEnError_; }
@@ -108,6 +120,12 @@ public:
     // be read, is no such file or lacks an entry is reported and changes nothing.
     bool CargarDatos(const std::string& ruta);
     bool GuardarDatos(const std::string& ruta);
+    // The same data inside another INI document, in sections named after `prefijo`
+    // (a slope project keeps the runoff it took that way). Reading checks
+    // everything first, throws TErrorArchivo naming `ruta`, and changes nothing then.
+    static bool TieneDatos(const TArchivoIni& ini, const std::string& prefijo);
+    void LeerDatos(const TArchivoIni& ini, const std::string& prefijo, const std::string& ruta);
+    void EscribirDatos(TArchivoIni& ini, const std::string& prefijo);
 
     // The hand-over from the slope window: a storm's heights into the partial
     // store, its count into the model, its time step into the field.
@@ -124,6 +142,14 @@ private:
     void Calcular(int hasta);
     bool Manejar(const std::function<void()>& trabajo);
     double& AlturaElegida(int k);
+    // An input outside its field's range is not copied into the model.
+    void Copiar(TCantidad& campo, double& destino, const char* miembro);
+    bool MarcarEntrada(TCantidad& campo, const char* miembro);
+    // Runs routines in a guarded block; their members follow `dependencias`.
+    void Bloque(const std::function<void()>& rutinas, std::initializer_list<const char*> miembros,
+                const char* queCalcula, std::initializer_list<const char*> dependencias);
+    void Escribir(TCantidad& campo, double valor, const char* miembro);
+    void ComponerEstado();
 
     TInterlocutor& interlocutor_;
     std::array<int, 2> opciones_{};
@@ -135,6 +161,9 @@ private:
     TGrillaResultados grillaLluvia_, grillaEscorrentia_, grillaHidrograma_;
     int profundidadCadena_ = 0;
     int profundidadAccion_ = 0;
+    TFrescura frescura_;
+    std::map<const TCantidad*, const char*> miembroDeCampo_;
+    std::string mensajeHidrograma_;
 };
 
 }  // namespace brovel

@@ -22,77 +22,160 @@ void Calcular(TRutinaBrovel rutina, TEstadoBrovel& e) {
     }
 }
 
-void TFrescura::Marcar(std::initializer_list<const char*> miembros, bool alDia) {
+namespace {
+
+// What each routine computes, as the sentence of its failure names it.
+const char* QueCalcula(TRutinaBrovel rutina) {
+    switch (rutina) {
+        case TRutinaBrovel::Fes: return "el factor K";
+        case TRutinaBrovel::Ft: return "el factor LS";
+        case TRutinaBrovel::Erosividad: return "la erosividad";
+        case TRutinaBrovel::Fp: return "el factor X";
+        case TRutinaBrovel::Fcss: return "el subfactor de consolidación del suelo";
+        case TRutinaBrovel::Sups: return "el subfactor PLU";
+        case TRutinaBrovel::Scf: return "el subfactor CC";
+        case TRutinaBrovel::Practicas: return "los factores de la práctica de soporte";
+        case TRutinaBrovel::Lct: return "la longitud crítica y el factor P";
+        case TRutinaBrovel::Scs: return "el subfactor SC";
+        case TRutinaBrovel::Srs: return "el subfactor SR";
+        case TRutinaBrovel::Fcm: return "el factor C";
+        case TRutinaBrovel::Erosion: return "la tasa de erosión y la producción de sedimentos";
+    }
+    return "el resultado";
+}
+
+// The input that makes a routine impossible, for the inputs a person can mend;
+// empty when it is none of them.
+std::string EntradaImposible(TRutinaBrovel rutina, const TEstadoBrovel& e) {
+    using R = TRutinaBrovel;
+    const bool perfilado = e.Tp == 0;
+    const bool pastoreo = e.Tp == 3;
+    switch (rutina) {
+        case R::Fes:
+            if (e.OpcionSuelo == 0) return "un diámetro de la curva granulométrica no es positivo";
+            if (e.OpcionSuelo == 1 && !(e.Dm > 0)) return "el diámetro medio no es positivo";
+            break;
+        case R::Ft:
+            if (e.Dt < 0) return "la pendiente es negativa";
+            if (!(e.Lt > 0)) return "la longitud de la ladera no es positiva";
+            break;
+        case R::Erosividad:
+            if (e.OpcionLluviaMedia <= 1 && e.Pth == 0) return "el paso temporal del hietograma es nulo";
+            break;
+        case R::Fp:
+            if (e.Vp < 0 || e.Cp < 0) return "el volumen o el caudal pico del evento es negativo";
+            break;
+        case R::Practicas:
+        case R::Lct:
+            if ((perfilado || pastoreo) && e.Dt < 0) return "la pendiente es negativa";
+            if ((perfilado || pastoreo) && e.Dt == 0) return "la pendiente es nula";
+            if (perfilado && e.Ce == 0) return "la cantidad de escorrentía de la tormenta extrema es nula";
+            if (perfilado && e.Ce < 0) return "la cantidad de escorrentía de la tormenta extrema es negativa";
+            if (pastoreo && e.Tfp == 0) return "el tiempo desde la perturbación del suelo es nulo";
+            if (pastoreo && e.Irst == 0) return "el índice de rugosidad es nulo";
+            break;
+        case R::Scs:
+            if (e.Hm && e.Rast == 0) return "la rugosidad del terreno es nula";
+            break;
+        default:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string MotivoDeFalla(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::string& falla) {
+    const std::string entrada = EntradaImposible(rutina, e);
+    return std::string("No se pudo calcular ") + QueCalcula(rutina) + ": " + (entrada.empty() ? falla : entrada);
+}
+
+std::string TFrescura::Motivo(std::string_view miembro) const {
+    const auto viejo = viejos_.find(miembro);
+    return viejo == viejos_.end() ? std::string() : viejo->second;
+}
+
+void TFrescura::Marcar(std::initializer_list<const char*> miembros, const std::optional<std::string>& motivo) {
     for (const char* miembro : miembros) {
-        if (alDia) {
+        if (!motivo) {
             if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) viejos_.erase(viejo);
         } else {
-            viejos_.insert(miembro);
+            viejos_[miembro] = *motivo;
         }
     }
 }
 
-bool TFrescura::Todos(std::initializer_list<const char*> miembros) const {
-    for (const char* miembro : miembros)
-        if (!AlDia(miembro)) return false;
-    return true;
+std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<const char*> dependencias) const {
+    for (const char* miembro : dependencias)
+        if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) return viejo->second;
+    return std::nullopt;
 }
 
-void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, bool c) {
+void TFrescura::Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
+                        std::initializer_list<const char*> dependencias) {
+    Marcar(miembros, falla ? falla : PrimerViejo(dependencias));
+}
+
+// What each routine reads follows the routines of the model, option by option;
+// the inputs are named as the model's members their fields fill.
+void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& f) {
     switch (rutina) {
         case TRutinaBrovel::Fes:
-            if (e.OpcionSuelo == 0) Marcar({"Dm"}, c);
-            Marcar({"Fes"}, c && (e.OpcionSuelo == 2 || AlDia("Dm")));
+            if (e.OpcionSuelo == 0) Derivar({"Dm"}, f, {"Cpcg", "Dg", "Pp"});
+            if (e.OpcionSuelo == 2)
+                Derivar({"Fes"}, f, {"Pl", "Plm", "Pa", "Pmo"});
+            else
+                Derivar({"Fes"}, f, {"Dm"});
             break;
         case TRutinaBrovel::Ft:
-            Marcar({"SenoPendiente", "ExponenteLongitud", "Ft"}, c);
+            Derivar({"SenoPendiente", "ExponenteLongitud", "Ft"}, f, {"Dt", "Lt"});
             break;
         case TRutinaBrovel::Erosividad:
             // With the erosivity given, R is an input and only the reference rate follows.
-            if (e.OpcionLluviaMedia == 0) Marcar({"Et", "Mi30m"}, c);
-            if (e.OpcionLluviaMedia <= 2) {
-                Marcar({"Fde"}, c && (e.OpcionLluviaMedia == 1 || Todos({"Et", "Mi30m"})));
-                Marcar({"Felle"}, c && AlDia("Fde"));
-            }
-            Marcar({"Tecr"}, c && Todos({"Felle", "Fes", "Ft"}));
+            if (e.OpcionLluviaMedia == 0) Derivar({"Et", "Mi30m"}, f, {"Pth", "Cll1"});
+            if (e.OpcionLluviaMedia == 1) Derivar({"Fde"}, f, {"Pth", "Cll1"});
+            if (e.OpcionLluviaMedia == 0 || e.OpcionLluviaMedia == 2) Derivar({"Fde"}, f, {"Et", "Mi30m"});
+            if (e.OpcionLluviaMedia <= 2) Derivar({"Felle"}, f, {"Cta", "Fde"});
+            Derivar({"Tecr"}, f, {"Felle", "Fes", "Ft"});
             break;
         case TRutinaBrovel::Fp:
-            Marcar({"Fp"}, c);
-            Marcar({"Pspcr"}, c && Todos({"Fp", "Fes", "Ft"}));
+            Derivar({"Fp"}, f, {"Vp", "Cp"});
+            Derivar({"Pspcr"}, f, {"Fp", "Fes", "Ft"});
             break;
         case TRutinaBrovel::Fcss:
-            Marcar({"Fcss"}, c);
+            Derivar({"Fcss"}, f, {"Ttfo"});
             break;
         case TRutinaBrovel::Sups:
-            Marcar({"Sups"}, c && AlDia("Fcss"));
+            Derivar({"Sups"}, f, {"Fcss", "Bvs", "Brvs"});
             break;
         case TRutinaBrovel::Scf:
-            Marcar({"Scf"}, c);
+            Derivar({"Scf"}, f, {"Fatc", "Amf"});
             break;
         case TRutinaBrovel::Practicas:
-            if (e.Tp == 0) Marcar({"SenoPendiente", "Fpsb", "Fpset", "Fpsed"}, c);
-            if (e.Tp == 2 || e.Tp == 4) Marcar({"Fps"}, c);
+            if (e.Tp == 0) Derivar({"SenoPendiente", "Fpsb", "Fpset", "Fpsed"}, f, {"Dt", "Al", "Ce", "Ps"});
+            if (e.Tp == 2) Derivar({"Fps"}, f, {"Eet", "Pt"});
+            if (e.Tp == 4) Derivar({"Fps"}, f, {});
             break;
         case TRutinaBrovel::Lct:
             if (e.Tp == 0) {
-                Marcar({"Lct"}, c && AlDia("SenoPendiente"));
-                Marcar({"Fps"}, c && Todos({"Lct", "Fpsed", "ExponenteLongitud"}));
+                Derivar({"Lct"}, f, {"SenoPendiente", "Cmst", "Ce"});
+                Derivar({"Fps"}, f, {"Lct", "Fpsed", "ExponenteLongitud", "Lt"});
             } else if (e.Tp == 3) {
-                Marcar({"Fps"}, c && AlDia("SenoPendiente"));
+                Derivar({"Fps"}, f, {"SenoPendiente", "Tfp", "Ctc", "Irst", "Fliii"});
             }
             break;
         case TRutinaBrovel::Scs:
-            Marcar({"Scs"}, c);
+            Derivar({"Scs"}, f, {"Racmr", "Psrua", "Rast"});
             break;
         case TRutinaBrovel::Srs:
-            Marcar({"Srs"}, c);
+            Derivar({"Srs"}, f, {"Rast"});
             break;
         case TRutinaBrovel::Fcm:
-            Marcar({"Fcm"}, c && Todos({"Sups", "Scf", "Scs", "Srs"}));
+            Derivar({"Fcm"}, f, {"Sups", "Scf", "Scs", "Srs", "Shs"});
             break;
         case TRutinaBrovel::Erosion:
-            Marcar({"TeE"}, c && Todos({"Fes", "Ft", "Fcm", "Fps", "Felle"}));
-            Marcar({"PsE"}, c && Todos({"Fes", "Ft", "Fcm", "Fps", "Fp"}));
+            Derivar({"TeE"}, f, {"Felle", "Fes", "Ft", "Fcm", "Fps"});
+            Derivar({"PsE"}, f, {"Fp", "Fes", "Ft", "Fcm", "Fps"});
             break;
     }
 }

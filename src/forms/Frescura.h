@@ -1,12 +1,14 @@
-// Which results of the slope model are up to date. A guarded block that drops an
-// arithmetic fault leaves some members at their last values; those, and every
-// member computed afterwards from them, are out of date until a recalculation
-// computes them from current data again. The rules follow each routine's reads
-// and writes under the options in force.
+// Which members of a model are up to date, and why the others are not. A guarded
+// block that drops an arithmetic fault leaves some members at their last values; an
+// input outside its field's range is not copied into the model; a failed data check
+// stops the recalculation. Those members, and every member computed afterwards from
+// them, are out of date until a recalculation computes them from current data again,
+// and each carries the reason: the fault, the input or the check that stopped it.
 #pragma once
 
 #include <initializer_list>
-#include <set>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,20 +23,32 @@ enum class TRutinaBrovel { Fes, Ft, Erosividad, Fp, Fcss, Sups, Scf, Practicas, 
 // Runs a routine on the model.
 void Calcular(TRutinaBrovel rutina, TEstadoBrovel& e);
 
+// Why a routine that faulted could not compute, in words a user reads: the input
+// that made it impossible where it is one of the known ones, else the fault.
+std::string MotivoDeFalla(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::string& falla);
+
 class TFrescura {
 public:
     bool AlDia(std::string_view miembro) const { return viejos_.find(miembro) == viejos_.end(); }
-    void Marcar(std::initializer_list<const char*> miembros, bool alDia);
+    // The reason a member is out of date; empty when it is up to date.
+    std::string Motivo(std::string_view miembro) const;
+    // Marks members up to date (no reason) or out of date for `motivo`.
+    void Marcar(std::initializer_list<const char*> miembros, const std::optional<std::string>& motivo);
+    // The reason of the first of `dependencias` that is out of date, if any.
+    std::optional<std::string> PrimerViejo(std::initializer_list<const char*> dependencias) const;
     // The members `rutina` writes under the options in force: up to date when it
-    // completed and what it read was; out of date when it faulted or did not run.
-    void Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, bool completada);
+    // completed (`falla` empty) and what it read was; else out of date, for the
+    // fault or for the reason of what it read.
+    void Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& falla);
     // The members out of date, in the order `orden` names them.
     std::vector<std::string> Viejos(const std::vector<std::string>& orden) const;
 
 private:
-    bool Todos(std::initializer_list<const char*> miembros) const;
+    // Out of date when the routine faulted, else when one of `dependencias` is.
+    void Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
+                 std::initializer_list<const char*> dependencias);
 
-    std::set<std::string, std::less<>> viejos_;
+    std::map<std::string, std::string, std::less<>> viejos_;
 };
 
 }  // namespace brovel

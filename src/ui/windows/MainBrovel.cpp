@@ -38,12 +38,9 @@
 namespace brovel {
 namespace {
 
-const QColor kRojoApagado(168, 58, 58);
 // The designed page and a plot beside it, on a screen of 1366 × 768.
 constexpr int kAnchoVentana = 1210;
 constexpr int kAltoVentana = 640;
-const QString kNoCalculado =
-    QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado");
 
 }  // namespace
 
@@ -156,20 +153,8 @@ void TMainFormBrovel::Reflejar() {
     for (int i = 0; i < kCantidadDeListas; ++i)
         ReflejarLista(ListaDe(static_cast<TListaBrovel>(i)), forma_->Lista(static_cast<TListaBrovel>(i)));
     ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_);
-    // A result the last recalculation could not bring up to date keeps its number
-    // in muted red, with the reason in its tooltip instead of its help.
-    for (const TDefinicionCampo& d : CamposBrovel()) {
-        if (d.clase != TClaseCampo::Resultado) continue;
-        TUnidades* campo = CampoPorNombre(d.nombre);
-        const bool viejo = !forma_->AlDia(d.nombre);
-        if (campo->property("desactualizado").toBool() == viejo) continue;
-        if (viejo) campo->setProperty("ayuda", campo->toolTip());
-        campo->setProperty("desactualizado", viejo);
-        QPalette paleta = campo->palette();
-        paleta.setColor(QPalette::Text, viejo ? kRojoApagado : QApplication::palette(campo).color(QPalette::Text));
-        campo->setPalette(paleta);
-        campo->setToolTip(viejo ? kNoCalculado : campo->property("ayuda").toString());
-    }
+    for (const TDefinicionCampo& d : CamposBrovel())
+        if (d.clase == TClaseCampo::Resultado) ReflejarVigencia(CampoPorNombre(d.nombre), forma_->MotivoDeCampo(d.nombre));
     ReflejarEstado(Panel1, forma_->TextoEstado(), forma_->EstadoEnError());
     QStringList mensajes;
     for (const std::string& mensaje : forma_->MensajesSuelo()) mensajes << QString::fromStdString(mensaje);

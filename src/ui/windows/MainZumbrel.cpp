@@ -1,5 +1,7 @@
 #include "ui/windows/MainZumbrel.h"
 
+#include "forms/CamposZumbrel.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,7 +165,16 @@ void TMainFormZumbrel::Reflejar() {
     if (Label8->text() != numeroDeCurva) Label8->setText(numeroDeCurva);
 
     ReflejarEstado(Panel1, forma_.TextoEstado(), forma_.EstadoEnError());
-    for (TVistaGrilla* grilla : {sgLlResultado, sgSvaeuaResultados, sgHeResultado}) grilla->Actualizar();
+    for (const TDefinicionCampo& d : CamposZumbrel())
+        if (d.clase == TClaseCampo::Resultado) ReflejarVigencia(CampoPorNombre(d.nombre), forma_.MotivoDeCampo(d.nombre));
+    const std::pair<TVistaGrilla*, const TGrillaResultados*> grillas[] = {
+        {sgLlResultado, &forma_.GrillaLluvia()},
+        {sgSvaeuaResultados, &forma_.GrillaEscorrentia()},
+        {sgHeResultado, &forma_.GrillaHidrograma()}};
+    for (const auto& [vista, grilla] : grillas) {
+        vista->Actualizar();
+        ReflejarVigencia(vista, grilla->motivoViejo);
+    }
     ActualizarGraficos();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QPalette>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
@@ -63,6 +65,22 @@ void ReflejarEstado(TPanelEstado* panel, const std::string& texto, bool enError)
         panel->MostrarError(estado);
     else
         panel->MostrarOk();
+}
+
+void ReflejarVigencia(QWidget* resultado, const std::string& motivo) {
+    static const QColor kRojoApagado(168, 58, 58);
+    static const QString kNoCalculado =
+        QStringLiteral("No se pudo calcular con los datos actuales; se muestra el último valor calculado");
+    const bool viejo = !motivo.empty();
+    const QString ayuda = viejo ? kNoCalculado + QStringLiteral(".\n") + QString::fromStdString(motivo) : QString();
+    if (resultado->property("desactualizado").toBool() == viejo && (!viejo || resultado->toolTip() == ayuda)) return;
+    if (viejo && !resultado->property("desactualizado").toBool()) resultado->setProperty("ayuda", resultado->toolTip());
+    resultado->setProperty("desactualizado", viejo);
+    QPalette paleta = resultado->palette();
+    paleta.setColor(QPalette::Text,
+                    viejo ? kRojoApagado : QApplication::palette(resultado).color(QPalette::Text));
+    resultado->setPalette(paleta);
+    resultado->setToolTip(viejo ? ayuda : resultado->property("ayuda").toString());
 }
 
 }  // namespace brovel

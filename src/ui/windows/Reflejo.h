@@ -38,6 +38,9 @@ void ReflejarLista(QComboBox* selector, const TLista& lista);
 // each name was found to be, a missing control included.
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
                          QHash<QString, QWidget*>& controles);
+// A result that is not computed from the current data keeps its numbers in muted
+// red, with the reason in its tooltip instead of its help; `motivo` empty: current.
+void ReflejarVigencia(QWidget* resultado, const std::string& motivo);
 // The status panel shows "OK", or `texto` as an error; it is left alone when it
 // already does.
 void ReflejarEstado(TPanelEstado* panel, const std::string& texto, bool enError);
