@@ -167,7 +167,7 @@ private slots:
         const TSalida r = Ejecutar({QStringLiteral("escorrentia")});
         QCOMPARE(r.estado, 0);
         const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
-        const QStringList claves = {"estado", "Tcc", "Rpm", "Ai", "Sall", "Nc", "LlParcial", "LlAcumulada",
+        const QStringList claves = {"estado", "sin_actualizar", "Tcc", "Rpm", "Ai", "Sall", "Nc", "LlParcial", "LlAcumulada",
                                     "LlHietograma", "Svaeua", "SvaeuaParcial", "CantidadHe", "He", "Vte", "Vtesp",
                                     "Cp"};
         QCOMPARE(json.keys().size(), claves.size());
@@ -421,6 +421,16 @@ private slots:
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";
         QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
                                                    << "No es un archivo: es un dispositivo";
+        // A number outside the range of the field the option stands for is refused
+        // with the window's message.
+        const QString fuera = QStringLiteral("El valor ingresado se encuentra fuera del rango permitido");
+        QTest::newRow("nc fuera de rango") << QStringList{"escorrentia", "--nc", "150"} << 2 << ""
+                                           << "brovel-calc: «--nc 150»: " + fuera + " (0 - 1E2)";
+        QTest::newRow("área negativa") << QStringList{"escorrentia", "--area", "-5"} << 2 << "" << "«--area -5»: " + fuera;
+        QTest::newRow("paso negativo") << QStringList{"escorrentia", "--paso", "-5"} << 2 << "" << "«--paso -5»: " + fuera;
+        QTest::newRow("lluvia negativa")
+            << QStringList{"escorrentia", "--lluvia", "5,-1"} << 2 << "" << "«--lluvia 5,-1»: " + fuera;
+        QTest::newRow("nc en el borde") << QStringList{"escorrentia", "--nc", "100"} << 0 << "\"Nc\": 100" << "";
     }
     void AyudaYArgumentosErroneos() {
         QFETCH(QStringList, argumentos);
@@ -432,6 +442,20 @@ private slots:
         QVERIFY(QString::fromUtf8(r.salida).contains(enSalida));
         QVERIFY(QString::fromUtf8(r.errores).contains(enErrores));
         if (estado != 0) QCOMPARE(QString::fromUtf8(r.errores).trimmed().count(QLatin1Char('\n')), 0);
+    }
+
+    // A computation that stopped names what it left behind instead of passing its
+    // numbers off as answers; the exchange carries that to the slope.
+    void EscorrentiaNombraLoQueNoSePudoCalcular() {
+        const QJsonObject json =
+            QJsonDocument::fromJson(Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--paso"), QStringLiteral("0")}).salida)
+                .object();
+        QStringList viejos;
+        for (const auto& nombre : json["sin_actualizar"].toArray()) viejos << nombre.toString();
+        QCOMPARE(viejos, (QStringList{"LlParcial", "LlAcumulada", "LlHietograma", "Svaeua", "SvaeuaParcial", "He", "Vte",
+                                      "Vtesp", "Cp"}));
+        const QJsonObject bien = QJsonDocument::fromJson(Ejecutar({QStringLiteral("escorrentia")}).salida).object();
+        QCOMPARE(bien["sin_actualizar"].toArray().size(), 0);
     }
 
     // An argument with bytes that are not text is shown escaped, not raw.

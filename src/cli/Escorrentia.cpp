@@ -13,6 +13,9 @@ std::string EscorrentiaComoJson(const TFormaZumbrel& forma) {
     TEscritorJson json;
     json.AbrirObjeto();
     json.Texto("estado", forma.TextoEstado());
+    json.AbrirLista("sin_actualizar");
+    for (const std::string& miembro : forma.SinActualizar()) json.Texto(miembro);
+    json.CerrarLista();
     json.Numero("Tcc", e.Tcc);
     json.Numero("Rpm", e.Rpm);
     json.Numero("Ai", e.Ai);

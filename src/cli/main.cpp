@@ -15,6 +15,8 @@
 #include "cli/Salida.h"
 #include "cli/Tabla.h"
 #include "docs/ArchivoIni.h"
+#include "fields/MensajesRango.h"
+#include "forms/CamposZumbrel.h"
 #include "forms/FormaBrovel.h"
 #include "tables/TablasReferencia.h"
 
@@ -102,6 +104,25 @@ bool LeerNumeroDeOpcion(std::string_view opcion, std::string_view texto, double&
     return true;
 }
 
+// The window's range message when `valor` is outside the range of the field the
+// option stands for, judged as the field judges the number it shows; else empty.
+std::string FueraDeRangoDeOpcion(std::string_view opcion, double valor) {
+    static const std::pair<std::string_view, std::string_view> kCampos[] = {
+        {"--distancia", "euDdpmrhls"}, {"--desnivel", "euDntepmrys"}, {"--area", "euAc"},
+        {"--abstraccion", "euAi"},     {"--paso", "euPtsd"},          {"--nc", "euNc"},
+        {"--lluvia", "euAll"},
+    };
+    for (const auto& [nombre, campo] : kCampos) {
+        if (nombre != opcion) continue;
+        const brovel::TDefinicionCampo& d = brovel::CampoZumbrel(campo);
+        brovel::TCantidad cantidad;
+        brovel::PrepararCampo(cantidad, d, false);
+        cantidad.SetBaseValue(valor);
+        if (cantidad.FueraDeRango()) return brovel::MensajeFueraDeRango(d.minimo, d.maximo);
+    }
+    return {};
+}
+
 // The runoff window as the program starts it, its data file loaded if named, then
 // each input given set through its control in the window's order. Returns the exit
 // status of a failure, or 0.
@@ -136,7 +157,10 @@ int PrepararEscorrentia(const Argumentos& argumentos, brovel::TFormaZumbrel& for
             conocida = true;
             if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«" + std::string(nombre) + "» necesita un número");
             double valor = 0;
-            if (!LeerNumeroDeOpcion(nombre, argumentos[++i], valor, error)) return ArgumentoErroneo(error);
+            const std::string_view texto = argumentos[++i];
+            if (!LeerNumeroDeOpcion(nombre, texto, valor, error)) return ArgumentoErroneo(error);
+            if (const std::string fuera = FueraDeRangoDeOpcion(nombre, valor); !fuera.empty())
+                return ArgumentoErroneo("«" + std::string(nombre) + " " + TextoMostrable(texto) + "»: " + fuera);
             *destino = valor;
         }
         if (conocida) continue;
@@ -158,6 +182,8 @@ int PrepararEscorrentia(const Argumentos& argumentos, brovel::TFormaZumbrel& for
                     double altura = 0;
                     if (!LeerNumeroDeOpcion("--lluvia", resto.substr(0, coma), altura, error))
                         return ArgumentoErroneo(error);
+                    if (const std::string fuera = FueraDeRangoDeOpcion("--lluvia", altura); !fuera.empty())
+                        return ArgumentoErroneo("«--lluvia " + TextoMostrable(valor) + "»: " + fuera);
                     lluvia.push_back(altura);
                     if (coma == std::string_view::npos) break;
                     resto.remove_prefix(coma + 1);
