@@ -215,7 +215,7 @@ private slots:
             const QString ruta = carpeta.filePath(nombres[i]);
             QCOMPARE(linea.take("archivo").toString(), ruta);
             if (i == 4) {
-                QCOMPARE(linea, (QJsonObject{{"error", "Is a directory"}}));
+                QCOMPARE(linea, (QJsonObject{{"error", "Es una carpeta"}}));
                 continue;
             }
             const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(filas[0].startsWith("\"archivo\",\"estado\",\"Dt\","));
         QVERIFY(filas[0].endsWith(",\"PsE\",\"error\""));
         for (const QByteArray& fila : filas) QCOMPARE(fila.count(','), filas[0].count(','));
-        QVERIFY(filas[5].endsWith(",\"Is a directory\""));
+        QVERIFY(filas[5].endsWith(",\"Es una carpeta\""));
     }
 
     // A sweep gives the product of its ranges in order, the last varying fastest,
@@ -410,11 +410,11 @@ private slots:
         QTest::newRow("reporte de un proyecto que no existe")
             << QStringList{"reporte", "/no/existe.bvx", "-o", "/tmp/x.pdf"} << 1 << "" << "no se pudo leer";
         QTest::newRow("reporte en una carpeta que no existe")
-            << QStringList{"reporte", "-o", "/no/existe/x.rtf"} << 1 << "" << "No se pudo guardar «/no/existe/x.rtf»";
+            << QStringList{"reporte", "-o", "/no/existe/x.rtf"} << 1 << "" << "No se pudo guardar \"/no/existe/x.rtf\": No existe el archivo o la carpeta";
         QTest::newRow("reporte-escorrentia con una opción errónea")
             << QStringList{"reporte-escorrentia", "--uso", "9", "-o", "x.pdf"} << 2 << ""
             << "«--uso» necesita 0, 1, 2 o 3, no «9»";
-        QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
+        QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Es una carpeta";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";
         QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
@@ -450,11 +450,11 @@ private slots:
         QTest::addColumn<QString>("redireccion");
         QTest::addColumn<QString>("orden");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No space left on device";
-        QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No space left on device";
-        QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No space left on device";
-        QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "Bad file descriptor";
-        QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "Bad file descriptor";
+        QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No queda espacio en el disco";
+        QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No queda espacio en el disco";
+        QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No queda espacio en el disco";
+        QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "El archivo no está abierto (descriptor erróneo)";
+        QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "El archivo no está abierto (descriptor erróneo)";
     }
     void UnaSalidaQueNoSePuedeEscribirFalla() {
         QFETCH(QString, redireccion);

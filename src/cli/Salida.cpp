@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "docs/Codificacion.h"
+#include "docs/ErroresDelSistema.h"
 
 namespace brovel {
 namespace {
@@ -21,7 +22,7 @@ size_t LargoUtf8(std::string_view t) {
 bool salidaFallida = false;
 
 int FalloDeSalida() {
-    if (!salidaFallida) Avisar(std::string("no se pudo escribir la salida: ") + std::strerror(errno ? errno : EIO));
+    if (!salidaFallida) Avisar(std::string("no se pudo escribir la salida: ") + TextoDelError(errno ? errno : EIO));
     salidaFallida = true;
     return 1;
 }
@@ -48,7 +49,10 @@ std::string TextoMostrable(std::string_view texto) {
 }
 
 void Avisar(std::string_view mensaje) {
-    std::fprintf(stderr, "brovel-calc: %.*s\n", static_cast<int>(mensaje.size()), mensaje.data());
+    // Escaped whole, so that no name or system text in it can break its line;
+    // what is escaped already stays as it is.
+    const std::string linea = TextoMostrable(mensaje);
+    std::fprintf(stderr, "brovel-calc: %s\n", linea.c_str());
 }
 
 int Imprimir(std::string_view texto) {

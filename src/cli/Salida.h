@@ -12,7 +12,8 @@ namespace brovel {
 // the message's line or the terminal.
 std::string TextoMostrable(std::string_view texto);
 
-// "brovel-calc: " and the message on the error output, one line.
+// "brovel-calc: " and the message on the error output, one line, escaped as
+// TextoMostrable escapes.
 void Avisar(std::string_view mensaje);
 
 // Writes `texto` to the standard output and flushes it; 0, or 1 after saying why

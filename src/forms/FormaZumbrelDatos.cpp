@@ -58,7 +58,7 @@ bool TFormaZumbrel::CargarDatos(const std::string& ruta) {
     return Manejar([&] {
         TArchivoIni ini;
         std::string motivo;
-        if (ini.Leer(ruta, &motivo) != TCarga::Leido)
+        if (ini.Leer(ruta, &motivo, kMensajeDatosDemasiadoGrandes) != TCarga::Leido)
             throw TErrorArchivo("No se pudo abrir \"" + ruta + "\": " + motivo);
         if (ini.LeerEntero(kMarca, "Version", 0) != kVersion)
             throw TErrorArchivo("\"" + ruta + "\" no es un archivo de datos de Zumbrel");
