@@ -1,8 +1,10 @@
-// A folder of the fuzz target's own under the temporary folder, for the files an
-// input is written to and saved as; it goes, with what it holds, when the run ends.
+// A folder of the fuzz target's own for the files one input is written to and
+// saved as, under the temporary folder; it goes, with what it holds, when the
+// input is done, so that a run leaves nothing behind and no input sees what
+// another left.
 #pragma once
 
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,24 +13,25 @@
 
 namespace brovel::fuzz {
 
-inline const std::filesystem::path& CarpetaTemporal() {
-    static const std::filesystem::path carpeta = [] {
+class TCarpetaTemporal {
+public:
+    TCarpetaTemporal() {
         std::string plantilla = std::string(P_tmpdir) + "/brovel-fuzz-XXXXXX";
         if (!::mkdtemp(plantilla.data())) std::abort();
-        std::atexit([] {
-            std::error_code ignorado;
-            std::filesystem::remove_all(CarpetaTemporal(), ignorado);
-        });
-        return std::filesystem::path(plantilla);
-    }();
-    return carpeta;
-}
+        ruta_ = plantilla;
+    }
+    ~TCarpetaTemporal() {
+        std::error_code ignorado;
+        std::filesystem::remove_all(ruta_, ignorado);
+    }
+    TCarpetaTemporal(const TCarpetaTemporal&) = delete;
+    TCarpetaTemporal& operator=(const TCarpetaTemporal&) = delete;
 
-// Empties the folder, so that nothing one input left is seen by the next.
-inline void VaciarCarpetaTemporal() {
-    std::error_code ignorado;
-    for (const auto& entrada : std::filesystem::directory_iterator(CarpetaTemporal(), ignorado))
-        std::filesystem::remove_all(entrada.path(), ignorado);
-}
+    const std::filesystem::path& Ruta() const { return ruta_; }
+    std::string operator/(const char* nombre) const { return (ruta_ / nombre).string(); }
+
+private:
+    std::filesystem::path ruta_;
+};
 
 }  // namespace brovel::fuzz

@@ -1,8 +1,9 @@
 // Any bytes as brovel-calc's arguments (split at each NUL byte), run as the
 // program runs them: nothing may crash or hang, the status is 0, 1 or 2, and what
-// a successful order prints as JSON is valid JSON. The orders work in a folder of
-// the target's own: a name with "/" is left out, so that no file elsewhere is
-// read or written, and so are the reports, which need Qt's text layout. A sweep
+// a successful order prints as JSON is valid JSON. The orders run in a folder of
+// their own, made for each input: a name with "/" is left out, so that no file
+// elsewhere is read or written, and so are the reports, which need Qt's text
+// layout. A sweep
 // is capped at a few points, so that one input never runs for minutes.
 #include <sanitizer/common_interface_defs.h>
 #include <sys/mman.h>
@@ -29,6 +30,8 @@ namespace {
 constexpr size_t kPuntosDeBarrido = 40;
 
 int salidaDeErrores = -1;
+// The folder the run started in, gone back to after each input.
+int carpetaInicial = -1;
 
 void Fallar(const char* que, std::string_view argumentos, std::string_view salida) {
     const std::string texto = std::string(que) + "\n--- argumentos:\n" + brovel::TextoMostrable(argumentos) +
@@ -48,7 +51,8 @@ struct TSalidas {
         if (memoria < 0 || nula < 0 || salidaDeErrores < 0 || ::dup2(memoria, 1) < 0) std::abort();
         // What the sanitizers find still shows.
         __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<intptr_t>(salidaDeErrores)));
-        if (::chdir(brovel::fuzz::CarpetaTemporal().c_str()) != 0) std::abort();
+        carpetaInicial = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (carpetaInicial < 0) std::abort();
     }
 };
 
@@ -92,13 +96,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
 
     if (::ftruncate(salidas.memoria, 0) != 0) std::abort();
     ::lseek(salidas.memoria, 0, SEEK_SET);
+    const brovel::fuzz::TCarpetaTemporal carpeta;
+    if (::chdir(carpeta.Ruta().c_str()) != 0) std::abort();
     ::dup2(salidas.nula, 2);
     const Argumentos resto(argumentos.begin() + (argumentos.empty() ? 0 : 1), argumentos.end());
     const bool barrido = !argumentos.empty() && argumentos.front() == "barrido" && !ayuda;
     const int estado = barrido ? brovel::BarridoHasta(resto, kPuntosDeBarrido) : Ejecutar(argumentos);
     ::dup2(salidaDeErrores, 2);
+    if (::fchdir(carpetaInicial) != 0) std::abort();
     const std::string salida = Leida(salidas.memoria);
-    brovel::fuzz::VaciarCarpetaTemporal();
 
     if (estado < 0 || estado > 2) Fallar("estado fuera de 0, 1 y 2", crudo, salida);
     if (estado != 0 || ayuda || csv || salida.empty()) return 0;

@@ -28,8 +28,6 @@ public:
     std::vector<std::string> errores;
 };
 
-std::string RutaTemporal(const char* nombre) { return (brovel::fuzz::CarpetaTemporal() / nombre).string(); }
-
 void Escribir(const std::string& ruta, const uint8_t* datos, size_t tamano) {
     std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
     if (!archivo) std::abort();
@@ -55,10 +53,10 @@ void Reabrir(const std::string& ruta, const std::string& primero) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    static const std::string original = RutaTemporal("original.bvx");
-    static const std::string guardado = RutaTemporal("guardado.bvx");
+    const brovel::fuzz::TCarpetaTemporal carpeta;
+    const std::string original = carpeta / "original.bvx";
+    const std::string guardado = carpeta / "guardado.bvx";
     Escribir(original, datos, tamano);
-    ::unlink(guardado.c_str());
 
     TInterlocutorQueAnota persona;
     std::string primero;

@@ -31,7 +31,8 @@ void Fallar(const char* que, const std::string& a, const std::string& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    static const std::string ruta = (brovel::fuzz::CarpetaTemporal() / "datos.zbr").string();
+    const brovel::fuzz::TCarpetaTemporal carpeta;
+    const std::string ruta = carpeta / "datos.zbr";
     {
         std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
         if (!archivo || (tamano && std::fwrite(datos, 1, tamano, archivo) != tamano)) std::abort();
