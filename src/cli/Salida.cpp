@@ -10,14 +10,6 @@
 namespace brovel {
 namespace {
 
-// The length of the valid UTF-8 sequence beyond ASCII at the start of `t`, or 0.
-size_t LargoUtf8(std::string_view t) {
-    char32_t punto = 0;
-    const size_t largo = LeerUtf8(t, punto);
-    // The C1 controls are controls too.
-    return largo > 1 && !(punto >= 0x80 && punto <= 0x9F) ? largo : 0;
-}
-
 // A failure of the output is said once.
 bool salidaFallida = false;
 
@@ -28,25 +20,6 @@ int FalloDeSalida() {
 }
 
 }  // namespace
-
-std::string TextoMostrable(std::string_view texto) {
-    std::string r;
-    r.reserve(texto.size());
-    while (!texto.empty()) {
-        const unsigned char c = static_cast<unsigned char>(texto.front());
-        size_t largo = c >= 0x20 && c < 0x7F ? 1 : (c >= 0x80 ? LargoUtf8(texto) : 0);
-        if (largo > 0) {
-            r.append(texto.substr(0, largo));
-        } else {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02X", c);
-            r += escape;
-            largo = 1;
-        }
-        texto.remove_prefix(largo);
-    }
-    return r;
-}
 
 void Avisar(std::string_view mensaje) {
     // Escaped whole, so that no name or system text in it can break its line;

@@ -5,12 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace brovel {
+#include "docs/Codificacion.h"
 
-// The text with every control byte, and every byte that is not part of valid
-// UTF-8, written as "\xNN", so a name with a newline or stray bytes cannot break
-// the message's line or the terminal.
-std::string TextoMostrable(std::string_view texto);
+namespace brovel {
 
 // "brovel-calc: " and the message on the error output, one line, escaped as
 // TextoMostrable escapes.
