@@ -124,7 +124,9 @@ TEST(ReemplazarArchivo, SoloSeEscribeUnArchivoComunUnEnlaceAUnoOUnNombreNuevo) {
         if (caso.motivo.empty()) {
             EXPECT_EQ(LeerBytes(c / caso.guardadoEn), kNuevo) << caso.que;
             // A replaced file keeps its permissions, and nothing else is left.
-            if (modo != 0) EXPECT_EQ(Modo(ruta), modo) << caso.que;
+            if (modo != 0) {
+                EXPECT_EQ(Modo(ruta), modo) << caso.que;
+            }
             auto despues = Contenido(c);
             despues.erase(caso.guardadoEn);
             auto esperado = antes;

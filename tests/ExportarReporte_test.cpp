@@ -83,7 +83,7 @@ TEST(ExportarReporte, NoSeEscribeSobreLoQueNoEsUnArchivoNiSobreUnoDeSoloLectura)
 // long temporary name.
 TEST(ExportarReporte, CualquierNombreQueElSistemaAdmiteSeGuardaTalCual) {
     TCarpetaTemporal carpeta;
-    for (const std::string nombre : {std::string("\xFF\xFE.rtf"), std::string("\xFF\xFE.pdf"),
+    for (const std::string& nombre : {std::string("\xFF\xFE.rtf"), std::string("\xFF\xFE.pdf"),
                                      std::string(251, 'n') + ".rtf", std::string(251, 'n') + ".pdf"}) {
         const fs::path ruta = carpeta / nombre;
         EscribirBytes(ruta, "viejo");
