@@ -1,7 +1,9 @@
-// Any bytes as a project file, through the slope form as the program uses it:
-// opened, computed, saved and opened again. Nothing may crash or hang, what would
-// be printed is valid JSON, and the saved project computes what the opened one
-// did, unless the form said that some value could not be saved.
+// Any bytes as a project file, up to the largest one opened, through the slope
+// form as the program uses it: opened, computed, saved to a new name and over
+// itself, and opened again. Nothing may crash or hang, what would be printed is
+// valid JSON, and each saved project computes what the opened one did, unless the
+// form said that something could not be saved (a value that is not finite, a
+// file that would grow past what opens). No file is left behind.
 #include <unistd.h>
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CarpetaTemporal.h"
 #include "JsonValido.h"
 #include "cli/Ladera.h"
 #include "forms/FormaBrovel.h"
@@ -25,10 +28,6 @@ public:
     std::vector<std::string> errores;
 };
 
-std::string RutaTemporal(const char* nombre) {
-    return std::string(P_tmpdir) + "/brovel-fuzz-" + std::to_string(::getpid()) + "-" + nombre;
-}
-
 void Escribir(const std::string& ruta, const uint8_t* datos, size_t tamano) {
     std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
     if (!archivo) std::abort();
@@ -41,31 +40,39 @@ void Fallar(const char* que, const std::string& a, const std::string& b) {
     std::abort();
 }
 
+// The project at `ruta`, opened again, computes `primero`.
+void Reabrir(const std::string& ruta, const std::string& primero) {
+    TInterlocutorQueAnota otra;
+    brovel::TFormaBrovel reabierta(otra);
+    if (!reabierta.AbrirProyecto(ruta)) Fallar("el proyecto guardado no se abre", primero, "");
+    reabierta.MostrarPestana(5);
+    const std::string despues = brovel::LaderaComoJson(reabierta);
+    if (despues != primero) Fallar("abrir, guardar y volver a abrir no da lo mismo", primero, despues);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-    static const std::string original = RutaTemporal("original.bvx");
-    static const std::string guardado = RutaTemporal("guardado.bvx");
+    const brovel::fuzz::TCarpetaTemporal carpeta;
+    const std::string original = carpeta / "original.bvx";
+    const std::string guardado = carpeta / "guardado.bvx";
     Escribir(original, datos, tamano);
-    ::unlink(guardado.c_str());
 
     TInterlocutorQueAnota persona;
     std::string primero;
+    bool enOtro = false, encima = false;
     {
         brovel::TFormaBrovel forma(persona);
         if (!forma.AbrirProyecto(original)) return 0;
         forma.MostrarPestana(5);
         primero = brovel::LaderaComoJson(forma);
         if (!brovel::EsJsonValido(primero)) Fallar("JSON no válido", primero, "");
-        if (!forma.GuardarValores(guardado, "guardado.bvx")) return 0;
+        enOtro = forma.GuardarValores(guardado, "guardado.bvx") && persona.errores.empty();
+        persona.errores.clear();
+        // Saved over the file it was opened from, as Guardar does.
+        encima = forma.GuardarValores(original, "original.bvx") && persona.errores.empty();
     }
-    if (!persona.errores.empty()) return 0;
-
-    TInterlocutorQueAnota otra;
-    brovel::TFormaBrovel reabierta(otra);
-    if (!reabierta.AbrirProyecto(guardado)) Fallar("el proyecto guardado no se abre", primero, "");
-    reabierta.MostrarPestana(5);
-    const std::string despues = brovel::LaderaComoJson(reabierta);
-    if (despues != primero) Fallar("abrir, guardar y volver a abrir no da lo mismo", primero, despues);
+    if (enOtro) Reabrir(guardado, primero);
+    if (encima) Reabrir(original, primero);
     return 0;
 }

@@ -11,7 +11,7 @@ bash scripts/instalar-dependencias.sh
 segundos=${1:-30}
 shift || true
 objetivos=("$@")
-[[ ${#objetivos[@]} -gt 0 ]] || objetivos=(fuzz_proyecto fuzz_numeros fuzz_rtf fuzz_plantilla)
+[[ ${#objetivos[@]} -gt 0 ]] || objetivos=(fuzz_proyecto fuzz_zumbrel fuzz_ordenes fuzz_numeros fuzz_rtf fuzz_plantilla)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja --log-level=WARNING \
   -DBROVEL_FUZZ=ON -DBROVEL_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -23,9 +23,13 @@ for objetivo in "${objetivos[@]}"; do
   corpus=build-fuzz/corpus/${objetivo#fuzz_}
   hallazgos=build-fuzz/hallazgos/${objetivo#fuzz_}
   mkdir -p "$corpus" "$hallazgos"
+  # A project may be as large as the largest file opened, so that saving it in
+  # place can meet that limit; the other inputs are small.
+  largo=16384
+  [[ $objetivo == fuzz_proyecto ]] && largo=4194304
   echo "== $objetivo: $segundos s"
   if ! "build-fuzz/bin/$objetivo" "$corpus" "$semillas" -max_total_time="$segundos" -timeout=10 \
-      -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1 -artifact_prefix="$hallazgos/" 2>"build-fuzz/$objetivo.log"; then
+      -rss_limit_mb=2048 -max_len="$largo" -print_final_stats=1 -artifact_prefix="$hallazgos/" 2>"build-fuzz/$objetivo.log"; then
     fallidos=$((fallidos + 1))
     tail -n 40 "build-fuzz/$objetivo.log"
   fi

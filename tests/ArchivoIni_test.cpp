@@ -1,4 +1,5 @@
 #include "docs/ArchivoIni.h"
+#include "docs/ErroresDelSistema.h"
 
 #include <gtest/gtest.h>
 
@@ -163,9 +164,9 @@ TEST(ArchivoIni, EscribirConservaElOrdenLosComentariosYLoDesconocido) {
     ini.EscribirReal("Geometria", "Ancho", 3);
     ini.EscribirEntero("Cuenca", "Area", 12);
     // Only the lines written change; a new key follows its section's last entry, a
-    // new section goes at the end.
+    // new section goes at the end. The byte-order mark stays where it was.
     const std::string esperado =
-        "; Proyecto de Brovel\r\n"
+        "\xEF\xBB\xBF; Proyecto de Brovel\r\n"
         "\r\n"
         "[Geometria]\r\n"
         "Declive=7.5\r\n"
@@ -242,8 +243,10 @@ TEST(ArchivoIni, LoQueNoEsFinitoNoSeEscribe) {
     EXPECT_EQ(ini.LeerReal("A", "x", 0), std::numeric_limits<double>::max());
 }
 
+// Lines end in CR LF once written; a leading byte-order mark is kept, as every
+// other byte the program does not own.
 TEST(ArchivoIni, LeeFinesDeLineaLfYCrLfConOSinMarca) {
-    const std::string esperado = "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n";
+    const std::string sinMarca = "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n";
     const char* textos[] = {
         "; c\n\n[A]\nx=1.5\n[B]\ny=2\n",
         "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n",
@@ -255,7 +258,8 @@ TEST(ArchivoIni, LeeFinesDeLineaLfYCrLfConOSinMarca) {
         ini.CargarTexto(texto);
         EXPECT_EQ(ini.LeerReal("A", "x", 0), 1.5) << texto;
         EXPECT_EQ(ini.LeerEntero("B", "y", 0), 2) << texto;
-        EXPECT_EQ(ini.Texto(), esperado) << texto;
+        const bool conMarca = std::string_view(texto).starts_with("\xEF\xBB\xBF");
+        EXPECT_EQ(ini.Texto(), (conMarca ? "\xEF\xBB\xBF" : "") + sinMarca) << texto;
     }
 }
 
@@ -329,7 +333,7 @@ std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
 }
 
 std::string MensajeDeFallo(const fs::path& ruta, int error) {
-    return "No se pudo guardar \"" + ruta.string() + "\": " + std::strerror(error);
+    return "No se pudo guardar \"" + ruta.string() + "\": " + TextoDelError(error);
 }
 
 class ArchivoIniEnDisco : public ::testing::Test {
@@ -410,7 +414,7 @@ TEST_F(ArchivoIniEnDisco, LoQueNoSePuedeLeerDejaElDocumentoVacio) {
         ini.CargarTexto("[A]\nx=1\n");
         std::string motivo;
         EXPECT_FALSE(ini.Cargar((carpeta_ / nombre).string(), &motivo)) << nombre;
-        EXPECT_EQ(motivo, std::strerror(error)) << nombre;
+        EXPECT_EQ(motivo, TextoDelError(error)) << nombre;
         EXPECT_EQ(ini.Texto(), "") << nombre;
         EXPECT_FALSE(ini.Cargar((carpeta_ / nombre).string())) << nombre;
     }
@@ -441,10 +445,10 @@ TEST_F(ArchivoIniEnDisco, SoloSeLeeUnArchivoComunDeTamanoRazonable) {
         {fifo, TCarga::Rechazado, "No es un archivo: es una tubería (FIFO)"},
         {"/dev/zero", TCarga::Rechazado, "No es un archivo: es un dispositivo"},
         {"/dev/null", TCarga::Rechazado, "No es un archivo: es un dispositivo"},
-        {carpeta_ / "carpeta.bvx", TCarga::Rechazado, std::strerror(EISDIR)},
+        {carpeta_ / "carpeta.bvx", TCarga::Rechazado, TextoDelError(EISDIR)},
         {grande, TCarga::Rechazado, kMensajeDemasiadoGrande},
-        {carpeta_ / "no-existe.bvx", TCarga::NoExiste, std::strerror(ENOENT)},
-        {carpeta_ / "enlace-roto.bvx", TCarga::NoExiste, std::strerror(ENOENT)},
+        {carpeta_ / "no-existe.bvx", TCarga::NoExiste, TextoDelError(ENOENT)},
+        {carpeta_ / "enlace-roto.bvx", TCarga::NoExiste, TextoDelError(ENOENT)},
         {justo, TCarga::Leido, ""},
         {carpeta_ / "enlace.bvx", TCarga::Leido, ""},
     };
@@ -532,6 +536,38 @@ TEST_F(ArchivoIniEnDisco, UnFalloNoCambiaNadaYDiceElMotivo) {
         }
         EXPECT_EQ(Contenido(carpeta_), antes) << c.que;
     }
+}
+
+// A save never makes a file that cannot be opened: a project that would pass the
+// read limit (its lines grown to CR LF, a new entry) is refused, and the old file
+// stays as it was.
+TEST_F(ArchivoIniEnDisco, UnProyectoQueNoSePodriaAbrirNoSeGuarda) {
+    const fs::path ruta = carpeta_ / "comentarios.bvx";
+    std::string texto = "[Geometria]\nDeclive=6\n";
+    while (texto.size() + 6 <= kTamanoMaximoProyecto - 10) texto += ";...\n";
+    texto.resize(kTamanoMaximoProyecto - 10, ';');
+    EscribirBytes(ruta, texto);
+    TArchivoIni ini;
+    ASSERT_TRUE(ini.Cargar(ruta.string()));
+    ini.EscribirReal("Geometria", "Longitud", 60);
+    ASSERT_GT(ini.Texto().size(), kTamanoMaximoProyecto);
+    try {
+        ini.Guardar(ruta.string());
+        ADD_FAILURE() << "se guardó";
+    } catch (const TErrorArchivo& e) {
+        EXPECT_EQ(e.what(), "No se pudo guardar \"" + ruta.string() + "\": tendría " +
+                                std::to_string(ini.Texto().size()) + " bytes, más de los 4194304 que se pueden "
+                                "abrir; el archivo anterior queda como estaba");
+    }
+    EXPECT_EQ(LeerBytes(ruta), texto);
+    EXPECT_EQ(Contenido(carpeta_).size(), 1u);
+
+    // Exactly at the limit it is saved, and opens again.
+    TArchivoIni justo;
+    justo.CargarTexto(std::string(kTamanoMaximoProyecto - 2, ';'));
+    ASSERT_EQ(justo.Texto().size(), kTamanoMaximoProyecto);
+    justo.Guardar(ruta.string());
+    EXPECT_TRUE(TArchivoIni().Cargar(ruta.string()));
 }
 
 }  // namespace

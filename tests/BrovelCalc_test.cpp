@@ -39,6 +39,16 @@ QString TextoDePdf(const QString& ruta) {
     return QString::fromUtf8(proceso.readAllStandardOutput()).simplified();
 }
 
+// The entries of a folder, names and kinds, as "ls -lA" lists them without dates.
+QByteArray Listado(const QString& carpeta) {
+    QProcess proceso;
+    proceso.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("cd \"$0\" && ls -A | while read n; do stat -c '%A %s %N' \"$n\"; done"),
+                   carpeta});
+    proceso.waitForFinished(30000);
+    return proceso.readAllStandardOutput();
+}
+
 }  // namespace
 
 class PruebaBrovelCalc : public QObject {
@@ -217,7 +227,7 @@ private slots:
             const QString ruta = carpeta.filePath(nombres[i]);
             QCOMPARE(linea.take("archivo").toString(), ruta);
             if (i == 4) {
-                QCOMPARE(linea, (QJsonObject{{"error", "Is a directory"}}));
+                QCOMPARE(linea, (QJsonObject{{"error", "Es una carpeta"}}));
                 continue;
             }
             const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
@@ -231,7 +241,7 @@ private slots:
         QVERIFY(filas[0].startsWith("\"archivo\",\"estado\",\"Dt\","));
         QVERIFY(filas[0].endsWith(",\"PsE\",\"error\""));
         for (const QByteArray& fila : filas) QCOMPARE(fila.count(','), filas[0].count(','));
-        QVERIFY(filas[5].endsWith(",\"Is a directory\""));
+        QVERIFY(filas[5].endsWith(",\"Es una carpeta\""));
     }
 
     // A sweep gives the product of its ranges in order, the last varying fastest,
@@ -401,6 +411,28 @@ private slots:
             << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=0:10000:1", "--variar",
                            "Geometria.Declive=0:10000:1"}
             << 2 << "" << "más de los 10000000 que admite";
+        QTest::newRow("lote con --csv repetido") << QStringList{"lote", "--csv", "--csv", "a.bvx"} << 2 << ""
+                                                 << "«--csv» se dio más de una vez";
+        QTest::newRow("barrido con --csv repetido")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=1:2:1", "--csv", "--csv"} << 2 << ""
+            << "«--csv» se dio más de una vez";
+        QTest::newRow("barrido de una entrada dos veces")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=1:2:1", "--variar",
+                           "geometria.LONGITUD=3:4:1"}
+            << 2 << "" << "«geometria.LONGITUD» se varía más de una vez";
+        QTest::newRow("barrido cuyos puntos no caben en 63 bits")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=0:2200000:1", "--variar",
+                           "Geometria.Declive=0:2200000:1", "--variar", "Suelo.Diam_Punto_1=0:2200000:1"}
+            << 2 << "" << "el barrido tendría 10648014520006600001 puntos, más de los 10000000 que admite";
+        QTest::newRow("barrido cuyos puntos no caben en 64 bits")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=0:9999998:1", "--variar",
+                           "Geometria.Declive=0:9999998:1", "--variar", "Suelo.Diam_Punto_1=0:9999998:1"}
+            << 2 << "" << "el barrido tendría más de 18446744073709551615 puntos, más de los 10000000 que admite";
+        QTest::newRow("reporte en un nombre con un salto de línea")
+            << QStringList{"reporte", "-o", "/no/existe/a\nb.rtf"} << 1 << ""
+            << "No se pudo guardar \"/no/existe/a\\x0Ab.rtf\": No existe el archivo o la carpeta";
+        QTest::newRow("reporte en un nombre con ESC")
+            << QStringList{"reporte", "-o", "/no/existe/\x1b.pdf"} << 1 << "" << "\"/no/existe/\\x1B.pdf\"";
         QTest::newRow("reporte sin salida") << QStringList{"reporte"} << 2 << ""
                                             << "falta «-o SALIDA.pdf» o «-o SALIDA.rtf»";
         QTest::newRow("reporte en un tipo desconocido") << QStringList{"reporte", "-o", "x.docx"} << 2 << ""
@@ -412,11 +444,11 @@ private slots:
         QTest::newRow("reporte de un proyecto que no existe")
             << QStringList{"reporte", "/no/existe.bvx", "-o", "/tmp/x.pdf"} << 1 << "" << "no se pudo leer";
         QTest::newRow("reporte en una carpeta que no existe")
-            << QStringList{"reporte", "-o", "/no/existe/x.rtf"} << 1 << "" << "No se pudo guardar «/no/existe/x.rtf»";
+            << QStringList{"reporte", "-o", "/no/existe/x.rtf"} << 1 << "" << "No se pudo guardar \"/no/existe/x.rtf\": No existe el archivo o la carpeta";
         QTest::newRow("reporte-escorrentia con una opción errónea")
             << QStringList{"reporte-escorrentia", "--uso", "9", "-o", "x.pdf"} << 2 << ""
             << "«--uso» necesita 0, 1, 2 o 3, no «9»";
-        QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Is a directory";
+        QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Es una carpeta";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";
         QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
@@ -476,11 +508,11 @@ private slots:
         QTest::addColumn<QString>("redireccion");
         QTest::addColumn<QString>("orden");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No space left on device";
-        QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No space left on device";
-        QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No space left on device";
-        QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "Bad file descriptor";
-        QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "Bad file descriptor";
+        QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No queda espacio en el disco";
+        QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No queda espacio en el disco";
+        QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No queda espacio en el disco";
+        QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "El archivo no está abierto (descriptor erróneo)";
+        QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "El archivo no está abierto (descriptor erróneo)";
     }
     void UnaSalidaQueNoSePuedeEscribirFalla() {
         QFETCH(QString, redireccion);
@@ -494,6 +526,103 @@ private slots:
         QCOMPARE(proceso.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(proceso.readAllStandardError()),
                  QStringLiteral("brovel-calc: no se pudo escribir la salida: %1\n").arg(motivo));
+    }
+
+    // A report is saved as a project is: what is not a file is never written over,
+    // nor a read-only file, and the folder stays as it was.
+    void UnReporteNoSeEscribeSobreLoQueNoEsUnArchivo_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("preparar");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("dispositivo") << "n.pdf" << "mknod -m 666 n.pdf c 1 3" << "No es un archivo: es un dispositivo";
+        QTest::newRow("tubería") << "p.rtf" << "mkfifo p.rtf" << "No es un archivo: es una tubería (FIFO)";
+        QTest::newRow("enlace a un dispositivo") << "x.pdf" << "mknod -m 666 nulo c 1 3 && ln -s nulo x.pdf"
+                                                 << "No es un archivo: es un dispositivo";
+        QTest::newRow("solo lectura") << "r.rtf" << "echo viejo > r.rtf && chmod 444 r.rtf" << "Permiso denegado";
+        QTest::newRow("ciclo de enlaces") << "l1.pdf" << "ln -s l2.pdf l1.pdf && ln -s l1.pdf l2.pdf"
+                                          << "Demasiados niveles de enlaces simbólicos";
+    }
+    void UnReporteNoSeEscribeSobreLoQueNoEsUnArchivo() {
+        QFETCH(QString, nombre);
+        QFETCH(QString, preparar);
+        QFETCH(QString, motivo);
+        QTemporaryDir carpeta;
+        QProcess proceso;
+        proceso.setWorkingDirectory(carpeta.path());
+        proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), preparar});
+        QVERIFY(proceso.waitForFinished(30000));
+        if (proceso.exitCode() != 0) QSKIP("esta máquina no deja crear el caso (mknod necesita root)");
+        const QByteArray antes = Listado(carpeta.path());
+        const TSalida r = Ejecutar({QStringLiteral("reporte"), QStringLiteral("-o"), carpeta.filePath(nombre)});
+        QCOMPARE(r.estado, 1);
+        QVERIFY2(QString::fromUtf8(r.errores).contains(motivo), r.errores.constData());
+        QCOMPARE(r.errores.count('\n'), 1);
+        QCOMPARE(Listado(carpeta.path()), antes);
+    }
+
+    // Any name the system allows is saved, as the very bytes given: one of 255
+    // bytes, created and then replaced, and one that is not UTF-8.
+    void CualquierNombreSeGuardaTalCual() {
+        QTemporaryDir carpeta;
+        const QByteArray largo = QByteArray(251, 'n') + ".rtf";
+        for (int vez = 0; vez < 2; ++vez) {
+            QProcess proceso;
+            proceso.setWorkingDirectory(carpeta.path());
+            proceso.start(QStringLiteral(BROVEL_CALC), {QStringLiteral("reporte"), QStringLiteral("-o"),
+                                                         QString::fromLatin1(largo)});
+            QVERIFY(proceso.waitForFinished(30000));
+            QCOMPARE(proceso.exitCode(), 0);
+            QVERIFY(QFileInfo(carpeta.filePath(QString::fromLatin1(largo))).size() > 0);
+        }
+        QProcess proceso;
+        proceso.setWorkingDirectory(carpeta.path());
+        proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
+                                                   QStringLiteral("\"$0\" reporte -o \"$(printf '\\377\\376.rtf')\""),
+                                                   QStringLiteral(BROVEL_CALC)});
+        QVERIFY(proceso.waitForFinished(30000));
+        QCOMPARE(proceso.exitCode(), 0);
+        struct stat datos {};
+        QCOMPARE(::stat((QFile::encodeName(carpeta.path()) + "/\xFF\xFE.rtf").constData(), &datos), 0);
+        QCOMPARE(Listado(carpeta.path()).count('\n'), 2);
+    }
+
+    // On a full disk the report fails with status 1 and the previous one stays whole.
+    void UnDiscoLlenoDejaElReporteAnterior() {
+        if (::geteuid() != 0) QSKIP("montar un sistema de archivos chico necesita root");
+        QTemporaryDir carpeta;
+        const QString guion = QStringLiteral(
+            "mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 77\n"
+            "cd \"$1\" && head -c 9647 /dev/zero | tr '\\0' v > r.rtf && head -c 49152 /dev/zero > relleno\n"
+            "\"$0\" reporte -o r.rtf; estado=$?\n"
+            "echo \"estado $estado\"; wc -c < r.rtf; ls -A | wc -l\n"
+            "cd / && umount \"$1\"");
+        QProcess proceso;
+        proceso.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), guion, QStringLiteral(BROVEL_CALC), carpeta.path()});
+        QVERIFY(proceso.waitForFinished(30000));
+        if (proceso.exitCode() == 77) QSKIP("esta máquina no deja montar un sistema de archivos chico");
+        const QString salida = QString::fromUtf8(proceso.readAllStandardOutput()).simplified();
+        QCOMPARE(salida, QStringLiteral("estado 1 9647 2"));
+        QVERIFY2(proceso.readAllStandardError().contains("No queda espacio en el disco"), "sin el motivo");
+    }
+
+    // A sweep is counted before anything is held for its points: even many huge
+    // ranges are refused within a small memory.
+    void UnBarridoEnormeSeRechazaSinReservarMemoria() {
+        const auto conLimite = [](const QString& orden) {
+            QProcess proceso;
+            proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -v 400000; ") + orden,
+                                                       QStringLiteral(BROVEL_CALC)});
+            proceso.waitForFinished(60000);
+            return std::make_pair(proceso.exitCode(), proceso.readAllStandardError());
+        };
+        if (conLimite(QStringLiteral("\"$0\" --help >/dev/null")).first != 0)
+            QSKIP("esta compilación (con sanitizers) reserva más memoria virtual que el límite");
+        QString orden = QStringLiteral("\"$0\" barrido a.bvx");
+        for (int k = 1; k <= 16; ++k) orden += QStringLiteral(" --variar Suelo.Diam_Punto_%1=0:9999998:1").arg(k);
+        const auto [estado, errores] = conLimite(orden);
+        QCOMPARE(estado, 2);
+        QVERIFY2(errores.contains("más de los 10000000 que admite"), errores.constData());
     }
 
     // A pipe is refused at once, without waiting for anyone to write into it.

@@ -164,7 +164,7 @@ private slots:
         ventana->GuardarComo->trigger();
         QCOMPARE(escritorio->errores.size(), 1);
         QVERIFY(escritorio->errores[0].contains(perdida));
-        QVERIFY(escritorio->errores[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
+        QVERIFY(escritorio->errores[0].contains(QStringLiteral("No existe el archivo o la carpeta")));
         QCOMPARE(escritorio->duenosDeErrores, QList<QWidget*>{ventana.get()});
         QCOMPARE(ventana->windowTitle(), QString::fromStdString(ventana->Forma().Titulo()));
     }

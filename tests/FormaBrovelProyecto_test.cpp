@@ -2,6 +2,7 @@
 // the round trip through a fresh start, the full recalculation after opening,
 // entries out of range or in older forms, the four commands, and saving that
 // never loses a project.
+#include "docs/ErroresDelSistema.h"
 #include "ProyectoDePrueba.h"
 
 using namespace brovel;
@@ -524,7 +525,7 @@ TEST_F(FormaBrovelProyecto, LasEntradasFueraDeRangoSeAcotan) {
 TEST_F(FormaBrovelProyecto, AbrirUnNombreNuevoDaLosValoresDeLasEntradas) {
     std::string motivo;
     EXPECT_FALSE(forma.AbrirProyecto(Ruta("nuevo.bvx"), &motivo));
-    EXPECT_EQ(motivo, std::strerror(ENOENT));
+    EXPECT_EQ(motivo, TextoDelError(ENOENT));
     EXPECT_EQ(Valor(forma, "euDt"), 6.0);
     EXPECT_EQ(Valor(forma, "euPth"), 1.0);
     EXPECT_EQ(Valor(forma, "euRast"), 1.0);
@@ -545,8 +546,8 @@ TEST_F(FormaBrovelProyecto, AbrirUnProyectoExistentePideQueExista) {
     };
     const TCaso casos[] = {
         {"un proyecto", "ladera.bvx", "", "Brovel - ladera"},
-        {"un nombre que no existe", "nuevo.bvx", std::strerror(ENOENT), "Brovel - Sin Nombre"},
-        {"una carpeta", "carpeta.bvx", std::strerror(EISDIR), "Brovel - Sin Nombre"},
+        {"un nombre que no existe", "nuevo.bvx", TextoDelError(ENOENT), "Brovel - Sin Nombre"},
+        {"una carpeta", "carpeta.bvx", TextoDelError(EISDIR), "Brovel - Sin Nombre"},
     };
     for (const TCaso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -696,7 +697,7 @@ TEST_F(FormaBrovelProyecto, UnGuardadoFallidoNoTocaElArchivo) {
         otra.forma.GuardarExecute();
         ASSERT_EQ(otra.persona.errores.size(), 1u);
         EXPECT_NE(otra.persona.errores[0].find(ruta), std::string::npos) << otra.persona.errores[0];
-        EXPECT_NE(otra.persona.errores[0].find(std::strerror(caso.error)), std::string::npos)
+        EXPECT_NE(otra.persona.errores[0].find(TextoDelError(caso.error)), std::string::npos)
             << otra.persona.errores[0];
         EXPECT_FALSE(otra.forma.GuardarValores(ruta, caso.ruta));
         EXPECT_EQ(otra.persona.errores.size(), 2u);

@@ -3,6 +3,7 @@
 // over, and with numbers that cannot be saved.
 #include <sys/stat.h>
 
+#include "docs/ErroresDelSistema.h"
 #include "ProyectoDePrueba.h"
 
 using namespace brovel;
@@ -78,7 +79,7 @@ TEST_F(FormaBrovelProyecto, LoQueNoEsUnProyectoNoSeAbre) {
     const std::pair<std::string, std::string> casos[] = {
         {fifo, "No es un archivo: es una tubería (FIFO)"},
         {"/dev/zero", "No es un archivo: es un dispositivo"},
-        {Ruta("carpeta.bvx"), std::strerror(EISDIR)},
+        {Ruta("carpeta.bvx"), TextoDelError(EISDIR)},
         {grande, kMensajeDemasiadoGrande},
     };
     forma.euLt.SetBaseValue(33);

@@ -176,6 +176,12 @@ private slots:
         QTest::newRow("una opción desconocida")
             << QStringList{"--version"} << true << 2 << ""
             << "brovel: opción desconocida: «--version» (pruebe «brovel --help»)\n";
+        QTest::newRow("un nombre con ESC y salto de línea")
+            << QStringList{"a.bvx", "\x1b[2J\nb.bvx"} << true << 2 << ""
+            << "brovel: se abre un proyecto por vez, y se nombraron 2: «a.bvx», «\\x1B[2J\\x0Ab.bvx» (pruebe «brovel "
+               "--help»)\n";
+        QTest::newRow("una opción con ESC") << QStringList{"-\x1b"} << true << 2 << ""
+                                            << "brovel: opción desconocida: «-\\x1B» (pruebe «brovel --help»)\n";
         QTest::newRow("sin pantalla") << QStringList{"a.bvx"} << false << 1 << ""
                                       << "Brovel necesita un escritorio gráfico y no hay ninguno (DISPLAY está vacío).\n";
     }

@@ -146,8 +146,8 @@ private slots:
         escritorio->archivosElegidos = {destino};
         ventana->Zumbrel->findChild<QAction*>(QStringLiteral("ExportarReporte"))->trigger();
         QCOMPARE(escritorio->errores.size(), 1);
-        QVERIFY2(escritorio->errores.front().startsWith(QStringLiteral("No se pudo guardar «") + destino),
-                 qPrintable(escritorio->errores.front()));
+        QCOMPARE(escritorio->errores.front(),
+                 QStringLiteral("No se pudo guardar \"%1\": No existe el archivo o la carpeta").arg(destino));
         QVERIFY(!QFile::exists(destino));
     }
 

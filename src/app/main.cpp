@@ -5,6 +5,7 @@
 
 #include "app/Arranque.h"
 #include "app/LineaDeOrdenes.h"
+#include "docs/Codificacion.h"
 #include "ui/windows/MainBrovel.h"
 
 namespace {
@@ -35,7 +36,9 @@ int main(int argc, char** argv) {
     QApplication aplicacion(argc, argv);
     const TLineaDeOrdenes orden = brovel::LeerLineaDeOrdenes(QApplication::arguments().mid(1));
     if (orden.pedido == TLineaDeOrdenes::TPedido::Error) {
-        std::fprintf(stderr, "brovel: %s (pruebe «brovel --help»)\n", qUtf8Printable(orden.error));
+        // A name in the message is shown escaped, so that it cannot break the line.
+        std::fprintf(stderr, "brovel: %s (pruebe «brovel --help»)\n",
+                     brovel::TextoMostrable(orden.error.toStdString()).c_str());
         return brovel::kEstadoArgumentosErroneos;
     }
     brovel::PrepararProceso();

@@ -1,6 +1,5 @@
 #include "cli/EscritorDeReportes.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 
@@ -27,8 +26,9 @@ extern "C" int brovel_escribir_reporte(const char* rtf, std::size_t tamano, cons
     static char nombre[] = "brovel-calc";
     static char* argv[] = {nombre, nullptr};
     QGuiApplication aplicacion(argc, argv);
-    const std::string error = brovel::GuardarReporte(std::string_view(rtf, tamano), QFile::decodeName(ruta),
-                                                     QString::fromUtf8(titulo), QString::fromUtf8(proyecto));
+    // The path goes to the file system as the bytes it was given.
+    const std::string error = brovel::GuardarReporte(std::string_view(rtf, tamano), ruta, QString::fromUtf8(titulo),
+                                                     QString::fromUtf8(proyecto));
     if (error.empty()) return 0;
     if (tamanoMotivo > 0) {
         const std::size_t n = std::min(error.size(), tamanoMotivo - 1);

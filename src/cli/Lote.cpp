@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -21,9 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Reloj = std::chrono::steady_clock;
-
-// The largest sweep taken: more points than anyone could read.
-constexpr double kMaximoDePuntos = 1e7;
 
 // How the results go out: one JSON object per line, or one CSV table.
 class TSalidaDeLote {
@@ -141,6 +139,7 @@ int Lote(const Argumentos& argumentos) {
     for (size_t i = 0; i < argumentos.size(); ++i) {
         const std::string_view a = argumentos[i];
         if (a == "--csv") {
+            if (csv) return ArgumentoErroneo("«--csv» se dio más de una vez");
             csv = true;
         } else if (a == "--zumbrel") {
             if (!zumbrel.empty()) return ArgumentoErroneo("«--zumbrel» se dio más de una vez");
@@ -190,20 +189,25 @@ int Lote(const Argumentos& argumentos) {
 
 namespace {
 
+// One varied entry: its points are computed as they are reached, never stored, so
+// that a sweep costs the same memory whatever its size.
 struct TVariacion {
     std::string seccion, clave;
-    std::vector<double> valores;
+    double desde = 0, paso = 0;
+    size_t puntos = 0;
+
+    double Valor(size_t i) const { return desde + static_cast<double>(i) * paso; }
 };
 
 // "Seccion.Clave=desde:hasta:paso", or why not.
-std::optional<TVariacion> LeerVariacion(std::string_view texto, std::string& error) {
+std::optional<TVariacion> LeerVariacion(std::string_view texto, size_t maximoDePuntos, std::string& error) {
     const size_t igual = texto.find('=');
     const size_t punto = texto.substr(0, igual).find('.');
     if (igual == std::string_view::npos || punto == std::string_view::npos) {
         error = "«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO, no «" + TextoMostrable(texto) + "»";
         return std::nullopt;
     }
-    TVariacion v{std::string(texto.substr(0, punto)), std::string(texto.substr(punto + 1, igual - punto - 1)), {}};
+    TVariacion v{std::string(texto.substr(0, punto)), std::string(texto.substr(punto + 1, igual - punto - 1))};
     if (!EsClaveDelProyecto(v.seccion, v.clave)) {
         error = "«" + TextoMostrable(texto.substr(0, igual)) + "» no es una entrada de un proyecto";
         return std::nullopt;
@@ -226,19 +230,35 @@ std::optional<TVariacion> LeerVariacion(std::string_view texto, std::string& err
         error = "rango no válido en «" + TextoMostrable(texto) + "»: el paso no lleva de DESDE a HASTA";
         return std::nullopt;
     }
-    // A step that lands on the end within rounding takes the end too.
+    // A step that lands on the end within rounding takes the end too. The count
+    // is compared while it is still a double, which holds any number.
     const double pasos = std::floor((hasta - desde) / paso * (1 + 1e-12) + 1e-9);
-    if (pasos + 1 > kMaximoDePuntos) {
-        error = "demasiados puntos en «" + TextoMostrable(texto) + "»";
+    if (!(pasos + 1 <= static_cast<double>(maximoDePuntos))) {
+        error = "demasiados puntos en «" + TextoMostrable(texto) + "»: más de los " + std::to_string(maximoDePuntos) +
+                " que admite un barrido";
         return std::nullopt;
     }
-    for (double i = 0; i <= pasos; ++i) v.valores.push_back(desde + i * paso);
+    v.desde = desde;
+    v.paso = paso;
+    v.puntos = static_cast<size_t>(pasos) + 1;
     return v;
+}
+
+// The same entry, as the project file matches them: without regard to case.
+bool MismaEntrada(const TVariacion& a, const TVariacion& b) {
+    const auto igual = [](std::string_view x, std::string_view y) {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
+            return std::tolower(static_cast<unsigned char>(p)) == std::tolower(static_cast<unsigned char>(q));
+        });
+    };
+    return igual(a.seccion, b.seccion) && igual(a.clave, b.clave);
 }
 
 }  // namespace
 
-int Barrido(const Argumentos& argumentos) {
+int Barrido(const Argumentos& argumentos) { return BarridoHasta(argumentos, kMaximoDePuntos); }
+
+int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
     bool csv = false;
     std::string archivo;
     std::vector<TVariacion> variaciones;
@@ -246,11 +266,16 @@ int Barrido(const Argumentos& argumentos) {
     for (size_t i = 0; i < argumentos.size(); ++i) {
         const std::string_view a = argumentos[i];
         if (a == "--csv") {
+            if (csv) return ArgumentoErroneo("«--csv» se dio más de una vez");
             csv = true;
         } else if (a == "--variar") {
             if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO");
-            const auto variacion = LeerVariacion(argumentos[++i], error);
+            const auto variacion = LeerVariacion(argumentos[++i], maximoDePuntos, error);
             if (!variacion) return ArgumentoErroneo(error);
+            for (const TVariacion& otra : variaciones)
+                if (MismaEntrada(otra, *variacion))
+                    return ArgumentoErroneo("«" + TextoMostrable(variacion->seccion + "." + variacion->clave) +
+                                            "» se varía más de una vez");
             variaciones.push_back(*variacion);
         } else if (archivo.empty() && !a.empty() && !a.starts_with("-")) {
             archivo = a;
@@ -260,11 +285,15 @@ int Barrido(const Argumentos& argumentos) {
     }
     if (archivo.empty()) return ArgumentoErroneo("«barrido» necesita un proyecto");
     if (variaciones.empty()) return ArgumentoErroneo("«barrido» necesita al menos un «--variar»");
-    double puntos = 1;
-    for (const TVariacion& v : variaciones) puntos *= static_cast<double>(v.valores.size());
-    if (puntos > kMaximoDePuntos)
-        return ArgumentoErroneo("el barrido tendría " + std::to_string(static_cast<long long>(puntos)) +
-                                " puntos, más de los 10000000 que admite");
+    // Counted in whole numbers whose overflow is caught, so that no count is ever
+    // wrapped round or cut.
+    unsigned long long puntos = 1;
+    bool desborda = false;
+    for (const TVariacion& v : variaciones) desborda = desborda || __builtin_mul_overflow(puntos, v.puntos, &puntos);
+    if (desborda || puntos > maximoDePuntos)
+        return ArgumentoErroneo("el barrido tendría " +
+                                (desborda ? "más de " + std::to_string(~0ull) : std::to_string(puntos)) +
+                                " puntos, más de los " + std::to_string(maximoDePuntos) + " que admite");
 
     TArchivoIni base;
     std::string motivo;
@@ -274,9 +303,9 @@ int Barrido(const Argumentos& argumentos) {
     }
     const std::string texto = base.Texto();
     TSalidaDeLote salida(csv);
-    TProgreso progreso(static_cast<size_t>(puntos));
+    TProgreso progreso(puntos);
     std::vector<size_t> indices(variaciones.size(), 0);
-    for (size_t n = 0; n < static_cast<size_t>(puntos); ++n) {
+    for (size_t n = 0; n < puntos; ++n) {
         // Each point is the project with the varied entries written into it, opened
         // as Abrir opens a file.
         TArchivoIni punto;
@@ -284,8 +313,8 @@ int Barrido(const Argumentos& argumentos) {
         TRegistro registro;
         for (size_t k = 0; k < variaciones.size(); ++k) {
             const TVariacion& v = variaciones[k];
-            punto.EscribirReal(v.seccion, v.clave, v.valores[indices[k]]);
-            registro.push_back({v.seccion + "." + v.clave, v.valores[indices[k]]});
+            punto.EscribirReal(v.seccion, v.clave, v.Valor(indices[k]));
+            registro.push_back({v.seccion + "." + v.clave, v.Valor(indices[k])});
         }
         TInterlocutorDeConsola consola;
         TFormaBrovel forma(consola);
@@ -296,7 +325,7 @@ int Barrido(const Argumentos& argumentos) {
         progreso.Avanzar(n + 1);
         // The last entry varies fastest.
         for (size_t k = variaciones.size(); k-- > 0;) {
-            if (++indices[k] < variaciones[k].valores.size()) break;
+            if (++indices[k] < variaciones[k].puntos) break;
             indices[k] = 0;
         }
     }

@@ -5,14 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "docs/Codificacion.h"
+
 namespace brovel {
 
-// The text with every control byte, and every byte that is not part of valid
-// UTF-8, written as "\xNN", so a name with a newline or stray bytes cannot break
-// the message's line or the terminal.
-std::string TextoMostrable(std::string_view texto);
-
-// "brovel-calc: " and the message on the error output, one line.
+// "brovel-calc: " and the message on the error output, one line, escaped as
+// TextoMostrable escapes.
 void Avisar(std::string_view mensaje);
 
 // Writes `texto` to the standard output and flushes it; 0, or 1 after saying why

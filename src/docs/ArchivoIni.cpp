@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <list>
 #include <unordered_map>
 #include <vector>
@@ -14,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "docs/ErroresDelSistema.h"
 
 namespace brovel {
 namespace {
@@ -71,61 +71,16 @@ std::string Minusculas(std::string_view texto) {
     return r;
 }
 
-// Why a file that exists is no project: a folder, or a special file whose reading
-// could wait for ever or never end.
-std::string NoEsUnArchivo(mode_t modo) {
-    if (S_ISDIR(modo)) return std::strerror(EISDIR);
-    if (S_ISFIFO(modo)) return "No es un archivo: es una tubería (FIFO)";
-    if (S_ISSOCK(modo)) return "No es un archivo: es un socket";
-    if (S_ISCHR(modo) || S_ISBLK(modo)) return "No es un archivo: es un dispositivo";
-    return "No es un archivo común";
-}
-
-
-int EscribirTodo(int fd, std::string_view texto) {
-    while (!texto.empty()) {
-        const ssize_t escritos = ::write(fd, texto.data(), texto.size());
-        if (escritos < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        texto.remove_prefix(static_cast<size_t>(escritos));
-    }
-    return 0;
-}
-
-// Read rather than set and restored, which would hand other threads creating
-// files a zero mask for a moment.
-mode_t MascaraDeCreacion() {
-    std::ifstream estado("/proc/self/status");
-    for (std::string linea; std::getline(estado, linea);)
-        if (linea.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(linea.c_str() + 6, nullptr, 8));
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return mascara;
-}
-
-// Makes the rename itself survive a power cut. The file is whole either way, so
-// a failure here is no failure to save.
-void SincronizarCarpeta(const std::string& ruta) {
-    auto carpeta = std::filesystem::path(ruta).parent_path();
-    if (carpeta.empty()) carpeta = ".";
-    const int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, std::string& motivo) {
     struct stat datos {};
     if (::stat(ruta.c_str(), &datos) != 0) {
-        motivo = std::strerror(errno);
+        motivo = TextoDelError(errno);
         return errno == ENOENT ? TCarga::NoExiste : TCarga::Rechazado;
     }
     if (!S_ISREG(datos.st_mode)) {
-        motivo = NoEsUnArchivo(datos.st_mode);
+        motivo = NoEsUnArchivoComun(datos.st_mode);
         return TCarga::Rechazado;
     }
     if (static_cast<unsigned long long>(datos.st_size) > limite) {
@@ -134,12 +89,12 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
     }
     const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        motivo = std::strerror(errno);
+        motivo = TextoDelError(errno);
         return errno == ENOENT ? TCarga::NoExiste : TCarga::Rechazado;
     }
     TCarga carga = TCarga::Leido;
     if (::fstat(fd, &datos) != 0 || !S_ISREG(datos.st_mode)) {
-        motivo = NoEsUnArchivo(datos.st_mode);
+        motivo = NoEsUnArchivoComun(datos.st_mode);
         carga = TCarga::Rechazado;
     }
     char bloque[1 << 16];
@@ -154,7 +109,7 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
         } else if (leidos == 0) {
             break;
         } else if (errno != EINTR) {
-            motivo = std::strerror(errno);
+            motivo = TextoDelError(errno);
             carga = TCarga::Rechazado;
         }
     }
@@ -180,6 +135,8 @@ struct TArchivoIni::Datos {
     // places kept below stay good.
     using TLineas = std::list<TLinea>;
     TLineas lineas;
+    // The text began with a UTF-8 byte-order mark, which goes back where it was.
+    bool marca = false;
     // The first entry of each section and key, "seccion\nclave" in lower case.
     std::unordered_map<std::string, TLineas::iterator> primeras;
     // The last entry of each section, or its last header when it has none.
@@ -275,16 +232,18 @@ TArchivoIni::~TArchivoIni() = default;
 TArchivoIni::TArchivoIni(TArchivoIni&&) noexcept = default;
 TArchivoIni& TArchivoIni::operator=(TArchivoIni&&) noexcept = default;
 
-TCarga TArchivoIni::Leer(const std::string& ruta, std::string* motivo) {
+TCarga TArchivoIni::Leer(const std::string& ruta, std::string* motivo, const char* demasiadoGrande) {
     std::string texto, razon;
-    const TCarga carga = LeerArchivo(ruta, kTamanoMaximoProyecto, texto, razon);
+    TCarga carga = LeerArchivo(ruta, kTamanoMaximoProyecto, texto, razon);
+    if (carga == TCarga::Rechazado && razon == kMensajeDemasiadoGrande) razon = demasiadoGrande;
     CargarTexto(texto);
     if (carga != TCarga::Leido && motivo) *motivo = razon;
     return carga;
 }
 
 void TArchivoIni::CargarTexto(std::string_view texto) {
-    if (texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8) texto.remove_prefix(kMarcaUtf8.size());
+    datos_->marca = texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8;
+    if (datos_->marca) texto.remove_prefix(kMarcaUtf8.size());
     datos_->Cargar(texto);
 }
 
@@ -321,7 +280,7 @@ void TArchivoIni::EscribirBooleano(std::string_view seccion, std::string_view cl
 }
 
 std::string TArchivoIni::Texto() const {
-    std::string texto;
+    std::string texto(datos_->marca ? kMarcaUtf8 : std::string_view());
     for (const auto& linea : datos_->lineas) {
         texto += linea.texto;
         texto += "\r\n";
@@ -331,59 +290,12 @@ std::string TArchivoIni::Texto() const {
 
 void TArchivoIni::Guardar(const std::string& ruta) const {
     const std::string texto = Texto();
-    const auto fallo = [&ruta](const std::string& motivo) {
-        return TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + motivo);
-    };
-    const auto falloDelSistema = [&fallo](int error) { return fallo(std::strerror(error)); };
-
-    // A project reached through a symbolic link is saved into the file the link
-    // points to, so the link stays a link; a link to nothing creates that file.
-    std::string destino = ruta;
-    for (int saltos = 0;; ++saltos) {
-        struct stat enlace {};
-        if (::lstat(destino.c_str(), &enlace) != 0) {
-            if (errno == ENOENT) break;
-            throw falloDelSistema(errno);
-        }
-        if (!S_ISLNK(enlace.st_mode)) break;
-        if (saltos == 40) throw falloDelSistema(ELOOP);
-        std::error_code error;
-        const std::filesystem::path apuntado = std::filesystem::read_symlink(destino, error);
-        if (error) throw falloDelSistema(error.value());
-        destino = (std::filesystem::path(destino).parent_path() / apuntado).string();
-    }
-
-    struct stat anterior {};
-    const bool existe = ::stat(destino.c_str(), &anterior) == 0;
-    if (!existe && errno != ENOENT) throw falloDelSistema(errno);
-    if (existe) {
-        if (!S_ISREG(anterior.st_mode)) throw fallo(NoEsUnArchivo(anterior.st_mode));
-        // The rename would replace a file the user may not write; and root may
-        // write any, so a file nobody may write is taken as read-only too.
-        if (::access(destino.c_str(), W_OK) != 0) throw falloDelSistema(errno);
-        if ((anterior.st_mode & 0222) == 0) throw falloDelSistema(EACCES);
-    }
-
-    std::string temporal = destino + ".XXXXXX";
-    const int fd = ::mkstemp(temporal.data());
-    if (fd < 0) throw falloDelSistema(errno);
-    int error = 0;
-    if (existe) {
-        // Root saving a user's project leaves it the user's. Where the owner
-        // cannot be kept (a group the user is not in), the save goes on.
-        [[maybe_unused]] const int propietario = ::fchown(fd, anterior.st_uid, anterior.st_gid);
-    }
-    const mode_t modo = existe ? (anterior.st_mode & 07777) : (0666 & ~MascaraDeCreacion());
-    if (::fchmod(fd, modo) != 0) error = errno;
-    if (!error) error = EscribirTodo(fd, texto);
-    if (!error && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temporal.c_str(), destino.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temporal.c_str());
-        throw falloDelSistema(error);
-    }
-    SincronizarCarpeta(destino);
+    // A save never makes a file that would not open again.
+    if (texto.size() > kTamanoMaximoProyecto)
+        throw TErrorArchivo("No se pudo guardar \"" + ruta + "\": tendría " + std::to_string(texto.size()) +
+                            " bytes, más de los " + std::to_string(kTamanoMaximoProyecto) +
+                            " que se pueden abrir; el archivo anterior queda como estaba");
+    ReemplazarArchivo(ruta, texto);
 }
 
 std::string RealComoTextoIni(double valor) {

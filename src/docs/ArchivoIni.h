@@ -8,17 +8,12 @@
 
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
-namespace brovel {
+#include "docs/Archivos.h"
 
-// A file that could not be saved. Its message is the one the user sees.
-class TErrorArchivo : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+namespace brovel {
 
 // How reading a file went: read; not there (a new name, read as an empty file);
 // or refused, with nothing read (not a regular file, too large, unreadable).
@@ -32,6 +27,8 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
 // The largest file taken for a project; real ones are a few kilobytes.
 inline constexpr size_t kTamanoMaximoProyecto = 4u << 20;
 inline constexpr const char* kMensajeDemasiadoGrande = "El archivo es demasiado grande para ser un proyecto de Brovel";
+inline constexpr const char* kMensajeDatosDemasiadoGrandes =
+    "El archivo es demasiado grande para ser un archivo de datos de Zumbrel";
 
 // An INI document held in memory, line by line. Section and key names are matched
 // without regard to case, and the first of several equal keys is the one read and
@@ -49,8 +46,9 @@ public:
     // Replaces the document with the file's, read once and without ever waiting:
     // only a regular file (or a link to one) of at most kTamanoMaximoProyecto
     // bytes is read. Anything else leaves an empty document, with the reason in
-    // `motivo`.
-    TCarga Leer(const std::string& ruta, std::string* motivo = nullptr);
+    // `motivo`; a file too large is said with `demasiadoGrande`.
+    TCarga Leer(const std::string& ruta, std::string* motivo = nullptr,
+                const char* demasiadoGrande = kMensajeDemasiadoGrande);
     // As Leer; true when the file was read.
     bool Cargar(const std::string& ruta, std::string* motivo = nullptr) { return Leer(ruta, motivo) == TCarga::Leido; }
     // Replaces the document with `texto` (LF or CR LF line ends, an optional UTF-8
@@ -71,14 +69,12 @@ public:
     // Written "1" or "0".
     void EscribirBooleano(std::string_view seccion, std::string_view clave, bool valor);
 
-    // The whole file as it is written: CR LF line ends, no byte-order mark.
+    // The whole file as it is written: CR LF line ends, and the UTF-8 byte-order
+    // mark when the text it was loaded from began with one.
     std::string Texto() const;
-    // Replaces the file in one step, or leaves it as it was and throws
-    // TErrorArchivo. The destination is a regular file, a link to one (saved
-    // through, the link stays), or a new name (a dangling link creates the file it
-    // names); anything else is refused before anything is written. A new file
-    // gets the usual permissions, an existing one keeps its own; a file without
-    // write permission is never replaced, even by root.
+    // Replaces the file in one step (ReemplazarArchivo), or leaves it as it was
+    // and throws TErrorArchivo. A text larger than kTamanoMaximoProyecto, which
+    // could not be opened again, is refused.
     void Guardar(const std::string& ruta) const;
 
 private:

@@ -1,6 +1,8 @@
 #include "docs/Codificacion.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 
 namespace brovel {
 namespace {
@@ -48,6 +50,37 @@ std::size_t LeerUtf8(std::string_view texto, char32_t& caracter) {
     if (punto < minimo || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return 0;
     caracter = punto;
     return largo;
+}
+
+namespace {
+
+// The length of the valid UTF-8 sequence beyond ASCII at the start of `t`, or 0.
+size_t LargoMostrable(std::string_view t) {
+    char32_t punto = 0;
+    const size_t largo = LeerUtf8(t, punto);
+    // The C1 controls are controls too.
+    return largo > 1 && !(punto >= 0x80 && punto <= 0x9F) ? largo : 0;
+}
+
+}  // namespace
+
+std::string TextoMostrable(std::string_view texto) {
+    std::string r;
+    r.reserve(texto.size());
+    while (!texto.empty()) {
+        const unsigned char c = static_cast<unsigned char>(texto.front());
+        size_t largo = c >= 0x20 && c < 0x7F ? 1 : (c >= 0x80 ? LargoMostrable(texto) : 0);
+        if (largo > 0) {
+            r.append(texto.substr(0, largo));
+        } else {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            r += escape;
+            largo = 1;
+        }
+        texto.remove_prefix(largo);
+    }
+    return r;
 }
 
 }  // namespace brovel

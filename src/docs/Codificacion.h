@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace brovel {
@@ -20,5 +21,10 @@ int ByteWindows1252(char32_t caracter);
 // character in `caracter`; 0 when none starts there (a stray or truncated byte,
 // an overlong form, a surrogate or a number beyond Unicode).
 std::size_t LeerUtf8(std::string_view texto, char32_t& caracter);
+
+// The text with every control byte, and every byte that is not part of valid
+// UTF-8, written as "\xNN", so a name with a newline or stray bytes cannot break
+// a message's line or the terminal.
+std::string TextoMostrable(std::string_view texto);
 
 }  // namespace brovel

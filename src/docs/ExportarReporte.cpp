@@ -1,16 +1,16 @@
 #include "docs/ExportarReporte.h"
 
+#include "docs/Archivos.h"
 #include "docs/LectorRtf.h"
 
 #include <memory>
 
 #include <QAbstractTextDocumentLayout>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -23,10 +23,6 @@ const QMarginsF kMargenes(20, 18, 20, 20);
 constexpr double kPie = 9;
 
 double Milimetros(double mm) { return mm / 25.4 * kResolucion; }
-
-std::string Motivo(const QSaveFile& archivo, const QString& ruta) {
-    return QStringLiteral("No se pudo guardar «%1»: %2").arg(ruta, archivo.errorString()).toStdString();
-}
 
 void DibujarPie(QPainter& pintor, const QRectF& pagina, const QString& izquierda, const QString& derecha) {
     const double y = pagina.bottom() + Milimetros(kPie - 4);
@@ -55,29 +51,35 @@ void SinLigaduras(QTextDocument& documento) {
     cursor.mergeCharFormat(formato);
 }
 
-std::string GuardarReporte(std::string_view rtf, const QString& ruta, const QString& titulo, const QString& proyecto,
-                           const TPaginaFinal& paginaFinal) {
-    if (!EsRutaPdf(ruta)) return GuardarRtf(rtf, ruta);
-    QTextDocument documento;
-    LeerRtf(rtf, documento);
-    return GuardarPdf(documento, ruta, titulo, proyecto, paginaFinal);
-}
-
-bool EsRutaPdf(const QString& ruta) { return QFileInfo(ruta).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0; }
-
-std::string GuardarRtf(std::string_view rtf, const QString& ruta) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly) || archivo.write(rtf.data(), static_cast<qint64>(rtf.size())) !=
-                                                    static_cast<qint64>(rtf.size()))
-        return Motivo(archivo, ruta);
-    if (!archivo.commit()) return Motivo(archivo, ruta);
+std::string GuardarReporte(std::string_view rtf, const std::string& ruta, const QString& titulo,
+                           const QString& proyecto, const TPaginaFinal& paginaFinal) {
+    try {
+        if (!EsRutaPdf(ruta)) {
+            ReemplazarArchivo(ruta, rtf);
+        } else {
+            QTextDocument documento;
+            LeerRtf(rtf, documento);
+            const QByteArray pdf = PdfDelDocumento(documento, titulo, proyecto, paginaFinal);
+            ReemplazarArchivo(ruta, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+        }
+    } catch (const TErrorArchivo& e) {
+        return e.what();
+    }
     return {};
 }
 
-std::string GuardarPdf(const QTextDocument& documento, const QString& ruta, const QString& titulo,
-                       const QString& proyecto, const TPaginaFinal& paginaFinal) {
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) return Motivo(archivo, ruta);
+bool EsRutaPdf(std::string_view ruta) {
+    if (ruta.size() < 4) return false;
+    std::string extension(ruta.substr(ruta.size() - 4));
+    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == ".pdf";
+}
+
+QByteArray PdfDelDocumento(const QTextDocument& documento, const QString& titulo, const QString& proyecto,
+                           const TPaginaFinal& paginaFinal) {
+    QByteArray bytes;
+    QBuffer archivo(&bytes);
+    archivo.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&archivo);
         pdf.setResolution(kResolucion);
@@ -97,7 +99,7 @@ std::string GuardarPdf(const QTextDocument& documento, const QString& ruta, cons
         const int paginas = copia->pageCount() + (paginaFinal ? 1 : 0);
 
         QPainter pintor;
-        if (!pintor.begin(&pdf)) return QStringLiteral("No se pudo escribir el PDF «%1»").arg(ruta).toStdString();
+        if (!pintor.begin(&pdf)) throw TErrorArchivo("No se pudo armar el PDF del reporte");
         const QString pieIzquierdo = proyecto.isEmpty() ? titulo : titulo + QStringLiteral(" — ") + proyecto;
         for (int pagina = 0; pagina < paginas; ++pagina) {
             if (pagina > 0) pdf.newPage();
@@ -118,8 +120,7 @@ std::string GuardarPdf(const QTextDocument& documento, const QString& ruta, cons
         }
         pintor.end();
     }
-    if (!archivo.commit()) return Motivo(archivo, ruta);
-    return {};
+    return bytes;
 }
 
 }  // namespace brovel

@@ -62,7 +62,7 @@ bool TFormaZumbrel::CargarDatos(const std::string& ruta) {
     return Manejar([&] {
         TArchivoIni ini;
         std::string motivo;
-        if (ini.Leer(ruta, &motivo) != TCarga::Leido)
+        if (ini.Leer(ruta, &motivo, kMensajeDatosDemasiadoGrandes) != TCarga::Leido)
             throw TErrorArchivo("No se pudo abrir \"" + ruta + "\": " + motivo);
         LeerDatos(ini, "", ruta);
     });

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPrinter>
@@ -94,7 +95,8 @@ void TPanelReporte::Exportar(QWidget* ventana, const QString& titulo, const QStr
     if (ruta.isEmpty()) return;
     carpetaExportar_ = QFileInfo(ruta).absolutePath();
     EjecutarProtegido(ventana, [&] {
-        const std::string motivo = GuardarReporte(construir(), ruta, titulo, proyecto, graficos);
+        const std::string motivo =
+            GuardarReporte(construir(), QFile::encodeName(ruta).toStdString(), titulo, proyecto, graficos);
         if (!motivo.empty()) TEscritorio::Actual().MostrarError(ventana, QString::fromStdString(motivo));
     });
 }
