@@ -65,12 +65,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculadora de erosión hídrica de una ladera")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Brovel calcula, para una ladera, los factores de la ecuación universal de pérdida\n"
-    "de suelo revisada y de su forma por evento impulsada por la escorrentía, la tasa\n"
-    "de erosión y la producción de sedimentos. La ventana Zumbrel que lo acompaña\n"
-    "calcula la escorrentía de una cuenca pequeña: hietograma, número de curva,\n"
-    "hidrograma, volumen y caudal pico. brovel-calc hace los mismos cálculos sin\n"
-    "ventanas e imprime JSON, para guiones.")
+    "Brovel calcula, para una ladera, los factores de la ecuación universal de\n"
+    "pérdida de suelo revisada y de su forma por evento impulsada por la\n"
+    "escorrentía, la tasa de erosión y la producción de sedimentos. La ventana\n"
+    "Zumbrel que lo acompaña calcula la escorrentía de una cuenca pequeña:\n"
+    "hietograma, número de curva, hidrograma, volumen y caudal pico. brovel-calc\n"
+    "hace los mismos cálculos sin ventanas e imprime JSON, para guiones.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

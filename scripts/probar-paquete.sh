@@ -81,7 +81,7 @@ fi
 
 echo "== lintian"
 # Debian's package checker: no errors; its warnings and notes are shown.
-lintian --fail-on error --no-tag-display-limit "$paquete" >"$raiz/lintian.txt" 2>&1 ||
+lintian --fail-on error --tag-display-limit 0 "$paquete" >"$raiz/lintian.txt" 2>&1 ||
   falla "lintian encontró errores: $(grep '^E:' "$raiz/lintian.txt" | tr '\n' '|')"
 cat "$raiz/lintian.txt"
 

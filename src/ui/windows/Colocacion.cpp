@@ -1,6 +1,8 @@
 #include "ui/windows/Colocacion.h"
 
+#include <QBasicTimer>
 #include <QEvent>
+#include <QTimerEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -44,33 +46,48 @@ QMargins MarcoDe(const QWidget* ventana) {
             exterior.bottom() - interior.bottom()};
 }
 
-// The desktop draws a window's frame only once it is shown, and may place it
-// otherwise than asked: as soon as the frame is known, the window is brought
-// within the screen again with the frame it really has.
+// The desktop draws a window's frame only after it is shown, and may place it
+// otherwise than asked: once the frame is known (the desktop says so a moment
+// after the window appears), the window is brought within the screen again with
+// the frame it really has. Without a frame after a while, nothing is done.
 class TVigiaDelMarco : public QObject {
 public:
     explicit TVigiaDelMarco(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
         setObjectName(QString::fromLatin1(kNombre));
         ventana->installEventFilter(this);
+        if (ventana->isVisible()) reloj_.start(kIntervaloMs, this);
     }
 
     static constexpr const char* kNombre = "vigiaDelMarco";
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto != ventana_) return false;
-        if (evento->type() != QEvent::Move && evento->type() != QEvent::Resize && evento->type() != QEvent::Show)
-            return false;
-        if (!ventana_->isVisible() || ventana_->frameGeometry() == ventana_->geometry()) return false;
-        const QRect lugar = LugarDeVentana(ventana_->size(), MarcoDe(ventana_), Pantallas(ventana_), ventana_->geometry());
-        deleteLater();
-        ventana_->removeEventFilter(this);
-        if (lugar != ventana_->geometry()) ventana_->setGeometry(lugar);
+        if (objeto == ventana_ && evento->type() == QEvent::Show && !reloj_.isActive()) {
+            vueltas_ = 0;
+            reloj_.start(kIntervaloMs, this);
+        }
         return false;
     }
 
+    void timerEvent(QTimerEvent*) override {
+        if (!ventana_->isVisible()) {
+            reloj_.stop();
+            return;
+        }
+        if (++vueltas_ <= kVueltas && ventana_->frameGeometry() == ventana_->geometry()) return;
+        reloj_.stop();
+        if (ventana_->frameGeometry() == ventana_->geometry()) return;
+        const QRect lugar = LugarDeVentana(ventana_->size(), MarcoDe(ventana_), Pantallas(ventana_), ventana_->geometry());
+        if (lugar != ventana_->geometry()) ventana_->setGeometry(lugar);
+    }
+
 private:
+    static constexpr int kIntervaloMs = 50;
+    static constexpr int kVueltas = 40;
+
     QWidget* ventana_;
+    QBasicTimer reloj_;
+    int vueltas_ = 0;
 };
 
 }  // namespace
@@ -103,7 +120,11 @@ void ColocarVentana(QWidget* ventana, const QSize& deseado) {
     if (guardado.isValid()) anterior = guardado;
     // Placed by its inside: the desktop puts its frame around it.
     ventana->setGeometry(LugarDeVentana(deseado, marco, pantallas, anterior));
-    if (!conMarco && !ventana->findChild<QObject*>(QString::fromLatin1(TVigiaDelMarco::kNombre), Qt::FindDirectChildrenOnly))
+    VigilarAlAparecer(ventana);
+}
+
+void VigilarAlAparecer(QWidget* ventana) {
+    if (!ventana->findChild<QObject*>(QString::fromLatin1(TVigiaDelMarco::kNombre), Qt::FindDirectChildrenOnly))
         new TVigiaDelMarco(ventana);
 }
 

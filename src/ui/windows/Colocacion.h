@@ -26,6 +26,10 @@ QRect LugarDeVentana(const QSize& deseado, const QMargins& marco, const QList<QR
 // `deseado` centred on its screen, always within the screen.
 void ColocarVentana(QWidget* ventana, const QSize& deseado);
 
+// Each time `ventana` appears: once the desktop has framed it, brings it within
+// the screen with its real frame. ColocarVentana does this too.
+void VigilarAlAparecer(QWidget* ventana);
+
 // Keeps the window's size and place for the next time it opens.
 void RecordarVentana(const QWidget* ventana);
 
