@@ -223,6 +223,9 @@ void TMainFormZumbrel::ConstruirEscorrentia(QWidget* pagina) {
         pagina);
     nota->setObjectName(QStringLiteral("NotaVolumenEspecifico"));
     nota->setWordWrap(true);
+    // As wide as a caption and its field: the page never widens for it.
+    constexpr int kAnchoNota = 560;
+    nota->setFixedSize(kAnchoNota, nota->heightForWidth(kAnchoNota));
     QPalette gris = nota->palette();
     gris.setColor(QPalette::WindowText, QColor(96, 96, 96));
     nota->setPalette(gris);
