@@ -287,7 +287,9 @@ const std::vector<TOrden>& Ordenes() {
          "                                               de tablas); con --todo, también las columnas de dibujo",
          Tabla},
         {"claves", "claves",
-         "imprime en JSON cada clave de «ladera» y «escorrentia» con el título y la unidad de su campo", Claves},
+         "\n                                               imprime en JSON cada clave de «ladera» y «escorrentia» con el\n"
+         "                                               título y la unidad del campo que la muestra",
+         Claves},
     };
     return ordenes;
 }
