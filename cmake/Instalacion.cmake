@@ -39,9 +39,24 @@ foreach(lado 16 32 48 64 128 256)
 endforeach()
 add_custom_target(iconos ALL DEPENDS ${brovel_iconos})
 
-# The Debian package.
+# The Debian package. Who answers for it is said here once: the package's
+# Maintainer field and its changelog take it from this variable.
 set(BROVEL_RESPONSABLE "Equipo de Brovel <brovel@example.org>" CACHE STRING
     "Quien responde por el paquete de Debian: nombre <correo>")
+
+# The package's documents: the copyright in the machine-readable format, and the
+# changelog of a native package, compressed as Debian wants it (no name or time
+# in the gzip header, so that two builds give the same bytes).
+set(brovel_paquete ${PROJECT_SOURCE_DIR}/resources/paquete)
+set(brovel_documentos_paquete ${CMAKE_BINARY_DIR}/paquete)
+configure_file(${brovel_paquete}/changelog.in ${brovel_documentos_paquete}/changelog @ONLY)
+add_custom_command(OUTPUT ${brovel_documentos_paquete}/changelog.gz
+  COMMAND gzip -9 -n -c ${brovel_documentos_paquete}/changelog > ${brovel_documentos_paquete}/changelog.gz
+  DEPENDS ${brovel_documentos_paquete}/changelog
+  COMMENT "Comprimiendo el registro de cambios del paquete"
+  VERBATIM)
+add_custom_target(documentos_paquete ALL DEPENDS ${brovel_documentos_paquete}/changelog.gz)
+install(FILES ${brovel_paquete}/copyright ${brovel_documentos_paquete}/changelog.gz DESTINATION share/doc/brovel)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brovel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -50,12 +65,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculadora de erosión hídrica de una ladera")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Brovel calcula, para una ladera, los factores de la ecuación universal de pérdida\n"
-    "de suelo revisada y de su forma por evento impulsada por la escorrentía, la tasa\n"
-    "de erosión y la producción de sedimentos. La ventana Zumbrel que lo acompaña\n"
-    "calcula la escorrentía de una cuenca pequeña: hietograma, número de curva,\n"
-    "hidrograma, volumen y caudal pico. brovel-calc hace los mismos cálculos sin\n"
-    "ventanas e imprime JSON, para guiones.")
+    "Brovel calcula, para una ladera, los factores de la ecuación universal de\n"
+    "pérdida de suelo revisada y de su forma por evento impulsada por la\n"
+    "escorrentía, la tasa de erosión y la producción de sedimentos. La ventana\n"
+    "Zumbrel que lo acompaña calcula la escorrentía de una cuenca pequeña:\n"
+    "hietograma, número de curva, hidrograma, volumen y caudal pico. brovel-calc\n"
+    "hace los mismos cálculos sin ventanas e imprime JSON, para guiones.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -11,7 +11,7 @@ paquetes=(
   libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core locales
-  dpkg-dev desktop-file-utils shared-mime-info libxml2-utils xdotool x11-utils
+  dpkg-dev desktop-file-utils shared-mime-info libxml2-utils xdotool x11-utils lintian
   cups printer-driver-cups-pdf poppler-utils
 )
 

@@ -40,6 +40,9 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 [[ "$(dpkg-deb -f "$paquete" Package)" == brovel ]] || falla "el paquete no se llama brovel"
 [[ "$(dpkg-deb -f "$paquete" Version)" == "$version" ]] || falla "la versión no es la del proyecto ($version)"
 [[ "$(dpkg-deb -f "$paquete" Section)" == science ]] || falla "la sección no es science"
+responsable=$(sed -n 's/^BROVEL_RESPONSABLE:STRING=//p' build/CMakeCache.txt)
+[[ "$(dpkg-deb -f "$paquete" Maintainer)" == "$responsable" ]] ||
+  falla "el responsable del paquete no es el de la compilación ($responsable)"
 dependencias=$(dpkg-deb -f "$paquete" Depends)
 for necesaria in libqt6widgets6 libqt6svg6 qt6-qpa-plugins libc6; do
   grep -q "\b$necesaria\b" <<<"$dependencias" || falla "falta $necesaria en Depends: $dependencias"
@@ -62,6 +65,26 @@ for archivo in "${contenido[@]}"; do
 done
 programas=$(find "$usr/bin" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
 [[ "$programas" == "brovel brovel-calc " ]] || falla "/usr/bin del paquete trae $programas"
+# The package's documents: the copyright in Debian's machine-readable format and the
+# changelog of this version, signed by the same person as the package.
+doc=$usr/share/doc/brovel
+head -n1 "$doc/copyright" 2>/dev/null | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+  falla "/usr/share/doc/brovel/copyright no está en el formato legible por máquina"
+if [[ -f "$doc/changelog.gz" ]]; then
+  cambios=$(zcat "$doc/changelog.gz")
+  [[ "$(head -n1 <<<"$cambios")" == "brovel ($version) unstable; urgency=medium" ]] ||
+    falla "el registro de cambios no empieza por la versión $version: $(head -n1 <<<"$cambios")"
+  grep -qF -- " -- $responsable  " <<<"$cambios" || falla "el registro de cambios no lo firma $responsable"
+else
+  falla "el paquete no trae /usr/share/doc/brovel/changelog.gz"
+fi
+
+echo "== lintian"
+# Debian's package checker: no errors; its warnings and notes are shown.
+lintian --fail-on error --tag-display-limit 0 "$paquete" >"$raiz/lintian.txt" 2>&1 ||
+  falla "lintian encontró errores: $(grep '^E:' "$raiz/lintian.txt" | tr '\n' '|')"
+cat "$raiz/lintian.txt"
+
 # A PNG says its width and height in bytes 16 to 23.
 for lado in 16 32 48 64 128 256; do
   png=$usr/share/icons/hicolor/${lado}x${lado}/apps/brovel.png

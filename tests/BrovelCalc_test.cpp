@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 
 #include "Coincidencia.h"
+#include "forms/CamposBrovel.h"
+#include "forms/CamposZumbrel.h"
 
 namespace {
 
@@ -93,27 +95,129 @@ private slots:
         }
     }
 
-    // The table as data: flags first, numbers as the table writes them, empty cells
-    // as null.
+    // The table as data: numbers as the table writes them, empty cells as null; the
+    // two columns that say how a row is drawn only with --todo, first.
+    void TablaImprimeCadaCelda_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("primera");  // where the readable columns start
+        QTest::addColumn<QString>("filaDeTc1");
+        QTest::newRow("lo que se lee") << QStringList{"tabla", "TS3"} << 0 << "[\"Alfalfa\", 0.00049]";
+        QTest::newRow("--todo, antes del código") << QStringList{"tabla", "--todo", "TS3"} << 2
+                                                 << "[1, 0, \"Alfalfa\", 0.00049]";
+        QTest::newRow("--todo, después") << QStringList{"tabla", "TS3", "--todo"} << 2
+                                         << "[1, 0, \"Alfalfa\", 0.00049]";
+    }
+
     void TablaImprimeCadaCelda() {
-        const TSalida r = Ejecutar({QStringLiteral("tabla"), QStringLiteral("TS3")});
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, primera);
+        QFETCH(QString, filaDeTc1);
+        const TSalida r = Ejecutar(argumentos);
         QCOMPARE(r.estado, 0);
         const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
         QCOMPARE(json["codigo"].toString(), QStringLiteral("TS3"));
         QCOMPARE(json["titulo"].toString(), QStringLiteral("Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)"));
         const QJsonArray columnas = json["columnas"].toArray();
-        QCOMPARE(columnas.size(), 9);
-        const std::pair<int, const char*> tipos[] = {{0, "entero"}, {1, "entero"}, {2, "entero"}, {3, "numero"}};
-        for (const auto& [i, tipo] : tipos) QCOMPARE(columnas[i].toObject()["tipo"].toString(), QLatin1String(tipo));
-        QCOMPARE(columnas[0].toObject()["titulo"].toString(), QStringLiteral("FlagMostrar"));
-        QCOMPARE(columnas[3].toObject()["titulo"].toString(), QStringLiteral("Maíz"));
+        QCOMPARE(columnas.size(), 7 + primera);
+        QStringList titulos;
+        for (const QJsonValue& columna : columnas) titulos << columna.toObject()["titulo"].toString();
+        QCOMPARE(titulos.contains(QStringLiteral("FlagMostrar")), primera == 2);
+        QCOMPARE(titulos.contains(QStringLiteral("FlagColor")), primera == 2);
+        if (primera == 2) QCOMPARE(titulos.mid(0, 2), (QStringList{"FlagMostrar", "FlagColor"}));
+        QCOMPARE(columnas[primera].toObject()["tipo"].toString(), QStringLiteral("entero"));
+        QCOMPARE(columnas[primera + 1].toObject()["tipo"].toString(), QStringLiteral("numero"));
+        QCOMPARE(columnas[primera + 1].toObject()["titulo"].toString(), QStringLiteral("Maíz"));
         const QJsonArray filas = json["filas"].toArray();
         QCOMPARE(filas.size(), 16);
-        QCOMPARE(filas[2].toArray(), (QJsonArray{1, 0, 45, 390, 100, 100, 390, 350, 560}));
-        QVERIFY(filas[11].toArray()[3].isNull());
+        const QJsonArray fila = QJsonArray{45, 390, 100, 100, 390, 350, 560};
+        QJsonArray esperada = primera == 2 ? QJsonArray{1, 0} : QJsonArray();
+        for (const QJsonValue& celda : fila) esperada.append(celda);
+        QCOMPARE(filas[2].toArray(), esperada);
+        QVERIFY(filas[11].toArray()[primera + 1].isNull());
 
-        const TSalida tc1 = Ejecutar({QStringLiteral("tabla"), QStringLiteral("TC1")});
-        QVERIFY(tc1.salida.contains("[1, 0, \"Alfalfa\", 0.00049]"));
+        QStringList deTc1 = argumentos;
+        deTc1.replace(deTc1.indexOf(QStringLiteral("TS3")), QStringLiteral("TC1"));
+        const TSalida tc1 = Ejecutar(deTc1);
+        QVERIFY2(tc1.salida.contains(filaDeTc1.toUtf8()), tc1.salida.constData());
+    }
+
+    // Each key of «ladera» and «escorrentia», in their order, with the caption and
+    // base unit of the field the window shows it in, as the field tables have them.
+    void ClavesSiguenALasTablasDeCampos_data() {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<int>("campos");  // how many keys a field shows
+        QTest::newRow("ladera") << QStringLiteral("ladera") << 28;
+        QTest::newRow("escorrentia") << QStringLiteral("escorrentia") << 7;
+    }
+
+    void ClavesSiguenALasTablasDeCampos() {
+        QFETCH(QString, orden);
+        QFETCH(int, campos);
+        const TSalida claves = Ejecutar({QStringLiteral("claves")});
+        QCOMPARE(claves.estado, 0);
+        const QJsonArray lista = QJsonDocument::fromJson(claves.salida).object()[orden].toArray();
+        const TSalida calculo = Ejecutar({orden});
+        const QJsonObject valores = QJsonDocument::fromJson(calculo.salida).object();
+        QCOMPARE(lista.size(), valores.size());
+        const auto& tabla = orden == QStringLiteral("ladera") ? brovel::CamposBrovel() : brovel::CamposZumbrel();
+        qsizetype anterior = -1;
+        int conCampo = 0;
+        for (const QJsonValue& valor : lista) {
+            const QJsonObject entrada = valor.toObject();
+            const QString clave = entrada["clave"].toString();
+            QVERIFY2(valores.contains(clave), qPrintable(clave));
+            const qsizetype lugar = calculo.salida.indexOf("\n  \"" + clave.toUtf8() + "\":");
+            QVERIFY2(lugar > anterior, qPrintable(clave));
+            anterior = lugar;
+            const brovel::TDefinicionCampo* campo = nullptr;
+            for (const auto& d : tabla)
+                if (QString::fromUtf8(d.nombre.data(), d.nombre.size()) == entrada["campo"].toString()) campo = &d;
+            if (!campo) {
+                QVERIFY2(entrada["campo"].isNull() && entrada["titulo"].isNull() && entrada["unidad"].isNull(),
+                         qPrintable(clave));
+                for (const auto& d : tabla)
+                    QVERIFY2(d.nombre != "eu" + clave.toStdString() && d.nombre != "eu" + clave.toStdString() + "Resultado",
+                             qPrintable(clave));
+                continue;
+            }
+            ++conCampo;
+            const QString nombre = entrada["campo"].toString();
+            QVERIFY2(nombre == "eu" + clave || nombre == "eu" + clave + "Resultado", qPrintable(nombre));
+            QCOMPARE(entrada["titulo"].toString(), QString::fromUtf8(campo->titulo.data(), campo->titulo.size()));
+            const std::string_view unidades = campo->unidades;
+            const std::string_view base = unidades.substr(0, unidades.find('|'));
+            QCOMPARE(entrada["unidad"].toString(), QString::fromUtf8(base.data(), base.size()));
+        }
+        QCOMPARE(conCampo, campos);
+    }
+
+    void ClavesConocidas_data() {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("unidad");
+        QTest::newRow("el resultado gana a la entrada") << "ladera" << "Fps" << "euFpsResultado" << "-";
+        QTest::newRow("erodabilidad") << "ladera" << "Fes" << "euFesResultado" << "ton h/MJ/mm";
+        QTest::newRow("una entrada") << "ladera" << "Lt" << "euLt" << "m";
+        QTest::newRow("volumen específico") << "escorrentia" << "Vtesp" << "euVtespResultado" << "mm";
+        QTest::newRow("sin campo") << "ladera" << "SenoPendiente" << "" << "";
+    }
+
+    void ClavesConocidas() {
+        QFETCH(QString, orden);
+        QFETCH(QString, clave);
+        QFETCH(QString, campo);
+        QFETCH(QString, unidad);
+        const QJsonArray lista =
+            QJsonDocument::fromJson(Ejecutar({QStringLiteral("claves")}).salida).object()[orden].toArray();
+        for (const QJsonValue& valor : lista) {
+            const QJsonObject entrada = valor.toObject();
+            if (entrada["clave"].toString() != clave) continue;
+            QCOMPARE(entrada["campo"].toString(), campo);
+            if (!unidad.isEmpty()) QCOMPARE(entrada["unidad"].toString(), unidad);
+            return;
+        }
+        QFAIL("la clave no está");
     }
 
     void TablaSinCodigoListaElCatalogo() {
@@ -365,6 +469,8 @@ private slots:
         QTest::newRow("--guardar sin salida") << QStringList{"ladera", "--guardar"} << 2 << "" << "--guardar";
         QTest::newRow("tabla desconocida") << QStringList{"tabla", "TC7"} << 2 << "" << "tabla desconocida: TC7";
         QTest::newRow("dos tablas") << QStringList{"tabla", "TC1", "TC2"} << 2 << "" << "argumento";
+        QTest::newRow("--todo dos veces") << QStringList{"tabla", "--todo", "TC1", "--todo"} << 2 << "" << "«--todo»";
+        QTest::newRow("claves con argumento") << QStringList{"claves", "Fes"} << 2 << "" << "argumento inesperado";
         QTest::newRow("ruta vacía") << QStringList{"ladera", ""} << 2 << "" << "la ruta del proyecto está vacía";
         QTest::newRow("--guardar vacío") << QStringList{"ladera", "--guardar", ""} << 2 << ""
                                          << "«--guardar» necesita un archivo de salida, no un texto vacío";

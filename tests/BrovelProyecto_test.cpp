@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(escritorio->sufijosPedidos, QStringList{"bvx"});
         QCOMPARE(escritorio->carpetasPedidas, QStringList{QApplication::applicationDirPath()});
         // Cancelled: nothing else happens.
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         QCOMPARE(escritorio->errores, QStringList());
     }
 
@@ -144,17 +144,34 @@ private slots:
 
     // The caption is the form's, after every command.
     void elTituloSigueALaForma() {
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         const QString ruta = carpeta->filePath("ladera.bvx");
         escritorio->archivosElegidos << ruta;
         ventana->GuardarComo->trigger();
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - ladera"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - ladera"));
         ventana->Nuevo->trigger();
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         escritorio->archivosElegidos << ruta;
         ventana->Abrir->trigger();
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - ladera"));
-        QCOMPARE(ventana->windowTitle(), QString::fromStdString(ventana->Forma().Titulo()));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - ladera"));
+        QCOMPARE(ventana->windowTitle(), QString::fromStdString(ventana->Forma().Titulo()) + "[*]");
+    }
+
+    // The title marks a project with unsaved changes, until it is saved.
+    void elTituloMarcaLosCambiosSinGuardar() {
+        QVERIFY(ventana->windowTitle().endsWith(QStringLiteral("[*]")));
+        QVERIFY(!ventana->isWindowModified());
+        ventana->Forma().euLt.SetBaseValue(77);
+        QVERIFY(ventana->isWindowModified());
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre*"));
+        escritorio->archivosElegidos << carpeta->filePath("marcada.bvx");
+        ventana->GuardarComo->trigger();
+        QVERIFY(!ventana->isWindowModified());
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - marcada"));
+        ventana->Forma().euLt.SetBaseValue(78);
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - marcada*"));
+        ventana->Nuevo->trigger();
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
     }
 
     // A save that cannot be done tells the user why, in the window's error box.
@@ -166,7 +183,7 @@ private slots:
         QVERIFY(escritorio->errores[0].contains(perdida));
         QVERIFY(escritorio->errores[0].contains(QStringLiteral("No existe el archivo o la carpeta")));
         QCOMPARE(escritorio->duenosDeErrores, QList<QWidget*>{ventana.get()});
-        QCOMPARE(ventana->windowTitle(), QString::fromStdString(ventana->Forma().Titulo()));
+        QCOMPARE(ventana->windowTitle(), QString::fromStdString(ventana->Forma().Titulo()) + "[*]");
     }
 
     // Opening a project through the dialog updates the widgets of every tab:
@@ -211,7 +228,7 @@ private slots:
                        "[Disipacion]\r\nIndice_rugosidad=2.3\r\n");
         escritorio->archivosElegidos << ruta;
         ventana->Abrir->trigger();
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - abierto"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - abierto"));
         const QWidget* widget = Control(*ventana, control);
         QVERIFY2(widget, qPrintable(control));
         QCOMPARE(Muestra(widget), muestra);

@@ -89,7 +89,7 @@ private slots:
     // Start-up.
 
     void arrancaSinNombreEnGeometriaYSinErrores() {
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         QCOMPARE(ventana->PageControl->currentIndex(), int(kGeometria));
         QCOMPARE(ventana->PageControl->currentWidget()->objectName(), QStringLiteral("Geometria"));
         QCOMPARE(ventana->Panel1->text(), kOk);

@@ -14,6 +14,13 @@
 
 namespace brovel {
 
+// A window's title as the desktop shows it: "[*]" stands for "*" while the window
+// has unsaved changes, and for nothing otherwise.
+inline QString TituloMostrado(const QWidget& ventana) {
+    QString titulo = ventana.windowTitle();
+    return titulo.replace(QStringLiteral("[*]"), ventana.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 class TEscritorioDePrueba : public TEscritorio {
 public:
     TEscritorioDePrueba() { Instalar(this); }
@@ -22,6 +29,10 @@ public:
     void MostrarError(QWidget* dueno, const QString& texto) override {
         errores << texto;
         duenosDeErrores << dueno;
+    }
+    void MostrarErrorConCarpeta(QWidget* dueno, const QString& texto, const QString& carpeta) override {
+        MostrarError(dueno, texto);
+        carpetasOfrecidas << carpeta;
     }
     void Pitido() override { ++pitidos; }
     int PreguntarSiNoCancelar(QWidget*, const QString& texto) override {
@@ -52,6 +63,8 @@ public:
 
     QStringList errores;
     QList<QWidget*> duenosDeErrores;
+    // The folder each error box offered to open (empty for none).
+    QStringList carpetasOfrecidas;
     int pitidos = 0;
     // The questions asked, and what the next ones answer (QMessageBox::Yes, No or
     // Cancel), in turn; once the answers run out, No.

@@ -137,10 +137,10 @@ private slots:
 
         MostrarAlArrancar(*ventana, enCarpeta(nombrado));
         QVERIFY(ventana->isVisible());
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         QVERIFY(escritorio->errores.isEmpty());
         const qsizetype errores = error.isEmpty() ? 0 : 1;
-        QTRY_VERIFY(ventana->windowTitle() == titulo && escritorio->errores.size() == errores);
+        QTRY_VERIFY(TituloMostrado(*ventana) == titulo && escritorio->errores.size() == errores);
         QCOMPARE(QString::fromStdString(ventana->Forma().RutaProyecto), enCarpeta(ruta));
         QCOMPARE(ventana->Forma().Estado.Dt, ruta.isEmpty() ? 6.0 : 9.0);
         if (error.isEmpty()) {

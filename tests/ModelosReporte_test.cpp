@@ -76,6 +76,14 @@ std::vector<std::string> Identificadores(std::string_view modelo) {
     return encontrados;
 }
 
+// Every identifier of a template: [$1] to [$n], then the heading's project and date.
+std::vector<int> NumerosDe(const TModelo& m) {
+    std::vector<int> ids;
+    for (int n = 1; n <= m.identificadores; ++n) ids.push_back(n);
+    ids.insert(ids.end(), {50, 51});
+    return ids;
+}
+
 std::string Identificador(int n) { return "[$" + std::to_string(n) + "]"; }
 
 // The template with each identifier replaced by its piece, as the engine does.
@@ -116,7 +124,9 @@ TEST(ModelosReporte, TienenCadaIdentificadorUnaVezYNingunOtroCorchete) {
         for (const auto& id : Identificadores(modelo)) ++veces[id];
         for (int n = 1; n <= m.identificadores; ++n)
             EXPECT_EQ(veces["$" + std::to_string(n)], 1) << m.archivo << " [$" << n << "]";
-        EXPECT_EQ(veces.size(), static_cast<size_t>(m.identificadores)) << m.archivo;
+        // The heading's project and date, the same numbers in both templates.
+        for (const int n : {50, 51}) EXPECT_EQ(veces["$" + std::to_string(n)], 1) << m.archivo << " [$" << n << "]";
+        EXPECT_EQ(veces.size(), static_cast<size_t>(m.identificadores) + 2) << m.archivo;
         // Accented letters go escaped, so that the file reads the same in any editor.
         for (const char c : modelo) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << m.archivo;
     }
@@ -126,7 +136,7 @@ TEST(ModelosReporte, SeLeenConSusTitulosYSusIdentificadores) {
     for (const auto& m : kModelos) {
         const QString texto = Leer(LeerArchivo(m.archivo))->toPlainText();
         for (const char* titulo : m.titulos) EXPECT_TRUE(texto.contains(QString::fromUtf8(titulo))) << titulo;
-        for (int n = 1; n <= m.identificadores; ++n)
+        for (const int n : NumerosDe(m))
             EXPECT_EQ(texto.count(QString::fromStdString(Identificador(n))), 1) << m.archivo << " " << n;
         EXPECT_FALSE(texto.contains(u"brovelnota")) << m.archivo;
     }
@@ -150,11 +160,11 @@ TEST(ModelosReporte, DestacanLosTitulos) {
 TEST(ModelosReporte, MuestranLasPiezas) {
     for (const auto& m : kModelos) {
         std::map<int, std::string> piezas;
-        for (int n = 1; n <= m.identificadores; ++n)
+        for (const int n : NumerosDe(m))
             piezas[n] = "Pieza " + std::to_string(n) + ": 2 m\xB3\\par \\tab Segunda l\xEDnea " + std::to_string(n);
         const QString texto = Leer(Llenar(LeerArchivo(m.archivo), piezas))->toPlainText();
         EXPECT_FALSE(texto.contains(u"[$")) << m.archivo;
-        for (int n = 1; n <= m.identificadores; ++n) {
+        for (const int n : NumerosDe(m)) {
             EXPECT_TRUE(texto.contains(QStringLiteral("Pieza %1: 2 m³\n").arg(n))) << m.archivo << " " << n;
             EXPECT_TRUE(texto.contains(QStringLiteral("\tSegunda línea %1").arg(n))) << m.archivo << " " << n;
         }

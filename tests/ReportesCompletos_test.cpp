@@ -2,6 +2,7 @@
 // the template's text around the pieces, every piece, the Windows-1252 bytes.
 // After a deliberate change of a template or a piece, the copies are written again
 // with scripts/regenerar-reportes.sh and reviewed before they are committed.
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -31,7 +32,12 @@ std::string PrimeraDiferencia(const std::string& a, const std::string& b) {
            b.substr(inicio, i - inicio + 40) + "»";
 }
 
-using ReportesCompletos = FormaBrovelPrueba;
+// The reviewed copies were made on the day scripts/regenerar-reportes.sh fixes.
+class ReportesCompletos : public FormaBrovelPrueba {
+protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1767225600", 1); }
+    void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+};
 
 TEST_F(ReportesCompletos, LaLaderaPorDefecto) {
     const auto reporte = ConstruirReporte(forma, BROVEL_REPORTES "/ModeloRep.rtf");

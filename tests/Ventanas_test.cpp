@@ -24,9 +24,13 @@ using namespace brovel;
 
 namespace {
 
-const QString kErrorAyuda = QStringLiteral(
-    "Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo siguiente: o bien el archivo no "
-    "existe, o no está instalado el programa Acrobat Reader.");
+// The message names the help file with its whole path.
+QString ErrorAyuda() {
+    return QStringLiteral(
+               "Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo siguiente: o bien el "
+               "archivo no existe, o no está instalado el programa Acrobat Reader.\n\nEl archivo de ayuda es:\n") +
+           QFileInfo(RutaAyuda()).absoluteFilePath();
+}
 
 // The menu's entries as "caption [shortcut]", "-" for a separator.
 QStringList Entradas(QMenuBar* barra, int indice) {
@@ -79,7 +83,7 @@ private slots:
 
     void alArrancarMuestraElAcercaDeYLaVentanaSinNombre() {
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
         QCOMPARE(ventana->PageControl->currentIndex(), 0);
         QCOMPARE(ventana->PageControl->currentWidget()->objectName(), QStringLiteral("Geometria"));
         QCOMPARE(ventana->Panel1->text(), QStringLiteral("OK"));
@@ -162,7 +166,7 @@ private slots:
         escritorio->modales.clear();
         TMainFormBrovel sinCaja(false);
         QVERIFY(escritorio->modales.isEmpty());
-        QCOMPARE(sinCaja.windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(sinCaja), QStringLiteral("Brovel - Sin Nombre"));
     }
 
     void elPanelDeEstadoPintaLosErroresDeRojo() {
@@ -218,7 +222,14 @@ private slots:
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
     }
 
-    void ctrlADentroDeUnCampoAbreElDialogoDeProyectos() {
+    void abrirTambienConLaTeclaDelEscritorio() {
+        QCOMPARE(ventana->Abrir->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+A")),
+                                                                   QKeySequence(QKeySequence::Open)}));
+    }
+
+    // Inside a field Ctrl+A selects its text, as in any edit; Ctrl+O opens a project
+    // and the window's other keys still act from there.
+    void ctrlADentroDeUnCampoSeleccionaSuTexto() {
         auto* campo = new TUnidades(ventana->PageControl->widget(0), QStringLiteral("euLt"));
         campo->setGeometry(200, 40, 100, 24);
         campo->Cargado();
@@ -230,20 +241,25 @@ private slots:
         QTest::keyClicks(campo, "12");
 
         QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(escritorio->filtrosPedidos, QStringList());
+        QVERIFY(campo->hasSelectedText());
+        QCOMPARE(campo->selectedText(), campo->text());
+
+        QTest::keyClick(campo, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(escritorio->filtrosPedidos, QStringList{"Proyecto Brovel (*.bvx)"});
-        QVERIFY(!campo->hasSelectedText());
 
         QSignalSpy nuevo(ventana->Nuevo, &QAction::triggered);
         QTest::keyClick(campo, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(nuevo.count(), 1);
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Brovel - Sin Nombre"));
+        QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - Sin Nombre"));
     }
 
     void notasSinElDocumentoMuestraElError() {
         QDir(QFileInfo(RutaAyuda()).path()).removeRecursively();
         ventana->Notas->trigger();
-        QCOMPARE(escritorio->errores, QStringList{kErrorAyuda});
+        QCOMPARE(escritorio->errores, QStringList{ErrorAyuda()});
         QVERIFY2(escritorio->documentosAbiertos.isEmpty(), "no se pide abrir lo que no existe");
+        QCOMPARE(escritorio->carpetasOfrecidas, QStringList{QString()});
         QCOMPARE(escritorio->duenosDeErrores.first(), ventana.get());
     }
 
@@ -259,7 +275,9 @@ private slots:
         const DocumentoDeAyuda documento;
         escritorio->abrirFunciona = false;
         ventana->Zumbrel->Notas->trigger();
-        QCOMPARE(escritorio->errores, QStringList{kErrorAyuda});
+        QCOMPARE(escritorio->errores, QStringList{ErrorAyuda()});
+        QVERIFY(QFileInfo(RutaAyuda()).isAbsolute());
+        QCOMPARE(escritorio->carpetasOfrecidas, QStringList{QFileInfo(RutaAyuda()).absolutePath()});
         QCOMPARE(escritorio->duenosDeErrores.first(), ventana->Zumbrel);
     }
 

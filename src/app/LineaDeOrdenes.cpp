@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "ui/windows/MainBrovel.h"
-#include "ui/windows/Marco.h"
+#include "ui/windows/Colocacion.h"
 
 namespace brovel {
 
@@ -41,7 +41,7 @@ TLineaDeOrdenes LeerLineaDeOrdenes(const QStringList& argumentos) {
 }
 
 void MostrarAlArrancar(TMainFormBrovel& ventana, const QString& proyecto) {
-    CentrarEnPantalla(&ventana);
+    ColocarVentana(&ventana, ventana.size());
     ventana.show();
     // After the first paint, so that an error box has the window behind it.
     if (!proyecto.isEmpty())

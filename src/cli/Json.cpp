@@ -99,6 +99,11 @@ void TEscritorJson::Texto(std::string_view clave, std::string_view valor) {
     texto_ += CadenaJson(valor);
 }
 
+void TEscritorJson::Nulo(std::string_view clave) {
+    Clave(clave);
+    texto_ += "null";
+}
+
 void TEscritorJson::Texto(std::string_view valor) {
     Separar();
     texto_ += CadenaJson(valor);

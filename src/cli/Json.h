@@ -18,6 +18,7 @@ public:
     void Entero(std::string_view clave, long long valor);
     void Booleano(std::string_view clave, bool valor);
     void Texto(std::string_view clave, std::string_view valor);
+    void Nulo(std::string_view clave);
     // An element of the open list.
     void Texto(std::string_view valor);
     void Numero(double valor);

@@ -26,19 +26,21 @@ std::string CeldaJson(const TCelda& celda) {
 
 }  // namespace
 
-std::string TablaComoJson(const TTablaReferencia& tabla) {
+std::string TablaComoJson(const TTablaReferencia& tabla, bool todo) {
     std::string r = "{\n  \"codigo\": " + CadenaJson(tabla.Codigo()) + ",\n  \"titulo\": " +
                     CadenaJson(tabla.Titulo()) + ",\n  \"columnas\": [";
     const auto& columnas = tabla.Columnas();
-    for (size_t i = 0; i < columnas.size(); ++i) {
-        r += i ? ",\n    " : "\n    ";
+    const int primera = todo ? 0 : TTablaReferencia::kPrimeraColumnaVisible;
+    for (size_t i = static_cast<size_t>(primera); i < columnas.size(); ++i) {
+        r += i > static_cast<size_t>(primera) ? ",\n    " : "\n    ";
         r += "{\"titulo\": " + CadenaJson(columnas[i].titulo) + ", \"tipo\": \"" + NombreDeTipo(columnas[i].tipo) +
              "\"}";
     }
     r += "\n  ],\n  \"filas\": [";
     for (int f = 0; f < tabla.CantidadFilas(); ++f) {
         r += f ? ",\n    [" : "\n    [";
-        for (int c = 0; c < tabla.CantidadColumnas(); ++c) r += (c ? ", " : "") + CeldaJson(tabla.Celda(f, c));
+        for (int c = primera; c < tabla.CantidadColumnas(); ++c)
+            r += (c > primera ? ", " : "") + CeldaJson(tabla.Celda(f, c));
         r += "]";
     }
     return r + "\n  ]\n}\n";

@@ -8,8 +8,9 @@ namespace brovel {
 class TTablaReferencia;
 
 // {"codigo", "titulo", "columnas": [{"titulo", "tipo"}...], "filas": [[...]...]},
-// the two flag columns first, an empty cell as null.
-std::string TablaComoJson(const TTablaReferencia& tabla);
+// an empty cell as null: the columns a person reads, or with `todo` also the two
+// flag columns first, which say how each row is drawn.
+std::string TablaComoJson(const TTablaReferencia& tabla, bool todo = false);
 
 // [{"codigo", "titulo"}...] for every table.
 std::string CatalogoComoJson();

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/Claves.h"
 #include "cli/Escorrentia.h"
 #include "cli/Consola.h"
 #include "cli/Ladera.h"
@@ -252,14 +253,31 @@ int ReporteDeEscorrentia(const Argumentos& argumentos) {
 }
 
 // One reference table, or the list of them.
+// Without --todo, only the columns a person reads: not those that say how a row is drawn.
 int Tabla(const Argumentos& argumentos) {
-    if (argumentos.size() > 1) return ArgumentoErroneo("argumento inesperado para «tabla»: " + TextoMostrable(argumentos[1]));
-    if (argumentos.empty()) return Imprimir(brovel::CatalogoComoJson());
-    const auto tabla = brovel::CargarTabla(argumentos.front());
+    bool todo = false;
+    Argumentos codigos;
+    for (const std::string_view a : argumentos) {
+        if (a == "--todo") {
+            if (todo) return ArgumentoErroneo("«--todo» se dio más de una vez");
+            todo = true;
+        } else {
+            codigos.push_back(a);
+        }
+    }
+    if (codigos.size() > 1) return ArgumentoErroneo("argumento inesperado para «tabla»: " + TextoMostrable(codigos[1]));
+    if (codigos.empty()) return Imprimir(brovel::CatalogoComoJson());
+    const auto tabla = brovel::CargarTabla(codigos.front());
     if (!tabla)
-        return ArgumentoErroneo("tabla desconocida: " + TextoMostrable(argumentos.front()) +
+        return ArgumentoErroneo("tabla desconocida: " + TextoMostrable(codigos.front()) +
                                 " (pruebe «brovel-calc tabla»)");
-    return Imprimir(brovel::TablaComoJson(*tabla));
+    return Imprimir(brovel::TablaComoJson(*tabla, todo));
+}
+
+// The keys the calculations print, with their fields' captions and units.
+int Claves(const Argumentos& argumentos) {
+    if (!argumentos.empty()) return ArgumentoErroneo("argumento inesperado para «claves»: " + TextoMostrable(argumentos[0]));
+    return Imprimir(brovel::ClavesComoJson());
 }
 
 const std::vector<TOrden>& Ordenes() {
@@ -290,7 +308,14 @@ const std::vector<TOrden>& Ordenes() {
         {"reporte-escorrentia", "reporte-escorrentia [las opciones de «escorrentia»] -o SALIDA.pdf|SALIDA.rtf",
          "\n                                               escribe el reporte de la escorrentía (Zumbrel) en PDF o RTF",
          ReporteDeEscorrentia},
-        {"tabla", "tabla [CODIGO]", "imprime en JSON una tabla de referencia (sin código, la lista de tablas)", Tabla},
+        {"tabla", "tabla [--todo] [CODIGO]",
+         "\n                                               imprime en JSON una tabla de referencia (sin código, la lista\n"
+         "                                               de tablas); con --todo, también las columnas de dibujo",
+         Tabla},
+        {"claves", "claves",
+         "\n                                               imprime en JSON cada clave de «ladera» y «escorrentia» con el\n"
+         "                                               título y la unidad del campo que la muestra",
+         Claves},
     };
     return ordenes;
 }

@@ -22,9 +22,9 @@ constexpr int kResolucion = 300;
 const QMarginsF kMargenes(20, 18, 20, 20);
 constexpr double kPie = 9;
 
-double Milimetros(double mm) { return mm / 25.4 * kResolucion; }
-
-void DibujarPie(QPainter& pintor, const QRectF& pagina, const QString& izquierda, const QString& derecha) {
+void DibujarPie(QPainter& pintor, const QRectF& pagina, const QString& izquierda, const QString& derecha,
+                int resolucion) {
+    const auto Milimetros = [resolucion](double mm) { return mm / 25.4 * resolucion; };
     const double y = pagina.bottom() + Milimetros(kPie - 4);
     pintor.save();
     pintor.setPen(QPen(QColor(150, 150, 150), Milimetros(0.2)));
@@ -85,42 +85,49 @@ QByteArray PdfDelDocumento(const QTextDocument& documento, const QString& titulo
         pdf.setResolution(kResolucion);
         pdf.setTitle(titulo);
         pdf.setCreator(QStringLiteral("Brovel"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargenes,
-                                      QPageLayout::Millimeter));
-        // The footer sits in the band at the bottom of the text area.
-        const QRectF area = pdf.pageLayout().paintRectPixels(kResolucion).translated(
-            -pdf.pageLayout().paintRectPixels(kResolucion).topLeft());
-        const QRectF cuerpo(area.topLeft(), QSizeF(area.width(), area.height() - Milimetros(kPie)));
-
-        std::unique_ptr<QTextDocument> copia(documento.clone());
-        SinLigaduras(*copia);
-        copia->documentLayout()->setPaintDevice(&pdf);
-        copia->setPageSize(cuerpo.size());
-        const int paginas = copia->pageCount() + (paginaFinal ? 1 : 0);
-
-        QPainter pintor;
-        if (!pintor.begin(&pdf)) throw TErrorArchivo("No se pudo armar el PDF del reporte");
-        const QString pieIzquierdo = proyecto.isEmpty() ? titulo : titulo + QStringLiteral(" — ") + proyecto;
-        for (int pagina = 0; pagina < paginas; ++pagina) {
-            if (pagina > 0) pdf.newPage();
-            const bool final = paginaFinal && pagina == paginas - 1;
-            if (final) {
-                paginaFinal(pintor, cuerpo);
-            } else {
-                pintor.save();
-                pintor.setClipRect(cuerpo);
-                pintor.translate(0, -pagina * cuerpo.height());
-                QAbstractTextDocumentLayout::PaintContext contexto;
-                contexto.clip = QRectF(0, pagina * cuerpo.height(), cuerpo.width(), cuerpo.height());
-                copia->documentLayout()->draw(&pintor, contexto);
-                pintor.restore();
-            }
-            DibujarPie(pintor, cuerpo, pieIzquierdo,
-                       QStringLiteral("Página %1 de %2").arg(pagina + 1).arg(paginas));
-        }
-        pintor.end();
+        if (PaginarReporte(pdf, kResolucion, documento, titulo, proyecto, paginaFinal) < 0)
+            throw TErrorArchivo("No se pudo armar el PDF del reporte");
     }
     return bytes;
+}
+
+int PaginarReporte(QPagedPaintDevice& dispositivo, int resolucion, const QTextDocument& documento,
+                   const QString& titulo, const QString& proyecto, const TPaginaFinal& paginaFinal) {
+    const auto Milimetros = [resolucion](double mm) { return mm / 25.4 * resolucion; };
+    dispositivo.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargenes, QPageLayout::Millimeter));
+    // The footer sits in the band at the bottom of the text area.
+    const QRectF area = dispositivo.pageLayout().paintRectPixels(resolucion).translated(
+        -dispositivo.pageLayout().paintRectPixels(resolucion).topLeft());
+    const QRectF cuerpo(area.topLeft(), QSizeF(area.width(), area.height() - Milimetros(kPie)));
+
+    std::unique_ptr<QTextDocument> copia(documento.clone());
+    SinLigaduras(*copia);
+    copia->documentLayout()->setPaintDevice(&dispositivo);
+    copia->setPageSize(cuerpo.size());
+    const int paginas = copia->pageCount() + (paginaFinal ? 1 : 0);
+
+    QPainter pintor;
+    if (!pintor.begin(&dispositivo)) return -1;
+    const QString pieIzquierdo = proyecto.isEmpty() ? titulo : titulo + QStringLiteral(" — ") + proyecto;
+    for (int pagina = 0; pagina < paginas; ++pagina) {
+        if (pagina > 0) dispositivo.newPage();
+        const bool final = paginaFinal && pagina == paginas - 1;
+        if (final) {
+            paginaFinal(pintor, cuerpo);
+        } else {
+            pintor.save();
+            pintor.setClipRect(cuerpo);
+            pintor.translate(0, -pagina * cuerpo.height());
+            QAbstractTextDocumentLayout::PaintContext contexto;
+            contexto.clip = QRectF(0, pagina * cuerpo.height(), cuerpo.width(), cuerpo.height());
+            copia->documentLayout()->draw(&pintor, contexto);
+            pintor.restore();
+        }
+        DibujarPie(pintor, cuerpo, pieIzquierdo, QStringLiteral("Página %1 de %2").arg(pagina + 1).arg(paginas),
+                   resolucion);
+    }
+    return pintor.end() ? paginas : -1;
 }
 
 }  // namespace brovel

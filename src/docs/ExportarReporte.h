@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 class QTextDocument;
@@ -30,6 +31,13 @@ QByteArray PdfDelDocumento(const QTextDocument& documento, const QString& titulo
 // file system's own bytes. Empty on success, otherwise the reason in a sentence.
 std::string GuardarReporte(std::string_view rtf, const std::string& ruta, const QString& titulo,
                            const QString& proyecto, const TPaginaFinal& paginaFinal = {});
+
+// Lays `documento` out on A4 pages of `dispositivo` (a PDF or a printer, drawing
+// at `resolucion` dots per inch), the page of `paginaFinal` after it, each with the
+// footer: `titulo` and `proyecto` on the left, "Página n de m" on the right. The
+// number of pages, or -1 when the device cannot be painted on.
+int PaginarReporte(QPagedPaintDevice& dispositivo, int resolucion, const QTextDocument& documento,
+                   const QString& titulo, const QString& proyecto, const TPaginaFinal& paginaFinal = {});
 
 // Turns off the ligatures of the document's fonts ("fi" set as one glyph), which a
 // PDF's text would otherwise hold as one character: "específico" could not be found.

@@ -65,6 +65,8 @@ public:
 
     // The runoff model: one record, shared with the slope form's exchange.
     TEstadoZumbrel Estado;
+    // The project the basin is computed for, as its report names it.
+    std::string NombreProyecto = "Sin Nombre";
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)

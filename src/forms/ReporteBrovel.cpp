@@ -2,6 +2,7 @@
 
 #include "docs/Reporte.h"
 #include "fields/Numeros.h"
+#include "forms/EncabezadoReporte.h"
 #include "forms/FormaBrovel.h"
 
 namespace brovel {
@@ -65,6 +66,8 @@ public:
         case 30: return Rugosidad();
         case 31: return Disipacion();
         case 32: return Erosion();
+        case kIdentificadorProyecto: return TextoLiteralRtf(NombreDelProyecto(f_));
+        case kIdentificadorFecha: return FechaDelReporte();
         default: return " ";
         }
     }

@@ -4,6 +4,7 @@
 
 #include "docs/Reporte.h"
 #include "fields/Numeros.h"
+#include "forms/EncabezadoReporte.h"
 #include "forms/FormaZumbrel.h"
 
 namespace brovel {
@@ -36,6 +37,8 @@ public:
         case 11: return "Número de Curva " + V(f_.euNc) + " \\par ";
         case 12: return "Retención potencial máxima" + V(f_.euRpmResultado) + "\\par " + TablaEscorrentia();
         case 13: return Hidrograma();
+        case kIdentificadorProyecto: return TextoLiteralRtf(f_.NombreProyecto);
+        case kIdentificadorFecha: return FechaDelReporte();
         default: return " ";
         }
     }

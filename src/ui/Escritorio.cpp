@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -16,6 +17,19 @@ TEscritorio* instalado = nullptr;
 void TEscritorio::MostrarError(QWidget* dueno, const QString& texto) {
     QMessageBox caja(QMessageBox::Critical, QApplication::applicationName(), texto, QMessageBox::Ok, dueno);
     MostrarModal(caja);
+}
+
+void TEscritorio::MostrarErrorConCarpeta(QWidget* dueno, const QString& texto, const QString& carpeta) {
+    if (carpeta.isEmpty()) {
+        MostrarError(dueno, texto);
+        return;
+    }
+    QMessageBox caja(QMessageBox::Critical, QApplication::applicationName(), texto, QMessageBox::Ok, dueno);
+    QPushButton* abrir = caja.addButton(QStringLiteral("Abrir la carpeta"), QMessageBox::ActionRole);
+    caja.setDefaultButton(QMessageBox::Ok);
+    caja.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    MostrarModal(caja);
+    if (caja.clickedButton() == abrir) AbrirDocumento(carpeta);
 }
 
 void TEscritorio::Pitido() { QApplication::beep(); }

@@ -18,6 +18,9 @@ public:
 
     // A modal error box with a single OK button.
     virtual void MostrarError(QWidget* dueno, const QString& texto);
+    // The same box with a second button that opens the folder `carpeta` with the
+    // desktop's file manager; without a folder, the plain error box.
+    virtual void MostrarErrorConCarpeta(QWidget* dueno, const QString& texto, const QString& carpeta);
     virtual void Pitido();
     // A question answered Sí, No or Cancelar: QMessageBox::Yes, No or Cancel.
     virtual int PreguntarSiNoCancelar(QWidget* dueno, const QString& texto);

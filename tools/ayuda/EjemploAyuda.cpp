@@ -27,6 +27,13 @@ const TValorIntermedio kIntermedios[] = {
     {"ExponenteLongitud", [](const TFormaBrovel& f) { return f.Estado.ExponenteLongitud; }, 4},
     {"CantidadHe", [](const TFormaBrovel& f) { return static_cast<double>(f.Zumbrel.Estado.CantidadHe); }, 0},
     {"Ptsd", [](const TFormaBrovel& f) { return f.Zumbrel.Estado.Ptsd; }, 3},
+    // The cumulative runoff at the end of the storm, in mm.
+    {"EscorrentiaAcumulada",
+     [](const TFormaBrovel& f) {
+         const TEstadoZumbrel& e = f.Zumbrel.Estado;
+         return e.Svaeua[static_cast<size_t>(std::clamp(e.Sall, 1, static_cast<int>(e.Svaeua.size()) - 1))];
+     },
+     2},
 };
 
 bool EsDeLaLadera(std::string_view nombre) {

@@ -176,8 +176,9 @@ void TUnidades::setVisible(bool visible) {
     if (selector_) selector_->setVisible(visible);
 }
 
-// The window's shortcuts win over the edit's own keys: Ctrl+A opens a project
-// rather than selecting the text.
+// The window's shortcuts win over the edit's own keys (Ctrl+N starts a new project
+// from inside a field), except the desktop's select-all, which selects the text as
+// in any other edit.
 bool TUnidades::event(QEvent* evento) {
     if (MostrarAyudaEnParrafo(this, evento)) return true;
     if (evento->type() == QEvent::ShortcutOverride && EsAtajoDeLaVentana(*static_cast<QKeyEvent*>(evento))) {
@@ -188,6 +189,7 @@ bool TUnidades::event(QEvent* evento) {
 }
 
 bool TUnidades::EsAtajoDeLaVentana(const QKeyEvent& tecla) const {
+    if (tecla.matches(QKeySequence::SelectAll)) return false;
     const QKeySequence secuencia(tecla.keyCombination());
     for (const QAction* accion : window()->findChildren<QAction*>()) {
         if (accion->isEnabled() && accion->shortcuts().contains(secuencia)) return true;

@@ -1,5 +1,6 @@
 #include "ui/windows/Comandos.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "fields/MensajesRango.h"
@@ -16,10 +17,16 @@ void AbrirAyuda(QWidget* dueno) {
     // for a file that is not there, so the file is looked for first.
     const QString ruta = RutaAyuda();
     if (QFileInfo(ruta).isFile() && TEscritorio::Actual().AbrirDocumento(ruta)) return;
-    TEscritorio::Actual().MostrarError(
-        dueno, QStringLiteral("Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo "
-                              "siguiente: o bien el archivo no existe, o no está instalado el programa "
-                              "Acrobat Reader."));
+    // Where the file is, or should be, so that it can be opened by hand.
+    const QFileInfo archivo(ruta);
+    const QString carpeta = archivo.absoluteDir().exists() ? archivo.absolutePath() : QString();
+    TEscritorio::Actual().MostrarErrorConCarpeta(
+        dueno,
+        QStringLiteral("Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo "
+                       "siguiente: o bien el archivo no existe, o no está instalado el programa "
+                       "Acrobat Reader.\n\nEl archivo de ayuda es:\n%1")
+            .arg(QDir::toNativeSeparators(archivo.absoluteFilePath())),
+        carpeta);
 }
 
 void BoundsError(TUnidades* campo, const QString&, TESBBoundsValidationType) {

@@ -20,12 +20,14 @@
 #include "ui/fields/Unidades.h"
 #include "docs/Reporte.h"
 #include "forms/CamposBrovel.h"
+#include "forms/EncabezadoReporte.h"
 #include "forms/ReporteBrovel.h"
 #include "forms/SeriesGraficos.h"
 #include "ui/plots/GraficoCurva.h"
 #include "ui/plots/GraficoFactores.h"
 #include "ui/plots/GraficoHietograma.h"
 #include "ui/plots/Graficos.h"
+#include "ui/windows/Colocacion.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
@@ -70,6 +72,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
     Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
+    Zumbrel->NombreProyecto = [this] { return NombreParaTrabajos(); };
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
@@ -91,6 +94,8 @@ TMainFormBrovel::~TMainFormBrovel() {
 void TMainFormBrovel::ConstruirMenus() {
     Nuevo = CrearAccion(this, "Nuevo", "&Nuevo", "Ctrl+N");
     Abrir = CrearAccion(this, "Abrir", "&Abrir", "Ctrl+A");
+    // Also the desktop's own key for opening a file.
+    Abrir->setShortcuts({Abrir->shortcut(), QKeySequence(QKeySequence::Open)});
     Guardar = CrearAccion(this, "Guardar", "&Guardar", "Ctrl+G");
     GuardarComo = CrearAccion(this, "GuardarComo", "G&uardar como...");
     ImprimirReporte = CrearAccion(this, "ImprimirReporte", "&Imprimir reporte", "Ctrl+I");
@@ -159,8 +164,10 @@ void TMainFormBrovel::Reflejar() {
     QStringList mensajes;
     for (const std::string& mensaje : forma_->MensajesSuelo()) mensajes << QString::fromStdString(mensaje);
     if (MensajesSuelo() != mensajes) MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));
-    const QString titulo = QString::fromStdString(forma_->Titulo());
+    // The desktop shows its mark of unsaved changes where "[*]" stands.
+    const QString titulo = QString::fromStdString(forma_->Titulo()) + QStringLiteral("[*]");
     if (windowTitle() != titulo) setWindowTitle(titulo);
+    setWindowModified(forma_->Modificado());
     ActualizarGraficos();
 }
 
@@ -198,10 +205,12 @@ void TMainFormBrovel::SalirExecute() {
 }
 
 void TMainFormBrovel::closeEvent(QCloseEvent* evento) {
-    if (forma_->ConfirmarCambios())
+    if (forma_->ConfirmarCambios()) {
+        RecordarVentana(this);
         evento->accept();
-    else
+    } else {
         evento->ignore();
+    }
 }
 
 void TMainFormBrovel::ReporteShow() {
@@ -210,11 +219,20 @@ void TMainFormBrovel::ReporteShow() {
     Reporte->Construir([this] { return ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString()).value_or(""); });
 }
 
+// The job is named after the window and the project, as the title bar reads.
 void TMainFormBrovel::ImprimirReporteExecute() {
     QString motivo;
-    if (!Reporte->Imprimir(QStringLiteral("Brovel"), motivo))
+    const QString impresora =
+        Reporte->Imprimir(QStringLiteral("Brovel - ") + NombreParaTrabajos(), QStringLiteral("Reporte de Brovel"),
+                          QString::fromStdString(forma_->NombreProyecto),
+                          [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); }, motivo);
+    if (impresora.isEmpty())
         TEscritorio::Actual().MostrarError(this, QStringLiteral("Error al querer imprimir el reporte"));
+    else
+        Panel1->MostrarAviso(QStringLiteral("Reporte enviado a la impresora «%1»").arg(impresora));
 }
+
+QString TMainFormBrovel::NombreParaTrabajos() const { return QString::fromStdString(NombreDelProyecto(*forma_)); }
 
 void TMainFormBrovel::ExportarReporteExecute() {
     Reporte->Exportar(this, QStringLiteral("Reporte de Brovel"), QString::fromStdString(forma_->NombreProyecto), [this] {

@@ -120,6 +120,9 @@ protected:
 private:
     class TInterlocutorVentana;
 
+    // The project's name as the title bar shows it ("Sin Nombre" for a new one).
+    QString NombreParaTrabajos() const;
+
     void ConstruirMenus();
     void ConstruirPestanas();
     void ConstruirGeometria(QWidget* pagina);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include "forms/ReporteZumbrel.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
+#include "ui/windows/Colocacion.h"
 #include "ui/windows/Comandos.h"
 #include "forms/SeriesGraficos.h"
 #include "ui/plots/GraficoTiempo.h"
@@ -33,6 +35,10 @@
 namespace brovel {
 
 namespace {
+
+// The designed pages with a plot beside them.
+constexpr int kAncho = 1240;
+constexpr int kAlto = 600;
 
 constexpr TGrupoZumbrel kGruposZumbrel[] = {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo};
 
@@ -98,7 +104,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     ConstruirPestanas();
     Reporte = new TPanelReporte(PageControl->findChild<QWidget*>(QStringLiteral("TabSheet1")), true);
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteZumbrel));
-    resize(1240, 600);
+    resize(kAncho, kAlto);
 
     Conectar();
     Reflejar();
@@ -213,16 +219,26 @@ void TMainFormZumbrel::GrabarClick() {
 }
 
 void TMainFormZumbrel::TabSheet1Show() {
+    if (NombreProyecto) forma_.NombreProyecto = NombreProyecto().toStdString();
     Reporte->Construir([this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); });
 }
 
 // A printing failure has no message of its own: its reason goes to the error box.
 void TMainFormZumbrel::ImprimirReporte1Click() {
+    const QString nombre = NombreProyecto ? NombreProyecto() : QStringLiteral("Sin Nombre");
     QString motivo;
-    if (!Reporte->Imprimir(QStringLiteral("Impresion de Zumbrel"), motivo)) TEscritorio::Actual().MostrarError(this, motivo);
+    const QString impresora =
+        Reporte->Imprimir(QStringLiteral("Zumbrel - ") + nombre, QStringLiteral("Reporte de Zumbrel"), QString(),
+                          [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); },
+                          motivo);
+    if (impresora.isEmpty())
+        TEscritorio::Actual().MostrarError(this, motivo);
+    else
+        Panel1->MostrarAviso(QStringLiteral("Reporte enviado a la impresora «%1»").arg(impresora));
 }
 
 void TMainFormZumbrel::ExportarReporteClick() {
+    if (NombreProyecto) forma_.NombreProyecto = NombreProyecto().toStdString();
     Reporte->Exportar(this, QStringLiteral("Reporte de Zumbrel"), QString(),
                       [this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); },
                       [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); });
@@ -236,8 +252,17 @@ void TMainFormZumbrel::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     // Not when the desktop restores a minimised window: that is no new showing.
     if (evento->spontaneous() || !formaViva_) return;
-    CentrarEnPantalla(this);
+    ColocarVentana(this, QSize(kAncho, kAlto));
     forma_.MostrarPestana(PageControl->currentIndex());
+}
+
+}  // namespace brovel
+
+namespace brovel {
+
+void TMainFormZumbrel::hideEvent(QHideEvent* evento) {
+    QDialog::hideEvent(evento);
+    if (!evento->spontaneous()) RecordarVentana(this);
 }
 
 }  // namespace brovel

@@ -3,6 +3,8 @@
 // part of the form and shows what the form holds; the form computes.
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 #include <QString>
 #include <QHash>
@@ -51,6 +53,9 @@ public:
     QAction* AcercaDe = nullptr;
 
     QString RutaModeloReporte;
+    // The name of the project the window works for, as its owner shows it; it names
+    // the print jobs ("Zumbrel - NOMBRE").
+    std::function<QString()> NombreProyecto;
     // The "Reporte" tab: the view and the report it shows.
     class TPanelReporte* Reporte = nullptr;
 
@@ -88,6 +93,7 @@ public slots:
 protected:
     // Showing the window runs the handler of the tab it shows.
     void showEvent(QShowEvent* evento) override;
+    void hideEvent(QHideEvent* evento) override;
 
 private:
     class TTestigo;

@@ -214,7 +214,23 @@ void TMainFormZumbrel::ConstruirEscorrentia(QWidget* pagina) {
     hoja.Grafico(new TVistaGrafico(pagina, QStringLiteral("VistaHidrograma"), GraficoHidrograma));
 
     TFormulario& resultados = hoja.Panel(QStringLiteral("ResultadosEscorrentia"));
-    Campos(resultados, {"euVteResultado", "euVtespResultado", "euCpResultado"});
+    Campos(resultados, {"euVteResultado", "euVtespResultado"});
+    // The specific volume is not the runoff depth: said where it is read.
+    auto* nota = new QLabel(
+        QStringLiteral("El volumen específico es el del hidrograma por unidad de área. Cada paso aporta un hidrograma "
+                       "triangular de base redondeada hacia arriba y ensanchada en tres pasos, por lo que supera a la "
+                       "escorrentía acumulada al final de la lluvia (pestaña Condicionantes). Ver Ayuda → Notas."),
+        pagina);
+    nota->setObjectName(QStringLiteral("NotaVolumenEspecifico"));
+    nota->setWordWrap(true);
+    // As wide as a caption and its field: the page never widens for it.
+    constexpr int kAnchoNota = 560;
+    nota->setFixedSize(kAnchoNota, nota->heightForWidth(kAnchoNota));
+    QPalette gris = nota->palette();
+    gris.setColor(QPalette::WindowText, QColor(96, 96, 96));
+    nota->setPalette(gris);
+    resultados.Linea(nota);
+    Campos(resultados, {"euCpResultado"});
     cbUnidadHidrograma = NuevoSelector(pagina, "cbUnidadHidrograma");
     sgHeResultado = new TVistaGrilla(hoja.Contenido(), QStringLiteral("sgHeResultado"), forma_.GrillaHidrograma());
     hoja.GrupoConGrilla(QStringLiteral("Resultados"), &resultados,

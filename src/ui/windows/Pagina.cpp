@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -23,6 +25,8 @@ namespace brovel {
 namespace {
 
 constexpr const char* kReservaGraficos = "reservaGraficos";
+// The height a plot takes below the fields, when there is no room beside them.
+constexpr int kAltoGraficoAbajo = 320;
 
 // The tab control a page belongs to, and the page itself.
 QTabWidget* PestanasDe(const QWidget* w, const QWidget** pagina = nullptr) {
@@ -34,6 +38,66 @@ QTabWidget* PestanasDe(const QWidget* w, const QWidget** pagina = nullptr) {
     }
     return nullptr;
 }
+
+// The width a window's tabs need to show a plot beside the fields of every page:
+// the widest page's fields, the scroll bar beside them where there is one, and the
+// plot.
+int AnchoConGraficos(const QTabWidget* pestanas) {
+    const int reserva = pestanas->property(kReservaGraficos).toInt();
+    int campos = 0;
+    for (const QScrollArea* area : pestanas->findChildren<QScrollArea*>()) {
+        if (!area->widget() || !area->widget()->objectName().endsWith(QStringLiteral("Contenido"))) continue;
+        const int barra = area->verticalScrollBar()->isVisible() ? area->verticalScrollBar()->width() : 0;
+        campos = std::max(campos, area->widget()->minimumSizeHint().width() + barra);
+    }
+    return campos + reserva;
+}
+
+bool GraficosAlLado(const QWidget* pagina, const QTabWidget* pestanas) {
+    return pestanas->property(kReservaGraficos).toInt() > 0 && pagina->width() >= AnchoConGraficos(pestanas);
+}
+
+// Puts a page's plot beside its fields while the page is wide enough for both, and
+// below the fields, in the scrolled column, when it is not.
+class TLugarDelGrafico : public QObject {
+public:
+    TLugarDelGrafico(QWidget* pagina, QWidget* vista, QHBoxLayout* marco, QVBoxLayout* columna)
+        : QObject(pagina), pagina_(pagina), vista_(vista), marco_(marco), columna_(columna) {
+        pagina->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto == pagina_ && (evento->type() == QEvent::Resize || evento->type() == QEvent::Show)) Decidir();
+        return false;
+    }
+
+private:
+    void Decidir() {
+        const QTabWidget* pestanas = PestanasDe(pagina_);
+        const bool alLado = !pestanas || GraficosAlLado(pagina_, pestanas);
+        if (alLado == alLado_) return;
+        alLado_ = alLado;
+        if (alLado) {
+            columna_->removeWidget(vista_);
+            vista_->setParent(pagina_);
+            vista_->setMinimumHeight(0);
+            marco_->addWidget(vista_, 0);
+        } else {
+            marco_->removeWidget(vista_);
+            vista_->setParent(columna_->parentWidget());
+            vista_->setMinimumHeight(kAltoGraficoAbajo);
+            columna_->addWidget(vista_, 0);
+        }
+        vista_->show();
+    }
+
+    QWidget* pagina_;
+    QWidget* vista_;
+    QHBoxLayout* marco_;
+    QVBoxLayout* columna_;
+    bool alLado_ = true;
+};
 
 }  // namespace
 
@@ -75,13 +139,14 @@ void TPagina::Grafico(QWidget* vista) {
     vista->setParent(pagina_);
     marco_->addWidget(vista, 0);
     if (QTabWidget* pestanas = PestanasDe(pagina_)) pestanas->setProperty(kReservaGraficos, vista->sizeHint().width());
+    new TLugarDelGrafico(pagina_, vista, marco_, columna_);
 }
 
 int AnchoParaCampos(const QWidget* area) {
     const QWidget* pagina = nullptr;
     const QTabWidget* pestanas = PestanasDe(area, &pagina);
-    const int reserva = pestanas ? pestanas->property(kReservaGraficos).toInt() : 0;
-    return reserva > 0 ? pagina->width() - reserva : area->width();
+    if (!pestanas || !GraficosAlLado(pagina, pestanas)) return area->width();
+    return pagina->width() - pestanas->property(kReservaGraficos).toInt();
 }
 
 void TPagina::GrupoConGrilla(const QString& titulo, TFormulario* filas, TPanelGrilla* grilla) {

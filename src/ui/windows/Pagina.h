@@ -44,7 +44,9 @@ public:
     void Llenar(QWidget* control);
     // A plot at the right of the groups, as tall as the page. It keeps its width
     // when the window grows, so that the groups and their fields take the rest, and
-    // every tab of the window sizes its fields as if it had one beside it.
+    // every tab of the window sizes its fields as if it had one beside it. Where
+    // the window is too narrow for the widest page's fields and a plot, the plot
+    // goes below the groups instead, on every page.
     void Grafico(QWidget* vista);
     // A titled group that takes what is left of the page's height: its rows of
     // fields (`filas`, a panel of this page), then a result grid below them.

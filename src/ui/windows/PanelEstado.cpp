@@ -19,6 +19,11 @@ void TPanelEstado::MostrarOk() {
     setPalette(paleta);
 }
 
+void TPanelEstado::MostrarAviso(const QString& aviso) {
+    MostrarOk();
+    setText(aviso);
+}
+
 void TPanelEstado::MostrarError(const QString& mensaje) {
     enError_ = true;
     setText(mensaje);

@@ -13,6 +13,8 @@ public:
 
     void MostrarOk();
     void MostrarError(const QString& mensaje);
+    // A passing notice on the normal colour, until the state is shown again.
+    void MostrarAviso(const QString& aviso);
     bool EnError() const { return enError_; }
 
 private:

@@ -1,7 +1,5 @@
 #include "ui/windows/PanelReporte.h"
 
-#include <memory>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,27 +59,26 @@ void TPanelReporte::Construir(const std::function<std::string()>& construir) {
     vista_->setReadOnly(true);
 }
 
-bool TPanelReporte::Imprimir(const QString& titulo, QString& motivo) {
+QString TPanelReporte::Imprimir(const QString& trabajo, const QString& titulo, const QString& proyecto,
+                               const TPaginaFinal& graficos, QString& motivo) {
     const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
     if (predeterminada.isNull()) {
         motivo = QStringLiteral("No hay una impresora predeterminada");
-        return false;
+        return {};
     }
     QPrinter impresora(predeterminada, QPrinter::HighResolution);
-    impresora.setDocName(titulo);
+    impresora.setDocName(trabajo);
     impresora.setCreator(QStringLiteral("Brovel"));
     if (!impresora.isValid()) {
         motivo = QStringLiteral("La impresora «%1» no está disponible").arg(predeterminada.printerName());
-        return false;
+        return {};
     }
-    const std::unique_ptr<QTextDocument> copia(vista_->document()->clone());
-    SinLigaduras(*copia);
-    copia->print(&impresora);
-    if (impresora.printerState() == QPrinter::Error || impresora.printerState() == QPrinter::Aborted) {
+    const int paginas = PaginarReporte(impresora, impresora.resolution(), *vista_->document(), titulo, proyecto, graficos);
+    if (paginas < 0 || impresora.printerState() == QPrinter::Error || impresora.printerState() == QPrinter::Aborted) {
         motivo = QStringLiteral("La impresora «%1» no aceptó el trabajo").arg(predeterminada.printerName());
-        return false;
+        return {};
     }
-    return true;
+    return predeterminada.printerName();
 }
 
 void TPanelReporte::Exportar(QWidget* ventana, const QString& titulo, const QString& proyecto,

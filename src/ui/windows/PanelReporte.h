@@ -25,10 +25,12 @@ public:
     // goes to the application's error box and leaves the view empty.
     void Construir(const std::function<std::string()>& construir);
 
-    // Prints what the view shows on the default printer, as one job titled
-    // `titulo`; false with the reason when there is no default printer or the job
-    // fails.
-    bool Imprimir(const QString& titulo, QString& motivo);
+    // Prints what the view shows on the default printer as one job titled
+    // `trabajo`, in the pages of the PDF export (`titulo` and `proyecto` in the
+    // footer, the page of `graficos` last). The printer's name; empty, with the
+    // reason in `motivo`, when there is no default printer or the job fails.
+    QString Imprimir(const QString& trabajo, const QString& titulo, const QString& proyecto,
+                     const TPaginaFinal& graficos, QString& motivo);
 
     // Asks for a file and saves the report built now as PDF or RTF, by the type
     // chosen; errors go to the error box.

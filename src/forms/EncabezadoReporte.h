@@ -1,0 +1,33 @@
+// The heading both reports share: the project's name and the date the report is
+// made, for the identifiers [$50] and [$51] of either template.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brovel {
+
+class TFormaBrovel;
+
+inline constexpr int kIdentificadorProyecto = 50;
+inline constexpr int kIdentificadorFecha = 51;
+
+// The project's name as the title bar shows it: the file's name without its
+// extension, or "Sin Nombre" for a project never saved.
+std::string NombreDelProyecto(const TFormaBrovel& forma);
+
+// Text as it reads in RTF: "\", "{" and "}" escaped, so that a name cannot change
+// the report's layout.
+std::string TextoLiteralRtf(std::string_view texto);
+
+// A day as dd/mm/aaaa.
+std::string FechaComoTexto(const std::tm& dia);
+
+// The day the report is made, dd/mm/aaaa: today in the local time zone, or the UTC
+// day of SOURCE_DATE_EPOCH (seconds since 1970) when that variable holds a whole
+// number, so that a report can be made again identical.
+std::string FechaDelReporte();
+
+}  // namespace brovel
