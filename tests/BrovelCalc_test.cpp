@@ -343,9 +343,17 @@ private slots:
         const QList<QByteArray> filas = tabla.salida.trimmed().split('\n');
         QCOMPARE(filas.size(), nombres.size() + 1);
         QVERIFY(filas[0].startsWith("\"archivo\",\"estado\",\"Dt\","));
-        QVERIFY(filas[0].endsWith(",\"PsE\",\"error\""));
+        QVERIFY(filas[0].endsWith(",\"PsE\",\"sin_actualizar\",\"error\""));
         for (const QByteArray& fila : filas) QCOMPARE(fila.count(','), filas[0].count(','));
         QVERIFY(filas[5].endsWith(",\"Es una carpeta\""));
+        // A number out of date is never a cell's number: a zero roughness with
+        // mulching leaves SC, SR (its block stopped), C, A and T empty, and names them.
+        const QList<QByteArray> encabezado = filas[0].split(',');
+        const QList<QByteArray> mulching = filas[4].split(',');
+        for (const char* clave : {"Scs", "Srs", "Fcm", "TeE", "PsE"})
+            QCOMPARE(mulching[encabezado.indexOf('"' + QByteArray(clave) + '"')], QByteArray("\"\""));
+        QCOMPARE(mulching[encabezado.indexOf("\"sin_actualizar\"")], QByteArray("\"Scs;Srs;Fcm;TeE;PsE\""));
+        QVERIFY(!filas[1].split(',')[encabezado.indexOf("\"TeE\"")].isEmpty());
     }
 
     // A sweep gives the product of its ranges in order, the last varying fastest,

@@ -23,6 +23,25 @@ namespace {
 namespace fs = std::filesystem;
 using Reloj = std::chrono::steady_clock;
 
+// The CSV row of a record: a number that is out of date is never shown as current,
+// so its cell is empty, and the column "sin_actualizar" names it (names joined by
+// ";") just before "error".
+TRegistro ParaCsv(const TRegistro& registro, const std::string& error) {
+    std::vector<std::string> viejos;
+    for (const TCampoSalida& c : registro)
+        if (c.clave == "sin_actualizar") viejos = std::get<std::vector<std::string>>(c.valor);
+    TRegistro fila;
+    for (const TCampoSalida& c : registro) {
+        const bool viejo = std::find(viejos.begin(), viejos.end(), c.clave) != viejos.end();
+        fila.push_back(viejo ? TCampoSalida{c.clave, std::string()} : c);
+    }
+    std::string nombres;
+    for (const std::string& v : viejos) nombres += (nombres.empty() ? "" : ";") + v;
+    fila.push_back({"sin_actualizar", nombres});
+    fila.push_back({"error", error});
+    return fila;
+}
+
 // How the results go out: one JSON object per line, or one CSV table.
 class TSalidaDeLote {
 public:
@@ -31,15 +50,12 @@ public:
     // A computed project; the first one gives the CSV its header.
     int Escribir(const TRegistro& registro) {
         if (!csv_) return Imprimir(RegistroComoJson(registro, true));
+        const TRegistro fila = ParaCsv(registro, std::string());
         if (!encabezado_) {
             encabezado_ = true;
-            TRegistro conError = registro;
-            conError.push_back({"error", std::string()});
-            if (const int fallo = Imprimir(EncabezadoCsv(conError))) return fallo;
-            columnas_ = conError;
+            if (const int fallo = Imprimir(EncabezadoCsv(fila))) return fallo;
+            columnas_ = fila;
         }
-        TRegistro fila = registro;
-        fila.push_back({"error", std::string()});
         return Imprimir(FilaCsv(fila));
     }
 
@@ -57,7 +73,7 @@ public:
             forma.MostrarPestana(5);
             TRegistro muestra = claves;
             for (TCampoSalida& c : LaderaComoRegistro(forma)) muestra.push_back(std::move(c));
-            muestra.push_back({"error", std::string()});
+            muestra = ParaCsv(muestra, std::string());
             columnas_ = muestra;
             encabezado_ = true;
             if (const int fallo = Imprimir(EncabezadoCsv(muestra))) return fallo;
