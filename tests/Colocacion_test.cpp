@@ -36,12 +36,18 @@ QStringList Desbordes(QTabWidget* pestanas) {
     QStringList desbordes;
     for (int i = 0; i < pestanas->count(); ++i) {
         pestanas->setCurrentIndex(i);
-        // The plot may change places, and the page is laid out again after it.
+        // The plot may change places, and the page is laid out again after it (and
+        // the vertical scroll bar may come or go with it): the page is judged once
+        // its layout has settled, or after a second at most.
+        const auto desborde = [&]() -> QString {
+            for (QScrollArea* area : pestanas->widget(i)->findChildren<QScrollArea*>())
+                if (area->isVisible() && area->horizontalScrollBar()->maximum() > 0)
+                    return pestanas->tabText(i) + ": " + QString::number(area->horizontalScrollBar()->maximum());
+            return {};
+        };
         for (int vuelta = 0; vuelta < 3; ++vuelta) QApplication::processEvents();
-        for (QScrollArea* area : pestanas->widget(i)->findChildren<QScrollArea*>()) {
-            if (area->isVisible() && area->horizontalScrollBar()->maximum() > 0)
-                desbordes << pestanas->tabText(i) + ": " + QString::number(area->horizontalScrollBar()->maximum());
-        }
+        for (int espera = 0; espera < 50 && !desborde().isEmpty(); ++espera) QTest::qWait(20);
+        if (const QString d = desborde(); !d.isEmpty()) desbordes << d;
     }
     return desbordes;
 }

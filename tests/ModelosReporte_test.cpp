@@ -76,11 +76,12 @@ std::vector<std::string> Identificadores(std::string_view modelo) {
     return encontrados;
 }
 
-// Every identifier of a template: [$1] to [$n], then the heading's project and date.
+// Every identifier of a template: [$1] to [$n], then the heading's project and
+// date, and the line about results not calculated.
 std::vector<int> NumerosDe(const TModelo& m) {
     std::vector<int> ids;
     for (int n = 1; n <= m.identificadores; ++n) ids.push_back(n);
-    ids.insert(ids.end(), {50, 51});
+    ids.insert(ids.end(), {50, 51, 52});
     return ids;
 }
 
@@ -124,9 +125,9 @@ TEST(ModelosReporte, TienenCadaIdentificadorUnaVezYNingunOtroCorchete) {
         for (const auto& id : Identificadores(modelo)) ++veces[id];
         for (int n = 1; n <= m.identificadores; ++n)
             EXPECT_EQ(veces["$" + std::to_string(n)], 1) << m.archivo << " [$" << n << "]";
-        // The heading's project and date, the same numbers in both templates.
-        for (const int n : {50, 51}) EXPECT_EQ(veces["$" + std::to_string(n)], 1) << m.archivo << " [$" << n << "]";
-        EXPECT_EQ(veces.size(), static_cast<size_t>(m.identificadores) + 2) << m.archivo;
+        // The heading's project, date and notice, the same numbers in both templates.
+        for (const int n : {50, 51, 52}) EXPECT_EQ(veces["$" + std::to_string(n)], 1) << m.archivo << " [$" << n << "]";
+        EXPECT_EQ(veces.size(), static_cast<size_t>(m.identificadores) + 3) << m.archivo;
         // Accented letters go escaped, so that the file reads the same in any editor.
         for (const char c : modelo) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << m.archivo;
     }

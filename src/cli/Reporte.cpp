@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "cli/EscritorDeReportes.h"
+#include "cli/Salida.h"
 #include "docs/DatosDelPrograma.h"
 #include "forms/FormaBrovel.h"
 #include "forms/ReporteBrovel.h"
@@ -90,12 +91,18 @@ int SepararSalidaDeReporte(const Argumentos& argumentos, std::string& salida, Ar
 }
 
 int EscribirReporte(TFormaBrovel& forma, const std::string& salida) {
-    const auto construir = [&forma] {
-        const auto reporte = ConstruirReporte(forma, RutaDeDatos(kModeloReporteBrovel));
+    int sinCalcular = 0;
+    const auto construir = [&forma, &sinCalcular] {
+        const auto reporte = ConstruirReporte(forma, RutaDeDatos(kModeloReporteBrovel), &sinCalcular);
         if (!reporte) throw std::runtime_error(forma.TextoEstado());
         return *reporte;
     };
-    return Escribir(construir, salida, "Reporte de Brovel", forma.NombreProyecto);
+    const int estado = Escribir(construir, salida, "Reporte de Brovel", forma.NombreProyecto);
+    if (estado == 0 && sinCalcular > 0)
+        Avisar("el reporte dice «sin calcular» en lugar de " + std::to_string(sinCalcular) +
+               (sinCalcular == 1 ? " valor que no se pudo" : " valores que no se pudieron") +
+               " calcular con los datos actuales");
+    return estado;
 }
 
 int EscribirReporte(TFormaZumbrel& forma, const std::string& salida) {

@@ -1,5 +1,7 @@
 #include "forms/EncabezadoReporte.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +45,17 @@ std::string FechaDelReporte() {
     const std::time_t ahora = std::time(nullptr);
     localtime_r(&ahora, &dia);
     return FechaComoTexto(dia);
+}
+
+std::string AvisoSinCalcular(const std::vector<std::string>& motivos) {
+    std::vector<std::string> distintos;
+    for (const std::string& motivo : motivos)
+        if (std::find(distintos.begin(), distintos.end(), motivo) == distintos.end()) distintos.push_back(motivo);
+    if (distintos.empty()) return "";
+    std::string texto = "Algunos resultados no se pudieron calcular con los datos actuales y figuran como «" +
+                        std::string(kSinCalcular) + "»:";
+    for (const std::string& motivo : distintos) texto += " " + TextoLiteralRtf(motivo) + ".";
+    return texto + "\\par ";
 }
 
 }  // namespace brovel

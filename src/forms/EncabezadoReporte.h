@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brovel {
 
@@ -13,6 +14,11 @@ class TFormaBrovel;
 
 inline constexpr int kIdentificadorProyecto = 50;
 inline constexpr int kIdentificadorFecha = 51;
+// A line that says which results could not be calculated with the current data,
+// and why; empty when every result is current.
+inline constexpr int kIdentificadorAviso = 52;
+// What a report prints in place of a number that is not current.
+inline constexpr std::string_view kSinCalcular = "sin calcular";
 
 // The project's name as the title bar shows it: the file's name without its
 // extension, or "Sin Nombre" for a project never saved.
@@ -21,6 +27,10 @@ std::string NombreDelProyecto(const TFormaBrovel& forma);
 // Text as it reads in RTF: "\", "{" and "}" escaped, so that a name cannot change
 // the report's layout.
 std::string TextoLiteralRtf(std::string_view texto);
+
+// The line of identifier 52: the distinct reasons why results are not current,
+// once each; empty when there is none.
+std::string AvisoSinCalcular(const std::vector<std::string>& motivos);
 
 // A day as dd/mm/aaaa.
 std::string FechaComoTexto(const std::tm& dia);

@@ -306,8 +306,8 @@ std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
 
 bool TFormaBrovel::AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
 
-std::string TFormaBrovel::MotivoDeCampo(std::string_view campo) const {
-    const auto miembro = miembroDeCampo_.find(&Campo(campo));
+std::string TFormaBrovel::MotivoDeCampo(const TCantidad& campo) const {
+    const auto miembro = miembroDeCampo_.find(&campo);
     return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
 }
 

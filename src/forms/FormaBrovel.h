@@ -154,7 +154,8 @@ public:
     // the same result is marked alike wherever it is shown.
     bool AlDia(std::string_view campo) const;
     // Why a result field, or a model member, is out of date; empty when it is not.
-    std::string MotivoDeCampo(std::string_view campo) const;
+    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
+    std::string MotivoDeCampo(const TCantidad& campo) const;
     std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
     // The model's results out of date after the last recalculation, by name.
     std::vector<std::string> SinActualizar() const;

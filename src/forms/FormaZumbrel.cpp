@@ -248,8 +248,8 @@ std::vector<std::string> TFormaZumbrel::SinActualizar() const {
     return frescura_.Viejos(kCalculados);
 }
 
-std::string TFormaZumbrel::MotivoDeCampo(std::string_view campo) const {
-    const auto miembro = miembroDeCampo_.find(&const_cast<TFormaZumbrel*>(this)->Campo(campo));
+std::string TFormaZumbrel::MotivoDeCampo(const TCantidad& campo) const {
+    const auto miembro = miembroDeCampo_.find(&campo);
     return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
 }
 

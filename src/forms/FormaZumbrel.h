@@ -94,7 +94,10 @@ public:
     // Whether a result field shows a number computed from the current data, and
     // why not; the results out of date, as brovel-calc names them.
     bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
-    std::string MotivoDeCampo(std::string_view campo) const;
+    std::string MotivoDeCampo(std::string_view campo) const {
+        return MotivoDeCampo(const_cast<TFormaZumbrel*>(this)->Campo(campo));
+    }
+    std::string MotivoDeCampo(const TCantidad& campo) const;
     std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
     std::vector<std::string> SinActualizar() const;
 

@@ -24,6 +24,8 @@ inline constexpr const char* kModeloReporteBrovel = "Reportes/ModeloRep.rtf";
 // error suspends the recalculation (the report shown stays as it was). Throws
 // ErrorReporte for a template that cannot be read or an invalid identifier, and
 // ErrorDeConversion for an identifier whose number does not read.
-std::optional<std::string> ConstruirReporte(TFormaBrovel& forma, const std::string& rutaPlantilla);
+// `sinCalcular`, when given, receives how many values were printed as not calculated.
+std::optional<std::string> ConstruirReporte(TFormaBrovel& forma, const std::string& rutaPlantilla,
+                                            int* sinCalcular = nullptr);
 
 }  // namespace brovel

@@ -12,8 +12,12 @@ namespace {
 
 std::string F(double x) { return FormatoCincoDecimales(x); }
 std::string G(double x) { return FormatoFijo(x, 2, 6); }
-// A field's value as the user sees it: the number in its unit, then the unit.
-std::string V(TCantidad& campo) { return F(static_cast<double>(campo.AsFloat())) + " " + campo.UnitAsString(); }
+// A field's value as the user sees it: the number in its unit, then the unit; a
+// result that is not current is never printed as one.
+std::string V(const TFormaZumbrel& forma, TCantidad& campo) {
+    if (!forma.MotivoDeCampo(campo).empty()) return std::string(kSinCalcular);
+    return F(static_cast<double>(campo.AsFloat())) + " " + campo.UnitAsString();
+}
 
 class TReporteZumbrel {
 public:
@@ -22,23 +26,29 @@ public:
     std::string Pieza(int numero) {
         switch (numero) {
         case 1:
-            return "Distancia Desde el Punto más Remoto Hasta la Salida " + V(f_.euDdpmrhls) + "\\par " +
-                   "Diferencia de Nivel del Terreno entre el Punto más Remoto y la Salida " + V(f_.euDntepmrys) +
-                   "\\par " + "Area de la Cuenca " + V(f_.euAc);
-        case 2: return "Tiempo de Concentración de la Cuenca " + V(f_.euTccResultado);
+            return "Distancia Desde el Punto más Remoto Hasta la Salida " + V(f_, f_.euDdpmrhls) + "\\par " +
+                   "Diferencia de Nivel del Terreno entre el Punto más Remoto y la Salida " + V(f_, f_.euDntepmrys) +
+                   "\\par " + "Area de la Cuenca " + V(f_, f_.euAc);
+        case 2: return "Tiempo de Concentración de la Cuenca " + V(f_, f_.euTccResultado);
         case 3: return "Grupo Hidrológico " + f_.Lista(TListaZumbrel::cbGh).Texto();
         case 4: return std::string("Asignación de Abstracción Inicial: ") + (f_.AbstraccionAsignada() ? " Si" : " No");
-        case 5: return "Abstracción Inicial " + V(f_.euAi);
+        case 5: return "Abstracción Inicial " + V(f_, f_.euAi);
         case 6: return Titulo(TGrupoZumbrel::Serie);
-        case 7: return "Paso de Tiempo de la Serie de Datos " + V(f_.euPtsd);
+        case 7: return "Paso de Tiempo de la Serie de Datos " + V(f_, f_.euPtsd);
         case 8: return SerieIngresada();
-        case 9: return TablaLluvia();
+        case 9: return f_.GrillaLluvia().motivoViejo.empty() ? TablaLluvia() : std::string(kSinCalcular);
         case 10: return Titulo(TGrupoZumbrel::UsoSuelo);
-        case 11: return "Número de Curva " + V(f_.euNc) + " \\par ";
-        case 12: return "Retención potencial máxima" + V(f_.euRpmResultado) + "\\par " + TablaEscorrentia();
-        case 13: return Hidrograma();
+        case 11: return "Número de Curva " + V(f_, f_.euNc) + " \\par ";
+        case 12: return "Retención potencial máxima" + V(f_, f_.euRpmResultado) + "\\par " +
+                   (f_.GrillaEscorrentia().motivoViejo.empty() ? TablaEscorrentia() : std::string(kSinCalcular));
+        case 13: return f_.GrillaHidrograma().motivoViejo.empty() ? Hidrograma() : std::string(kSinCalcular);
         case kIdentificadorProyecto: return TextoLiteralRtf(f_.NombreProyecto);
         case kIdentificadorFecha: return FechaDelReporte();
+        case kIdentificadorAviso: {
+            std::vector<std::string> motivos;
+            for (const std::string& miembro : f_.SinActualizar()) motivos.push_back(f_.MotivoDe(miembro));
+            return AvisoSinCalcular(motivos);
+        }
         default: return " ";
         }
     }
@@ -87,9 +97,9 @@ private:
     }
 
     std::string Hidrograma() {
-        std::string texto = "Volumen total de escorrentía " + V(f_.euVteResultado) + "\\par " +
-                            "Volumen total específico " + V(f_.euVtespResultado) + "\\par " + "Caudal pico " +
-                            V(f_.euCpResultado) + "\\par ";
+        std::string texto = "Volumen total de escorrentía " + V(f_, f_.euVteResultado) + "\\par " +
+                            "Volumen total específico " + V(f_, f_.euVtespResultado) + "\\par " + "Caudal pico " +
+                            V(f_, f_.euCpResultado) + "\\par ";
         const int ordenadas = std::clamp(e_.CantidadHe, 0, static_cast<int>(e_.He.size()) - 1);
         for (int j = 1; j <= ordenadas; ++j)
             texto += "Tiempo : " + F(Hora(j)) + "\\tab \\tab Valor: " + F(e_.He[static_cast<size_t>(j)]) + "\\par ";
