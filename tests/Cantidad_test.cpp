@@ -102,13 +102,30 @@ TEST_F(CampoCargado, LoTecleadoCuentaConTodosSusDecimalesHastaSalir) {
 TEST_F(CampoCargado, AlSalirNormalizaElTexto) {
     Preparar({"m|1|0"}, 5);
     const std::pair<const char*, const char*> casos[] = {
-        {"12,", "12"}, {"-", "0"}, {"1,000", "1000"}, {"", "0"}, {"7.", "7"}, {"2.50", "2.5"}, {"1e", "1"},
+        {"12,", "12"}, {"-", "0"}, {"1,000", "1"}, {"15,5", "15.5"}, {"-0,25", "-0.25"}, {"", "0"}, {"7.", "7"},
+        {"2.50", "2.5"}, {"1e", "1"},
         {"1e4", "1E+4"}, {"0.00001", "1E-5"}, {"-0.0001", "-1E-4"},
     };
     for (const auto& [tecleado, final] : casos) {
         campo.TextoEditado(tecleado);
         campo.ProcesarSalida();
         EXPECT_EQ(campo.Text(), final) << '"' << tecleado << '"';
+    }
+}
+
+// A comma typed with a point, or more than one, could mean thousands or decimals:
+// it is refused, and the field keeps the text for the person to mend.
+TEST_F(CampoCargado, UnaComaAmbiguaSeRechaza) {
+    Preparar({"m|1|0"}, 3);
+    for (const char* tecleado : {"1,000.5", "1.000,5", "1,2,3"}) {
+        EXPECT_THROW(campo.TextoEditado(tecleado), ErrorDeConversion) << tecleado;
+        EXPECT_EQ(campo.Text(), tecleado);
+        try {
+            campo.ProcesarSalida();
+            ADD_FAILURE() << tecleado;
+        } catch (const ErrorDeConversion& e) {
+            EXPECT_NE(std::string(e.what()).find("una sola coma"), std::string::npos) << e.what();
+        }
     }
 }
 

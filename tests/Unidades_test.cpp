@@ -88,7 +88,7 @@ private slots:
         QTest::newRow("cifras") << "125" << "125" << 0;
         QTest::newRow("exponente") << "1.5e-3" << "1.5e-3" << 0;
         QTest::newRow("mayúscula E y signo") << "+2E4" << "+2E4" << 0;
-        QTest::newRow("coma de miles") << "1,000" << "1,000" << 0;
+        QTest::newRow("coma decimal") << "1,5" << "1,5" << 0;
         QTest::newRow("letras") << "1a2b" << "12" << 2;
         QTest::newRow("espacio y barra") << "3 /4" << "34" << 2;
         QTest::newRow("por ciento") << "5%" << "5" << 1;
@@ -160,7 +160,7 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::newRow("coma final") << "12," << "12";
         QTest::newRow("solo un signo") << "-" << "0";
-        QTest::newRow("miles") << "1,00" << "100";
+        QTest::newRow("coma decimal") << "15,5" << "15.5";
         QTest::newRow("punto final") << "7." << "7";
         QTest::newRow("decimales de más") << "1.23456" << "1.235";
         QTest::newRow("vacío") << "" << "0";

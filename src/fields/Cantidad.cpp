@@ -141,7 +141,7 @@ TESBBoundsValidationType TCantidad::PruebaDeRango() const {
     if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
     long double v = 0;
     try {
-        v = LeerNumero(texto_);
+        v = LeerNumeroDeCampo(texto_);
     } catch (const ErrorDeConversion&) {
         return TESBBoundsValidationType::Ninguno;
     }
@@ -160,7 +160,7 @@ std::string TCantidad::MensajeLimite(TESBBoundsValidationType tipo) const {
 
 void TCantidad::LeerTexto() {
     if (FullAccuracy && RenderizarCientifico(valor_, DecimalPlaces, false) == texto_) return;
-    valor_ = LeerNumero(texto_);
+    valor_ = LeerNumeroDeCampo(texto_);
 }
 
 void TCantidad::EscribirTexto() {

@@ -3,7 +3,7 @@
 //
 // The number always follows the text: every read parses the text again, so a field
 // yields exactly the number it shows (rounded to its decimals), and that is the
-// number the model computes with.
+// number the model computes with. A typed comma is a decimal separator.
 #pragma once
 
 #include <functional>

@@ -262,6 +262,19 @@ long double LeerNumero(std::string_view texto) {
     return valor;
 }
 
+long double LeerNumeroDeCampo(std::string_view texto) {
+    const auto comas = std::count(texto.begin(), texto.end(), ',');
+    if (comas == 0) return LeerNumero(texto);
+    const bool punto = texto.find('.') != std::string_view::npos;
+    if (comas > 1 || punto)
+        throw ErrorDeConversion("«" + std::string(texto) +
+                                "» no es un número: los decimales se separan con un punto o con una sola coma, sin "
+                                "separador de miles");
+    std::string conPunto(texto);
+    std::replace(conPunto.begin(), conPunto.end(), ',', '.');
+    return LeerNumero(conPunto);
+}
+
 int LeerEntero(std::string_view texto) {
     size_t i = texto.find_first_not_of(' ');
     if (i == std::string_view::npos) i = texto.size();

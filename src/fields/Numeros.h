@@ -54,6 +54,12 @@ std::string FormatoFijo(long double valor, int ancho, int decimales);
 // "'<cleaned text>' is not a valid floating point value".
 long double LeerNumero(std::string_view texto);
 
+// Reads the number typed into a quantity field, as LeerNumero does, except that
+// the comma is the decimal separator a Spanish-speaking person types: one comma and
+// no point reads as the point ("15,5" is 15.5). A text with more than one comma, or
+// with commas and a point, is ambiguous and throws ErrorDeConversion.
+long double LeerNumeroDeCampo(std::string_view texto);
+
 // Reads a whole number as a list or an identifier writes it: optional blanks, an
 // optional sign, decimal digits, within 32 bits; otherwise ErrorDeConversion with the
 // message "'<texto>' is not a valid integer value".
