@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QEvent>
 #include <QScrollArea>
-#include <QStyle>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -41,15 +40,14 @@ QTabWidget* PestanasDe(const QWidget* w, const QWidget** pagina = nullptr) {
 }
 
 // The width a window's tabs need to show a plot beside the fields of every page:
-// the widest page's fields, room for the scroll bar beside them, and the plot.
+// the widest page's fields, the scroll bar beside them where there is one, and the
+// plot.
 int AnchoConGraficos(const QTabWidget* pestanas) {
     const int reserva = pestanas->property(kReservaGraficos).toInt();
     int campos = 0;
     for (const QScrollArea* area : pestanas->findChildren<QScrollArea*>()) {
         if (!area->widget() || !area->widget()->objectName().endsWith(QStringLiteral("Contenido"))) continue;
-        // The scroll bar is counted whether it shows or not: it comes and goes as
-        // the plot moves, and the choice must not follow it back and forth.
-        const int barra = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area->verticalScrollBar());
+        const int barra = area->verticalScrollBar()->isVisible() ? area->verticalScrollBar()->width() : 0;
         campos = std::max(campos, area->widget()->minimumSizeHint().width() + barra);
     }
     return campos + reserva;
