@@ -280,11 +280,14 @@ void TFormaZumbrel::Bloque(const std::function<void()>& rutinas, std::initialize
     try {
         rutinas();
     } catch (const ErrorAritmetico& error) {
-        std::string causa = error.what();
-        for (const auto& [miembro, nulo] : kNulos)
-            for (const char* dependencia : dependencias)
-                if (miembro == dependencia && nulo.first == 0 && causa == error.what()) causa = nulo.second;
-        falla = std::string("No se pudo calcular ") + queCalcula + ": " + causa;
+        // A nil input the routines read, else the fault itself.
+        const auto nula = [&]() -> std::string {
+            for (const auto& [miembro, nulo] : kNulos)
+                for (const char* dependencia : dependencias)
+                    if (miembro == dependencia && nulo.first == 0) return nulo.second;
+            return error.what();
+        };
+        falla = std::string("No se pudo calcular ") + queCalcula + ": " + nula();
     } catch (const ErrorHidrogramaExcesivo& demasiadas) {
         // Not a storm any basin has: said, and nothing computed.
         falla = demasiadas.what();
