@@ -713,4 +713,28 @@ TEST_F(FormaBrovelProyecto, UnGuardadoFallidoNoTocaElArchivo) {
     }
 }
 
+// The runoff taken from the runoff window is part of the project: it counts as a
+// change, is saved with the runoff window's data that produced it, and a reopened
+// project gives the same results and the same basin.
+TEST_F(FormaBrovelProyecto, LaEscorrentiaTomadaSeGuardaConElProyecto) {
+    persona.alMostrarZumbrel = [this] { forma.Zumbrel.euNc.SetBaseValue(70); };
+    const std::string ruta = Ruta("tomada.bvx");
+    ASSERT_TRUE(forma.GuardarValores(ruta, "tomada.bvx"));
+    forma.btUsarZumbrel2Click();
+    forma.MostrarPestana(5);
+    EXPECT_TRUE(forma.Modificado());
+    const double vp = forma.Estado.Vp, cp = forma.Estado.Cp, pse = forma.Estado.PsE;
+    EXPECT_NE(vp, 2000);
+    ASSERT_TRUE(forma.GuardarValores(ruta, "tomada.bvx"));
+
+    TOtraForma nueva;
+    ASSERT_TRUE(nueva.forma.AbrirProyecto(ruta));
+    nueva.forma.MostrarPestana(5);
+    EXPECT_EQ(nueva.forma.Estado.Vp, vp);
+    EXPECT_EQ(nueva.forma.Estado.Cp, cp);
+    EXPECT_EQ(nueva.forma.Estado.PsE, pse);
+    EXPECT_EQ(nueva.forma.Zumbrel.euNc.GetBaseValue(), 70);
+    EXPECT_FALSE(nueva.forma.Modificado());
+}
+
 }  // namespace

@@ -2,9 +2,9 @@
 // walk over the file's entries that both reads and writes them, so that every key
 // is written down once, in the file's order.
 #include <algorithm>
-#include <utility>
 #include <cctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "docs/ArchivoIni.h"
@@ -148,8 +148,8 @@ private:
 void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     using L = TListaBrovel;
     TEstadoBrovel& e = Estado;
-    // After reading a count, its list of steps starts again at the first.
     if (p.Leyendo()) tomadoExtrema_ = tomadoEvento_ = false;
+    // After reading a count, its list of steps starts again at the first.
     const auto llenar = [&](L lista, int n) {
         if (p.Leyendo()) ListaMutable(lista).LlenarConNumeros(n);
     };
