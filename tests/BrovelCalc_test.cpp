@@ -565,6 +565,20 @@ private slots:
         QTest::newRow("carpeta") << QStringList{"ladera", "/tmp"} << 1 << "" << "no se pudo leer «/tmp»: Es una carpeta";
         QTest::newRow("dispositivo") << QStringList{"ladera", "/dev/zero"} << 1 << ""
                                      << "no se pudo leer «/dev/zero»: No es un archivo: es un dispositivo";
+        // A file that is there and holds no project is refused, not opened as a new one.
+        QTest::newRow("un programa como proyecto") << QStringList{"ladera", "/bin/sh"} << 1 << ""
+                                                   << "no se pudo leer «/bin/sh»: El archivo no es un proyecto de Brovel";
+        QTest::newRow("barrido de un programa")
+            << QStringList{"barrido", "/bin/sh", "--variar", "Geometria.Longitud=20:60:20"} << 1 << ""
+            << "no se pudo leer «/bin/sh»: El archivo no es un proyecto de Brovel";
+        // A sweep that leaves the range of the field its entry stands for.
+        QTest::newRow("barrido más allá del campo")
+            << QStringList{"barrido", "a.bvx", "--variar", "Geometria.Longitud=20:200:20"} << 2 << ""
+            << "brovel-calc: «--variar Geometria.Longitud=20:200:20»: El valor ingresado se encuentra fuera del "
+               "rango permitido";
+        QTest::newRow("barrido por debajo del campo")
+            << QStringList{"barrido", "a.bvx", "--variar", "geometria.declive=-10:10:5"} << 2 << ""
+            << "«--variar geometria.declive=-10:10:5»: El valor ingresado se encuentra fuera del rango permitido (0 - ";
         QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
                                                    << "No es un archivo: es un dispositivo";
         // A number outside the range of the field the option stands for is refused

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "docs/ErroresDelSistema.h"
+#include "forms/ReconocerProyecto.h"
 #include "ProyectoDePrueba.h"
 
 using namespace brovel;
@@ -76,7 +77,12 @@ TEST_F(FormaBrovelProyecto, LoQueNoEsUnProyectoNoSeAbre) {
     Escribir(grande, "");
     fs::resize_file(grande, kTamanoMaximoProyecto + 1);
     fs::create_directory(Ruta("carpeta.bvx"));
+    const std::string foto = Ruta("foto.png"), notas = Ruta("notas.bvx");
+    Escribir(foto, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR[Geometria]\n", 28));
+    Escribir(notas, "Declive=6\r\nLongitud=40\r\n");
     const std::pair<std::string, std::string> casos[] = {
+        {foto, kMensajeNoEsProyecto},
+        {notas, kMensajeNoEsProyecto},
         {fifo, "No es un archivo: es una tubería (FIFO)"},
         {"/dev/zero", "No es un archivo: es un dispositivo"},
         {Ruta("carpeta.bvx"), TextoDelError(EISDIR)},
@@ -94,6 +100,32 @@ TEST_F(FormaBrovelProyecto, LoQueNoEsUnProyectoNoSeAbre) {
         EXPECT_TRUE(forma.RutaProyecto.empty()) << ruta;
         EXPECT_EQ(forma.Estado.Lt, 33) << ruta;
     }
+}
+
+// A file with nothing in it is a new project under that name, and saving writes
+// one into it.
+TEST_F(FormaBrovelProyecto, UnArchivoVacioSeAbreComoProyectoNuevo) {
+    const std::string vacio = Ruta("vacio.bvx");
+    Escribir(vacio, "");
+    forma.euLt.SetBaseValue(33);
+    EXPECT_TRUE(forma.AbrirProyecto(vacio));
+    EXPECT_EQ(forma.RutaProyecto, vacio);
+    EXPECT_NE(forma.Estado.Lt, 33);
+    EXPECT_TRUE(forma.GuardarValores(vacio, "vacio.bvx"));
+    EXPECT_TRUE(persona.errores.empty());
+    EXPECT_TRUE(Contenido(vacio).starts_with("[Geometria]"));
+}
+
+// Saving onto a file that holds no project is refused: a picture chosen by mistake
+// keeps every byte.
+TEST_F(FormaBrovelProyecto, NoSeGuardaSobreLoQueNoEsUnProyecto) {
+    const std::string foto = Ruta("foto.png");
+    const std::string imagen("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+    Escribir(foto, imagen);
+    EXPECT_FALSE(forma.GuardarValores(foto, "foto.png"));
+    EXPECT_EQ(persona.errores,
+              std::vector<std::string>{"No se pudo guardar \"" + foto + "\": " + kMensajeNoEsProyecto});
+    EXPECT_EQ(Contenido(foto), imagen);
 }
 
 // Saving onto a pipe is refused before anything is read from it or written.

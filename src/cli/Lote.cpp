@@ -16,6 +16,7 @@
 #include "cli/Registro.h"
 #include "docs/ArchivoIni.h"
 #include "forms/FormaBrovel.h"
+#include "forms/ReconocerProyecto.h"
 
 namespace brovel {
 namespace {
@@ -209,6 +210,7 @@ namespace {
 // that a sweep costs the same memory whatever its size.
 struct TVariacion {
     std::string seccion, clave;
+    std::string texto;  // as the option gave it
     double desde = 0, paso = 0;
     size_t puntos = 0;
 
@@ -223,7 +225,8 @@ std::optional<TVariacion> LeerVariacion(std::string_view texto, size_t maximoDeP
         error = "«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO, no «" + TextoMostrable(texto) + "»";
         return std::nullopt;
     }
-    TVariacion v{std::string(texto.substr(0, punto)), std::string(texto.substr(punto + 1, igual - punto - 1))};
+    TVariacion v{std::string(texto.substr(0, punto)), std::string(texto.substr(punto + 1, igual - punto - 1)),
+                 std::string(texto)};
     if (!EsClaveDelProyecto(v.seccion, v.clave)) {
         error = "«" + TextoMostrable(texto.substr(0, igual)) + "» no es una entrada de un proyecto";
         return std::nullopt;
@@ -311,9 +314,21 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
                                 (desborda ? "más de " + std::to_string(~0ull) : std::to_string(puntos)) +
                                 " puntos, más de los " + std::to_string(maximoDePuntos) + " que admite");
 
+    // A range that leaves the field's range is refused as the window refuses the
+    // number: its points lie between its ends.
+    {
+        TInterlocutorDeConsola consola;
+        consola.callado = true;
+        TFormaBrovel forma(consola);
+        for (const TVariacion& v : variaciones)
+            for (const double valor : {v.Valor(0), v.Valor(v.puntos - 1)})
+                if (const std::string fuera = forma.FueraDeRangoDeEntrada(v.seccion, v.clave, valor); !fuera.empty())
+                    return ArgumentoErroneo("«--variar " + TextoMostrable(v.texto) + "»: " + fuera);
+    }
+
     TArchivoIni base;
     std::string motivo;
-    if (base.Leer(archivo, &motivo) != TCarga::Leido) {
+    if (LeerProyecto(base, archivo, motivo) != TCarga::Leido) {
         Avisar("no se pudo leer «" + TextoMostrable(archivo) + "»: " + motivo);
         return 1;
     }

@@ -114,12 +114,7 @@ std::string FueraDeRangoDeOpcion(std::string_view opcion, double valor) {
         {"--lluvia", "euAll"},
     };
     for (const auto& [nombre, campo] : kCampos) {
-        if (nombre != opcion) continue;
-        const brovel::TDefinicionCampo& d = brovel::CampoZumbrel(campo);
-        brovel::TCantidad cantidad;
-        brovel::PrepararCampo(cantidad, d, false);
-        cantidad.SetBaseValue(valor);
-        if (cantidad.FueraDeRango()) return brovel::MensajeFueraDeRango(d.minimo, d.maximo);
+        if (nombre == opcion) return brovel::FueraDeRangoDe(brovel::CampoZumbrel(campo), valor);
     }
     return {};
 }

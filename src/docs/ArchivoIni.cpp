@@ -1,5 +1,6 @@
 #include "docs/ArchivoIni.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -249,6 +250,15 @@ void TArchivoIni::CargarTexto(std::string_view texto) {
 
 bool TArchivoIni::Tiene(std::string_view seccion, std::string_view clave) const {
     return datos_->Entrada(seccion, clave) != nullptr;
+}
+
+std::vector<std::string> TArchivoIni::Secciones() const {
+    std::vector<std::string> secciones;
+    for (const Datos::TLinea& linea : datos_->lineas)
+        if (linea.tipo == Datos::TTipo::Seccion &&
+            std::find(secciones.begin(), secciones.end(), linea.seccion) == secciones.end())
+            secciones.push_back(linea.seccion);
+    return secciones;
 }
 
 double TArchivoIni::LeerReal(std::string_view seccion, std::string_view clave, double porDefecto) const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "docs/Archivos.h"
 
@@ -56,6 +57,9 @@ public:
     void CargarTexto(std::string_view texto);
 
     bool Tiene(std::string_view seccion, std::string_view clave) const;
+    // The sections the document has a header for, in lower case, each once, in
+    // the order they first come.
+    std::vector<std::string> Secciones() const;
     // A missing or unreadable value gives `porDefecto`.
     double LeerReal(std::string_view seccion, std::string_view clave, double porDefecto) const;
     int LeerEntero(std::string_view seccion, std::string_view clave, int porDefecto) const;

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "fields/MensajesRango.h"
+
 namespace brovel {
 namespace {
 
@@ -331,6 +333,13 @@ void PrepararCampo(TCantidad& campo, const TDefinicionCampo& d, bool conValorIni
     if (conValorInicial && !std::isnan(static_cast<double>(d.porDefecto))) campo.SetBaseValue(d.porDefecto);
     campo.Cargado();
     if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso) campo.SetUseRange(true);
+}
+
+std::string FueraDeRangoDe(const TDefinicionCampo& d, long double valor) {
+    TCantidad prueba;
+    PrepararCampo(prueba, d, false);
+    prueba.SetBaseValue(valor);
+    return prueba.FueraDeRango() ? MensajeFueraDeRango(d.minimo, d.maximo) : std::string();
 }
 
 }  // namespace brovel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <limits>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -51,5 +52,9 @@ std::vector<std::string> UnidadesDe(const TDefinicionCampo& campo);
 // `conValorInicial`, its default as the number it starts with (written while it is
 // still loading, so nothing is notified). The quantity then counts as loaded.
 void PrepararCampo(TCantidad& campo, const TDefinicionCampo& d, bool conValorInicial);
+
+// The field's range message when `valor`, in its base unit, is outside the range
+// the field tests (on the number it would show); empty when it is inside.
+std::string FueraDeRangoDe(const TDefinicionCampo& d, long double valor);
 
 }  // namespace brovel

@@ -164,6 +164,11 @@ public:
     // The first input shown whose number is outside its field's range, as the
     // status line names it; empty when there is none.
     std::string EntradaFueraDeRango() const;
+    // For an entry of the project file that a field stands for, the field's range
+    // message when `valor` (in the file's unit) is outside it; empty when it is
+    // inside, or when no field stands for the entry (options, lists, counts,
+    // the entries of a curve or a hyetograph).
+    std::string FueraDeRangoDeEntrada(std::string_view seccion, std::string_view clave, double valor);
 
     // The hyetograph the Forzantes tab plots: the one whose editor was last used or
     // whose option was last chosen, while its editor is shown; else the first shown.

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "docs/ArchivoIni.h"
+#include "forms/CamposBrovel.h"
 #include "forms/FormaBrovel.h"
+#include "forms/ReconocerProyecto.h"
 
 namespace brovel {
 
@@ -26,6 +28,12 @@ std::string NombreDeArchivo(const std::string& ruta) {
 std::string SinExtension(const std::string& nombre) {
     const size_t punto = nombre.find_last_of('.');
     return punto == std::string::npos ? nombre : nombre.substr(0, punto);
+}
+
+std::string Minusculas(std::string_view texto) {
+    std::string r(texto);
+    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return r;
 }
 
 std::string NoSeAbrio(const std::string& ruta, const std::string& razon) {
@@ -46,7 +54,13 @@ public:
     bool Leyendo() const { return leyendo_; }
     void Seccion(const char* seccion) { seccion_ = seccion; }
 
+    // A walk that writes can look for the field of one entry.
+    void Buscar(std::string_view seccion, std::string_view clave) { buscada_ = Minusculas(seccion) + "." + Minusculas(clave); }
+    const TCantidad* Hallado() const { return hallado_; }
+
     void Campo(const std::string& clave, TCantidad& campo, double porDefecto) {
+        if (!buscada_.empty() && !hallado_ && Minusculas(seccion_) + "." + Minusculas(clave) == buscada_)
+            hallado_ = &campo;
         if (leyendo_)
             campo.SetBaseValue(ini_.LeerReal(seccion_, clave, porDefecto));
         else
@@ -143,6 +157,8 @@ private:
     bool leyendo_;
     const char* seccion_ = "";
     std::vector<std::string> noGuardados_;
+    std::string buscada_;
+    const TCantidad* hallado_ = nullptr;
 };
 
 void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
@@ -340,10 +356,10 @@ void TFormaBrovel::PonerTitulo(const std::string& nombre) { titulo_ = "Brovel - 
 bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
     TArchivoIni ini;
     std::string razon;
-    const TCarga carga = ini.Leer(ruta, &razon);
+    const TCarga carga = LeerProyecto(ini, ruta, razon);
     if (motivo && carga != TCarga::Leido) *motivo = razon;
     // A file that is there but is no project (a folder, a pipe, a device, one far
-    // too large, one that cannot be read) changes nothing.
+    // too large, one that cannot be read, a picture) changes nothing.
     if (carga == TCarga::Rechazado) {
         interlocutor_.MostrarError(NoSeAbrio(ruta, razon));
         return false;
@@ -356,7 +372,7 @@ bool TFormaBrovel::AbrirProyecto(const std::string& ruta, std::string* motivo) {
 bool TFormaBrovel::AbrirProyectoExistente(const std::string& ruta) {
     TArchivoIni ini;
     std::string razon;
-    if (ini.Leer(ruta, &razon) != TCarga::Leido) {
+    if (LeerProyecto(ini, ruta, razon) != TCarga::Leido) {
         interlocutor_.MostrarError(NoSeAbrio(ruta, razon));
         return false;
     }
@@ -415,11 +431,6 @@ bool EsClaveDelProyecto(std::string_view seccion, std::string_view clave) {
         {"condicionantes", "lluvia_infiltrada"},
         {"disipacion", "manning_terreno"}, {"disipacion", "indice_rugosidad"}, {"disipacion", "rugosidad_terreno"},
     };
-    const auto minusculas = [](std::string_view t) {
-        std::string r(t);
-        for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return r;
-    };
     // A position is 1 to 20, written without leading zeroes.
     const auto coincide = [](std::string_view patron, std::string_view texto) {
         size_t i = 0, j = 0;
@@ -440,7 +451,7 @@ bool EsClaveDelProyecto(std::string_view seccion, std::string_view clave) {
         }
         return j == texto.size();
     };
-    const std::string s = minusculas(seccion), c = minusculas(clave);
+    const std::string s = Minusculas(seccion), c = Minusculas(clave);
     for (const auto& [sp, cp] : kClaves)
         if (sp == s && coincide(cp, c)) return true;
     return false;
@@ -451,11 +462,11 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
     Manejar([&] {
         PonerTitulo(NombreDeArchivo(nombre));
         // The file is updated, not replaced: entries of options not chosen now, and
-        // anything else it holds, keep their values. One that cannot be read is not
-        // written over, since what it holds would be lost.
+        // anything else it holds, keep their values. One that cannot be read, or
+        // holds no project, is not written over, since what it holds would be lost.
         TArchivoIni ini;
         std::string razon;
-        if (ini.Leer(ruta, &razon) == TCarga::Rechazado)
+        if (LeerProyecto(ini, ruta, razon) == TCarga::Rechazado)
             throw TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + razon);
         TRecorridoProyecto recorrido(*this, ini, false);
         RecorrerProyecto(recorrido);
@@ -470,6 +481,15 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
         }
     });
     return guardado;
+}
+
+std::string TFormaBrovel::FueraDeRangoDeEntrada(std::string_view seccion, std::string_view clave, double valor) {
+    TArchivoIni ini;
+    TRecorridoProyecto recorrido(*this, ini, false);
+    recorrido.Buscar(seccion, clave);
+    RecorrerProyecto(recorrido);
+    const auto d = definiciones_.find(recorrido.Hallado());
+    return d == definiciones_.end() ? std::string() : FueraDeRangoDe(*d->second, valor);
 }
 
 // The walk only reads the form when it writes a file.

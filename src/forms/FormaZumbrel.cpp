@@ -80,9 +80,9 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interl
     // The step editor stays blank while its step has no rain.
     euAll.VacioSiCero = true;
     ConectarManejadores();
-    grillaLluvia_ = {{"[Horas]", "[mm]", "[mm]", "[mm/hr]"}, {{}, {}, {}, {}}, true};
-    grillaEscorrentia_ = {{"[Horas]", "[mm]"}, {{}, {}}, false};
-    grillaHidrograma_ = {{"[Horas]", "[m³/s]"}, {{}, {}}, false};
+    grillaLluvia_ = {{"[Horas]", "[mm]", "[mm]", "[mm/hr]"}, {{}, {}, {}, {}}, true, {}};
+    grillaEscorrentia_ = {{"[Horas]", "[mm]"}, {{}, {}}, false, {}};
+    grillaHidrograma_ = {{"[Horas]", "[m³/s]"}, {{}, {}}, false, {}};
     // As the window is created: the count list, the model's start, six data.
     listas_[static_cast<size_t>(L::cbSall)].LlenarConNumeros(kMaxDatosSerie, kMaxDatosSerie);
     ValoresIniciales(Estado);

@@ -1,0 +1,54 @@
+#include "forms/ReconocerProyecto.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace brovel {
+
+namespace {
+
+// The sections a project writes, in lower case; the runoff window's data go in
+// sections of their own, all starting "zumbrel_".
+constexpr std::array<std::string_view, 5> kSecciones = {"geometria", "suelo", "forzantes", "condicionantes",
+                                                         "disipacion"};
+constexpr std::string_view kPrefijoZumbrel = "zumbrel_";
+
+bool EsDeProyecto(std::string_view seccion) {
+    return std::find(kSecciones.begin(), kSecciones.end(), seccion) != kSecciones.end() ||
+           seccion.starts_with(kPrefijoZumbrel);
+}
+
+bool EnBlanco(std::string_view texto) {
+    return texto.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
+}  // namespace
+
+bool EsTextoBinario(std::string_view texto) {
+    return std::any_of(texto.begin(), texto.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\v' && b != '\f' && b != 0x1A) ||
+               b == 0x7F;
+    });
+}
+
+bool EsProyecto(const TArchivoIni& ini) {
+    const std::string texto = ini.Texto();
+    if (EsTextoBinario(texto)) return false;
+    // Texto gives back the byte-order mark the file began with.
+    if (EnBlanco(std::string_view(texto).substr(texto.starts_with("\xEF\xBB\xBF") ? 3 : 0))) return true;
+    const std::vector<std::string> secciones = ini.Secciones();
+    return std::any_of(secciones.begin(), secciones.end(), [](const std::string& s) { return EsDeProyecto(s); });
+}
+
+TCarga LeerProyecto(TArchivoIni& ini, const std::string& ruta, std::string& razon) {
+    TCarga carga = ini.Leer(ruta, &razon);
+    if (carga == TCarga::Leido && !EsProyecto(ini)) {
+        carga = TCarga::Rechazado;
+        razon = kMensajeNoEsProyecto;
+    }
+    return carga;
+}
+
+}  // namespace brovel
