@@ -71,6 +71,19 @@ TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     EXPECT_EQ(forma.TextoEstado(), "OK");
 }
 
+// Typed as a person types it, "-5" passes through "-", which reads as a slope of 0
+// and faults the practices; once the text is "-5", what stops the calculation is
+// the field, and that is the reason every result gives.
+TEST_F(FormaBrovelPrueba, ElMotivoEsLaEntradaQueDetieneElCalculo) {
+    forma.MostrarPestana(5);
+    for (const char* texto : {"-", "-5"}) forma.euDt.TextoEditado(texto);
+    forma.MostrarPestana(5);
+    const std::string fuera =
+        "«Pendiente del Brovel»: El valor ingresado se encuentra fuera del rango permitido (0 - 1.1E4900)";
+    ASSERT_FALSE(forma.SinActualizar().empty());
+    for (const std::string& miembro : forma.SinActualizar()) EXPECT_EQ(forma.MotivoDe(miembro), fuera) << miembro;
+}
+
 // With mulching, a random roughness of 0 divides by zero in the surface cover:
 // Disipación's results and erosion are out of date, the earlier tabs are not.
 TEST_F(FormaBrovelPrueba, SinRugosidadQuedanAtrasLaDisipacionYLaErosion) {

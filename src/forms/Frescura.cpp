@@ -113,7 +113,10 @@ std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<const ch
 
 void TFrescura::Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
                         std::initializer_list<const char*> dependencias) {
-    Marcar(miembros, falla ? falla : PrimerViejo(dependencias));
+    // What it read being out of date is what stopped it: a fault on numbers that
+    // are not the current data's says nothing of the current data.
+    const std::optional<std::string> viejo = PrimerViejo(dependencias);
+    Marcar(miembros, viejo ? viejo : falla);
 }
 
 // What each routine reads follows the routines of the model, option by option;

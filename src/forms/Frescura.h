@@ -44,7 +44,8 @@ public:
     std::vector<std::string> Viejos(const std::vector<std::string>& orden) const;
 
 private:
-    // Out of date when the routine faulted, else when one of `dependencias` is.
+    // Out of date when one of `dependencias` is, for its reason; else when the
+    // routine faulted.
     void Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
                  std::initializer_list<const char*> dependencias);
 
