@@ -258,3 +258,16 @@ TEST_F(TZumbrelDePrueba, UnaSerieMalCargadaNoSeGraficaComoActual) {
     EXPECT_FALSE(DatosLluvia(forma).alDia);
     EXPECT_FALSE(DatosHidrograma(forma).alDia);
 }
+
+// A computation that stopped (a step of zero) keeps its grids with their reason,
+// the status stays as it was: the plots of those grids are not current either.
+TEST_F(TZumbrelDePrueba, UnPasoNuloNoSeGraficaComoActual) {
+    forma.euPtsd.SetBaseValue(0);
+    forma.ForzantesShow();
+    forma.CondicionantesShow();
+    forma.EscorrentiaShow();
+    ASSERT_FALSE(forma.EstadoEnError());
+    EXPECT_FALSE(DatosLluvia(forma).alDia);
+    EXPECT_FALSE(DatosEscorrentia(forma).alDia);
+    EXPECT_FALSE(DatosHidrograma(forma).alDia);
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "fields/Numeros.h"
 #include "forms/FormaBrovel.h"
@@ -224,6 +225,17 @@ TDatosFactores DatosFactores(TFormaBrovel& forma) {
     return datos;
 }
 
+namespace {
+
+// A plot of grids is current while the window's last recalculation went through
+// and none of its grids kept numbers of earlier data.
+bool AlDia(const TFormaZumbrel& forma, std::initializer_list<const TGrillaResultados*> grillas) {
+    return !forma.EstadoEnError() &&
+           std::all_of(grillas.begin(), grillas.end(), [](const TGrillaResultados* g) { return g->motivoViejo.empty(); });
+}
+
+}  // namespace
+
 TDatosTiempo DatosLluvia(const TFormaZumbrel& forma) {
     const TGrillaResultados& lluvia = forma.GrillaLluvia();
     TDatosTiempo datos;
@@ -235,7 +247,7 @@ TDatosTiempo DatosLluvia(const TFormaZumbrel& forma) {
     datos.ejeX = EscalaLineal(kTiempo, FinDelTiempo(datos.linea, datos.barras));
     datos.ejeBarras = EscalaLineal(Titulo("Lluvia parcial", UnidadDeGrilla(lluvia, 1)), MaximoBarras(datos.barras));
     datos.ejeLinea = EscalaLineal(Titulo("Lluvia acumulada", UnidadDeGrilla(lluvia, 2)), MaximoY(datos.linea));
-    datos.alDia = !forma.EstadoEnError();
+    datos.alDia = AlDia(forma, {&lluvia});
     return datos;
 }
 
@@ -248,7 +260,7 @@ TDatosTiempo DatosEscorrentia(const TFormaZumbrel& forma) {
     datos.ejeX = EscalaLineal(kTiempo, FinDelTiempo(datos.linea, {}));
     datos.ejeLinea =
         EscalaLineal(Titulo("Escorrentía acumulada", UnidadDeGrilla(escorrentia, 1)), MaximoY(datos.linea));
-    datos.alDia = !forma.EstadoEnError();
+    datos.alDia = AlDia(forma, {&escorrentia});
     return datos;
 }
 
@@ -274,7 +286,7 @@ TDatosTiempo DatosHidrograma(const TFormaZumbrel& forma) {
     // third, so that the peak, its label and the heaviest step never meet.
     datos.ejeLinea = EscalaLineal(Titulo("Caudal", unidad), MaximoY(datos.linea) * 2);
     datos.ejeBarras = EscalaLineal(Titulo("Lluvia parcial", UnidadDeGrilla(lluvia, 1)), MaximoBarras(datos.barras) * 3);
-    datos.alDia = !forma.EstadoEnError();
+    datos.alDia = AlDia(forma, {&hidrograma, &lluvia});
     return datos;
 }
 
