@@ -38,7 +38,7 @@ std::vector<TDestinoMalo> DestinosMalos() {
          "No es un archivo: es una tubería (FIFO)"},
         {"un archivo de solo lectura",
          [](const fs::path& r) {
-             EscribirBytes(r, "[Zumbrel]\r\nVersion=1\r\n");
+             EscribirBytes(r, "[Geometria]\r\nDeclive=6\r\n[Zumbrel]\r\nVersion=1\r\n");
              return ::chmod(r.c_str(), 0444) == 0;
          },
          TextoDelError(EACCES)},
