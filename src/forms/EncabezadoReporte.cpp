@@ -28,7 +28,7 @@ std::string TextoLiteralRtf(std::string_view texto) {
 }
 
 std::string FechaComoTexto(const std::tm& dia) {
-    char texto[16];
+    char texto[40];  // room for any int in each part
     std::snprintf(texto, sizeof texto, "%02d/%02d/%04d", dia.tm_mday, dia.tm_mon + 1, dia.tm_year + 1900);
     return texto;
 }
