@@ -3,7 +3,9 @@
 
 Genera proyectos de ladera (.bvx): cada combinación de opciones, valores de borde,
 errores y archivos desprolijos. Con cada binario corre «ladera ARCHIVO», «ladera
---guardar SALIDA ARCHIVO», «ladera» sin archivo y las tablas, y compara la salida,
+--guardar SALIDA ARCHIVO», «ladera» sin archivo, con la escorrentía de Zumbrel, «lote»
+y «lote --csv» sobre todos, barridos, «escorrentia» con cuencas y tormentas al azar y
+las tablas, y compara la salida,
 el código de salida, los errores (sin los avisos «QStandardPaths:» de Qt) y los
 archivos guardados, byte a byte.
 
@@ -302,6 +304,33 @@ def main():
         if i % 5 == 0 and os.path.isfile(ruta):  # guardar encima de una copia: se actualiza, no se reemplaza
             pruebas.append((f"{nombre} --guardar encima", ["ladera", "--guardar", SALIDA, ruta],
                             salida(f"{i:04d}-encima.bvx"), ruta))
+
+    # Los proyectos con la escorrentía de Zumbrel, en lote y en CSV, y barridos.
+    modos = ["extrema", "evento", "ambos"]
+    for i, ruta in enumerate(rutas[7::9]):
+        pruebas.append((f"{os.path.basename(ruta)} --zumbrel", ["ladera", "--zumbrel", modos[i % 3], ruta]))
+    archivos = [r for r in rutas if os.path.isfile(r)]
+    for k in range(0, len(archivos), 200):
+        pruebas.append((f"lote {k}", ["lote", *archivos[k:k + 200]]))
+        pruebas.append((f"lote --csv {k}", ["lote", "--csv", "--zumbrel", modos[k % 3], *archivos[k:k + 200]]))
+    rng = random.Random(a.semilla)
+    for k, ruta in enumerate(archivos[:40]):
+        variar = ["--variar", f"Geometria.Longitud={rng.choice(['1', '10'])}:{rng.choice(['60', '120'])}:"
+                  f"{rng.choice(['5', '7.5'])}", "--variar", f"Geometria.Declive=0:{rng.choice(['9', '40'])}:3"]
+        pruebas.append((f"barrido {k}", ["barrido", ruta, *variar] + (["--csv"] if k % 2 else [])))
+    # La escorrentía de cuencas y tormentas al azar, con valores dentro y fuera de rango.
+    for k in range(300):
+        argumentos = ["escorrentia"]
+        for opcion, desde, hasta in [("--distancia", 0.1, 60), ("--desnivel", 1, 2000), ("--area", 0.01, 3000),
+                                     ("--paso", 0.5, 120), ("--nc", 30, 100), ("--abstraccion", 0, 30)]:
+            if rng.random() < 0.6: argumentos += [opcion, num(rng, rng.uniform(desde, hasta))]
+        if rng.random() < 0.1: argumentos += [rng.choice(["--nc", "--paso", "--area"]), rng.choice(["0", "-5", "150"])]
+        if rng.random() < 0.5: argumentos += ["--uso", str(rng.randrange(4))]
+        if rng.random() < 0.3: argumentos.append("--acumulada")
+        if rng.random() < 0.8:
+            alturas = [num(rng, rng.choice([0, rng.uniform(0, 80)])) for _ in range(rng.randint(1, 100))]
+            argumentos += ["--lluvia", ",".join(sorted(alturas, key=float) if "--acumulada" in argumentos else alturas)]
+        pruebas.append((f"escorrentia {k}", argumentos))
 
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count() or 2) as hilos:
         diferencias = list(hilos.map(lambda p: prueba(binarios, *p), pruebas))

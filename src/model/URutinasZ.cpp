@@ -100,29 +100,109 @@ void CalcularEscorrentia(TEstadoZumbrel& e) {
     for (int k = 2; k <= n; ++k) e.SvaeuaParcial[k] = ADoble(Real(e.Svaeua[k]) - e.Svaeua[k - 1]);
 }
 
-void CalcularHidrograma(TEstadoZumbrel& e) {
-    const int n = AcotarDatosSerie(e.Sall);
+namespace {
+
+// The unit triangle of a storm: its rise, base and fall in steps, and the last
+// ordinate, the end of the triangle of the last step.
+struct TTriangulo {
+    double qu = 0;  // its peak, in m³/s per mm of runoff
+    int64_t np = 0, nb = 0, nr = 0, cantidad = 0;
+};
+
+// Sizes the hydrograph for `n` steps; one past kMaxOrdenadasHidrograma faults.
+TTriangulo PrepararHidrograma(TEstadoZumbrel& e) {
+    TTriangulo t;
     const Real paso = Real(e.Ptsd) / 60;  // h
     // The unit triangle: time to peak in hours, and its peak in m³/s per mm of runoff.
     const double tp = ADoble(0.5L * e.Ptsd / 60 + 0.6L * e.Tcc);
-    const double qu = ADoble(Dividir(0.208L * e.Ac, tp));
-    // Its rise, base and fall in steps.
-    const int64_t np = int64_t{RedondearAlPar(Dividir(tp, paso))} + 1;
-    const int64_t nb = int64_t{Truncar(Dividir(2.67L * tp, paso))} + 3;
-    const int64_t nr = nb - np;
-    // The last triangle, of step n, ends at the last ordinate.
-    const int64_t cantidad = nb + n - 1;
-    if (cantidad > kMaxOrdenadasHidrograma) throw ErrorHidrogramaExcesivo(cantidad);
+    t.qu = ADoble(Dividir(0.208L * e.Ac, tp));
+    t.np = int64_t{RedondearAlPar(Dividir(tp, paso))} + 1;
+    t.nb = int64_t{Truncar(Dividir(2.67L * tp, paso))} + 3;
+    t.nr = t.nb - t.np;
+    t.cantidad = t.nb + AcotarDatosSerie(e.Sall) - 1;
+    if (t.cantidad > kMaxOrdenadasHidrograma) throw ErrorHidrogramaExcesivo(t.cantidad);
+    if (t.cantidad >= 0 && e.He.size() < static_cast<size_t>(t.cantidad) + 1)
+        e.He.resize(static_cast<size_t>(t.cantidad) + 1, 0.0);
+    e.CantidadHe = static_cast<int32_t>(t.cantidad);
+    return t;
+}
 
-    if (cantidad >= 0 && e.He.size() < static_cast<size_t>(cantidad) + 1)
-        e.He.resize(static_cast<size_t>(cantidad) + 1, 0.0);
-    e.CantidadHe = static_cast<int32_t>(cantidad);
+// The volume, the peak and the volume per unit area of the ordinates.
+void TotalesDelHidrograma(TEstadoZumbrel& e, int64_t cantidad) {
+    e.Vte = 0;
+    e.Cp = 0;
+    for (int64_t j = 1; j <= cantidad; ++j) {
+        e.Vte = ADoble(Real(e.Vte) + Real(e.He[j]) * e.Ptsd * 60);
+        if (e.He[j] > e.Cp) e.Cp = e.He[j];
+    }
+    e.Vtesp = ADoble(Dividir(Dividir(e.Vte, e.Ac), 1000));
+}
+
+// The ordinates one at a time: each adds the triangles that reach it in the order
+// of their steps, with the same products and quotients as CalcularHidrogramaPorPasos
+// and rounded to a double after each addition, so every ordinate comes out the
+// same to the bit. An ordinate's terms do not wait for one another, so their
+// divisions overlap where the step-by-step order made each wait for a store.
+// False, with the ordinates unfinished, when a number would leave the doubles:
+// the step-by-step order then says where, as it always has.
+bool HidrogramaPorOrdenadas(TEstadoZumbrel& e, const TTriangulo& t) {
+    const int n = AcotarDatosSerie(e.Sall);
+    // Each step's peak, rounded to a double as the record would hold it; one that
+    // leaves the doubles makes its ordinates infinite, and is caught there.
+    Real m[kMaxDatosSerie + 1];
+    for (int i = 1; i <= n; ++i) m[i] = static_cast<double>(Real(t.qu) * e.SvaeuaParcial[static_cast<size_t>(i)]);
+    // Four ordinates at a time, each its own sum, so that their additions and
+    // roundings overlap; the terms of each come in the order of the steps.
+    constexpr int kJuntas = 4;
+    int64_t j = 1;
+    for (; j + kJuntas - 1 <= t.cantidad; j += kJuntas) {
+        double h[kJuntas] = {};
+        const int64_t desde = std::max<int64_t>(1, j - t.nb + 1);
+        const int64_t hasta = std::min<int64_t>(n, j + kJuntas - 1);
+        for (int64_t i = desde; i <= hasta; ++i) {
+            const Real mi = m[i];
+            for (int k = 0; k < kJuntas; ++k) {
+                const int64_t o = j + k;
+                // Step i's triangle covers ordinates i to i - 1 + nb, rising to i - 1 + np.
+                if (i > o || o > i - 1 + t.nb) continue;
+                if (o <= i - 1 + t.np)
+                    h[k] = static_cast<double>(h[k] + mi * (o - i + 1) / t.np);
+                else
+                    h[k] = static_cast<double>(h[k] + mi * (i - 1 + t.nb - o) / t.nr);
+            }
+        }
+        for (int k = 0; k < kJuntas; ++k) {
+            if (!std::isfinite(h[k])) return false;
+            e.He[static_cast<size_t>(j + k)] = h[k];
+        }
+    }
+    for (; j <= t.cantidad; ++j) {
+        double h = 0;
+        // The triangles past their peak at j come from the earlier steps.
+        const int64_t desdeBajada = std::max<int64_t>(1, j - t.nb + 1);
+        const int64_t hastaBajada = std::min<int64_t>(n, j - t.np);
+        for (int64_t i = desdeBajada; i <= hastaBajada; ++i) h = static_cast<double>(h + m[i] * (i - 1 + t.nb - j) / t.nr);
+        const int64_t desdeSubida = std::max<int64_t>(1, j - t.np + 1);
+        const int64_t hastaSubida = std::min<int64_t>(n, j);
+        for (int64_t i = desdeSubida; i <= hastaSubida; ++i) h = static_cast<double>(h + m[i] * (j - i + 1) / t.np);
+        if (!std::isfinite(h)) return false;
+        e.He[static_cast<size_t>(j)] = h;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CalcularHidrogramaPorPasos(TEstadoZumbrel& e) {
+    const int n = AcotarDatosSerie(e.Sall);
+    const TTriangulo t = PrepararHidrograma(e);
+    const int64_t np = t.np, nb = t.nb, nr = t.nr, cantidad = t.cantidad;
     for (int64_t j = 1; j <= cantidad; ++j) e.He[j] = 0;
 
     // The triangle of step i starts at ordinate i - 1, peaks at i - 1 + np and ends
     // at i - 1 + nb; no other ordinate receives anything from it.
     for (int i = 1; i <= n; ++i) {
-        const double m = ADoble(Real(qu) * e.SvaeuaParcial[i]);
+        const double m = ADoble(Real(t.qu) * e.SvaeuaParcial[i]);
         const int64_t ultima = std::min(cantidad, i - 1 + std::max(np, nb));
         for (int64_t j = i; j <= ultima; ++j) {
             if (j <= i - 1 + np)
@@ -131,14 +211,15 @@ void CalcularHidrograma(TEstadoZumbrel& e) {
                 e.He[j] = ADoble(e.He[j] + Real(m) * (i - 1 + nb - j) / nr);
         }
     }
+    TotalesDelHidrograma(e, cantidad);
+}
 
-    e.Vte = 0;
-    e.Cp = 0;
-    for (int64_t j = 1; j <= cantidad; ++j) {
-        e.Vte = ADoble(Real(e.Vte) + Real(e.He[j]) * e.Ptsd * 60);
-        if (e.He[j] > e.Cp) e.Cp = e.He[j];
-    }
-    e.Vtesp = ADoble(Dividir(Dividir(e.Vte, e.Ac), 1000));
+void CalcularHidrograma(TEstadoZumbrel& e) {
+    const TTriangulo t = PrepararHidrograma(e);
+    // Triangles that rise and fall, the storm's usual shape, go by ordinates; any
+    // other shape, and a fault, by steps.
+    if (t.np < 1 || t.nr < 1 || !HidrogramaPorOrdenadas(e, t)) return CalcularHidrogramaPorPasos(e);
+    TotalesDelHidrograma(e, t.cantidad);
 }
 
 void CalcularZumbrel(TEstadoZumbrel& e) {

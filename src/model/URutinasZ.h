@@ -47,6 +47,10 @@ void CalcularEscorrentia(TEstadoZumbrel& e);
 // ErrorHidrogramaExcesivo, with the record untouched, when the hydrograph would
 // exceed kMaxOrdenadasHidrograma ordinates.
 void CalcularHidrograma(TEstadoZumbrel& e);
+// The same hydrograph added step by step, each step's triangle onto the ordinates
+// it reaches: the plain statement of the sum, which CalcularHidrograma matches to
+// the bit (faults included) by adding the same terms ordinate by ordinate.
+void CalcularHidrogramaPorPasos(TEstadoZumbrel& e);
 
 // The whole basin in the order of the tabs, each tab's routines in one guarded
 // block, as the window's chain runs them once its inputs are in the record.
