@@ -160,7 +160,15 @@ std::string TCantidad::MensajeLimite(TESBBoundsValidationType tipo) const {
 
 void TCantidad::LeerTexto() {
     if (FullAccuracy && RenderizarCientifico(valor_, DecimalPlaces, false) == texto_) return;
+    // The same text reads as the same number: a text is parsed once, however often
+    // the chain reads the field.
+    if (textoLeido_ && *textoLeido_ == texto_) {
+        valor_ = valorLeido_;
+        return;
+    }
     valor_ = LeerNumeroDeCampo(texto_);
+    textoLeido_ = texto_;
+    valorLeido_ = valor_;
 }
 
 void TCantidad::EscribirTexto() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,9 @@ private:
     long double limiteSuperior_ = 0;
     long double valor_ = 0;
     std::string texto_ = "0";
+    // The last text read and the number it gave.
+    std::optional<std::string> textoLeido_;
+    long double valorLeido_ = 0;
     bool cargando_ = true;
 };
 

@@ -105,11 +105,15 @@ void TFormaBrovel::CrearCampos() {
 }
 
 TCantidad& TFormaBrovel::Campo(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_LADERA(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
+    // Looked up by hash: the chain asks for fields by name all the time.
+    static const std::unordered_map<std::string_view, TCantidad TFormaBrovel::*> kCampos = {
+#define BROVEL_CAMPO_POR_NOMBRE(campo) {#campo, &TFormaBrovel::campo},
+        BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)
+#undef BROVEL_CAMPO_POR_NOMBRE
+    };
+    const auto campo = kCampos.find(nombre);
+    if (campo == kCampos.end()) throw std::out_of_range("campo desconocido: " + std::string(nombre));
+    return this->*(campo->second);
 }
 
 // The editors of the curve and of the four hyetographs, each ending in the
