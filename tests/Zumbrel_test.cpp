@@ -336,7 +336,7 @@ private slots:
     // are counted, not written, and the rows' height is fixed, so the view never
     // measures them.
     void cienMilFilasSeCuentanSinEscribirse() {
-        TGrillaResultados grande{{"[Horas]", "[m³/s]"}, {std::vector<double>(100000, 0.5), std::vector<double>(100000, 2.25)}};
+        TGrillaResultados grande{{"[Horas]", "[m³/s]"}, {std::vector<double>(100000, 0.5), std::vector<double>(100000, 2.25)}, false, {}};
         TVistaGrilla vista(nullptr, QStringLiteral("grande"), grande);
         QCOMPARE(vista.model()->rowCount(), 100000);
         QCOMPARE(Filas(&vista), 100000);
