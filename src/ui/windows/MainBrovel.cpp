@@ -15,7 +15,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-#include "app/AcercaDe.h"
+#include "ui/AcercaDe.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "docs/Reporte.h"

@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AcercaDe.h"
+#include "ui/AcercaDe.h"
 #include "forms/ReporteZumbrel.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
