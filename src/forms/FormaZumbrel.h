@@ -17,6 +17,7 @@
 #include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
+#include "forms/Pestanas.h"
 #include "model/EstadoZumbrel.h"
 
 #define BROVEL_CAMPOS_ZUMBREL(X)                                                                          \
@@ -114,7 +115,7 @@ public:
 
     // The chain; each returns false when an error stopped it (a text that is no
     // number), after it was reported.
-    bool MostrarPestana(int indice);
+    bool MostrarPestana(TPestanaZumbrel pestana);
     bool GeometriaShow();
     bool SueloShow();
     bool ForzantesShow();
@@ -143,8 +144,8 @@ private:
     void cbSallChange();
     void cbLluviaChange();
     void Mostrar(std::initializer_list<const char*> controles, bool visibles);
-    bool Cadena(int hasta);
-    void Calcular(int hasta);
+    bool Cadena(TPestanaZumbrel hasta);
+    void Calcular(TPestanaZumbrel hasta);
     bool Manejar(const std::function<void()>& trabajo);
     double& AlturaElegida(int k);
     // An input outside its field's range is not copied into the model.

@@ -109,11 +109,11 @@ void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
 }
 
 void TMainFormZumbrel::ConstruirPestanas() {
-    ConstruirGeometria(PageControl->widget(0));
-    ConstruirSuelo(PageControl->widget(1));
-    ConstruirForzantes(PageControl->widget(2));
-    ConstruirCondicionantes(PageControl->widget(3));
-    ConstruirEscorrentia(PageControl->widget(4));
+    ConstruirGeometria(PageControl->widget(Indice(TPestanaZumbrel::Geometria)));
+    ConstruirSuelo(PageControl->widget(Indice(TPestanaZumbrel::Suelo)));
+    ConstruirForzantes(PageControl->widget(Indice(TPestanaZumbrel::Forzantes)));
+    ConstruirCondicionantes(PageControl->widget(Indice(TPestanaZumbrel::Condicionantes)));
+    ConstruirEscorrentia(PageControl->widget(Indice(TPestanaZumbrel::Escorrentia)));
     TerminarPestanas(PageControl);
 }
 
