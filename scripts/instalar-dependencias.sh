@@ -9,7 +9,7 @@ paquetes=(
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgl-dev libvulkan-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core locales python3
   dpkg-dev desktop-file-utils shared-mime-info libxml2-utils xdotool x11-utils lintian
   cups printer-driver-cups-pdf poppler-utils

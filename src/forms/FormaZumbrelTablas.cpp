@@ -22,9 +22,7 @@ TDestinoDeTabla TFormaZumbrel::TomarDeTabla(TTablaZumbrel tabla, double valor) {
         case TTablaZumbrel::GruposPerturbados:
             SetIndice(TListaZumbrel::cbGh, static_cast<int>(valor));
             return {TListaZumbrel::cbGh, ""};
-        case TTablaZumbrel::Abstraccion:
-            euAi.SetBaseValue(valor);
-            return {std::nullopt, "euAi"};
+        case TTablaZumbrel::Abstraccion: euAi.SetBaseValue(valor); return {std::nullopt, "euAi"};
         case TTablaZumbrel::NumeroDeCurva: break;
     }
     euNc.SetBaseValue(valor);
