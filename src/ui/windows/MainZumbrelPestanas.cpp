@@ -6,7 +6,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
