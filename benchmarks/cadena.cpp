@@ -54,7 +54,7 @@ void BM_FormaNueva(benchmark::State& estado) {
     TInterlocutorMudo mudo;
     for (auto _ : estado) {
         TFormaBrovel forma(mudo);
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         benchmark::DoNotOptimize(forma.Estado.PsE);
     }
 }

@@ -45,7 +45,7 @@ void Reabrir(const std::string& ruta, const std::string& primero) {
     TInterlocutorQueAnota otra;
     brovel::TFormaBrovel reabierta(otra);
     if (!reabierta.AbrirProyecto(ruta)) Fallar("el proyecto guardado no se abre", primero, "");
-    reabierta.MostrarPestana(5);
+    reabierta.MostrarPestana(brovel::TPestanaBrovel::Erosion);
     const std::string despues = brovel::LaderaComoJson(reabierta);
     if (despues != primero) Fallar("abrir, guardar y volver a abrir no da lo mismo", primero, despues);
 }
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     {
         brovel::TFormaBrovel forma(persona);
         if (!forma.AbrirProyecto(original)) return 0;
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(brovel::TPestanaBrovel::Erosion);
         primero = brovel::LaderaComoJson(forma);
         if (!brovel::EsJsonValido(primero)) Fallar("JSON no válido", primero, "");
         enOtro = forma.GuardarValores(guardado, "guardado.bvx") && persona.errores.empty();

@@ -44,16 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     {
         brovel::TFormaBrovel forma(persona);
         brovel::TFormaZumbrel& z = forma.Zumbrel;
-        z.MostrarPestana(4);
+        z.MostrarPestana(brovel::TPestanaZumbrel::Escorrentia);
         const std::string inicial = brovel::EscorrentiaComoJson(z);
         if (!z.CargarDatos(ruta)) {
             if (persona.errores.size() != 1) Fallar("un archivo rechazado no dio un mensaje", inicial, "");
-            z.MostrarPestana(4);
+            z.MostrarPestana(brovel::TPestanaZumbrel::Escorrentia);
             const std::string despues = brovel::EscorrentiaComoJson(z);
             if (despues != inicial) Fallar("un archivo rechazado cambió la ventana", inicial, despues);
             return 0;
         }
-        z.MostrarPestana(4);
+        z.MostrarPestana(brovel::TPestanaZumbrel::Escorrentia);
         primero = brovel::EscorrentiaComoJson(z);
         if (!brovel::EsJsonValido(primero)) Fallar("JSON no válido", primero, "");
         if (!z.GuardarDatos(ruta) || !persona.errores.empty()) return 0;
@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     brovel::TFormaBrovel forma(otra);
     brovel::TFormaZumbrel& z = forma.Zumbrel;
     if (!z.CargarDatos(ruta)) Fallar("los datos guardados no se cargan", primero, otra.errores.front());
-    z.MostrarPestana(4);
+    z.MostrarPestana(brovel::TPestanaZumbrel::Escorrentia);
     const std::string despues = brovel::EscorrentiaComoJson(z);
     if (despues != primero) Fallar("cargar, grabar y volver a cargar no da lo mismo", primero, despues);
     return 0;

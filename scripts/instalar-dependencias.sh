@@ -8,9 +8,9 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgl-dev libvulkan-dev libxkbcommon-dev
-  libsimpleini-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core locales
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format
+  xvfb xauth fonts-dejavu-core locales python3
   dpkg-dev desktop-file-utils shared-mime-info libxml2-utils xdotool x11-utils lintian
   cups printer-driver-cups-pdf poppler-utils
 )

@@ -145,7 +145,7 @@ private slots:
     void laPestanaErosionMuestraSusResultados() {
         const QString antes = ventana->euTeEResultado->text();
         ventana->PageControl->setCurrentIndex(kErosion);
-        QCOMPARE(ventana->Forma().PestanaActual(), int(kErosion));
+        QCOMPARE(Indice(ventana->Forma().PestanaActual()), kErosion);
         QCOMPARE(ventana->euTeEResultado->text(), QStringLiteral("9.35051"));
         QVERIFY(antes != ventana->euTeEResultado->text());
         QCOMPARE(escritorio->errores, QStringList());

@@ -154,7 +154,7 @@ TEST(CamposBrovel, CadaResultadoMuestraSuMiembro) {
         TInterlocutorDePrueba persona;
         TFormaBrovel forma(persona);
         conjunto.elegir(forma);
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         const TEstadoBrovel& e = forma.Estado;
         for (const TResultado& r : kResultados) {
             if (!r.escrito(e)) continue;
@@ -216,7 +216,7 @@ TEST(CamposBrovel, CadaEntradaLlegaASuMiembro) {
             valores[entrada.campo] = v;
             forma.Campo(entrada.campo).SetBaseValue(v);
         }
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         ASSERT_FALSE(forma.RecalculoSuspendido) << kConjuntos[c].nombre << ": " << forma.TextoEstado();
         for (const TEntrada& entrada : kEntradas) {
             if (entrada.conjunto != c) continue;
@@ -248,7 +248,7 @@ TEST(CamposBrovel, ListasYCantidadesLleganAlModelo) {
         TFormaBrovel forma(persona);
         kConjuntos[caso.conjunto].elegir(forma);
         forma.ElegirEnLista(caso.lista, caso.indice);
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         const int real = caso.entero ? forma.Estado.*caso.entero : forma.Estado.*caso.opcion;
         EXPECT_EQ(real, caso.esperado) << NombreDe(caso.lista);
     }

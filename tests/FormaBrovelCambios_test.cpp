@@ -21,7 +21,7 @@ struct TOrden {
 // What counts as a change is what saving would write differently.
 TEST_F(FormaBrovelProyecto, SoloCambiaLoQueSeGuardariaDistinto) {
     EXPECT_FALSE(forma.Modificado());
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     forma.euLt.CambiarUnidad(1);  // 60 m shown as 0.06 km: the same project
     EXPECT_FALSE(forma.Modificado());
     forma.euLt.SetBaseValue(70);

@@ -20,8 +20,6 @@ namespace {
 using G = TGrupoOpciones;
 using L = TListaBrovel;
 
-constexpr int kErosion = 5;
-
 double Valor(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue()); }
 
 // What a result field shows: the number rounded to the field's decimals.
@@ -75,7 +73,7 @@ class FormaBrovelOrdenDeLaCurva : public FormaBrovelPrueba, public ::testing::Wi
 
 TEST_P(FormaBrovelOrdenDeLaCurva, UnaCurvaQueCreceDetieneElCalculo) {
     const TCasoOrden& caso = GetParam();
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const double teE = e.TeE;
     const std::string textoTeE = forma.euTeEResultado.Text();
 
@@ -90,7 +88,7 @@ TEST_P(FormaBrovelOrdenDeLaCurva, UnaCurvaQueCreceDetieneElCalculo) {
     EXPECT_FALSE(forma.FaltaVerificar);
 
     if (caso.error) {
-        forma.MostrarPestana(kErosion);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         EXPECT_EQ(e.TeE, teE);
         EXPECT_EQ(forma.euTeEResultado.Text(), textoTeE);
     }
@@ -98,7 +96,7 @@ TEST_P(FormaBrovelOrdenDeLaCurva, UnaCurvaQueCreceDetieneElCalculo) {
     editor.SetBaseValue(original);
     EXPECT_EQ(forma.TextoEstado(), kMensajeOk);
     EXPECT_FALSE(forma.RecalculoSuspendido);
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_TRUE(Cerca(e.TeE, teE));
 }
 
@@ -490,7 +488,7 @@ INSTANTIATE_TEST_SUITE_P(, FormaBrovelZumbrel, ::testing::Values(
 // clang-format on
 
 TEST_F(FormaBrovelHietogramas, ConZumbrelPendienteLosResultadosSiguen) {
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const double teE = e.TeE;
     forma.ElegirEnLista(L::cbPhn4, 2);
     EXPECT_EQ(forma.TextoEstado(), kMensajeFaltaZumbrel);
@@ -499,7 +497,7 @@ TEST_F(FormaBrovelHietogramas, ConZumbrelPendienteLosResultadosSiguen) {
 
     forma.euRast.SetBaseValue(3);
     EXPECT_EQ(e.Rast, 3.0);
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_NE(e.TeE, teE);
     EXPECT_EQ(Valor(forma.euTeEResultado), Redondeado(e.TeE, 5));
     EXPECT_EQ(forma.TextoEstado(), kMensajeFaltaZumbrel);

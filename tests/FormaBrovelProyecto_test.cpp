@@ -156,7 +156,7 @@ std::vector<std::string> Describir(TFormaBrovel& f) {
         for (int h = 1; h <= kMaxElementos; ++h)
             d.push_back("Cll1_" + std::to_string(h) + "_" + n + "=" + Numero(e.Cll1[h][i]));
     }
-    f.MostrarPestana(5);
+    f.MostrarPestana(TPestanaBrovel::Erosion);
     const std::pair<const char*, double> resultados[] = {
         {"Fes", e.Fes}, {"Ft", e.Ft},   {"Felle", e.Felle}, {"Fp", e.Fp},     {"Fcm", e.Fcm},
         {"Fps", e.Fps}, {"Lct", e.Lct}, {"TeE", e.TeE},     {"PsE", e.PsE},   {"Tp", double(e.Tp)},
@@ -721,7 +721,7 @@ TEST_F(FormaBrovelProyecto, LaEscorrentiaTomadaSeGuardaConElProyecto) {
     const std::string ruta = Ruta("tomada.bvx");
     ASSERT_TRUE(forma.GuardarValores(ruta, "tomada.bvx"));
     forma.btUsarZumbrel2Click();
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_TRUE(forma.Modificado());
     const double vp = forma.Estado.Vp, cp = forma.Estado.Cp, pse = forma.Estado.PsE;
     EXPECT_NE(vp, 2000);
@@ -729,7 +729,7 @@ TEST_F(FormaBrovelProyecto, LaEscorrentiaTomadaSeGuardaConElProyecto) {
 
     TOtraForma nueva;
     ASSERT_TRUE(nueva.forma.AbrirProyecto(ruta));
-    nueva.forma.MostrarPestana(5);
+    nueva.forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(nueva.forma.Estado.Vp, vp);
     EXPECT_EQ(nueva.forma.Estado.Cp, cp);
     EXPECT_EQ(nueva.forma.Estado.PsE, pse);

@@ -57,10 +57,10 @@ TEST_F(FormaBrovelProyecto, UnProyectoAbiertoYGuardadoVuelveIgual) {
         Escribir(original, ConCrLf(caso.texto));
         TOtraForma a, b;
         ASSERT_TRUE(a.forma.AbrirProyecto(original)) << caso.nombre;
-        a.forma.MostrarPestana(5);
+        a.forma.MostrarPestana(TPestanaBrovel::Erosion);
         ASSERT_TRUE(a.forma.GuardarValores(primera, "primera.bvx")) << caso.nombre;
         ASSERT_TRUE(b.forma.AbrirProyecto(primera)) << caso.nombre;
-        b.forma.MostrarPestana(5);
+        b.forma.MostrarPestana(TPestanaBrovel::Erosion);
         ASSERT_TRUE(b.forma.GuardarValores(segunda, "segunda.bvx")) << caso.nombre;
         EXPECT_EQ(Resultados(b.forma), Resultados(a.forma)) << caso.nombre;
         EXPECT_EQ(Contenido(segunda), Contenido(primera)) << caso.nombre;

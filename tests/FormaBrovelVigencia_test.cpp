@@ -30,7 +30,7 @@ const std::vector<std::string> kResultados = {
 }  // namespace
 
 TEST_F(FormaBrovelPrueba, UnProyectoNuevoEstaAlDia) {
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(forma.SinActualizar(), std::vector<std::string>{});
     EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
 }
@@ -40,11 +40,11 @@ TEST_F(FormaBrovelPrueba, UnProyectoNuevoEstaAlDia) {
 // 15 % and says why, alike on every tab; what does not depend on it stays good.
 TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     forma.euDt.SetBaseValue(15);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const std::string lsAnterior = forma.euFtEResultado.Text();
     const std::string aAnterior = forma.euTeEResultado.Text();
     forma.euDt.SetBaseValue(-5);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
 
     EXPECT_EQ(forma.Estado.Dt, 15);
     EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr",
@@ -65,7 +65,7 @@ TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     EXPECT_EQ(forma.MotivoDe("Ft"), fuera);
 
     forma.euDt.SetBaseValue(6);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(forma.SinActualizar(), std::vector<std::string>{});
     EXPECT_EQ(Desactualizados(forma, kResultados), std::vector<std::string>{});
     EXPECT_EQ(forma.TextoEstado(), "OK");
@@ -75,9 +75,9 @@ TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
 // and faults the practices; once the text is "-5", what stops the calculation is
 // the field, and that is the reason every result gives.
 TEST_F(FormaBrovelPrueba, ElMotivoEsLaEntradaQueDetieneElCalculo) {
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     for (const char* texto : {"-", "-5"}) forma.euDt.TextoEditado(texto);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const std::string fuera =
         "«Pendiente del Brovel»: El valor ingresado se encuentra fuera del rango permitido (0 - 1.1E4900)";
     ASSERT_FALSE(forma.SinActualizar().empty());
@@ -88,7 +88,7 @@ TEST_F(FormaBrovelPrueba, ElMotivoEsLaEntradaQueDetieneElCalculo) {
 // Disipación's results and erosion are out of date, the earlier tabs are not.
 TEST_F(FormaBrovelPrueba, SinRugosidadQuedanAtrasLaDisipacionYLaErosion) {
     forma.euRast.SetBaseValue(0);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Fps", "Scs", "Srs", "Fcm", "Lct", "TeE", "PsE"}));
     EXPECT_EQ(Desactualizados(forma, kResultados),
               (std::vector<std::string>{"euScsResultado", "euSrsResultado", "euFcmResultado", "euLctResultado",
@@ -100,9 +100,9 @@ TEST_F(FormaBrovelPrueba, SinRugosidadQuedanAtrasLaDisipacionYLaErosion) {
 TEST_F(FormaBrovelPrueba, UnResultadoInfinitoNoEstaAlDia) {
     forma.ElegirOpcion(TGrupoOpciones::Evento, 1);
     forma.euVp.SetText("1E+400");
-    forma.MostrarPestana(2);
+    forma.MostrarPestana(TPestanaBrovel::Forzantes);
     EXPECT_FALSE(forma.AlDia("euVeeResultado"));
     forma.euVp.SetBaseValue(2000);
-    forma.MostrarPestana(2);
+    forma.MostrarPestana(TPestanaBrovel::Forzantes);
     EXPECT_TRUE(forma.AlDia("euVeeResultado"));
 }

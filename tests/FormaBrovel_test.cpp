@@ -22,8 +22,6 @@ using G = TGrupoOpciones;
 using L = TListaBrovel;
 using TNombres = std::vector<std::string>;
 
-enum Pestana { kGeometria = 0, kSuelo = 1, kForzantes = 2, kCondicionantes = 3, kDisipacion = 4, kErosion = 5 };
-
 TNombres operator+(TNombres a, const TNombres& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -95,7 +93,7 @@ class FormaBrovelArranque : public FormaBrovelPrueba {};
 
 TEST_F(FormaBrovelArranque, EmpiezaSinNombreEnGeometriaYSinErrores) {
     EXPECT_EQ(forma.Titulo(), "Brovel - Sin Nombre");
-    EXPECT_EQ(forma.PestanaActual(), kGeometria);
+    EXPECT_EQ(forma.PestanaActual(), TPestanaBrovel::Geometria);
     EXPECT_EQ(forma.TextoEstado(), kMensajeOk);
     EXPECT_FALSE(forma.EstadoEnError());
     EXPECT_FALSE(forma.RecalculoSuspendido);
@@ -109,7 +107,7 @@ TEST_F(FormaBrovelArranque, EmpiezaSinNombreEnGeometriaYSinErrores) {
 }
 
 TEST_F(FormaBrovelArranque, LaPestanaErosionMuestraElProyectoPorDefecto) {
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_TRUE(Cerca(e.TeE, 9.3505053052130279));
     EXPECT_TRUE(Cerca(e.PsE, 125.41806829029869));
     EXPECT_TRUE(Cerca(e.Fps, 0.8718327105474365));
@@ -300,7 +298,7 @@ TEST_P(FormaBrovelPracticas, CadaPracticaMuestraLoSuyo) {
     const TCasoPractica& caso = GetParam();
     forma.ElegirEnLista(L::cbTp, caso.tipo);
     EXPECT_EQ(int(e.Tp), caso.tipo);
-    forma.MostrarPestana(kDisipacion);
+    forma.MostrarPestana(TPestanaBrovel::Disipacion);
     EXPECT_EQ(Mostrados(forma, caso.mostrados), caso.mostrados);
     EXPECT_EQ(Mostrados(forma, caso.ocultos), TNombres{});
     for (const TResultadoMostrado& r : caso.resultados) {
@@ -337,7 +335,7 @@ TEST_F(FormaBrovelSinPracticas, ElFactorDePracticaEsUno) {
     EXPECT_EQ(e.Fps, 1.0);
     EXPECT_TRUE(forma.Mostrado("euFdPdS"));
     EXPECT_EQ(Valor(forma.euFdPdS), 1.0);
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(int(e.Tp), 4);
     EXPECT_EQ(Valor(forma.euFpsEResultado), 1.0);
     EXPECT_EQ(e.Fps, 1.0);
@@ -416,12 +414,12 @@ TEST_F(FormaBrovelEntradasOcultas, SinLabranzaSeConservaElTiempo) {
 class FormaBrovelCadena : public FormaBrovelPrueba {};
 
 TEST_F(FormaBrovelCadena, LaLongitudSoloRecalculaLaGeometria) {
-    forma.MostrarPestana(kCondicionantes);
+    forma.MostrarPestana(TPestanaBrovel::Condicionantes);
     const double ft = e.Ft;
     forma.euLt.SetBaseValue(100);
     EXPECT_EQ(e.Lt, 100.0);
     EXPECT_EQ(e.Ft, ft);
-    forma.MostrarPestana(kDisipacion);
+    forma.MostrarPestana(TPestanaBrovel::Disipacion);
     EXPECT_NE(e.Ft, ft);
     EXPECT_EQ(Valor(forma.euFtResultado), Redondeado(e.Ft, 3));
 }
@@ -444,7 +442,7 @@ TEST_P(FormaBrovelDescongelamiento, SoloUnBrovelCortoConDescongelamientoTieneMen
     const TCasoDescongelamiento& caso = GetParam();
     forma.euLt.SetBaseValue(caso.longitud);
     Marcar(forma, TCasilla::Descongelamiento, caso.descongelamiento);
-    forma.MostrarPestana(kSuelo);
+    forma.MostrarPestana(TPestanaBrovel::Suelo);
     EXPECT_EQ(forma.MensajesSuelo(), caso.mensaje ? TNombres{std::string(kMensajeSinExpresionLS)} : TNombres{});
 }
 
@@ -458,10 +456,10 @@ INSTANTIATE_TEST_SUITE_P(, FormaBrovelDescongelamiento,
 TEST_F(FormaBrovelCadena, AlargarElBrovelQuitaElMensajeDeDescongelamiento) {
     forma.Marcar(TCasilla::Descongelamiento, true);
     forma.euLt.SetBaseValue(3);
-    forma.MostrarPestana(kSuelo);
+    forma.MostrarPestana(TPestanaBrovel::Suelo);
     EXPECT_EQ(forma.MensajesSuelo(), TNombres{std::string(kMensajeSinExpresionLS)});
     forma.euLt.SetBaseValue(5);
-    forma.MostrarPestana(kForzantes);
+    forma.MostrarPestana(TPestanaBrovel::Forzantes);
     EXPECT_EQ(forma.MensajesSuelo(), TNombres{});
 }
 
@@ -471,11 +469,11 @@ class FormaBrovelFallos : public FormaBrovelPrueba {};
 
 TEST_F(FormaBrovelFallos, MulchingSinRugosidadConservaLosResultados) {
     ASSERT_TRUE(forma.Marcada(TCasilla::Mulching));
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const TEstadoBrovel antes = e;
     forma.euRast.SetBaseValue(0);
     EXPECT_EQ(e.Rast, 0.0);
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(e.Scs, antes.Scs);
     EXPECT_EQ(e.Srs, antes.Srs);
     EXPECT_EQ(e.Fcm, antes.Fcm);
@@ -491,22 +489,22 @@ TEST_F(FormaBrovelFallos, MulchingSinRugosidadConservaLosResultados) {
 // goes to the caller; the next recalculation that reads it reports it once and
 // leaves the model as it was.
 TEST_F(FormaBrovelFallos, UnTextoQueNoEsNumeroSeInformaYSigue) {
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const double teE = e.TeE;
-    forma.MostrarPestana(kDisipacion);
+    forma.MostrarPestana(TPestanaBrovel::Disipacion);
 
     EXPECT_THROW(forma.euLt.SetText("1.2.3"), ErrorDeConversion);
     EXPECT_EQ(forma.euLt.Text(), "1.2.3");
     EXPECT_EQ(persona.errores, TNombres{});
 
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_EQ(persona.errores, TNombres{"'1.2.3' is not a valid floating point value"});
     EXPECT_EQ(e.Lt, 60.0);
     EXPECT_EQ(e.TeE, teE);
 
     forma.euLt.SetText("80");
     EXPECT_EQ(e.Lt, 80.0);
-    forma.MostrarPestana(kErosion);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     EXPECT_NE(e.TeE, teE);
     EXPECT_EQ(persona.errores.size(), 1u);
 }

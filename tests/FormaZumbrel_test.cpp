@@ -180,7 +180,7 @@ TEST_F(FormaZumbrelPrueba, ElIntercambioDeLaTormentaExtrema) {
     forma.ElegirOpcion(TGrupoOpciones::LluviaExtrema, 0);
     forma.euPth2.SetBaseValue(10);
     forma.ElegirEnLista(TListaBrovel::cbCph3, 3);
-    forma.MostrarPestana(2);
+    forma.MostrarPestana(TPestanaBrovel::Forzantes);
     EXPECT_TRUE(forma.FaltaZumbrel);
     EXPECT_EQ(forma.TextoEstado(), kMensajeFaltaZumbrel);
     int filas = 0;

@@ -83,8 +83,8 @@ protected:
     pruebas::TInterlocutorDePrueba persona;
     TFormaBrovel forma{persona};
     void SetUp() override {
-        forma.MostrarPestana(5);
-        forma.Zumbrel.MostrarPestana(4);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
+        forma.Zumbrel.MostrarPestana(TPestanaZumbrel::Escorrentia);
     }
 };
 TEjemploAyuda* EjemploAyudaPrueba::ejemplo = nullptr;

@@ -32,7 +32,9 @@ using namespace brovel;
 
 namespace {
 
-enum Pestana { kSuelo = 1, kForzantes = 2, kErosion = 5 };
+constexpr int kSuelo = Indice(TPestanaBrovel::Suelo);
+constexpr int kForzantes = Indice(TPestanaBrovel::Forzantes);
+constexpr int kErosion = Indice(TPestanaBrovel::Erosion);
 
 void Activar(QComboBox* lista, int indice) {
     lista->setCurrentIndex(indice);

@@ -169,7 +169,7 @@ TEST_F(FormaBrovelPrueba, ElHietogramaMuestraLasAlturasEnLaUnidadDelCampo) {
 // The factors in their order, contouring's only with contouring; the factor of
 // the rate that reduces it most; the scale beyond 1 and beyond every factor.
 TEST_F(FormaBrovelPrueba, LosFactoresSeComparanConLaUnidad) {
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     TDatosFactores datos = DatosFactores(forma);
     EXPECT_EQ(Rotulos(datos),
               (std::vector<std::string>{"LS", "C", "PLU", "CC", "SC", "SR", "SM", "P", "Pb", "Pt", "Pg"}));
@@ -181,7 +181,7 @@ TEST_F(FormaBrovelPrueba, LosFactoresSeComparanConLaUnidad) {
     for (const TFactorGrafico& f : datos.factores) EXPECT_GT(datos.eje.maximo, std::max(f.valor, 1.0)) << f.rotulo;
 
     forma.Marcar(TCasilla::PracticasDeSoporte, false);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     datos = DatosFactores(forma);
     EXPECT_EQ(Rotulos(datos), (std::vector<std::string>{"LS", "C", "PLU", "CC", "SC", "SR", "SM", "P"}));
 }
@@ -190,7 +190,7 @@ TEST_F(FormaBrovelPrueba, LosFactoresSeComparanConLaUnidad) {
 // and the factor that reduces most is chosen among the others.
 TEST_F(FormaBrovelPrueba, LosFactoresViejosSeSenalan) {
     forma.euDt.SetBaseValue(-5);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const TDatosFactores datos = DatosFactores(forma);
     EXPECT_EQ(Viejos(datos), (std::vector<std::string>{"LS", "P", "Pb", "Pt", "Pg"}));
     EXPECT_EQ(datos.masReductor, 1);
@@ -200,7 +200,7 @@ TEST_F(FormaBrovelPrueba, LosFactoresViejosSeSenalan) {
 // left to reduce it, however small the subfactors still up to date.
 TEST_F(FormaBrovelPrueba, ElQueMasReduceEsUnFactorDeLaTasaAlDia) {
     forma.euRast.SetBaseValue(0);
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
     const TDatosFactores datos = DatosFactores(forma);
     EXPECT_EQ(Viejos(datos), (std::vector<std::string>{"C", "SC", "SR", "P"}));
     EXPECT_EQ(datos.masReductor, 0);

@@ -29,7 +29,13 @@ using namespace brovel;
 
 namespace pruebas {
 
-enum Pestana { kGeometria = 0, kSuelo = 1, kForzantes = 2, kCondicionantes = 3, kDisipacion = 4, kErosion = 5 };
+// The tabs by their place in the tab widget, as the form names them.
+constexpr int kGeometria = Indice(TPestanaBrovel::Geometria);
+constexpr int kSuelo = Indice(TPestanaBrovel::Suelo);
+constexpr int kForzantes = Indice(TPestanaBrovel::Forzantes);
+constexpr int kCondicionantes = Indice(TPestanaBrovel::Condicionantes);
+constexpr int kDisipacion = Indice(TPestanaBrovel::Disipacion);
+constexpr int kErosion = Indice(TPestanaBrovel::Erosion);
 
 inline const QString kOk = QStringLiteral("OK");
 inline const QString kFaltaVerificar = QStringLiteral("Falta Verificar los datos de Diámetro Medio y Porcentaje Pasante");

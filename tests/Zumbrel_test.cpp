@@ -37,7 +37,13 @@ using namespace brovel;
 
 namespace {
 
-enum Pestana { kGeometria = 0, kSuelo = 1, kForzantes = 2, kCondicionantes = 3, kEscorrentia = 4, kReporte = 5 };
+// The tabs by their place in the tab widget, as the form names them.
+constexpr int kGeometria = Indice(TPestanaZumbrel::Geometria);
+constexpr int kSuelo = Indice(TPestanaZumbrel::Suelo);
+constexpr int kForzantes = Indice(TPestanaZumbrel::Forzantes);
+constexpr int kCondicionantes = Indice(TPestanaZumbrel::Condicionantes);
+constexpr int kEscorrentia = Indice(TPestanaZumbrel::Escorrentia);
+constexpr int kReporte = Indice(TPestanaZumbrel::Reporte);
 
 const QString kSerieMalCargada = QStringLiteral("La secuencia de Acumulacion de Lluvia esta mal cargada");
 

@@ -7,7 +7,7 @@
 
 #include <clocale>
 
-#include "app/Estilo.h"
+#include "app/EstiloBotones.h"
 
 namespace brovel {
 

@@ -71,7 +71,7 @@ public:
             // Nothing computed yet gives the columns: a new project does.
             TInterlocutorDeConsola consola;
             TFormaBrovel forma(consola);
-            forma.MostrarPestana(5);
+            forma.MostrarPestana(TPestanaBrovel::Erosion);
             TRegistro muestra = claves;
             for (TCampoSalida& c : LaderaComoRegistro(forma)) muestra.push_back(std::move(c));
             muestra = ParaCsv(muestra, std::string());
@@ -192,7 +192,7 @@ int Lote(const Argumentos& argumentos) {
                 fallo = salida.Fallo(archivo, motivo);
             } else {
                 Zumbrel(forma, zumbrel);
-                forma.MostrarPestana(5);
+                forma.MostrarPestana(TPestanaBrovel::Erosion);
                 TRegistro registro = archivo;
                 for (TCampoSalida& c : LaderaComoRegistro(forma)) registro.push_back(std::move(c));
                 fallo = salida.Escribir(registro);
@@ -350,7 +350,7 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
         TInterlocutorDeConsola consola;
         TFormaBrovel forma(consola);
         forma.AbrirDocumento(punto, archivo);
-        forma.MostrarPestana(5);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
         for (TCampoSalida& c : LaderaComoRegistro(forma)) registro.push_back(std::move(c));
         if (salida.Escribir(registro)) return 1;
         progreso.Avanzar(n + 1);

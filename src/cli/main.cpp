@@ -90,7 +90,7 @@ int Ladera(const Argumentos& argumentos) {
     TInterlocutorDeConsola consola;
     brovel::TFormaBrovel forma(consola);
     if (const int estado = PrepararLadera(argumentos, consola, forma)) return estado;
-    forma.MostrarPestana(5);
+    forma.MostrarPestana(brovel::TPestanaBrovel::Erosion);
     return Imprimir(brovel::LaderaComoJson(forma));
 }
 
@@ -221,7 +221,7 @@ int Escorrentia(const Argumentos& argumentos) {
     TInterlocutorDeConsola consola;
     brovel::TFormaZumbrel forma(consola);
     if (const int estado = PrepararEscorrentia(argumentos, forma)) return estado;
-    forma.MostrarPestana(4);
+    forma.MostrarPestana(brovel::TPestanaZumbrel::Escorrentia);
     return Imprimir(brovel::EscorrentiaComoJson(forma));
 }
 

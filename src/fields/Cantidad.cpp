@@ -15,7 +15,6 @@ void TCantidad::SetUnits(std::vector<std::string> items) {
     const int ultima = static_cast<int>(unidades_.size()) - 1;
     if (actual_ > ultima) actual_ = 0;
     if (porDefecto_ > ultima) porDefecto_ = 0;
-    if (BaseUnit > ultima) BaseUnit = 0;
 }
 
 const TUnidad& TCantidad::Unidad(int indice) const {
@@ -53,7 +52,7 @@ void TCantidad::SetUseRange(bool usar) {
 }
 
 void TCantidad::CalcularRango() {
-    if (actual_ == BaseUnit) {
+    if (actual_ == kUnidadBase) {
         limiteInferior_ = BaseMin;
         limiteSuperior_ = BaseMax;
         return;
@@ -87,23 +86,23 @@ void TCantidad::SetAsFloat(long double valor) {
 long double TCantidad::GetBaseValue() {
     const long double v = AsFloat();
     const TUnidad& actual = Unidad(actual_);
-    if (actual_ == BaseUnit || actual.factor == 0) return v;
+    if (actual_ == kUnidadBase || actual.factor == 0) return v;
     if (OnReadBaseValue) {
         long double f1 = 0;
         long double f2 = v;
         OnReadBaseValue(f1, f2, {actual.factor, actual.desplazamiento});
         return f1;
     }
-    const TUnidad& base = Unidad(BaseUnit);
+    const TUnidad& base = Unidad(kUnidadBase);
     return (v - actual.desplazamiento) / actual.factor * base.factor + base.desplazamiento;
 }
 
 void TCantidad::SetBaseValue(long double valor) {
-    if (actual_ == BaseUnit) {
+    if (actual_ == kUnidadBase) {
         SetAsFloat(valor);
         return;
     }
-    const TUnidad& base = Unidad(BaseUnit);
+    const TUnidad& base = Unidad(kUnidadBase);
     const TUnidad& actual = Unidad(actual_);
     if (base.factor == 0) return;
     if (OnCambioDeUnidad) {
@@ -159,7 +158,6 @@ std::string TCantidad::MensajeLimite(TESBBoundsValidationType tipo) const {
 }
 
 void TCantidad::LeerTexto() {
-    if (FullAccuracy && RenderizarCientifico(valor_, DecimalPlaces, false) == texto_) return;
     // The same text reads as the same number: a text is parsed once, however often
     // the chain reads the field.
     if (textoLeido_ && *textoLeido_ == texto_) {
@@ -176,8 +174,7 @@ void TCantidad::EscribirTexto() {
         SetText("");
         return;
     }
-    SetText(SciRange ? RenderizarCampo(valor_, DecimalPlaces, SciMin, SciMax, TrimTrailingZeroes)
-                     : RenderizarCientifico(valor_, DecimalPlaces, TrimTrailingZeroes));
+    SetText(RenderizarCampo(valor_, DecimalPlaces, SciMin, SciMax, true));
 }
 
 void TCantidad::Notificar() {

@@ -33,11 +33,8 @@ public:
 
     // Rendering and reading; plain settings read at each use.
     int DecimalPlaces = 3;
-    bool SciRange = true;
     long double SciMin = 0.0001L;
     long double SciMax = 1E6L;
-    bool TrimTrailingZeroes = true;
-    bool FullAccuracy = false;
     // Zero is shown as an empty text (which reads as zero).
     bool VacioSiCero = false;
     bool AutoRecalculate = false;
@@ -46,7 +43,8 @@ public:
     long double BaseMin = 0;
     long double BaseMax = 0;
     bool BoundsEnabled = false;
-    int BaseUnit = 0;
+    // The first unit of every list is the base unit, the one the model computes in.
+    static constexpr int kUnidadBase = 0;
 
     T2VarFloat1VarEvent OnCambioDeUnidad;
     T2VarFloat1VarEvent OnReadBaseValue;

@@ -375,15 +375,16 @@ void TFormaBrovel::Cadena(const std::function<void()>& trabajo) {
     });
 }
 
-void TFormaBrovel::MostrarPestana(int indice) {
-    pestana_ = indice;
-    switch (indice) {
-        case 0: GeometriaShow(); break;
-        case 1: SueloShow(); break;
-        case 2: tsForzantesShow(); break;
-        case 3: CondicionantesShow(); break;
-        case 4: DisipacionShow(); break;
-        default: tsErosionShow(); break;
+void TFormaBrovel::MostrarPestana(TPestanaBrovel pestana) {
+    pestana_ = pestana;
+    switch (pestana) {
+        case TPestanaBrovel::Geometria: GeometriaShow(); break;
+        case TPestanaBrovel::Suelo: SueloShow(); break;
+        case TPestanaBrovel::Forzantes: tsForzantesShow(); break;
+        case TPestanaBrovel::Condicionantes: CondicionantesShow(); break;
+        case TPestanaBrovel::Disipacion: DisipacionShow(); break;
+        case TPestanaBrovel::Erosion:
+        case TPestanaBrovel::Reporte: tsErosionShow(); break;
     }
 }
 

@@ -22,6 +22,7 @@
 #include "forms/FormaZumbrel.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
+#include "forms/Pestanas.h"
 #include "model/EstadoBrovel.h"
 
 // The quantity fields of the slope window, tab by tab; each is a row of the field
@@ -223,9 +224,9 @@ public:
     bool GuardarValores(const std::string& ruta, const std::string& nombre);
 
     // The chain, one handler per tab; `MostrarPestana` runs the handler of the tab
-    // shown (0 Geometría … 5 Erosión; the report's tab runs Erosión's).
-    void MostrarPestana(int indice);
-    int PestanaActual() const { return pestana_; }
+    // shown (the report's tab runs Erosión's).
+    void MostrarPestana(TPestanaBrovel pestana);
+    TPestanaBrovel PestanaActual() const { return pestana_; }
     void GeometriaShow();
     void SueloShow();
     void tsForzantesShow();
@@ -324,7 +325,7 @@ private:
     std::string titulo_ = "Brovel";
     // The project as it was created, opened or last saved.
     std::string guardado_;
-    int pestana_ = 0;
+    TPestanaBrovel pestana_ = TPestanaBrovel::Geometria;
     int profundidadCadena_ = 0;
     int profundidadAccion_ = 0;
     TFrescura frescura_;

@@ -225,18 +225,18 @@ void TFormaZumbrel::RecibirTormenta(int pasos, const double* alturas, double pas
     });
 }
 
-bool TFormaZumbrel::MostrarPestana(int indice) { return Cadena(indice); }
-bool TFormaZumbrel::GeometriaShow() { return Cadena(0); }
-bool TFormaZumbrel::SueloShow() { return Cadena(1); }
-bool TFormaZumbrel::ForzantesShow() { return Cadena(2); }
-bool TFormaZumbrel::CondicionantesShow() { return Cadena(3); }
-bool TFormaZumbrel::EscorrentiaShow() { return Cadena(4); }
+bool TFormaZumbrel::MostrarPestana(TPestanaZumbrel pestana) { return Cadena(pestana); }
+bool TFormaZumbrel::GeometriaShow() { return Cadena(TPestanaZumbrel::Geometria); }
+bool TFormaZumbrel::SueloShow() { return Cadena(TPestanaZumbrel::Suelo); }
+bool TFormaZumbrel::ForzantesShow() { return Cadena(TPestanaZumbrel::Forzantes); }
+bool TFormaZumbrel::CondicionantesShow() { return Cadena(TPestanaZumbrel::Condicionantes); }
+bool TFormaZumbrel::EscorrentiaShow() { return Cadena(TPestanaZumbrel::Escorrentia); }
 
 // A chain already running is not entered again.
-bool TFormaZumbrel::Cadena(int hasta) {
+bool TFormaZumbrel::Cadena(TPestanaZumbrel hasta) {
     if (profundidadCadena_ > 0) return true;
     ++profundidadCadena_;
-    const bool bien = Manejar([this, hasta] { Calcular(std::min(hasta, 4)); });
+    const bool bien = Manejar([this, hasta] { Calcular(std::min(hasta, TPestanaZumbrel::Escorrentia)); });
     --profundidadCadena_;
     return bien;
 }
@@ -322,7 +322,7 @@ void TFormaZumbrel::ComponerEstado() {
 // after every tab before it. An input outside its field's range is not copied, and
 // what is computed from it is out of date, as is what a fault left behind; the
 // grids keep their numbers, with the reason.
-void TFormaZumbrel::Calcular(int hasta) {
+void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     TEstadoZumbrel& e = Estado;
     Copiar(euDdpmrhls, e.Ddpmrhls, "Ddpmrhls");
     Copiar(euDntepmrys, e.Dntepmrys, "Dntepmrys");
@@ -331,13 +331,13 @@ void TFormaZumbrel::Calcular(int hasta) {
            {"Ddpmrhls", "Dntepmrys", "Ac"});
     Escribir(euTccResultado, e.Tcc, "Tcc");
     const auto fin = [&] { ComponerEstado(); };
-    if (hasta < 1) return fin();
+    if (hasta < TPestanaZumbrel::Suelo) return fin();
 
     const int grupo = Lista(L::cbGh).indice;
     if (grupo >= 0 && grupo <= 3) e.Gh = static_cast<uint8_t>(grupo);
     e.Aai = aai_;
     e.Ai = Leer(euAi);
-    if (hasta < 2) return fin();
+    if (hasta < TPestanaZumbrel::Forzantes) return fin();
 
     const bool acumulada = Opcion(TGrupoZumbrel::Serie) == 1;
     e.SerieParcial = !acumulada;
@@ -365,7 +365,7 @@ void TFormaZumbrel::Calcular(int hasta) {
                 g.columnas[3].push_back(e.LlHietograma[static_cast<size_t>(k)] / Divisor(unidadHietograma));
         }
     }
-    if (hasta < 3) return fin();
+    if (hasta < TPestanaZumbrel::Condicionantes) return fin();
 
     const int uso = Opcion(TGrupoZumbrel::UsoSuelo);
     e.UsoSuelo = static_cast<uint8_t>(uso);
@@ -393,7 +393,7 @@ void TFormaZumbrel::Calcular(int hasta) {
                                         Divisor(Lista(L::cbUnidadesVolumenes).indice));
         }
     }
-    if (hasta < 4) return fin();
+    if (hasta < TPestanaZumbrel::Escorrentia) return fin();
 
     mensajeHidrograma_.clear();
     Bloque([&] { CalcularHidrograma(e); }, {"He", "Vte", "Vtesp", "Cp"}, "el hidrograma",

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
+#include "forms/Pestanas.h"
 #include "model/EstadoZumbrel.h"
 
 #define BROVEL_CAMPOS_ZUMBREL(X)                                                                          \
@@ -57,6 +59,15 @@ struct TGrillaResultados {
     std::string Celda(int fila, int columna) const;
 };
 
+// The reference tables the window's "..." buttons open.
+enum class TTablaZumbrel { GruposHidrologicos, GruposPerturbados, Abstraccion, NumeroDeCurva };
+
+// Where a row picked from a table went: a list, or else a field by name.
+struct TDestinoDeTabla {
+    std::optional<TListaZumbrel> lista;
+    std::string campo;
+};
+
 class TFormaZumbrel {
 public:
     explicit TFormaZumbrel(TInterlocutor& interlocutor);
@@ -84,6 +95,13 @@ public:
     void SetIndice(TListaZumbrel lista, int indice);
     // The user's pick: the list's handler runs.
     void ElegirEnLista(TListaZumbrel lista, int indice);
+
+    // The code of the reference table a button opens; the curve number's is the
+    // one of the land use the Condicionantes tab last recorded.
+    std::string CodigoDeTabla(TTablaZumbrel tabla) const;
+    // A row picked from a table: a soil group's row selects the group, without the
+    // list's handler; any other row's number goes into its field, as if typed.
+    TDestinoDeTabla TomarDeTabla(TTablaZumbrel tabla, double valor);
 
     bool Mostrado(std::string_view control) const;
     const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
@@ -114,7 +132,7 @@ public:
 
     // The chain; each returns false when an error stopped it (a text that is no
     // number), after it was reported.
-    bool MostrarPestana(int indice);
+    bool MostrarPestana(TPestanaZumbrel pestana);
     bool GeometriaShow();
     bool SueloShow();
     bool ForzantesShow();
@@ -143,8 +161,8 @@ private:
     void cbSallChange();
     void cbLluviaChange();
     void Mostrar(std::initializer_list<const char*> controles, bool visibles);
-    bool Cadena(int hasta);
-    void Calcular(int hasta);
+    bool Cadena(TPestanaZumbrel hasta);
+    void Calcular(TPestanaZumbrel hasta);
     bool Manejar(const std::function<void()>& trabajo);
     double& AlturaElegida(int k);
     // An input outside its field's range is not copied into the model.

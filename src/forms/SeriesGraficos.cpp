@@ -136,7 +136,7 @@ TEje EscalaLogaritmica(std::string titulo, double minimo, double maximo) {
 double EnUnidadDelCampo(const TCantidad& campo, double base) {
     const std::vector<TUnidad>& unidades = campo.Unidades();
     const int actual = campo.CurrentUnit();
-    if (actual < 0 || actual >= static_cast<int>(unidades.size()) || actual == campo.BaseUnit) return base;
+    if (actual < 0 || actual >= static_cast<int>(unidades.size()) || actual == TCantidad::kUnidadBase) return base;
     const TUnidad& u = unidades[static_cast<size_t>(actual)];
     if (u.factor == 0) return base;
     return static_cast<double>(base * u.factor + u.desplazamiento);

@@ -117,26 +117,26 @@ std::optional<TTablaReferencia> CargarTabla(std::string_view codigo) {
 const std::vector<TEntradaCatalogo>& CatalogoDeTablas() {
     // clang-format off
     static const std::vector<TEntradaCatalogo> catalogo = {
-        // code   caption                                                                                 divisor legend width height
-        {"TC1", "Valores típicos de la relación entre área cubierta y masa de residuo [ha/kg]",              1,   false, 0,   0},
-        {"TC2", "Factor de práctica de soporte, para estimar producción de sedimentos ",                     1,   true,  0,   0},
-        {"TC3", "Factor de práctica de soporte, para planificar prácticas de conservación",                  1,   true,  0,   0},
-        {"TC4", "Fracción de área del terreno cubierta [%]",                                                 100, false, 0,   0},
-        {"TC5", "Altura media del follaje [cm]",                                                             1,   false, 0,   0},
-        {"TC6", "Peso seco de residuo por unidad de área [kg/ha]",                                           1,   false, 0,   0},
-        {"TS3", "Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)",                         10,  false, 0,   0},
-        {"TS4", "Masa de raíces en 10 cm superiores de suelo para forrajes (kg/ha)",                         10,  false, 0,   0},
-        {"TD1", "Valores típicos de la rugosidad aleatoria para operaciones de cultivo [cm]",                1,   false, 0,   0},
-        {"TD2", "Valores típicos de la rugosidad aleatoria para campos de pastoreo [cm]",                    1,   false, 0,   0},
-        {"TD3", "Coeficiente de Manning de la superficie del terreno [m^(-1/3)s]",                           1,   false, 665, 0},
-        {"TD4", "Indice de rugosidad de la superficie del terreno [cm]",                                     1,   false, 665, 0},
-        {"ES1", "Caracterización de grupos hidrológicos de suelo (CPESC 2002)",                              1,   false, 632, 0},
-        {"ES2", "Caracterización de grupos hidrológicos de suelo para suelos perturbados",                   1,   false, 632, 0},
-        {"ES3", "Abstracción inicial [mm]",                                                                  1,   false, 645, 0},
-        {"EC1", "Número de curva para áreas urbanas ",                                                       1,   false, 740, 455},
-        {"EC2", "Número de curva para terrenos agrícolas cultivados ",                                       1,   false, 740, 455},
-        {"EC3", "Número de curva para otros terrenos agrícolas ",                                            1,   false, 740, 455},
-        {"EC4", "Número de curva para terrenos de pastoreo áridos y semiáridos ",                            1,   false, 740, 455},
+        // code   caption                                                                                 divisor legend
+        {"TC1", "Valores típicos de la relación entre área cubierta y masa de residuo [ha/kg]",              1,   false},
+        {"TC2", "Factor de práctica de soporte, para estimar producción de sedimentos ",                     1,   true},
+        {"TC3", "Factor de práctica de soporte, para planificar prácticas de conservación",                  1,   true},
+        {"TC4", "Fracción de área del terreno cubierta [%]",                                                 100, false},
+        {"TC5", "Altura media del follaje [cm]",                                                             1,   false},
+        {"TC6", "Peso seco de residuo por unidad de área [kg/ha]",                                           1,   false},
+        {"TS3", "Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)",                         10,  false},
+        {"TS4", "Masa de raíces en 10 cm superiores de suelo para forrajes (kg/ha)",                         10,  false},
+        {"TD1", "Valores típicos de la rugosidad aleatoria para operaciones de cultivo [cm]",                1,   false},
+        {"TD2", "Valores típicos de la rugosidad aleatoria para campos de pastoreo [cm]",                    1,   false},
+        {"TD3", "Coeficiente de Manning de la superficie del terreno [m^(-1/3)s]",                           1,   false},
+        {"TD4", "Indice de rugosidad de la superficie del terreno [cm]",                                     1,   false},
+        {"ES1", "Caracterización de grupos hidrológicos de suelo (CPESC 2002)",                              1,   false},
+        {"ES2", "Caracterización de grupos hidrológicos de suelo para suelos perturbados",                   1,   false},
+        {"ES3", "Abstracción inicial [mm]",                                                                  1,   false},
+        {"EC1", "Número de curva para áreas urbanas ",                                                       1,   false},
+        {"EC2", "Número de curva para terrenos agrícolas cultivados ",                                       1,   false},
+        {"EC3", "Número de curva para otros terrenos agrícolas ",                                            1,   false},
+        {"EC4", "Número de curva para terrenos de pastoreo áridos y semiáridos ",                            1,   false},
     };
     // clang-format on
     return catalogo;

@@ -81,16 +81,13 @@ int LongitudEnCaracteres(std::string_view texto);
 // The table of a code ("TC1", "EC4", ...), or nothing for an unknown code.
 std::optional<TTablaReferencia> CargarTabla(std::string_view codigo);
 
-// How each table is offered: its code and caption, what the caller divides the
-// chosen value by, and the picker's size where it differs from the usual 740
-// pixels wide (0 leaves it as it is).
+// How each table is offered: its code and caption, and what the caller divides
+// the chosen value by.
 struct TEntradaCatalogo {
     const char* codigo;
     const char* titulo;
     double divisor;     // 100 turns a percentage into a fraction, 10 kg/ha into kg/ha/cm
     bool referencias;   // shows the legend of the rotation abbreviations
-    int ancho;
-    int alto;
 };
 // Every table, in catalogue order.
 const std::vector<TEntradaCatalogo>& CatalogoDeTablas();

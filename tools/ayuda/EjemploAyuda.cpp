@@ -69,8 +69,8 @@ std::string Num(double valor, int decimales = 1) { return RenderizarFijo(valor, 
 }  // namespace
 
 TEjemploAyuda::TEjemploAyuda() : ladera_(std::make_unique<TFormaBrovel>(persona_)) {
-    ladera_->MostrarPestana(5);
-    ladera_->Zumbrel.MostrarPestana(4);
+    ladera_->MostrarPestana(TPestanaBrovel::Erosion);
+    ladera_->Zumbrel.MostrarPestana(TPestanaZumbrel::Escorrentia);
     std::string motivo;
     if (!persona_.errores.empty()) motivo = persona_.errores.front();
     else if (ladera_->EstadoEnError()) motivo = ladera_->TextoEstado();

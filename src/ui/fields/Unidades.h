@@ -57,7 +57,6 @@ public:
     void SetUnits(const QStringList& unidades);
     QStringList Units() const;
     void SetDefaultUnit(int indice);
-    int DefaultUnit() const { return cantidad_->DefaultUnit(); }
     int CurrentUnit() const { return cantidad_->CurrentUnit(); }
     QString UnitAsString() const;
 
@@ -67,9 +66,7 @@ public:
     long double BaseMax() const { return cantidad_->BaseMax; }
     void SetBaseMin(long double v) { cantidad_->BaseMin = v; }
     void SetBaseMax(long double v) { cantidad_->BaseMax = v; }
-    bool UseRange() const { return cantidad_->UseRange(); }
     void SetUseRange(bool usar) { cantidad_->SetUseRange(usar); }
-    long double BoundLower() const { return cantidad_->BoundLower(); }
     long double BoundUpper() const { return cantidad_->BoundUpper(); }
 
     // The number, read back from the text: these throw ErrorDeConversion when the

@@ -23,8 +23,6 @@ public:
     void Actualizar(const TDatosFactores& datos);
 
     QBarSet* Factores() const { return factores_; }
-    QBarSet* Subfactores() const { return subfactores_; }
-    QBarSet* MasReductor() const { return masReductor_; }
     QBarSet* Viejos() const { return viejos_; }
     QBarCategoryAxis* EjeFactores() const { return ejeY_; }
 

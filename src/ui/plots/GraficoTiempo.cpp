@@ -10,7 +10,7 @@
 
 #include "forms/SeriesGraficos.h"
 #include "ui/plots/Barras.h"
-#include "ui/plots/Estilo.h"
+#include "ui/plots/EstiloGrafico.h"
 
 namespace brovel {
 namespace {

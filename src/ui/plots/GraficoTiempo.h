@@ -31,7 +31,6 @@ public:
     void Actualizar(const TDatosTiempo& datos);
 
     QLineSeries* Linea() const { return linea_; }
-    QLineSeries* ContornoBarras() const { return contorno_; }
     QScatterSeries* Pico() const { return pico_; }
     QValueAxis* EjeLinea() const { return ejeLinea_; }
     QValueAxis* EjeBarras() const { return ejeBarras_; }

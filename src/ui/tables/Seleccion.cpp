@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "tables/TablasReferencia.h"
 #include "ui/Escritorio.h"
@@ -397,6 +398,32 @@ void TSeleccionForm::ActualizarOk() {
     BitBtn1->setEnabled(EligeFila() || hayNumero);
 }
 
+namespace {
+
+// The picker's size for the tables that need another than the usual 740 pixels
+// wide (0 leaves it as it is).
+struct TTamanoSelector {
+    const char* codigo;
+    int ancho;
+    int alto;
+};
+
+// clang-format off
+const TTamanoSelector kTamanosSelector[] = {
+    {"TD3", 665, 0},   {"TD4", 665, 0},
+    {"ES1", 632, 0},   {"ES2", 632, 0},   {"ES3", 645, 0},
+    {"EC1", 740, 455}, {"EC2", 740, 455}, {"EC3", 740, 455}, {"EC4", 740, 455},
+};
+// clang-format on
+
+TTamanoSelector TamanoSelector(std::string_view codigo) {
+    for (const TTamanoSelector& tamano : kTamanosSelector)
+        if (codigo == tamano.codigo) return tamano;
+    return {"", 0, 0};
+}
+
+}  // namespace
+
 std::optional<double> ElegirDeTabla(QWidget* dueno, const QString& codigo) {
     const TEntradaCatalogo* entrada = EntradaDeCatalogo(codigo.toStdString());
     if (!entrada) throw std::invalid_argument("tabla desconocida: " + codigo.toStdString());
@@ -405,8 +432,9 @@ std::optional<double> ElegirDeTabla(QWidget* dueno, const QString& codigo) {
     dialogo.setWindowTitle(QString::fromUtf8(entrada->titulo));
     dialogo.CargarTabla(codigo);
     if (entrada->referencias) dialogo.MostrarReferencias();
-    if (entrada->alto != 0) dialogo.resize(dialogo.width(), entrada->alto);
-    if (entrada->ancho != 0) dialogo.resize(entrada->ancho, dialogo.height());
+    const TTamanoSelector tamano = TamanoSelector(entrada->codigo);
+    if (tamano.alto != 0) dialogo.resize(dialogo.width(), tamano.alto);
+    if (tamano.ancho != 0) dialogo.resize(tamano.ancho, dialogo.height());
 
     if (TEscritorio::Actual().MostrarModal(dialogo) != QDialog::Accepted) return std::nullopt;
     if (dialogo.EligeFila()) return static_cast<double>(dialogo.FilaActual());

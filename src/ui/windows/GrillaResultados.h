@@ -42,7 +42,6 @@ class TVistaGrilla : public QTableView {
 public:
     TVistaGrilla(QWidget* padre, const QString& nombre, const TGrillaResultados& grilla);
 
-    TModeloGrilla* Modelo() const { return modelo_; }
     // Reads the form's grid again, keeping the rows the user scrolled to.
     void Actualizar();
 

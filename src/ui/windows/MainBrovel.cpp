@@ -15,7 +15,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 
-#include "app/AcercaDe.h"
+#include "ui/AcercaDe.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "docs/Reporte.h"
@@ -76,7 +76,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
-    PageControl->setCurrentIndex(0);
+    PageControl->setCurrentIndex(Indice(TPestanaBrovel::Geometria));
 }
 
 // The form outlives no widget bound to it: the fields let go of it first, and no
@@ -142,7 +142,7 @@ void TMainFormBrovel::Conectar() {
     connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
     connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
-        forma_->MostrarPestana(indice);
+        forma_->MostrarPestana(static_cast<TPestanaBrovel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();
     });
 

@@ -41,12 +41,12 @@ TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) {
 }
 
 void TMainFormBrovel::ConstruirPestanas() {
-    ConstruirGeometria(PageControl->widget(0));
-    ConstruirSuelo(PageControl->widget(1));
-    ConstruirForzantes(PageControl->widget(2));
-    ConstruirCondicionantes(PageControl->widget(3));
-    ConstruirDisipacion(PageControl->widget(4));
-    ConstruirErosion(PageControl->widget(5));
+    ConstruirGeometria(PageControl->widget(Indice(TPestanaBrovel::Geometria)));
+    ConstruirSuelo(PageControl->widget(Indice(TPestanaBrovel::Suelo)));
+    ConstruirForzantes(PageControl->widget(Indice(TPestanaBrovel::Forzantes)));
+    ConstruirCondicionantes(PageControl->widget(Indice(TPestanaBrovel::Condicionantes)));
+    ConstruirDisipacion(PageControl->widget(Indice(TPestanaBrovel::Disipacion)));
+    ConstruirErosion(PageControl->widget(Indice(TPestanaBrovel::Erosion)));
     TerminarPestanas(PageControl);
 }
 

@@ -17,7 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/AcercaDe.h"
+#include "ui/AcercaDe.h"
 #include "forms/ReporteZumbrel.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
@@ -108,7 +108,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
 
     Conectar();
     Reflejar();
-    PageControl->setCurrentIndex(0);
+    PageControl->setCurrentIndex(Indice(TPestanaZumbrel::Geometria));
 }
 
 TMainFormZumbrel::~TMainFormZumbrel() {
@@ -149,7 +149,7 @@ void TMainFormZumbrel::Conectar() {
         connect(boton, &QToolButton::clicked, this, [this, nombre] { ElegirDeTablaPara(nombre.constData()); });
     }
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
-        forma_.MostrarPestana(indice);
+        forma_.MostrarPestana(static_cast<TPestanaZumbrel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) TabSheet1Show();
     });
 
@@ -253,7 +253,7 @@ void TMainFormZumbrel::showEvent(QShowEvent* evento) {
     // Not when the desktop restores a minimised window: that is no new showing.
     if (evento->spontaneous() || !formaViva_) return;
     ColocarVentana(this, QSize(kAncho, kAlto));
-    forma_.MostrarPestana(PageControl->currentIndex());
+    forma_.MostrarPestana(static_cast<TPestanaZumbrel>(PageControl->currentIndex()));
 }
 
 }  // namespace brovel

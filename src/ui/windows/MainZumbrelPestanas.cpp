@@ -6,7 +6,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -33,8 +32,7 @@ QComboBox* NuevoSelector(QWidget* padre, const char* nombre) {
 
 struct TBotonTabla {
     const char* nombre;
-    // The table it opens; the curve-number button opens the one of the land use.
-    const char* codigo;
+    TTablaZumbrel tabla;
     // The caption beside it, and the caption's name when the window speaks of it. A
     // caption too long for its row breaks where a reader would.
     const char* rotulo;
@@ -43,10 +41,10 @@ struct TBotonTabla {
 
 // clang-format off
 const TBotonTabla kBotonesTabla[] = {
-    {"bbSTC1",  "ES1", "Caracterización de grupos hidrológicos de suelo (CPESC\u00a02002)",                   nullptr},
-    {"BitBtn1", "ES2", "Caracterización de grupos hidrológicos de suelo para\u00a0suelos\u00a0perturbados ",  nullptr},
-    {"BitBtn6", "ES3", "Valores típicos de abstracción inicial",                                             "Label15"},
-    {"BitBtn2", nullptr, "Número de curva para áreas urbanas ",                                              "Label8"},
+    {"bbSTC1",  TTablaZumbrel::GruposHidrologicos, "Caracterización de grupos hidrológicos de suelo (CPESC\u00a02002)",                   nullptr},
+    {"BitBtn1", TTablaZumbrel::GruposPerturbados,  "Caracterización de grupos hidrológicos de suelo para\u00a0suelos\u00a0perturbados ",  nullptr},
+    {"BitBtn6", TTablaZumbrel::Abstraccion,        "Valores típicos de abstracción inicial",                                             "Label15"},
+    {"BitBtn2", TTablaZumbrel::NumeroDeCurva,      "Número de curva para áreas urbanas ",                                              "Label8"},
 };
 // clang-format on
 
@@ -89,31 +87,25 @@ QToolButton* TMainFormZumbrel::BotonDeTabla(TFormulario& formulario, const char*
 void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
     const TBotonTabla& datos = BotonTabla(boton);
     EjecutarProtegido(this, [&] {
-        // The land use the Condicionantes tab last recorded chooses the curve-number table.
-        const QString codigo = datos.codigo ? QString::fromLatin1(datos.codigo)
-                                            : QStringLiteral("EC%1").arg(std::clamp<int>(forma_.Estado.UsoSuelo, 0, 3) + 1);
-        const std::optional<double> valor = ElegirDeTabla(this, codigo);
+        const std::optional<double> valor =
+            ElegirDeTabla(this, QString::fromStdString(forma_.CodigoDeTabla(datos.tabla)));
         if (!valor) return;
-        const std::string_view tabla = datos.codigo ? datos.codigo : "";
-        if (tabla == "ES1" || tabla == "ES2") {
-            // The group's row selects it, without the list's handler.
-            forma_.SetIndice(TListaZumbrel::cbGh, static_cast<int>(*valor));
+        const TDestinoDeTabla destino = forma_.TomarDeTabla(datos.tabla, *valor);
+        if (destino.lista) {
             Reflejar();
-            cbGh->setFocus();
+            ListaDe(*destino.lista)->setFocus();
             return;
         }
-        TUnidades* campo = datos.codigo ? euAi : euNc;
-        campo->SetBaseValue(*valor);
-        campo->setFocus();
+        CampoPorNombre(destino.campo)->setFocus();
     });
 }
 
 void TMainFormZumbrel::ConstruirPestanas() {
-    ConstruirGeometria(PageControl->widget(0));
-    ConstruirSuelo(PageControl->widget(1));
-    ConstruirForzantes(PageControl->widget(2));
-    ConstruirCondicionantes(PageControl->widget(3));
-    ConstruirEscorrentia(PageControl->widget(4));
+    ConstruirGeometria(PageControl->widget(Indice(TPestanaZumbrel::Geometria)));
+    ConstruirSuelo(PageControl->widget(Indice(TPestanaZumbrel::Suelo)));
+    ConstruirForzantes(PageControl->widget(Indice(TPestanaZumbrel::Forzantes)));
+    ConstruirCondicionantes(PageControl->widget(Indice(TPestanaZumbrel::Condicionantes)));
+    ConstruirEscorrentia(PageControl->widget(Indice(TPestanaZumbrel::Escorrentia)));
     TerminarPestanas(PageControl);
 }
 

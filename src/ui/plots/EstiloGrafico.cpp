@@ -1,4 +1,4 @@
-#include "ui/plots/Estilo.h"
+#include "ui/plots/EstiloGrafico.h"
 
 #include <QChart>
 #include <QGraphicsLayout>

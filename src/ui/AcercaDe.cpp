@@ -1,4 +1,4 @@
-#include "app/AcercaDe.h"
+#include "ui/AcercaDe.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
