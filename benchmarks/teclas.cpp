@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     TMainFormBrovel ventana(false);
     ventana.show();
     TFormaBrovel& forma = ventana.Forma();
-    TMainFormZumbrel& zumbrel = *ventana.Zumbrel;
+    TMainFormZumbrel& zumbrel = *ventana.Zumbrel();
 
     const auto registrar = [](const std::string& nombre, auto funcion) {
         benchmark::RegisterBenchmark(nombre.c_str(), funcion)->Unit(benchmark::kMicrosecond)->UseRealTime();

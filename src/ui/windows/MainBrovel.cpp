@@ -71,8 +71,6 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     resize(kAnchoVentana, kAltoVentana);
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
-    Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
-    Zumbrel->NombreProyecto = [this] { return NombreParaTrabajos(); };
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
@@ -90,6 +88,14 @@ TMainFormBrovel::~TMainFormBrovel() {
 #undef BROVEL_DESVINCULAR_CAMPO
 }
 
+
+TMainFormZumbrel* TMainFormBrovel::Zumbrel() {
+    if (!zumbrel_) {
+        zumbrel_ = new TMainFormZumbrel(this, forma_->Zumbrel);
+        zumbrel_->NombreProyecto = [this] { return NombreParaTrabajos(); };
+    }
+    return zumbrel_;
+}
 
 void TMainFormBrovel::ConstruirMenus() {
     Nuevo = CrearAccion(this, "Nuevo", "&Nuevo", "Ctrl+N");

@@ -47,8 +47,11 @@ public:
 
     QTabWidget* PageControl = nullptr;
     TPanelEstado* Panel1 = nullptr;
-    // The runoff window, hidden until a storm is handed to it.
-    TMainFormZumbrel* Zumbrel = nullptr;
+    // The runoff window, hidden until a storm is handed to it. It is built the
+    // first time it is asked for, not with this window, which so starts sooner; it
+    // shows its form as it is then.
+    TMainFormZumbrel* Zumbrel();
+    bool ZumbrelConstruida() const { return zumbrel_ != nullptr; }
 
     QAction* Nuevo = nullptr;
     QAction* Abrir = nullptr;
@@ -150,6 +153,7 @@ private:
 
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;
+    TMainFormZumbrel* zumbrel_ = nullptr;
     QHash<QString, QWidget*> controles_;
 };
 
