@@ -4,14 +4,17 @@
 // edits its part of the form and shows what the form holds; the form computes.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/FormaBrovel.h"
+#include "ui/windows/Reflejo.h"
 
 class QAction;
 class QCheckBox;
@@ -154,7 +157,22 @@ private:
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;
     TMainFormZumbrel* zumbrel_ = nullptr;
-    QHash<QString, QWidget*> controles_;
+
+    // What Reflejar mirrors the form into, found once, and what it last put where
+    // only it writes, so that mirroring touches only what the form changed.
+    std::vector<std::vector<QRadioButton*>> opciones_;
+    std::vector<QCheckBox*> casillas_;
+    std::vector<QComboBox*> listas_;
+    std::vector<std::vector<std::string>> enLasListas_;
+    struct TResultadoMostrado {
+        TUnidades* campo;
+        const TCantidad* cantidad;
+        // Why it was last shown out of date (empty: current); none before the first time.
+        std::optional<std::string> motivo;
+    };
+    std::vector<TResultadoMostrado> resultados_;
+    std::vector<std::string> mensajesMostrados_;
+    TControlesPorNombre controles_;
 };
 
 }  // namespace brovel
