@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     TMainFormBrovel ventana(false);
     ventana.show();
     TFormaBrovel& forma = ventana.Forma();
-    TMainFormZumbrel& zumbrel = *ventana.Zumbrel;
+    TMainFormZumbrel& zumbrel = *ventana.Zumbrel();
 
     const auto registrar = [](const char* nombre, auto funcion) {
         benchmark::RegisterBenchmark(nombre, funcion)->Unit(benchmark::kMillisecond)->UseRealTime();

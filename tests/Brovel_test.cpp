@@ -71,6 +71,19 @@ QSet<int> ColumnaDeCampos(const TMainFormBrovel& v, int pestana) {
 const char* const kListasDeNumeros[] = {"cbPcg", "cbCph", "cbPhn", "cbCh",   "cbCph2", "cbHn",
                                         "cbPhn2", "cbCph3", "cbPhn3", "cbCph4", "cbPhn4"};
 
+// Counts the times a widget is painted.
+class TPintadas : public QObject {
+public:
+    explicit TPintadas(QWidget* widget) { widget->installEventFilter(this); }
+    int veces = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::Paint) ++veces;
+        return false;
+    }
+};
+
 }  // namespace
 
 class PruebaBrovel : public QObject {
@@ -285,6 +298,57 @@ private slots:
                 QVERIFY2(TMainFormBrovel::Visible(campo->SubCombo()) == mostrado, qPrintable(control));
             }
         }
+    }
+
+    // The window mirrors only what changed: a control an option hides comes back
+    // when the option that shows it is chosen again, however many times.
+    void unControlOcultoPorUnaOpcionVuelveAMostrarse_data() {
+        QTest::addColumn<QString>("muestra");
+        QTest::addColumn<QString>("oculta");
+        QTest::addColumn<QStringList>("controles");
+        QTest::newRow("tormenta extrema") << "rbHdlt" << "rbCe" << kTormenta;
+        QTest::newRow("evento") << "rbHdlt2" << "rbPrde" << kEvento;
+    }
+    void unControlOcultoPorUnaOpcionVuelveAMostrarse() {
+        QFETCH(QString, muestra);
+        QFETCH(QString, oculta);
+        QFETCH(QStringList, controles);
+        MostrarPestana(*ventana, kForzantes);
+        for (int vuelta = 0; vuelta < 2; ++vuelta) {
+            Elegir(*ventana, muestra);
+            QCOMPARE(Mostrados(*ventana, controles), controles);
+            Elegir(*ventana, oculta);
+            QCOMPARE(Mostrados(*ventana, controles), QStringList());
+        }
+        Elegir(*ventana, muestra);
+        QCOMPARE(Mostrados(*ventana, controles), controles);
+    }
+
+    // A result that goes out of date keeps its number; its field is painted again
+    // all the same, in muted red, and again once it is current.
+    void unaMarcaQueCambiaSinSuNumeroSeRepinta() {
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        MostrarPestana(*ventana, kErosion);
+        TUnidades* ls = ventana->euFtEResultado;
+        const QString numero = ls->text();
+        const QColor normal = ls->palette().color(QPalette::Text);
+        TPintadas pintadas(ls);
+        QApplication::processEvents();
+
+        const auto recalcular = [&](double pendiente) {
+            pintadas.veces = 0;
+            ventana->euDt->SetBaseValue(pendiente);
+            ventana->Forma().tsErosionShow();
+        };
+        recalcular(-5);
+        QCOMPARE(ls->text(), numero);
+        QCOMPARE(ls->palette().color(QPalette::Text), QColor(168, 58, 58));
+        QTRY_VERIFY(pintadas.veces > 0);
+        recalcular(6);
+        QCOMPARE(ls->text(), numero);
+        QCOMPARE(ls->palette().color(QPalette::Text), normal);
+        QTRY_VERIFY(pintadas.veces > 0);
     }
 
     // The Suelo tab shows the form's messages, and loses them with them.

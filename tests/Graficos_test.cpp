@@ -124,7 +124,7 @@ private slots:
 
     // The hydrograph's axis follows its grid's unit selector.
     void elHidrogramaSigueLaUnidadDeSuGrilla() {
-        TMainFormZumbrel* zumbrel = ventana->Zumbrel;
+        TMainFormZumbrel* zumbrel = ventana->Zumbrel();
         zumbrel->PageControl->setCurrentIndex(4);
         TGraficoTiempo* hidrograma = zumbrel->GraficoHidrograma;
         QCOMPARE(hidrograma->EjeLinea()->titleText(), QStringLiteral("Caudal [m³/s]"));
@@ -156,8 +156,8 @@ private slots:
         QFETCH(bool, deZumbrel);
         QFETCH(int, pestana);
         QFETCH(QString, vista);
-        QWidget* w = deZumbrel ? static_cast<QWidget*>(ventana->Zumbrel) : ventana.get();
-        QTabWidget* pestanas = deZumbrel ? ventana->Zumbrel->PageControl : ventana->PageControl;
+        QWidget* w = deZumbrel ? static_cast<QWidget*>(ventana->Zumbrel()) : ventana.get();
+        QTabWidget* pestanas = deZumbrel ? ventana->Zumbrel()->PageControl : ventana->PageControl;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // At the designed size, which a screen of 1366 × 768 holds; the test's own

@@ -118,8 +118,8 @@ private slots:
 
     void laImpresionEsElMismoDocumentoQueElPdf() {
         QFETCH(bool, escorrentia);
-        QWidget* vista = escorrentia ? static_cast<QWidget*>(ventana->Zumbrel) : ventana.get();
-        QTabWidget* pestanas = escorrentia ? ventana->Zumbrel->PageControl : ventana->PageControl;
+        QWidget* vista = escorrentia ? static_cast<QWidget*>(ventana->Zumbrel()) : ventana.get();
+        QTabWidget* pestanas = escorrentia ? ventana->Zumbrel()->PageControl : ventana->PageControl;
         pestanas->setCurrentIndex(pestanas->count() - 1);
         const QTemporaryDir carpeta;
         const QString exportado = carpeta.filePath(QStringLiteral("exportado.pdf"));
@@ -142,13 +142,13 @@ private slots:
             QVERIFY2(texto.contains(QStringLiteral("Página %1 de %2").arg(pagina).arg(paginas)), qPrintable(texto));
         QVERIFY(texto.contains(escorrentia ? QStringLiteral("Reporte de Zumbrel") : QStringLiteral("Reporte de Brovel")));
         const QString impresora = QPrinterInfo::defaultPrinter().printerName();
-        TPanelEstado* panel = escorrentia ? ventana->Zumbrel->Panel1 : ventana->Panel1;
+        TPanelEstado* panel = escorrentia ? ventana->Zumbrel()->Panel1 : ventana->Panel1;
         QCOMPARE(panel->text(), QStringLiteral("Reporte enviado a la impresora «%1»").arg(impresora));
         QVERIFY(!panel->EnError());
     }
 
     void elReporteDeZumbrelLlegaConSuTitulo() {
-        TMainFormZumbrel* zumbrel = ventana->Zumbrel;
+        TMainFormZumbrel* zumbrel = ventana->Zumbrel();
         zumbrel->PageControl->setCurrentIndex(5);
         const QDateTime desde = QDateTime::currentDateTime().addSecs(-1);
         zumbrel->findChild<QAction*>(QStringLiteral("ImprimirReporte1"))->trigger();

@@ -96,7 +96,7 @@ private slots:
     }
 
     void elReporteDeZumbrelSeConstruyeSiempre() {
-        TMainFormZumbrel* zumbrel = ventana->Zumbrel;
+        TMainFormZumbrel* zumbrel = ventana->Zumbrel();
         zumbrel->PageControl->setCurrentIndex(kReporteZumbrel);
         const QString texto = Texto(zumbrel->Reporte);
         QVERIFY2(texto.contains(QStringLiteral("Tiempo de Concentración de la Cuenca 2.333 hrs")), qPrintable(texto));
@@ -110,7 +110,7 @@ private slots:
         ventana->findChild<QAction*>(QStringLiteral("ImprimirReporte"))->trigger();
         QCOMPARE(escritorio->errores, QStringList{QStringLiteral("Error al querer imprimir el reporte")});
         escritorio->errores.clear();
-        ventana->Zumbrel->findChild<QAction*>(QStringLiteral("ImprimirReporte1"))->trigger();
+        ventana->Zumbrel()->findChild<QAction*>(QStringLiteral("ImprimirReporte1"))->trigger();
         QCOMPARE(escritorio->errores.size(), 1);
         QVERIFY(escritorio->errores.front() != QStringLiteral("Error al querer imprimir el reporte"));
     }
@@ -144,7 +144,7 @@ private slots:
     void unaExportacionQueFallaNoDejaNada() {
         const QString destino = carpeta->filePath(QStringLiteral("no-existe/ladera.pdf"));
         escritorio->archivosElegidos = {destino};
-        ventana->Zumbrel->findChild<QAction*>(QStringLiteral("ExportarReporte"))->trigger();
+        ventana->Zumbrel()->findChild<QAction*>(QStringLiteral("ExportarReporte"))->trigger();
         QCOMPARE(escritorio->errores.size(), 1);
         QCOMPARE(escritorio->errores.front(),
                  QStringLiteral("No se pudo guardar \"%1\": No existe el archivo o la carpeta").arg(destino));

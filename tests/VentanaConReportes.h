@@ -10,6 +10,6 @@
 inline std::unique_ptr<brovel::TMainFormBrovel> VentanaConReportes() {
     auto ventana = std::make_unique<brovel::TMainFormBrovel>(false);
     ventana->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRep.rtf");
-    ventana->Zumbrel->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRepZumbrel.rtf");
+    ventana->Zumbrel()->RutaModeloReporte = QStringLiteral(BROVEL_REPORTES "/ModeloRepZumbrel.rtf");
     return ventana;
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "EscritorioDePrueba.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Comandos.h"
+#include "ui/windows/GrillaResultados.h"
 #include "ui/windows/MainBrovel.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/PanelEstado.h"
@@ -202,7 +204,7 @@ private slots:
     }
 
     void laVentanaDeEscorrentiaNaceOcultaYDeLaLadera() {
-        TMainFormZumbrel* zumbrel = ventana->Zumbrel;
+        TMainFormZumbrel* zumbrel = ventana->Zumbrel();
         QVERIFY(zumbrel);
         QCOMPARE(zumbrel->parent(), ventana.get());
         QVERIFY(!zumbrel->isVisible());
@@ -220,6 +222,41 @@ private slots:
                                 zumbrel->Salir})
             QVERIFY(activa->isEnabled());
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
+    }
+
+    // The runoff window is built only when it is first needed. Built then, it shows
+    // the storm handed to it, and what the person changes in it comes back to the
+    // slope as it does from a window built at the start.
+    void laVentanaDeEscorrentiaSeConstruyeCuandoSeLaNecesita() {
+        QVERIFY(!ventana->ZumbrelConstruida());
+        ventana->Forma().ElegirEnLista(TListaBrovel::cbCph4, 3);
+        ventana->euPth3->SetText(QStringLiteral("20"));
+        ventana->PageControl->setCurrentIndex(2);
+        QVERIFY(!ventana->ZumbrelConstruida());
+
+        int filas = 0;
+        QString paso, lluvia;
+        escritorio->alMostrarModal = [&](QDialog& dialogo) {
+            auto* zumbrel = qobject_cast<TMainFormZumbrel*>(&dialogo);
+            if (!zumbrel) return;
+            filas = zumbrel->sgLlResultado->model()->rowCount();
+            paso = zumbrel->euPtsd->text();
+            lluvia = zumbrel->euAll->text();
+            zumbrel->euAc->SetText(QStringLiteral("140.52"));
+        };
+        ventana->btUsarZumbrel2->click();
+        QVERIFY(ventana->ZumbrelConstruida());
+        QCOMPARE(escritorio->modales, (QStringList{"Acerca de Brovel", "Zumbrel"}));
+        QCOMPARE(filas, 4);
+        QCOMPARE(paso, QStringLiteral("20"));
+        QCOMPARE(lluvia, ventana->euCll3->text());
+
+        const TFormaZumbrel& z = ventana->Forma().Zumbrel;
+        QCOMPARE(z.Estado.Ac, 140.52);
+        QCOMPARE(ventana->Estado().Vp, z.Estado.Vte);
+        QCOMPARE(ventana->Estado().Cp, z.Estado.Cp);
+        QCOMPARE(ventana->euVeeResultado->text(), ventana->Zumbrel()->euVteResultado->text());
+        QCOMPARE(ventana->Panel1->text(), QStringLiteral("OK"));
     }
 
     void abrirTambienConLaTeclaDelEscritorio() {
@@ -274,17 +311,17 @@ private slots:
     void notasSinProgramaQueLoAbraMuestraElError() {
         const DocumentoDeAyuda documento;
         escritorio->abrirFunciona = false;
-        ventana->Zumbrel->Notas->trigger();
+        ventana->Zumbrel()->Notas->trigger();
         QCOMPARE(escritorio->errores, QStringList{ErrorAyuda()});
         QVERIFY(QFileInfo(RutaAyuda()).isAbsolute());
         QCOMPARE(escritorio->carpetasOfrecidas, QStringList{QFileInfo(RutaAyuda()).absolutePath()});
-        QCOMPARE(escritorio->duenosDeErrores.first(), ventana->Zumbrel);
+        QCOMPARE(escritorio->duenosDeErrores.first(), ventana->Zumbrel());
     }
 
     void acercaDeEnCadaVentana() {
         escritorio->modales.clear();
         ventana->AcercaDe->trigger();
-        ventana->Zumbrel->AcercaDe->trigger();
+        ventana->Zumbrel()->AcercaDe->trigger();
         QCOMPARE(escritorio->modales, (QStringList{"Acerca de Brovel", "Acerca de Zumbrel"}));
     }
 

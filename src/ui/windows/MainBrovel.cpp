@@ -71,8 +71,6 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     resize(kAnchoVentana, kAltoVentana);
 
     if (mostrarAcercaDe) MostrarAcercaDeBrovel(this);
-    Zumbrel = new TMainFormZumbrel(this, forma_->Zumbrel);
-    Zumbrel->NombreProyecto = [this] { return NombreParaTrabajos(); };
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
@@ -90,6 +88,14 @@ TMainFormBrovel::~TMainFormBrovel() {
 #undef BROVEL_DESVINCULAR_CAMPO
 }
 
+
+TMainFormZumbrel* TMainFormBrovel::Zumbrel() {
+    if (!zumbrel_) {
+        zumbrel_ = new TMainFormZumbrel(this, forma_->Zumbrel);
+        zumbrel_->NombreProyecto = [this] { return NombreParaTrabajos(); };
+    }
+    return zumbrel_;
+}
 
 void TMainFormBrovel::ConstruirMenus() {
     Nuevo = CrearAccion(this, "Nuevo", "&Nuevo", "Ctrl+N");
@@ -146,24 +152,39 @@ void TMainFormBrovel::Conectar() {
         if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();
     });
 
+    for (TGrupoOpciones grupo : kGruposDeOpciones) opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
+    for (TCasilla casilla : kCasillas)
+        casillas_.push_back(PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla))));
+    for (int i = 0; i < kCantidadDeListas; ++i) listas_.push_back(ListaDe(static_cast<TListaBrovel>(i)));
+    enLasListas_.resize(listas_.size());
+    for (const TDefinicionCampo& d : CamposBrovel())
+        if (d.clase == TClaseCampo::Resultado)
+            resultados_.push_back({CampoPorNombre(d.nombre), &forma_->Campo(d.nombre), std::nullopt});
+
     forma_->AlCambiar = [this] { Reflejar(); };
 }
 
 void TMainFormBrovel::Reflejar() {
-    for (TGrupoOpciones grupo : kGruposDeOpciones)
-        ReflejarOpcion(PageControl, BotonesDe(grupo)[static_cast<size_t>(forma_->Opcion(grupo))]);
-    for (TCasilla casilla : kCasillas)
-        ReflejarCasilla(PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla))),
-                        forma_->Marcada(casilla));
-    for (int i = 0; i < kCantidadDeListas; ++i)
-        ReflejarLista(ListaDe(static_cast<TListaBrovel>(i)), forma_->Lista(static_cast<TListaBrovel>(i)));
+    for (size_t g = 0; g < opciones_.size(); ++g)
+        ReflejarOpcion(opciones_[g][static_cast<size_t>(forma_->Opcion(kGruposDeOpciones[g]))]);
+    for (size_t c = 0; c < casillas_.size(); ++c) ReflejarCasilla(casillas_[c], forma_->Marcada(kCasillas[c]));
+    for (size_t i = 0; i < listas_.size(); ++i)
+        ReflejarLista(listas_[i], forma_->Lista(static_cast<TListaBrovel>(i)), enLasListas_[i]);
     ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_);
-    for (const TDefinicionCampo& d : CamposBrovel())
-        if (d.clase == TClaseCampo::Resultado) ReflejarVigencia(CampoPorNombre(d.nombre), forma_->MotivoDeCampo(d.nombre));
+    // A result whose mark changes is shown anew even when its number does not.
+    for (TResultadoMostrado& resultado : resultados_) {
+        std::string motivo = forma_->MotivoDeCampo(*resultado.cantidad);
+        if (resultado.motivo == motivo) continue;
+        ReflejarVigencia(resultado.campo, motivo);
+        resultado.motivo = std::move(motivo);
+    }
     ReflejarEstado(Panel1, forma_->TextoEstado(), forma_->EstadoEnError());
-    QStringList mensajes;
-    for (const std::string& mensaje : forma_->MensajesSuelo()) mensajes << QString::fromStdString(mensaje);
-    if (MensajesSuelo() != mensajes) MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));
+    if (forma_->MensajesSuelo() != mensajesMostrados_) {
+        mensajesMostrados_ = forma_->MensajesSuelo();
+        QStringList mensajes;
+        for (const std::string& mensaje : mensajesMostrados_) mensajes << QString::fromStdString(mensaje);
+        MsgsS->setPlainText(mensajes.join(QLatin1Char('\n')));
+    }
     // The desktop shows its mark of unsaved changes where "[*]" stands.
     const QString titulo = QString::fromStdString(forma_->Titulo()) + QStringLiteral("[*]");
     if (windowTitle() != titulo) setWindowTitle(titulo);

@@ -4,14 +4,17 @@
 // edits its part of the form and shows what the form holds; the form computes.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/FormaBrovel.h"
+#include "ui/windows/Reflejo.h"
 
 class QAction;
 class QCheckBox;
@@ -47,8 +50,11 @@ public:
 
     QTabWidget* PageControl = nullptr;
     TPanelEstado* Panel1 = nullptr;
-    // The runoff window, hidden until a storm is handed to it.
-    TMainFormZumbrel* Zumbrel = nullptr;
+    // The runoff window, hidden until a storm is handed to it. It is built the
+    // first time it is asked for, not with this window, which so starts sooner; it
+    // shows its form as it is then.
+    TMainFormZumbrel* Zumbrel();
+    bool ZumbrelConstruida() const { return zumbrel_ != nullptr; }
 
     QAction* Nuevo = nullptr;
     QAction* Abrir = nullptr;
@@ -150,7 +156,23 @@ private:
 
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;
-    QHash<QString, QWidget*> controles_;
+    TMainFormZumbrel* zumbrel_ = nullptr;
+
+    // What Reflejar mirrors the form into, found once, and what it last put where
+    // only it writes, so that mirroring touches only what the form changed.
+    std::vector<std::vector<QRadioButton*>> opciones_;
+    std::vector<QCheckBox*> casillas_;
+    std::vector<QComboBox*> listas_;
+    std::vector<std::vector<std::string>> enLasListas_;
+    struct TResultadoMostrado {
+        TUnidades* campo;
+        const TCantidad* cantidad;
+        // Why it was last shown out of date (empty: current); none before the first time.
+        std::optional<std::string> motivo;
+    };
+    std::vector<TResultadoMostrado> resultados_;
+    std::vector<std::string> mensajesMostrados_;
+    TControlesPorNombre controles_;
 };
 
 }  // namespace brovel

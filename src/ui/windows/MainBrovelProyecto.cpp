@@ -68,7 +68,7 @@ std::string TMainFormBrovel::TInterlocutorVentana::ElegirProyectoParaGuardar() {
         &ventana_, QStringLiteral("Guardar como"), CarpetaDeProyectos(ventana_), kFiltroProyecto, kSufijoProyecto)));
 }
 
-void TMainFormBrovel::TInterlocutorVentana::MostrarZumbrel() { TEscritorio::Actual().MostrarModal(*ventana_.Zumbrel); }
+void TMainFormBrovel::TInterlocutorVentana::MostrarZumbrel() { TEscritorio::Actual().MostrarModal(*ventana_.Zumbrel()); }
 
 TRespuesta TMainFormBrovel::TInterlocutorVentana::PreguntarGuardarCambios(const std::string& nombre) {
     const QString texto = QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(QString::fromStdString(nombre));

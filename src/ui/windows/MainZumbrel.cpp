@@ -153,17 +153,21 @@ void TMainFormZumbrel::Conectar() {
         if (PageControl->widget(indice) == Reporte->parent()) TabSheet1Show();
     });
 
+    for (TGrupoZumbrel grupo : kGruposZumbrel) opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
+    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) listas_.push_back(ListaDe(static_cast<TListaZumbrel>(i)));
+    enLasListas_.resize(listas_.size());
+
     const auto testigo = std::make_shared<TTestigo>(this);
     testigo_ = testigo;
     forma_.AlCambiar = [this, testigo] { Reflejar(); };
 }
 
 void TMainFormZumbrel::Reflejar() {
-    for (TGrupoZumbrel grupo : kGruposZumbrel)
-        ReflejarOpcion(PageControl, BotonesDe(grupo)[static_cast<size_t>(forma_.Opcion(grupo))]);
+    for (size_t g = 0; g < opciones_.size(); ++g)
+        ReflejarOpcion(opciones_[g][static_cast<size_t>(forma_.Opcion(kGruposZumbrel[g]))]);
     ReflejarCasilla(cbAai, forma_.AbstraccionAsignada());
-    for (int i = 0; i < kCantidadDeListasZumbrel; ++i)
-        ReflejarLista(ListaDe(static_cast<TListaZumbrel>(i)), forma_.Lista(static_cast<TListaZumbrel>(i)));
+    for (size_t i = 0; i < listas_.size(); ++i)
+        ReflejarLista(listas_[i], forma_.Lista(static_cast<TListaZumbrel>(i)), enLasListas_[i]);
     ReflejarVisibilidad(PageControl, forma_.Visibilidad(), controles_);
     const QString altura = QString::fromStdString(forma_.TituloAltura());
     if (euAll->Caption() != altura) euAll->SetCaption(altura);

@@ -7,13 +7,15 @@
 
 #include <QDialog>
 #include <QString>
-#include <QHash>
 
 #include <initializer_list>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/FormaZumbrel.h"
+#include "ui/windows/Reflejo.h"
 
 class QAction;
 class QCheckBox;
@@ -129,7 +131,12 @@ private:
     TFormaZumbrel& forma_;
     bool formaViva_ = true;
     std::weak_ptr<TTestigo> testigo_;
-    QHash<QString, QWidget*> controles_;
+    // What Reflejar mirrors the form into, found once, and the entries it last put
+    // in each list.
+    std::vector<std::vector<QRadioButton*>> opciones_;
+    std::vector<QComboBox*> listas_;
+    std::vector<std::vector<std::string>> enLasListas_;
+    TControlesPorNombre controles_;
 };
 
 }  // namespace brovel

@@ -182,9 +182,21 @@ QRect TDibujo::Lugar() const {
 }
 
 void TDibujo::paintEvent(QPaintEvent*) {
+    const QRect lugar = Lugar();
+    if (lugar.isEmpty()) return;
+    const qreal razon = devicePixelRatioF();
+    const QSize pixeles = (QSizeF(lugar.size()) * razon).toSize();
+    if (imagen_.size() != pixeles || imagen_.devicePixelRatio() != razon) {
+        imagen_ = QPixmap(pixeles);
+        imagen_.setDevicePixelRatio(razon);
+        imagen_.fill(Qt::transparent);
+        QPainter lienzo(&imagen_);
+        lienzo.setRenderHint(QPainter::Antialiasing);
+        dibujo_.render(&lienzo, QRectF(QPointF(0, 0), QSizeF(lugar.size())));
+        ++renderizados_;
+    }
     QPainter pintor(this);
-    pintor.setRenderHint(QPainter::Antialiasing);
-    dibujo_.render(&pintor, Lugar());
+    pintor.drawPixmap(lugar.topLeft(), imagen_);
 }
 
 QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {

@@ -3,6 +3,7 @@
 // fields, and the last touches every tab gets.
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -67,7 +68,9 @@ private:
 // A drawing of the resource `recurso`: as large as its room allows, up to
 // `escalaMaxima` times its drawn size, never distorted, centred across the room and
 // placed in its height as `vertical` says (Qt::AlignTop or Qt::AlignVCenter). It
-// asks for its drawn size, and for no less than `escalaMinima` of it.
+// asks for its drawn size, and for no less than `escalaMinima` of it. The drawing
+// is rendered once for each size it takes and kept as an image, so that painting
+// the widget again (a keystroke nearby, a tab shown again) only copies it.
 class TDibujo : public QWidget {
 public:
     TDibujo(QWidget* padre, const QString& recurso, const QString& nombre, double escalaMaxima, double escalaMinima,
@@ -78,12 +81,17 @@ public:
 
     // Where the drawing goes inside the widget.
     QRect Lugar() const;
+    // How many times the drawing has been rendered from its description.
+    int Renderizados() const { return renderizados_; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
     QSvgRenderer dibujo_;
+    // The drawing at the size and pixel ratio it was last painted at.
+    QPixmap imagen_;
+    int renderizados_ = 0;
     double escalaMaxima_;
     double escalaMinima_;
     Qt::Alignment vertical_;

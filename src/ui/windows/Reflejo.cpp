@@ -25,36 +25,46 @@ void AgruparOpciones(QObject* ventana, const QWidget* raiz, const std::vector<co
     }
 }
 
-void ReflejarOpcion(const QWidget* raiz, const char* nombre) {
-    auto* boton = raiz->findChild<QRadioButton*>(QString::fromLatin1(nombre));
+std::vector<QRadioButton*> BuscarOpciones(const QWidget* raiz, const std::vector<const char*>& nombres) {
+    std::vector<QRadioButton*> botones;
+    botones.reserve(nombres.size());
+    for (const char* nombre : nombres) botones.push_back(raiz->findChild<QRadioButton*>(QString::fromLatin1(nombre)));
+    return botones;
+}
+
+void ReflejarOpcion(QRadioButton* boton) {
+    if (boton->isChecked()) return;
     const QSignalBlocker bloqueo(boton);
-    if (!boton->isChecked()) boton->setChecked(true);
+    boton->setChecked(true);
 }
 
 void ReflejarCasilla(QCheckBox* casilla, bool marcada) {
+    if (casilla->isChecked() == marcada) return;
     const QSignalBlocker bloqueo(casilla);
     casilla->setChecked(marcada);
 }
 
-void ReflejarLista(QComboBox* selector, const TLista& lista) {
+void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::string>& puestas) {
     const QSignalBlocker bloqueo(selector);
-    bool iguales = selector->count() == static_cast<int>(lista.items.size());
-    for (int k = 0; iguales && k < selector->count(); ++k)
-        iguales = selector->itemText(k).toStdString() == lista.items[static_cast<size_t>(k)];
-    if (!iguales) {
+    if (selector->count() != static_cast<int>(puestas.size()) || puestas != lista.items) {
         selector->clear();
         for (const std::string& item : lista.items) selector->addItem(QString::fromStdString(item));
+        puestas = lista.items;
     }
     if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
 }
 
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
-                         QHash<QString, QWidget*>& controles) {
+                         TControlesPorNombre& controles) {
+    // Both maps are in the names' order: one walk goes through both.
+    auto control = controles.begin();
     for (const auto& [nombre, mostrado] : visibilidad) {
-        const QString clave = QString::fromStdString(nombre);
-        auto control = controles.find(clave);
-        if (control == controles.end()) control = controles.insert(clave, raiz->findChild<QWidget*>(clave));
-        if (*control && (*control)->isHidden() == mostrado) (*control)->setVisible(mostrado);
+        while (control != controles.end() && control->first < nombre) ++control;
+        if (control == controles.end() || control->first != nombre)
+            control = controles.emplace_hint(control, nombre, raiz->findChild<QWidget*>(QString::fromStdString(nombre)));
+        QWidget* widget = control->second;
+        if (widget && widget->isHidden() == mostrado) widget->setVisible(mostrado);
+        ++control;
     }
 }
 

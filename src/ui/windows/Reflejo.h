@@ -3,7 +3,6 @@
 // widget's handler when code changes the widget.
 #pragma once
 
-#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -14,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QObject;
+class QRadioButton;
 class QWidget;
 
 namespace brovel {
@@ -27,17 +27,23 @@ struct TLista;
 void AgruparOpciones(QObject* ventana, const QWidget* raiz, const std::vector<const char*>& nombres,
                      std::function<void(int)> alElegir);
 
-// The radio button under `raiz` named `nombre` becomes the checked one of its group.
-void ReflejarOpcion(const QWidget* raiz, const char* nombre);
+// The radio buttons under `raiz` named `nombres`, in their order.
+std::vector<QRadioButton*> BuscarOpciones(const QWidget* raiz, const std::vector<const char*>& nombres);
+// The radio button becomes the checked one of its group.
+void ReflejarOpcion(QRadioButton* boton);
 void ReflejarCasilla(QCheckBox* casilla, bool marcada);
-// The selector holds the list's entries (refilled only when they differ) and
-// shows its chosen entry.
-void ReflejarLista(QComboBox* selector, const TLista& lista);
-// Each control under `raiz` the form names is shown or hidden as it says. A rule
-// may speak of a control for the first time at any action: `controles` keeps what
-// each name was found to be, a missing control included.
+// The selector holds the list's entries and shows its chosen entry. `puestas` are
+// the entries last put in it, which only this changes: it is refilled only when the
+// list's differ from them, without reading its entries back.
+void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::string>& puestas);
+// The controls a window shows or hides, by the names its form gives them.
+using TControlesPorNombre = std::map<std::string, QWidget*, std::less<>>;
+// Each control under `raiz` the form names is shown or hidden as it says; only one
+// whose state differs is touched. A rule may speak of a control for the first time
+// at any action: `controles` keeps what each name was found to be, a missing
+// control included.
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
-                         QHash<QString, QWidget*>& controles);
+                         TControlesPorNombre& controles);
 // A result that is not computed from the current data keeps its numbers in muted
 // red, with the reason in its tooltip instead of its help; `motivo` empty: current.
 void ReflejarVigencia(QWidget* resultado, const std::string& motivo);

@@ -1,0 +1,80 @@
+// How a window puts its form's lists in its selectors: refilled when the entries
+// differ from those last put, whatever their count, and left alone otherwise, so
+// that mirroring the form again costs nothing and keeps the selector as it is.
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "forms/Lista.h"
+#include "ui/windows/Reflejo.h"
+
+using namespace brovel;
+
+namespace {
+
+QStringList Entradas(const QComboBox& selector) {
+    QStringList entradas;
+    for (int i = 0; i < selector.count(); ++i) entradas << selector.itemText(i);
+    return entradas;
+}
+
+}  // namespace
+
+class PruebaReflejo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unaListaSeLlenaSoloCuandoCambia_data() {
+        QTest::addColumn<QStringList>("antes");
+        QTest::addColumn<QStringList>("despues");
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<bool>("rellena");
+        QTest::newRow("las mismas") << QStringList{"1", "2", "3"} << QStringList{"1", "2", "3"} << 1 << false;
+        QTest::newRow("otras de igual cantidad") << QStringList{"arena", "limo"} << QStringList{"limo", "arcilla"} << 0
+                                                 << true;
+        QTest::newRow("más") << QStringList{"1", "2"} << QStringList{"1", "2", "3"} << 2 << true;
+        QTest::newRow("ninguna") << QStringList{"1"} << QStringList{} << -1 << true;
+    }
+    void unaListaSeLlenaSoloCuandoCambia() {
+        QFETCH(QStringList, antes);
+        QFETCH(QStringList, despues);
+        QFETCH(int, indice);
+        QFETCH(bool, rellena);
+        const auto lista = [](const QStringList& entradas, int elegida) {
+            TLista l;
+            for (const QString& e : entradas) l.items.push_back(e.toStdString());
+            l.indice = elegida;
+            return l;
+        };
+        QComboBox selector;
+        std::vector<std::string> puestas;
+        ReflejarLista(&selector, lista(antes, 0), puestas);
+        QCOMPARE(Entradas(selector), antes);
+
+        QSignalSpy vaciada(selector.model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy elegida(&selector, &QComboBox::currentIndexChanged);
+        ReflejarLista(&selector, lista(despues, indice), puestas);
+        QCOMPARE(Entradas(selector), despues);
+        QCOMPARE(selector.currentIndex(), indice);
+        QCOMPARE(!vaciada.isEmpty(), rellena && !antes.isEmpty());
+        // Code choosing an entry runs no handler.
+        QVERIFY(elegida.isEmpty());
+    }
+
+    // Entries put there by anyone else are replaced by the form's.
+    void unaListaTocadaPorOtroVuelveALaDeLaForma() {
+        QComboBox selector;
+        std::vector<std::string> puestas;
+        TLista lista;
+        lista.items = {"1", "2"};
+        lista.indice = 1;
+        ReflejarLista(&selector, lista, puestas);
+        selector.addItem(QStringLiteral("3"));
+        ReflejarLista(&selector, lista, puestas);
+        QCOMPARE(Entradas(selector), (QStringList{"1", "2"}));
+        QCOMPARE(selector.currentIndex(), 1);
+    }
+};
+
+QTEST_MAIN(PruebaReflejo)
+#include "Reflejo_test.moc"
