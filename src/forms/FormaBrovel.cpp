@@ -316,11 +316,7 @@ std::string TFormaBrovel::MotivoDeCampo(const TCantidad& campo) const {
 }
 
 const std::vector<std::string>& TFormaBrovel::Calculados() {
-    static const std::vector<std::string> kCalculados = {
-        "Dm",   "Fes",  "Ft",    "SenoPendiente", "ExponenteLongitud", "Et",  "Mi30m", "Fde", "Felle",
-        "Tecr", "Fp",   "Pspcr", "Fcss",          "Sups",              "Scf", "Fpsb",  "Fpset", "Fpsed",
-        "Fps",  "Scs",  "Srs",   "Fcm",           "Lct",               "TeE", "PsE",
-    };
+    static const std::vector<std::string> kCalculados(CalculadosBrovel().begin(), CalculadosBrovel().end());
     return kCalculados;
 }
 

@@ -291,13 +291,13 @@ private:
     void Cadena(const std::function<void()>& trabajo);
     // Runs a tab's routines in one guarded block, then writes its results through
     // `resultados`; those a fault left out of date are not written.
-    void Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados);
-    // A result field shows `valor` while `miembro` is up to date.
-    void Escribir(TCantidad& campo, double valor, const char* miembro);
+    void Bloque(TPestanaLadera pestana, const std::function<void()>& resultados);
+    // A result field shows its member's number while the member is up to date.
+    void Escribir(TCantidad& campo, double TEstadoBrovel::*miembro);
     // An input outside its field's range is not copied: its member is out of
     // date for that reason. Returns whether the field's number can be used.
-    void Copiar(TCantidad& campo, double& destino, const char* miembro);
-    bool MarcarEntrada(TCantidad& campo, const char* miembro);
+    void Copiar(TCantidad& campo, double TEstadoBrovel::*miembro);
+    bool MarcarEntrada(TCantidad& campo, const TMiembroBrovel& miembro);
     std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
     // The status line: a failed data check, the runoff to take again, or an input
     // out of range, in that order.

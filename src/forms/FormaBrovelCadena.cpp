@@ -14,22 +14,25 @@
 namespace brovel {
 namespace {
 
+using E = TEstadoBrovel;
+
 // The field's number in its base unit, as the model keeps it.
 double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue()); }
 
 }  // namespace
 
-void TFormaBrovel::Copiar(TCantidad& campo, double& destino, const char* miembro) {
-    if (MarcarEntrada(campo, miembro)) destino = Leer(campo);
+void TFormaBrovel::Copiar(TCantidad& campo, double TEstadoBrovel::*miembro) {
+    if (MarcarEntrada(campo, miembro)) Estado.*miembro = Leer(campo);
 }
 
-bool TFormaBrovel::MarcarEntrada(TCantidad& campo, const char* miembro) {
+bool TFormaBrovel::MarcarEntrada(TCantidad& campo, const TMiembroBrovel& miembro) {
     const std::optional<std::string> motivo = MotivoFueraDeRango(campo);
     frescura_.Marcar({miembro}, motivo);
     return !motivo;
 }
 
-void TFormaBrovel::Bloque(std::initializer_list<TRutinaBrovel> rutinas, const std::function<void()>& resultados) {
+void TFormaBrovel::Bloque(TPestanaLadera pestana, const std::function<void()>& resultados) {
+    const std::vector<TRutinaBrovel>& rutinas = RutinasDe(pestana);
     size_t completadas = 0;
     std::optional<std::string> falla;
     try {
@@ -39,17 +42,19 @@ void TFormaBrovel::Bloque(std::initializer_list<TRutinaBrovel> rutinas, const st
             ++completadas;
         }
     } catch (const ErrorAritmetico& error) {
-        falla = MotivoDeFalla(rutinas.begin()[completadas], Estado, error.what());
+        falla = MotivoDeFalla(rutinas[completadas], Estado, error.what());
     }
     // The routines the fault stopped keep their previous results.
-    for (size_t i = completadas; i < rutinas.size(); ++i) frescura_.Actualizar(rutinas.begin()[i], Estado, falla);
+    for (size_t i = completadas; i < rutinas.size(); ++i) frescura_.Actualizar(rutinas[i], Estado, falla);
     resultados();
 }
 
 // A field shows its member's number while the member is up to date; one out of
 // date keeps the number it showed, and its mark follows the member's, so the same
 // result is marked alike on every tab.
-void TFormaBrovel::Escribir(TCantidad& campo, double valor, const char* miembro) {
+void TFormaBrovel::Escribir(TCantidad& campo, double TEstadoBrovel::*puntero) {
+    const char* miembro = NombreDe(puntero);
+    const double valor = Estado.*puntero;
     miembroDeCampo_[&campo] = miembro;
     if (frescura_.AlDia(miembro) && !std::isfinite(valor))
         frescura_.Marcar({miembro}, "No se pudo calcular: el resultado no es un número finito");
@@ -60,8 +65,8 @@ void TFormaBrovel::MostrarResultado(const char* campo, bool visible) { Mostrar({
 
 void TFormaBrovel::CalcularGeometria() {
     if (RecalculoSuspendido) return;
-    Copiar(euDt, Estado.Dt, "Dt");
-    Copiar(euLt, Estado.Lt, "Lt");
+    Copiar(euDt, &E::Dt);
+    Copiar(euLt, &E::Lt);
 }
 
 void TFormaBrovel::CalcularSuelo() {
@@ -72,34 +77,34 @@ void TFormaBrovel::CalcularSuelo() {
     TEstadoBrovel& e = Estado;
     if (OpcionSuelo() == TOpcionSuelo::Curva) {
         e.OpcionSuelo = 0;
-        if (MarcarEntrada(euCpcg, "Cpcg")) e.Cpcg = CantidadDeCampo(euCpcg);
+        if (MarcarEntrada(euCpcg, &E::Cpcg)) e.Cpcg = CantidadDeCampo(euCpcg);
         // The curve's arrays hold only numbers within range: the editor does not
         // store one outside it, which then stands for its point.
-        MarcarEntrada(euDg, "Dg");
-        MarcarEntrada(euPp, "Pp");
+        MarcarEntrada(euDg, &E::Dg);
+        MarcarEntrada(euPp, &E::Pp);
     } else if (OpcionSuelo() == TOpcionSuelo::DiametroMedio) {
         e.OpcionSuelo = 1;
-        Copiar(euDm, e.Dm, "Dm");
+        Copiar(euDm, &E::Dm);
     } else if (OpcionSuelo() == TOpcionSuelo::ClaseYTextura) {
         e.OpcionSuelo = 2;
         e.Cspe = Lista(TListaBrovel::cbCspe).indice + 1;
-        Copiar(euPl, e.Pl, "Pl");
-        Copiar(euPlm, e.Plm, "Plm");
-        Copiar(euPa, e.Pa, "Pa");
-        Copiar(euPmo, e.Pmo, "Pmo");
+        Copiar(euPl, &E::Pl);
+        Copiar(euPlm, &E::Plm);
+        Copiar(euPa, &E::Pa);
+        Copiar(euPmo, &E::Pmo);
         e.Cspp = Lista(TListaBrovel::cbCspp).indice + 1;
     }
     e.Descongelamiento = Marcada(TCasilla::Descongelamiento);
-    Copiar(euShs, e.Shs, "Shs");
-    Copiar(euBvs, e.Bvs, "Bvs");
-    Copiar(euBrvs, e.Brvs, "Brvs");
+    Copiar(euShs, &E::Shs);
+    Copiar(euBvs, &E::Bvs);
+    Copiar(euBrvs, &E::Brvs);
 
-    Bloque({TRutinaBrovel::Fes, TRutinaBrovel::Ft}, [&] {
-        Escribir(euFesResultado, e.Fes, "Fes");
-        Escribir(euFtResultado, e.Ft, "Ft");
+    Bloque(TPestanaLadera::Suelo, [&] {
+        Escribir(euFesResultado, &E::Fes);
+        Escribir(euFtResultado, &E::Ft);
         MostrarResultado("euDMResultado", e.OpcionSuelo == 0);
-        Escribir(euDMResultado, e.Dm, "Dm");
-        if (frescura_.AlDia("Ft") && e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
+        Escribir(euDMResultado, &E::Dm);
+        if (frescura_.AlDia(&E::Ft) && e.FaltaExpresionLS) mensajesSuelo_.emplace_back(kMensajeSinExpresionLS);
     });
 }
 
@@ -110,58 +115,58 @@ void TFormaBrovel::CalcularForzantes() {
     using LM = TOpcionLluviaMedia;
     if (OpcionLluviaMedia() == LM::HietogramaRepresentativo) {
         e.OpcionLluviaMedia = 0;
-        Copiar(euPth, e.Pth, "Pth");
+        Copiar(euPth, &E::Pth);
         e.Cph = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph)));
-        Copiar(euCta, e.Cta, "Cta");
-        MarcarEntrada(euCll, "Cll1");
+        Copiar(euCta, &E::Cta);
+        MarcarEntrada(euCll, &E::Cll1);
     } else if (OpcionLluviaMedia() == LM::SerieDeHietogramas) {
         e.OpcionLluviaMedia = 1;
-        Copiar(euPths, e.Pth, "Pth");
+        Copiar(euPths, &E::Pth);
         e.Ch = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCh)));
         e.Cph2 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph2)));
-        Copiar(euCta, e.Cta, "Cta");
-        MarcarEntrada(euCll1, "Cll1");
+        Copiar(euCta, &E::Cta);
+        MarcarEntrada(euCll1, &E::Cll1);
     } else if (OpcionLluviaMedia() == LM::ParametrosDeEnergia) {
         e.OpcionLluviaMedia = 2;
-        Copiar(euEt, e.Et, "Et");
-        Copiar(euMi30m, e.Mi30m, "Mi30m");
-        Copiar(euCta, e.Cta, "Cta");
+        Copiar(euEt, &E::Et);
+        Copiar(euMi30m, &E::Mi30m);
+        Copiar(euCta, &E::Cta);
     } else if (OpcionLluviaMedia() == LM::Erosividad) {
         e.OpcionLluviaMedia = 3;
-        Copiar(euFele, e.Felle, "Felle");
+        Copiar(euFele, &E::Felle);
     }
     if (OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma) {
         e.OpcionLluviaExtrema = 0;
-        Copiar(euPth2, e.Pth2, "Pth2");
-        MarcarEntrada(euCll2, "Cll2");
+        Copiar(euPth2, &E::Pth2);
+        MarcarEntrada(euCll2, &E::Cll2);
         e.Cph3 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph3)));
     } else {
         e.OpcionLluviaExtrema = 1;
-        Copiar(euCe, e.Ce, "Ce");
+        Copiar(euCe, &E::Ce);
     }
     if (OpcionEvento() == TOpcionEvento::Hietograma) {
         e.OpcionEvento = 0;
-        Copiar(euPth3, e.Pth3, "Pth3");
-        MarcarEntrada(euCll3, "Cll3");
+        Copiar(euPth3, &E::Pth3);
+        MarcarEntrada(euCll3, &E::Cll3);
         e.Cph4 = AcotarCantidad(EnteroDeLista(Lista(TListaBrovel::cbCph4)));
     } else {
         e.OpcionEvento = 1;
-        Copiar(euVp, e.Vp, "Vp");
-        Copiar(euCp, e.Cp, "Cp");
+        Copiar(euVp, &E::Vp);
+        Copiar(euCp, &E::Cp);
     }
 
-    Bloque({TRutinaBrovel::Erosividad, TRutinaBrovel::Fp}, [&] {
+    Bloque(TPestanaLadera::Forzantes, [&] {
         const bool conEnergia = e.OpcionLluviaMedia <= 2;
         MostrarResultado("euFdeResultado", conEnergia);
-        if (conEnergia) Escribir(euFdeResultado, e.Fde, "Fde");
-        Escribir(euFelleResultado, e.Felle, "Felle");
-        Escribir(euVeeResultado, e.Vp, "Vp");
-        Escribir(euCpeResultado, e.Cp, "Cp");
-        Escribir(euFpResultado, e.Fp, "Fp");
-        Escribir(euTecrResultado, e.Tecr, "Tecr");
-        Escribir(euPspcrResultado, e.Pspcr, "Pspcr");
+        if (conEnergia) Escribir(euFdeResultado, &E::Fde);
+        Escribir(euFelleResultado, &E::Felle);
+        Escribir(euVeeResultado, &E::Vp);
+        Escribir(euCpeResultado, &E::Cp);
+        Escribir(euFpResultado, &E::Fp);
+        Escribir(euTecrResultado, &E::Tecr);
+        Escribir(euPspcrResultado, &E::Pspcr);
         MostrarResultado("euCEResultado", e.OpcionLluviaExtrema == 0);
-        Escribir(euCEResultado, e.Ce, "Ce");
+        Escribir(euCEResultado, &E::Ce);
     });
 }
 
@@ -169,53 +174,53 @@ void TFormaBrovel::CalcularCondicionantes() {
     if (RecalculoSuspendido) return;
     CalcularForzantes();
     TEstadoBrovel& e = Estado;
-    Copiar(euFatc, e.Fatc, "Fatc");
-    Copiar(euAmf, e.Amf, "Amf");
+    Copiar(euFatc, &E::Fatc);
+    Copiar(euAmf, &E::Amf);
     e.Hl = Marcada(TCasilla::Labranza);
     if (e.Hl) {
-        Copiar(euTtfo, e.Ttfo, "Ttfo");
-        Copiar(euFapo, e.Fapo, "Fapo");
+        Copiar(euTtfo, &E::Ttfo);
+        Copiar(euFapo, &E::Fapo);
     }
     e.Hm = Marcada(TCasilla::Mulching);
     if (e.Hm) {
-        Copiar(euRacmr, e.Racmr, "Racmr");
-        Copiar(euPsrua, e.Psrua, "Psrua");
+        Copiar(euRacmr, &E::Racmr);
+        Copiar(euPsrua, &E::Psrua);
         e.Mde = static_cast<uint8_t>(std::max(Lista(TListaBrovel::cbMde).indice, 0));
     }
     if (Marcada(TCasilla::PracticasDeSoporte)) {
         e.Tp = static_cast<uint8_t>(std::max(Lista(TListaBrovel::cbTp).indice, 0));
         switch (e.Tp) {
             case 0:
-                Copiar(euPs, e.Ps, "Ps");
-                Copiar(euAl, e.Al, "Al");
+                Copiar(euPs, &E::Ps);
+                Copiar(euAl, &E::Al);
                 break;
             case 1:
-                Copiar(euFps, e.Fps, "Fps");
+                Copiar(euFps, &E::Fps);
                 break;
             case 2:
-                Copiar(euEet, e.Eet, "Eet");
-                Copiar(euPt, e.Pt, "Pt");
+                Copiar(euEet, &E::Eet);
+                Copiar(euPt, &E::Pt);
                 break;
             case 3:
-                Copiar(euTfp, e.Tfp, "Tfp");
-                Copiar(euCtc, e.Ctc, "Ctc");
-                Copiar(euFliii, e.Fliii, "Fliii");
+                Copiar(euTfp, &E::Tfp);
+                Copiar(euCtc, &E::Ctc);
+                Copiar(euFliii, &E::Fliii);
                 break;
             default:
                 break;
         }
     }
 
-    Bloque({TRutinaBrovel::Fcss, TRutinaBrovel::Sups, TRutinaBrovel::Scf, TRutinaBrovel::Practicas}, [&] {
-        if (e.Hl) Escribir(euFcss, e.Fcss, "Fcss");
-        Escribir(euSups, e.Sups, "Sups");
-        Escribir(euScf, e.Scf, "Scf");
+    Bloque(TPestanaLadera::Condicionantes, [&] {
+        if (e.Hl) Escribir(euFcss, &E::Fcss);
+        Escribir(euSups, &E::Sups);
+        Escribir(euScf, &E::Scf);
         if (e.Tp == 0) {
-            Escribir(euFpsb, e.Fpsb, "Fpsb");
-            Escribir(euFpset, e.Fpset, "Fpset");
-            Escribir(euFpsed, e.Fpsed, "Fpsed");
+            Escribir(euFpsb, &E::Fpsb);
+            Escribir(euFpset, &E::Fpset);
+            Escribir(euFpsed, &E::Fpsed);
         }
-        if (e.Tp == 1 || e.Tp == 2 || e.Tp == 4) Escribir(euFdPdS, e.Fps, "Fps");
+        if (e.Tp == 1 || e.Tp == 2 || e.Tp == 4) Escribir(euFdPdS, &E::Fps);
     });
 }
 
@@ -223,18 +228,18 @@ void TFormaBrovel::CalcularDisipacion() {
     if (RecalculoSuspendido) return;
     CalcularCondicionantes();
     TEstadoBrovel& e = Estado;
-    Copiar(euRast, e.Rast, "Rast");
-    if (Mostrado("euCmst")) Copiar(euCmst, e.Cmst, "Cmst");
-    if (Mostrado("euIrst")) Copiar(euIrst, e.Irst, "Irst");
+    Copiar(euRast, &E::Rast);
+    if (Mostrado("euCmst")) Copiar(euCmst, &E::Cmst);
+    if (Mostrado("euIrst")) Copiar(euIrst, &E::Irst);
 
-    Bloque({TRutinaBrovel::Scs, TRutinaBrovel::Srs, TRutinaBrovel::Fcm, TRutinaBrovel::Lct}, [&] {
-        Escribir(euScsResultado, e.Scs, "Scs");
-        Escribir(euSrsResultado, e.Srs, "Srs");
-        Escribir(euFcmResultado, e.Fcm, "Fcm");
+    Bloque(TPestanaLadera::Disipacion, [&] {
+        Escribir(euScsResultado, &E::Scs);
+        Escribir(euSrsResultado, &E::Srs);
+        Escribir(euFcmResultado, &E::Fcm);
         MostrarResultado("euLctResultado", e.Tp == 0);
-        if (e.Tp == 0) Escribir(euLctResultado, e.Lct, "Lct");
+        if (e.Tp == 0) Escribir(euLctResultado, &E::Lct);
         MostrarResultado("euFpsResultado", e.Tp == 0 || e.Tp == 3);
-        if (e.Tp == 0 || e.Tp == 3) Escribir(euFpsResultado, e.Fps, "Fps");
+        if (e.Tp == 0 || e.Tp == 3) Escribir(euFpsResultado, &E::Fps);
     });
 }
 
@@ -242,24 +247,24 @@ void TFormaBrovel::CalcularErosionPestana() {
     if (RecalculoSuspendido) return;
     CalcularDisipacion();
     TEstadoBrovel& e = Estado;
-    Bloque({TRutinaBrovel::Erosion}, [&] {
-        Escribir(euFeleEResultado, e.Felle, "Felle");
-        Escribir(euFpEResultado, e.Fp, "Fp");
-        Escribir(euFesEResultado, e.Fes, "Fes");
-        Escribir(euFtEResultado, e.Ft, "Ft");
-        Escribir(euFcmEResultado, e.Fcm, "Fcm");
-        Escribir(euSupsEResultado, e.Sups, "Sups");
-        Escribir(euScfEResultado, e.Scf, "Scf");
-        Escribir(euScsEResultado, e.Scs, "Scs");
-        Escribir(euSrsEResultado, e.Srs, "Srs");
-        Escribir(euShsEResultado, e.Shs, "Shs");
-        Escribir(euFpsEResultado, e.Fps, "Fps");
-        Escribir(euTeEResultado, e.TeE, "TeE");
-        Escribir(euPsEResultado, e.PsE, "PsE");
+    Bloque(TPestanaLadera::Erosion, [&] {
+        Escribir(euFeleEResultado, &E::Felle);
+        Escribir(euFpEResultado, &E::Fp);
+        Escribir(euFesEResultado, &E::Fes);
+        Escribir(euFtEResultado, &E::Ft);
+        Escribir(euFcmEResultado, &E::Fcm);
+        Escribir(euSupsEResultado, &E::Sups);
+        Escribir(euScfEResultado, &E::Scf);
+        Escribir(euScsEResultado, &E::Scs);
+        Escribir(euSrsEResultado, &E::Srs);
+        Escribir(euShsEResultado, &E::Shs);
+        Escribir(euFpsEResultado, &E::Fps);
+        Escribir(euTeEResultado, &E::TeE);
+        Escribir(euPsEResultado, &E::PsE);
         if (e.Tp == 0) {
-            Escribir(euFpsbEResultado, e.Fpsb, "Fpsb");
-            Escribir(euFpsetEResultado, e.Fpset, "Fpset");
-            Escribir(euFpsedEResultado, e.Fpsed, "Fpsed");
+            Escribir(euFpsbEResultado, &E::Fpsb);
+            Escribir(euFpsetEResultado, &E::Fpset);
+            Escribir(euFpsedEResultado, &E::Fpsed);
         }
     });
 }

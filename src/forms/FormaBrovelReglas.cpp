@@ -189,17 +189,18 @@ void TFormaBrovel::UsarZumbrel(bool extrema) {
 void TFormaBrovel::TomarDeZumbrel(bool extrema) {
     TEstadoBrovel& e = Estado;
     std::optional<std::string> motivo =
-        extrema ? frescura_.PrimerViejo({"Pth2", "Cll2"}) : frescura_.PrimerViejo({"Pth3", "Cll3"});
+        extrema ? frescura_.PrimerViejo({&TEstadoBrovel::Pth2, &TEstadoBrovel::Cll2})
+                : frescura_.PrimerViejo({&TEstadoBrovel::Pth3, &TEstadoBrovel::Cll3});
     if (extrema) {
         e.Ce = Zumbrel.Estado.Vtesp;
         if (!motivo) motivo = MotivoDeZumbrel({"Vtesp"});
-        frescura_.Marcar({"Ce"}, motivo);
+        frescura_.Marcar({&TEstadoBrovel::Ce}, motivo);
         tomadoExtrema_ = true;
     } else {
         e.Vp = Zumbrel.Estado.Vte;
         e.Cp = Zumbrel.Estado.Cp;
         if (!motivo) motivo = MotivoDeZumbrel({"Vte", "Cp"});
-        frescura_.Marcar({"Vp", "Cp"}, motivo);
+        frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp}, motivo);
         tomadoEvento_ = true;
     }
 }

@@ -1,26 +1,7 @@
 #include "forms/Frescura.h"
 
-#include "model/URutinas.h"
 
 namespace brovel {
-
-void Calcular(TRutinaBrovel rutina, TEstadoBrovel& e) {
-    switch (rutina) {
-        case TRutinaBrovel::Fes: CalcularFes(e); break;
-        case TRutinaBrovel::Ft: CalcularFt(e); break;
-        case TRutinaBrovel::Erosividad: CalcularErosividad(e); break;
-        case TRutinaBrovel::Fp: CalcularFp(e); break;
-        case TRutinaBrovel::Fcss: CalcularFcss(e); break;
-        case TRutinaBrovel::Sups: CalcularSups(e); break;
-        case TRutinaBrovel::Scf: CalcularScf(e); break;
-        case TRutinaBrovel::Practicas: CalcularPracticas(e); break;
-        case TRutinaBrovel::Lct: CalcularLct(e); break;
-        case TRutinaBrovel::Scs: CalcularScs(e); break;
-        case TRutinaBrovel::Srs: CalcularSrs(e); break;
-        case TRutinaBrovel::Fcm: CalcularFcm(e); break;
-        case TRutinaBrovel::Erosion: CalcularErosion(e); break;
-    }
-}
 
 namespace {
 
@@ -111,75 +92,28 @@ std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<const ch
     return std::nullopt;
 }
 
-void TFrescura::Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
-                        std::initializer_list<const char*> dependencias) {
-    // What it read being out of date is what stopped it: a fault on numbers that
-    // are not the current data's says nothing of the current data.
-    const std::optional<std::string> viejo = PrimerViejo(dependencias);
-    Marcar(miembros, viejo ? viejo : falla);
+void TFrescura::Marcar(std::initializer_list<TMiembroBrovel> miembros, const std::optional<std::string>& motivo) {
+    for (const TMiembroBrovel& miembro : miembros) Marcar({NombreDe(miembro)}, motivo);
 }
 
-// What each routine reads follows the routines of the model, option by option;
-// the inputs are named as the model's members their fields fill.
-void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& f) {
-    switch (rutina) {
-        case TRutinaBrovel::Fes:
-            if (e.OpcionSuelo == 0) Derivar({"Dm"}, f, {"Cpcg", "Dg", "Pp"});
-            if (e.OpcionSuelo == 2)
-                Derivar({"Fes"}, f, {"Pl", "Plm", "Pa", "Pmo"});
-            else
-                Derivar({"Fes"}, f, {"Dm"});
-            break;
-        case TRutinaBrovel::Ft:
-            Derivar({"SenoPendiente", "ExponenteLongitud", "Ft"}, f, {"Dt", "Lt"});
-            break;
-        case TRutinaBrovel::Erosividad:
-            // With the erosivity given, R is an input and only the reference rate follows.
-            if (e.OpcionLluviaMedia == 0) Derivar({"Et", "Mi30m"}, f, {"Pth", "Cll1"});
-            if (e.OpcionLluviaMedia == 1) Derivar({"Fde"}, f, {"Pth", "Cll1"});
-            if (e.OpcionLluviaMedia == 0 || e.OpcionLluviaMedia == 2) Derivar({"Fde"}, f, {"Et", "Mi30m"});
-            if (e.OpcionLluviaMedia <= 2) Derivar({"Felle"}, f, {"Cta", "Fde"});
-            Derivar({"Tecr"}, f, {"Felle", "Fes", "Ft"});
-            break;
-        case TRutinaBrovel::Fp:
-            Derivar({"Fp"}, f, {"Vp", "Cp"});
-            Derivar({"Pspcr"}, f, {"Fp", "Fes", "Ft"});
-            break;
-        case TRutinaBrovel::Fcss:
-            Derivar({"Fcss"}, f, {"Ttfo"});
-            break;
-        case TRutinaBrovel::Sups:
-            Derivar({"Sups"}, f, {"Fcss", "Bvs", "Brvs"});
-            break;
-        case TRutinaBrovel::Scf:
-            Derivar({"Scf"}, f, {"Fatc", "Amf"});
-            break;
-        case TRutinaBrovel::Practicas:
-            if (e.Tp == 0) Derivar({"SenoPendiente", "Fpsb", "Fpset", "Fpsed"}, f, {"Dt", "Al", "Ce", "Ps"});
-            if (e.Tp == 2) Derivar({"Fps"}, f, {"Eet", "Pt"});
-            if (e.Tp == 4) Derivar({"Fps"}, f, {});
-            break;
-        case TRutinaBrovel::Lct:
-            if (e.Tp == 0) {
-                Derivar({"Lct"}, f, {"SenoPendiente", "Cmst", "Ce"});
-                Derivar({"Fps"}, f, {"Lct", "Fpsed", "ExponenteLongitud", "Lt"});
-            } else if (e.Tp == 3) {
-                Derivar({"Fps"}, f, {"SenoPendiente", "Tfp", "Ctc", "Irst", "Fliii"});
+std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<TMiembroBrovel> dependencias) const {
+    for (const TMiembroBrovel& miembro : dependencias)
+        if (const auto viejo = viejos_.find(std::string_view(NombreDe(miembro))); viejo != viejos_.end()) return viejo->second;
+    return std::nullopt;
+}
+
+void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& falla) {
+    for (const TDerivacionBrovel& d : DerivacionesBrovel()) {
+        if (d.rutina != rutina || !d.rige(e)) continue;
+        // What it read being out of date is what stopped it: a fault on numbers
+        // that are not the current data's says nothing of the current data.
+        std::optional<std::string> motivo = falla;
+        for (const TMiembroBrovel& leido : d.lee)
+            if (const auto viejo = viejos_.find(std::string_view(NombreDe(leido))); viejo != viejos_.end()) {
+                motivo = viejo->second;
+                break;
             }
-            break;
-        case TRutinaBrovel::Scs:
-            Derivar({"Scs"}, f, {"Racmr", "Psrua", "Rast"});
-            break;
-        case TRutinaBrovel::Srs:
-            Derivar({"Srs"}, f, {"Rast"});
-            break;
-        case TRutinaBrovel::Fcm:
-            Derivar({"Fcm"}, f, {"Sups", "Scf", "Scs", "Srs", "Shs"});
-            break;
-        case TRutinaBrovel::Erosion:
-            Derivar({"TeE"}, f, {"Felle", "Fes", "Ft", "Fcm", "Fps"});
-            Derivar({"PsE"}, f, {"Fp", "Fes", "Ft", "Fcm", "Fps"});
-            break;
+        for (const TMiembroBrovel& escrito : d.escribe) Marcar({NombreDe(escrito)}, motivo);
     }
 }
 

@@ -14,14 +14,9 @@
 #include <vector>
 
 #include "model/EstadoBrovel.h"
+#include "model/MiembrosBrovel.h"
 
 namespace brovel {
-
-// The routines of the slope model, in the order of the chain.
-enum class TRutinaBrovel { Fes, Ft, Erosividad, Fp, Fcss, Sups, Scf, Practicas, Lct, Scs, Srs, Fcm, Erosion };
-
-// Runs a routine on the model.
-void Calcular(TRutinaBrovel rutina, TEstadoBrovel& e);
 
 // Why a routine that faulted could not compute, in words a user reads: the input
 // that made it impossible where it is one of the known ones, else the fault.
@@ -30,25 +25,23 @@ std::string MotivoDeFalla(TRutinaBrovel rutina, const TEstadoBrovel& e, const st
 class TFrescura {
 public:
     bool AlDia(std::string_view miembro) const { return viejos_.find(miembro) == viejos_.end(); }
+    bool AlDia(const TMiembroBrovel& miembro) const { return AlDia(NombreDe(miembro)); }
     // The reason a member is out of date; empty when it is up to date.
     std::string Motivo(std::string_view miembro) const;
     // Marks members up to date (no reason) or out of date for `motivo`.
     void Marcar(std::initializer_list<const char*> miembros, const std::optional<std::string>& motivo);
+    void Marcar(std::initializer_list<TMiembroBrovel> miembros, const std::optional<std::string>& motivo);
     // The reason of the first of `dependencias` that is out of date, if any.
     std::optional<std::string> PrimerViejo(std::initializer_list<const char*> dependencias) const;
-    // The members `rutina` writes under the options in force: up to date when it
-    // completed (`falla` empty) and what it read was; else out of date, for the
-    // fault or for the reason of what it read.
+    std::optional<std::string> PrimerViejo(std::initializer_list<TMiembroBrovel> dependencias) const;
+    // The members `rutina` writes under the options in force, as the table of
+    // derivations says: up to date when it completed (`falla` empty) and what it
+    // read was; else out of date, for the fault or for the reason of what it read.
     void Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& falla);
     // The members out of date, in the order `orden` names them.
     std::vector<std::string> Viejos(const std::vector<std::string>& orden) const;
 
 private:
-    // Out of date when one of `dependencias` is, for its reason; else when the
-    // routine faulted.
-    void Derivar(std::initializer_list<const char*> miembros, const std::optional<std::string>& falla,
-                 std::initializer_list<const char*> dependencias);
-
     std::map<std::string, std::string, std::less<>> viejos_;
 };
 

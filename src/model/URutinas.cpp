@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "model/MiembrosBrovel.h"
+
 namespace brovel {
 namespace {
 
@@ -294,27 +296,10 @@ void CalcularErosion(TEstadoBrovel& e) {
 }
 
 void CalcularLadera(TEstadoBrovel& e) {
-    BloqueProtegido([&] {
-        CalcularFes(e);
-        CalcularFt(e);
-    });
-    BloqueProtegido([&] {
-        CalcularErosividad(e);
-        CalcularFp(e);
-    });
-    BloqueProtegido([&] {
-        CalcularFcss(e);
-        CalcularSups(e);
-        CalcularScf(e);
-        CalcularPracticas(e);
-    });
-    BloqueProtegido([&] {
-        CalcularScs(e);
-        CalcularSrs(e);
-        CalcularFcm(e);
-        CalcularLct(e);
-    });
-    BloqueProtegido([&] { CalcularErosion(e); });
+    for (const TBloqueLadera& bloque : BloquesLadera())
+        BloqueProtegido([&] {
+            for (const TRutinaBrovel rutina : bloque.rutinas) Calcular(rutina, e);
+        });
 }
 
 }  // namespace brovel
