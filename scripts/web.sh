@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-paquetes=(emscripten nodejs)
+# emscripten runs its JavaScript optimizer with acorn, from Debian's node modules.
+paquetes=(emscripten node-acorn nodejs)
 faltan=()
 for p in "${paquetes[@]}"; do
   estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -29,6 +30,7 @@ if [[ ${#faltan[@]} -gt 0 ]]; then
 fi
 
 construir() {
+  export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
   emcmake cmake -S cmake/web -B build-web -G Ninja --log-level=WARNING -DCMAKE_BUILD_TYPE=Release
   cmake --build build-web -j2
 }
