@@ -9,9 +9,18 @@ las tablas, y compara la salida,
 el código de salida, los errores (sin los avisos «QStandardPaths:» de Qt) y los
 archivos guardados, byte a byte.
 
-Uso: comparar-calc.py VIEJO NUEVO [--carpeta DIR] [--cantidad N] [--semilla S]
+Un binario puede ser una orden con argumentos («node build-web/brovel-calc.js»). Con
+--tolerancia R, los números de la salida JSON pueden diferir en R relativo; el resto,
+byte a byte. Al final dice cuántos números difirieron y cuánto como mucho.
+
+Uso: comparar-calc.py VIEJO NUEVO [--carpeta DIR] [--cantidad N] [--semilla S] [--tolerancia R]
 """
-import argparse, concurrent.futures, itertools, json, os, pathlib, random, shutil, subprocess, sys, tempfile, time
+import argparse, concurrent.futures, itertools, json, os, pathlib, random, re, shlex, shutil, subprocess, sys, tempfile, threading, time
+
+TOLERANCIA = 0.0
+NUMERO = re.compile(rb"-?\d+(?:\.\d+)?(?:[eE][+-]?\d+)?")
+numeros = {"distintos": 0, "maximo": 0.0}
+cerrojo = threading.Lock()
 
 SALIDA = "SALIDA.bvx"  # en los argumentos de una prueba, la ruta donde guarda cada binario
 
@@ -230,7 +239,7 @@ def generar(carpeta, cantidad, semilla):
 
 def correr(binario, argumentos):
     try:
-        r = subprocess.run([binario, *argumentos], capture_output=True, timeout=120)
+        r = subprocess.run([*shlex.split(binario), *argumentos], capture_output=True, timeout=120)
         return r.returncode, r.stdout, r.stderr
     except subprocess.TimeoutExpired:
         return "tiempo agotado", b"", b""
@@ -254,6 +263,24 @@ def diferencia(a, b):
     return f"línea {i + 1}: " + " ".join(partes)
 
 
+def iguales(a, b):
+    """La misma salida: igual byte a byte o, con tolerancia, igual salvo números cercanos."""
+    if a == b: return True
+    if not TOLERANCIA or not isinstance(a, bytes) or not isinstance(b, bytes): return False
+    if NUMERO.sub(b"#", a) != NUMERO.sub(b"#", b): return False
+    distintos, maximo = 0, 0.0
+    for x, y in zip(NUMERO.findall(a), NUMERO.findall(b)):
+        if x == y: continue
+        fx, fy = float(x), float(y)
+        relativa = abs(fx - fy) / max(abs(fx), abs(fy))
+        if relativa > TOLERANCIA: return False
+        distintos, maximo = distintos + 1, max(maximo, relativa)
+    with cerrojo:
+        numeros["distintos"] += distintos
+        numeros["maximo"] = max(numeros["maximo"], maximo)
+    return True
+
+
 def prueba(binarios, nombre, argumentos, guardados=(None, None), previo=None):
     """Corre lo mismo con ambos binarios y devuelve las diferencias. Cada uno guarda en su ruta de
     `guardados`, que antes se borra o, si hay `previo`, empieza como copia de él."""
@@ -267,7 +294,8 @@ def prueba(binarios, nombre, argumentos, guardados=(None, None), previo=None):
         if salida: r["archivo guardado"] = pathlib.Path(salida).read_bytes() if os.path.isfile(salida) else "no existe"
         resultados.append(r)
     viejo, nuevo = resultados
-    return [f"{nombre} [{k}]: {diferencia(viejo[k], nuevo[k])}" for k in viejo if viejo[k] != nuevo[k]]
+    return [f"{nombre} [{k}]: {diferencia(viejo[k], nuevo[k])}" for k in viejo
+            if not (iguales(viejo[k], nuevo[k]) if k == "salida" else viejo[k] == nuevo[k])]
 
 
 def main():
@@ -276,10 +304,19 @@ def main():
     parser.add_argument("--carpeta", help="dónde dejar los proyectos (si no, una carpeta temporal)")
     parser.add_argument("--cantidad", type=int, default=1500, help="proyectos a generar (1500)")
     parser.add_argument("--semilla", type=int, default=1234, help="semilla del generador (1234)")
+    parser.add_argument("--tolerancia", type=float, default=0.0,
+                        help="diferencia relativa admitida en los números de la salida (0: ninguna)")
     a = parser.parse_args()
-    binarios = [os.path.abspath(b) if os.sep in b else shutil.which(b) or b for b in (a.viejo, a.nuevo)]
-    for b in binarios:
-        if not (os.path.isfile(b) and os.access(b, os.X_OK)): sys.exit(f"comparar-calc: no es un ejecutable: {b}")
+    global TOLERANCIA
+    TOLERANCIA = a.tolerancia
+    binarios = []
+    for orden in (a.viejo, a.nuevo):
+        partes = shlex.split(orden)
+        b = partes[-1] if len(partes) > 1 else partes[0]
+        b = os.path.abspath(b) if os.sep in b else shutil.which(b) or b
+        if not os.path.isfile(b) or (len(partes) == 1 and not os.access(b, os.X_OK)):
+            sys.exit(f"comparar-calc: no es un ejecutable: {b}")
+        binarios.append(shlex.join(partes[:-1] + [b]) if len(partes) > 1 else shlex.quote(b))
     inicio = time.monotonic()
     carpeta = os.path.abspath(a.carpeta or tempfile.mkdtemp(prefix="comparar-calc-"))
     proyectos = os.path.join(carpeta, "proyectos")
@@ -339,6 +376,8 @@ def main():
     if not a.carpeta and not fallidas: shutil.rmtree(carpeta)
     print(f"{len(rutas)} archivos, {len(pruebas)} pruebas en {time.monotonic() - inicio:.0f} s"
           + (f"; los archivos quedan en {carpeta}" if fallidas else ""))
+    if TOLERANCIA:
+        print(f"números distintos: {numeros['distintos']}, diferencia relativa máxima: {numeros['maximo']:.3g}")
     print(f"{len(pruebas) - fallidas} passed, {fallidas} failed")
     return 1 if fallidas else 0
 

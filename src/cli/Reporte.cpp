@@ -30,6 +30,10 @@ std::string RutaDeDatos(const char* relativa) { return BuscarDato(CarpetaDelEjec
 // installation; null, with the reason, when it cannot be loaded.
 using TEscribir = decltype(&brovel_escribir_reporte);
 TEscribir CargarEscritor(std::string& motivo) {
+#ifdef __EMSCRIPTEN__
+    motivo = "los reportes necesitan el programa de escritorio";
+    return nullptr;
+#endif
     const std::filesystem::path programa = CarpetaDelEjecutable();
     for (const std::filesystem::path& ruta :
          {programa / kModuloDeReportes, programa.parent_path() / "lib" / "brovel" / kModuloDeReportes}) {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "docs/ErroresDelSistema.h"
+#include "fields/ConversionReal.h"
 
 namespace brovel {
 namespace {
@@ -315,15 +316,14 @@ std::string RealComoTextoIni(double valor) {
 
     // Fifteen digits keep ordinary files as they have always been written; the few
     // numbers they do not bring back get the digits they need.
-    char texto[32];
-    std::string_view numero;
+    std::string texto;
     for (int cifras = 15; cifras <= 17; ++cifras) {
-        const auto fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, cifras).ptr;
-        numero = std::string_view(texto, static_cast<size_t>(fin - texto));
+        texto = RealGeneral(valor, cifras);
         double leido = 0;
-        const auto [resto, error] = std::from_chars(texto, fin, leido, std::chars_format::general);
-        if (error == std::errc{} && resto == fin && leido == valor) break;
+        const auto [usados, error] = LeerReal(texto, leido);
+        if (error == std::errc{} && usados == texto.size() && leido == valor) break;
     }
+    const std::string_view numero = texto;
     const auto e = numero.find('e');
     if (e == std::string_view::npos) return std::string(numero);
 
@@ -342,9 +342,8 @@ std::optional<double> LeerRealIni(std::string_view texto) {
     const auto numero = PrepararNumero(texto, true);
     if (!numero) return std::nullopt;
     double valor = 0;
-    const auto [fin, error] =
-        std::from_chars(numero->data(), numero->data() + numero->size(), valor, std::chars_format::general);
-    if (error != std::errc{} || fin != numero->data() + numero->size()) return std::nullopt;
+    const auto [usados, error] = LeerReal(*numero, valor);
+    if (error != std::errc{} || usados != numero->size()) return std::nullopt;
     return valor;
 }
 

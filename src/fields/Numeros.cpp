@@ -1,5 +1,7 @@
 #include "fields/Numeros.h"
 
+#include "fields/ConversionReal.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -25,11 +27,7 @@ DecimalExacto Expandir(long double valor) {
     // valor = m · 2^(exponente2 − 64) with a 64-bit integer m: that many fraction
     // digits (when positive) write it exactly.
     const int precision = std::max(0, 64 - exponente2);
-    const int enteros = exponente2 > 0 ? static_cast<int>(exponente2 * 0.30103) + 2 : 1;
-    std::string texto(static_cast<size_t>(enteros + precision + 4), '\0');
-    const auto r = std::to_chars(texto.data(), texto.data() + texto.size(), valor,
-                                 std::chars_format::fixed, precision);
-    texto.resize(static_cast<size_t>(r.ptr - texto.data()));
+    const std::string texto = RealFijo(valor, precision);
 
     DecimalExacto d;
     const auto punto = texto.find('.');

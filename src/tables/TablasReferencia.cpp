@@ -5,6 +5,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "fields/ConversionReal.h"
 #include "tables/DefinicionTabla.h"
 
 namespace brovel {
@@ -88,9 +89,7 @@ std::string TextoDeCelda(const TCelda& celda) {
     if (const auto* x = std::get_if<double>(&celda)) {
         // The shortest fixed-point text that reads back as the same double: the
         // decimal the table was written with, never a binary artefact.
-        std::array<char, 64> texto{};
-        const auto r = std::to_chars(texto.data(), texto.data() + texto.size(), *x, std::chars_format::fixed);
-        return std::string(texto.data(), r.ptr);
+        return RealFijoMasCorto(*x);
     }
     return {};
 }
