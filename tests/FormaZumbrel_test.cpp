@@ -265,3 +265,14 @@ TEST_F(FormaZumbrelPrueba, UnaSerieDeHastaCienDatos) {
     EXPECT_EQ(z.Estado.AllParcial[100], 100 % 9);
     EXPECT_EQ(z.GrillaLluvia().Celda(100, 2), FormatoCincoDecimales(z.Estado.LlAcumulada[100]));
 }
+
+// An area out of range leaves out of date what reads it, the hydrograph and its
+// totals, and not the time of concentration, which does not read it.
+TEST_F(FormaZumbrelPrueba, UnAreaFueraDeRangoDejaSinActualizarSoloLoQueLaLee) {
+    z.euAc.SetBaseValue(-5);
+    z.EscorrentiaShow();
+    EXPECT_TRUE(z.AlDia("euTccResultado"));
+    EXPECT_FALSE(z.AlDia("euVteResultado"));
+    EXPECT_EQ(z.SinActualizar(), (S{"He", "Vte", "Vtesp", "Cp"}));
+    EXPECT_NE(z.MotivoDe("Cp").find("Area de la cuenca"), std::string::npos) << z.MotivoDe("Cp");
+}

@@ -310,7 +310,7 @@ private:
     void UsarZumbrel(bool extrema);
     void TomarDeZumbrel(bool extrema);
     // Why the runoff window's `miembros` are out of date, if one is.
-    std::optional<std::string> MotivoDeZumbrel(std::initializer_list<const char*> miembros) const;
+    std::optional<std::string> MotivoDeZumbrel(std::initializer_list<TMiembroZumbrel> miembros) const;
 
     TLista& ListaMutable(TListaBrovel lista) { return listas_[static_cast<size_t>(lista)]; }
 

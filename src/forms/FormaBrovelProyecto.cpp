@@ -325,8 +325,8 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     // opens with the same basin and storm in it.
     if (p.Leyendo() && (tomadoExtrema_ || tomadoEvento_) && TFormaZumbrel::TieneDatos(p.Ini(), kPrefijoZumbrel)) {
         Zumbrel.LeerDatos(p.Ini(), kPrefijoZumbrel, RutaProyecto);
-        if (tomadoExtrema_) frescura_.Marcar({&TEstadoBrovel::Ce}, MotivoDeZumbrel({"Vtesp"}));
-        if (tomadoEvento_) frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp}, MotivoDeZumbrel({"Vte", "Cp"}));
+        if (tomadoExtrema_) frescura_.Marcar({&TEstadoBrovel::Ce}, MotivoDeZumbrel({&TEstadoZumbrel::Vtesp}));
+        if (tomadoEvento_) frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp}, MotivoDeZumbrel({&TEstadoZumbrel::Vte, &TEstadoZumbrel::Cp}));
     } else if (!p.Leyendo() && (tomadoExtrema_ || tomadoEvento_))
         Zumbrel.EscribirDatos(p.Ini(), kPrefijoZumbrel);
 }

@@ -193,21 +193,21 @@ void TFormaBrovel::TomarDeZumbrel(bool extrema) {
                 : frescura_.PrimerViejo({&TEstadoBrovel::Pth3, &TEstadoBrovel::Cll3});
     if (extrema) {
         e.Ce = Zumbrel.Estado.Vtesp;
-        if (!motivo) motivo = MotivoDeZumbrel({"Vtesp"});
+        if (!motivo) motivo = MotivoDeZumbrel({&TEstadoZumbrel::Vtesp});
         frescura_.Marcar({&TEstadoBrovel::Ce}, motivo);
         tomadoExtrema_ = true;
     } else {
         e.Vp = Zumbrel.Estado.Vte;
         e.Cp = Zumbrel.Estado.Cp;
-        if (!motivo) motivo = MotivoDeZumbrel({"Vte", "Cp"});
+        if (!motivo) motivo = MotivoDeZumbrel({&TEstadoZumbrel::Vte, &TEstadoZumbrel::Cp});
         frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp}, motivo);
         tomadoEvento_ = true;
     }
 }
 
-std::optional<std::string> TFormaBrovel::MotivoDeZumbrel(std::initializer_list<const char*> miembros) const {
-    for (const char* miembro : miembros)
-        if (const std::string m = Zumbrel.MotivoDe(miembro); !m.empty()) return "Zumbrel: " + m;
+std::optional<std::string> TFormaBrovel::MotivoDeZumbrel(std::initializer_list<TMiembroZumbrel> miembros) const {
+    for (const TMiembroZumbrel& miembro : miembros)
+        if (const std::string m = Zumbrel.MotivoDe(NombreDe(miembro)); !m.empty()) return "Zumbrel: " + m;
     return std::nullopt;
 }
 

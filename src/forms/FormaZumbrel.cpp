@@ -7,12 +7,32 @@
 #include "fields/MensajesRango.h"
 #include "fields/Numeros.h"
 #include "forms/CamposZumbrel.h"
+#include "model/MiembrosZumbrel.h"
 #include "model/URutinasZ.h"
 
 namespace brovel {
 namespace {
 
 using L = TListaZumbrel;
+using E = TEstadoZumbrel;
+
+// The form's own marks, beside those of the model's members: the check of an
+// accumulated series, which stops the series before anything it reads, and the
+// step editor's range, through which the entered heights come.
+constexpr const char* kMarcaSerie = "Serie";
+constexpr const char* kMarcaEditor = "All";
+
+// What each routine computes, as the sentence of its failure names it.
+const char* QueCalcula(TRutinaZumbrel rutina) {
+    switch (rutina) {
+        case TRutinaZumbrel::TiempoConcentracion: return "el tiempo de concentración";
+        case TRutinaZumbrel::SerieLluvia: return "la serie de lluvia";
+        case TRutinaZumbrel::Retencion: return "la retención potencial máxima";
+        case TRutinaZumbrel::Escorrentia: return "la escorrentía";
+        case TRutinaZumbrel::Hidrograma: return "el hidrograma";
+    }
+    return "el resultado";
+}
 
 const std::vector<const char*> kBotonesZumbrel[] = {
     {"rcParcial", "rbAcumulada"},
@@ -241,12 +261,7 @@ bool TFormaZumbrel::Cadena(TPestanaZumbrel hasta) {
     return bien;
 }
 
-std::vector<std::string> TFormaZumbrel::SinActualizar() const {
-    static const std::vector<std::string> kCalculados = {"Tcc",    "LlParcial",     "LlAcumulada", "LlHietograma",
-                                                         "Rpm",    "Svaeua",        "SvaeuaParcial", "He",
-                                                         "Vte",    "Vtesp",         "Cp"};
-    return frescura_.Viejos(kCalculados);
-}
+std::vector<std::string> TFormaZumbrel::SinActualizar() const { return frescura_.Viejos(CalculadosZumbrel()); }
 
 std::string TFormaZumbrel::MotivoDeCampo(const TCantidad& campo) const {
     const auto miembro = miembroDeCampo_.find(&campo);
@@ -263,49 +278,65 @@ bool TFormaZumbrel::MarcarEntrada(TCantidad& campo, const char* miembro) {
     return !motivo;
 }
 
-void TFormaZumbrel::Copiar(TCantidad& campo, double& destino, const char* miembro) {
-    if (MarcarEntrada(campo, miembro)) destino = Leer(campo);
+void TFormaZumbrel::Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro) {
+    if (MarcarEntrada(campo, NombreDe(miembro))) Estado.*miembro = Leer(campo);
 }
 
-void TFormaZumbrel::Bloque(const std::function<void()>& rutinas, std::initializer_list<const char*> miembros,
-                           const char* queCalcula, std::initializer_list<const char*> dependencias) {
+// The routine's results follow the fault that stopped it, else the first of the
+// marks of what it read, as the table of derivations says; the entered heights
+// come through the step editor, whose mark is consulted last.
+void TFormaZumbrel::Bloque(TRutinaZumbrel rutina) {
     // The inputs a person can mend that make a routine impossible when nil.
-    const std::pair<std::string_view, std::pair<double, const char*>> kNulos[] = {
-        {"Ptsd", {Estado.Ptsd, "el paso de tiempo de la serie es nulo"}},
-        {"Ac", {Estado.Ac, "el área de la cuenca es nula"}},
-        {"Dntepmrys", {Estado.Dntepmrys, "la diferencia de nivel es nula"}},
-        {"Ddpmrhls", {Estado.Ddpmrhls, "la distancia hasta la salida es nula"}},
+    const std::pair<double E::*, const char*> kNulos[] = {
+        {&E::Ptsd, "el paso de tiempo de la serie es nulo"},
+        {&E::Ac, "el área de la cuenca es nula"},
+        {&E::Dntepmrys, "la diferencia de nivel es nula"},
+        {&E::Ddpmrhls, "la distancia hasta la salida es nula"},
     };
+    const std::vector<TMiembroZumbrel> leidos = LeidosPor(rutina, Estado);
     std::optional<std::string> falla;
     try {
-        rutinas();
+        brovel::Calcular(rutina, Estado);
     } catch (const ErrorAritmetico& error) {
-        // A nil input the routines read, else the fault itself.
+        // A nil input the routine reads, else the fault itself.
         const auto nula = [&]() -> std::string {
-            for (const auto& [miembro, nulo] : kNulos)
-                for (const char* dependencia : dependencias)
-                    if (miembro == dependencia && nulo.first == 0) return nulo.second;
+            for (const auto& [miembro, texto] : kNulos)
+                if (std::find(leidos.begin(), leidos.end(), TMiembroZumbrel(miembro)) != leidos.end() &&
+                    Estado.*miembro == 0)
+                    return texto;
             return error.what();
         };
-        falla = std::string("No se pudo calcular ") + queCalcula + ": " + nula();
+        falla = std::string("No se pudo calcular ") + QueCalcula(rutina) + ": " + nula();
     } catch (const ErrorHidrogramaExcesivo& demasiadas) {
         // Not a storm any basin has: said, and nothing computed.
         falla = demasiadas.what();
         mensajeHidrograma_ = *falla;
     }
-    frescura_.Marcar(miembros, falla ? falla : frescura_.PrimerViejo(dependencias));
+    std::optional<std::string> motivo = falla;
+    if (!motivo) {
+        const auto entrada = [](const TMiembroZumbrel& m) {
+            return m == TMiembroZumbrel(&E::AllParcial) || m == TMiembroZumbrel(&E::AllAcumulada);
+        };
+        const bool conSerie = std::any_of(leidos.begin(), leidos.end(), entrada);
+        if (conSerie) motivo = frescura_.PrimerViejo({kMarcaSerie});
+        for (const TMiembroZumbrel& m : leidos)
+            if (!motivo && !entrada(m)) motivo = frescura_.PrimerViejo({NombreDe(m)});
+        if (!motivo && conSerie) motivo = frescura_.PrimerViejo({kMarcaEditor});
+    }
+    for (const TMiembroZumbrel& m : EscritosPor(rutina, Estado)) frescura_.Marcar({NombreDe(m)}, motivo);
 }
 
-void TFormaZumbrel::Escribir(TCantidad& campo, double valor, const char* miembro) {
+void TFormaZumbrel::Escribir(TCantidad& campo, double TEstadoZumbrel::*puntero) {
+    const char* miembro = NombreDe(puntero);
     miembroDeCampo_[&campo] = miembro;
-    if (frescura_.AlDia(miembro)) campo.SetBaseValue(valor);
+    if (frescura_.AlDia(miembro)) campo.SetBaseValue(Estado.*puntero);
 }
 
 // The status line: a series that is no series, else an input out of range, else
 // a hydrograph too long to compute.
 void TFormaZumbrel::ComponerEstado() {
     std::string mensaje;
-    if (!frescura_.AlDia("Serie")) mensaje = kMensajeSerieMalCargada;
+    if (!frescura_.AlDia(kMarcaSerie)) mensaje = kMensajeSerieMalCargada;
     for (const TDefinicionCampo& d : CamposZumbrel()) {
         if (!mensaje.empty()) break;
         if (d.clase != TClaseCampo::Entrada) continue;
@@ -324,12 +355,11 @@ void TFormaZumbrel::ComponerEstado() {
 // grids keep their numbers, with the reason.
 void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     TEstadoZumbrel& e = Estado;
-    Copiar(euDdpmrhls, e.Ddpmrhls, "Ddpmrhls");
-    Copiar(euDntepmrys, e.Dntepmrys, "Dntepmrys");
-    Copiar(euAc, e.Ac, "Ac");
-    Bloque([&] { CalcularTiempoConcentracion(e); }, {"Tcc"}, "el tiempo de concentración",
-           {"Ddpmrhls", "Dntepmrys", "Ac"});
-    Escribir(euTccResultado, e.Tcc, "Tcc");
+    Copiar(euDdpmrhls, &E::Ddpmrhls);
+    Copiar(euDntepmrys, &E::Dntepmrys);
+    Copiar(euAc, &E::Ac);
+    Bloque(TRutinaZumbrel::TiempoConcentracion);
+    Escribir(euTccResultado, &E::Tcc);
     const auto fin = [&] { ComponerEstado(); };
     if (hasta < TPestanaZumbrel::Suelo) return fin();
 
@@ -344,17 +374,16 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     SerieInvalida = false;
     for (int k = 2; acumulada && k <= AcotarDatosSerie(e.Sall); ++k)
         if (e.AllAcumulada[static_cast<size_t>(k)] < e.AllAcumulada[static_cast<size_t>(k - 1)]) SerieInvalida = true;
-    frescura_.Marcar({"Serie"}, SerieInvalida ? std::optional<std::string>(std::string(kMensajeSerieMalCargada))
+    frescura_.Marcar({kMarcaSerie}, SerieInvalida ? std::optional<std::string>(std::string(kMensajeSerieMalCargada))
                                               : std::nullopt);
-    Copiar(euPtsd, e.Ptsd, "Ptsd");
-    MarcarEntrada(euAll, "All");
+    Copiar(euPtsd, &E::Ptsd);
+    MarcarEntrada(euAll, kMarcaEditor);
     const auto unidadHietograma = Lista(L::cbUnidadesHietograma).indice;
-    Bloque([&] { CalcularSerieLluvia(e); }, {"LlParcial", "LlAcumulada", "LlHietograma"}, "la serie de lluvia",
-           {"Serie", "Ptsd", "All"});
+    Bloque(TRutinaZumbrel::SerieLluvia);
     {
         const int n = AcotarDatosSerie(e.Sall);
         TGrillaResultados& g = grillaLluvia_;
-        g.motivoViejo = frescura_.Motivo("LlParcial");
+        g.motivoViejo = frescura_.Motivo(NombreDe(&E::LlParcial));
         if (g.motivoViejo.empty()) {
             g.encabezados[3] = "[" + Lista(L::cbUnidadesHietograma).Texto() + "]";
             g.columnas[0] = Horas(n, e.Ptsd);
@@ -370,20 +399,19 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     const int uso = Opcion(TGrupoZumbrel::UsoSuelo);
     e.UsoSuelo = static_cast<uint8_t>(uso);
     // A curve number beyond the whole numbers leaves the one before.
-    if (MarcarEntrada(euNc, "Nc")) {
+    if (MarcarEntrada(euNc, NombreDe(&E::Nc))) {
         try {
             e.Nc = Truncar(euNc.GetBaseValue());
         } catch (const ErrorAritmetico&) {
         }
     }
-    Bloque([&] { CalcularRetencion(e); }, {"Rpm"}, "la retención potencial máxima", {"Nc"});
-    Bloque([&] { CalcularEscorrentia(e); }, {"Svaeua", "SvaeuaParcial"}, "la escorrentía",
-           {"Rpm", "LlParcial", "LlAcumulada"});
-    Escribir(euRpmResultado, e.Rpm, "Rpm");
+    Bloque(TRutinaZumbrel::Retencion);
+    Bloque(TRutinaZumbrel::Escorrentia);
+    Escribir(euRpmResultado, &E::Rpm);
     {
         const int n = AcotarDatosSerie(e.Sall);
         TGrillaResultados& g = grillaEscorrentia_;
-        g.motivoViejo = frescura_.Motivo("Svaeua");
+        g.motivoViejo = frescura_.Motivo(NombreDe(&E::Svaeua));
         if (g.motivoViejo.empty()) {
             g.encabezados[1] = "[" + Lista(L::cbUnidadesVolumenes).Texto() + "]";
             g.columnas[0] = Horas(n, e.Ptsd);
@@ -396,16 +424,15 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     if (hasta < TPestanaZumbrel::Escorrentia) return fin();
 
     mensajeHidrograma_.clear();
-    Bloque([&] { CalcularHidrograma(e); }, {"He", "Vte", "Vtesp", "Cp"}, "el hidrograma",
-           {"Tcc", "Svaeua", "SvaeuaParcial", "Ptsd", "Ac"});
-    Escribir(euVteResultado, e.Vte, "Vte");
-    Escribir(euVtespResultado, e.Vtesp, "Vtesp");
-    Escribir(euCpResultado, e.Cp, "Cp");
+    Bloque(TRutinaZumbrel::Hidrograma);
+    Escribir(euVteResultado, &E::Vte);
+    Escribir(euVtespResultado, &E::Vtesp);
+    Escribir(euCpResultado, &E::Cp);
     {
         const int n = std::max(e.CantidadHe, 0);
         const double factor = Lista(L::cbUnidadHidrograma).indice == 1 ? 1000 : 1;
         TGrillaResultados& g = grillaHidrograma_;
-        g.motivoViejo = frescura_.Motivo("He");
+        g.motivoViejo = frescura_.Motivo(NombreDe(&E::He));
         if (g.motivoViejo.empty()) {
             g.encabezados[1] = "[" + Lista(L::cbUnidadHidrograma).Texto() + "]";
             g.columnas[0] = Horas(n, e.Ptsd);

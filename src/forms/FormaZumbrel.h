@@ -20,6 +20,7 @@
 #include "forms/Lista.h"
 #include "forms/Pestanas.h"
 #include "model/EstadoZumbrel.h"
+#include "model/MiembrosZumbrel.h"
 
 #define BROVEL_CAMPOS_ZUMBREL(X)                                                                          \
     X(euDdpmrhls) X(euDntepmrys) X(euAc) X(euTccResultado) X(euAi) X(euPtsd) X(euAll) X(euNc)          \
@@ -166,12 +167,11 @@ private:
     bool Manejar(const std::function<void()>& trabajo);
     double& AlturaElegida(int k);
     // An input outside its field's range is not copied into the model.
-    void Copiar(TCantidad& campo, double& destino, const char* miembro);
+    void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro);
     bool MarcarEntrada(TCantidad& campo, const char* miembro);
-    // Runs routines in a guarded block; their members follow `dependencias`.
-    void Bloque(const std::function<void()>& rutinas, std::initializer_list<const char*> miembros,
-                const char* queCalcula, std::initializer_list<const char*> dependencias);
-    void Escribir(TCantidad& campo, double valor, const char* miembro);
+    // Runs a routine in a guarded block and marks its results.
+    void Bloque(TRutinaZumbrel rutina);
+    void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro);
     void ComponerEstado();
 
     TInterlocutor& interlocutor_;
