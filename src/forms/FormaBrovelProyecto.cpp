@@ -3,11 +3,13 @@
 // is written down once, in the file's order.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "docs/ArchivoIni.h"
+#include "forms/ClavesProyecto.h"
 #include "forms/CamposBrovel.h"
 #include "forms/FormaBrovel.h"
 #include "forms/ReconocerProyecto.h"
@@ -58,21 +60,29 @@ public:
     void Buscar(std::string_view seccion, std::string_view clave) { buscada_ = Minusculas(seccion) + "." + Minusculas(clave); }
     const TCantidad* Hallado() const { return hallado_; }
 
-    void Campo(const std::string& clave, TCantidad& campo, double porDefecto) {
-        if (!buscada_.empty() && !hallado_ && Minusculas(seccion_) + "." + Minusculas(clave) == buscada_)
+    // The field's entry; one the file lacks reads as the table says, or leaves the
+    // field as it is.
+    void Campo(TCantidad TFormaBrovel::*miembro) {
+        const TClaveProyecto& fila = Fila(miembro);
+        TCantidad& campo = forma_.*miembro;
+        if (!buscada_.empty() && !hallado_ && Minusculas(seccion_) + "." + Minusculas(fila.clave) == buscada_)
             hallado_ = &campo;
         if (leyendo_)
-            campo.SetBaseValue(ini_.LeerReal(seccion_, clave, porDefecto));
+            campo.SetBaseValue(ini_.LeerReal(seccion_, fila.clave,
+                                             std::isnan(fila.ausente) ? static_cast<double>(campo.GetBaseValue())
+                                                                      : fila.ausente));
         else
-            EscribirReal(clave, static_cast<double>(campo.GetBaseValue()));
+            EscribirReal(fila.clave, static_cast<double>(campo.GetBaseValue()));
     }
 
     // The option chosen in `grupo`, 1 for the first button; 0 when the file names
     // none of them.
-    int Opcion(const char* clave, TGrupoOpciones grupo, int porDefecto) {
+    int Opcion(TGrupoOpciones grupo) {
+        const TClaveProyecto& fila = Fila(grupo);
+        const char* clave = fila.clave;
         const int n = static_cast<int>(BotonesDe(grupo).size());
         if (leyendo_) {
-            const int opcion = ini_.LeerEntero(seccion_, clave, porDefecto);
+            const int opcion = ini_.LeerEntero(seccion_, clave, static_cast<int>(fila.ausente));
             if (opcion < 1 || opcion > n) return 0;
             forma_.ElegirOpcion(grupo, opcion - 1);
             return opcion;
@@ -84,7 +94,9 @@ public:
 
     // The entry chosen in a list, from 0. An index the list does not have reads as
     // the entry's default, so the list always shows a choice.
-    int Lista(const char* clave, TListaBrovel lista, int porDefecto) {
+    int Lista(TListaBrovel lista) {
+        const char* clave = Fila(lista).clave;
+        const int porDefecto = static_cast<int>(Fila(lista).ausente);
         if (leyendo_) {
             int indice = ini_.LeerEntero(seccion_, clave, porDefecto);
             if (indice < 0 || indice >= static_cast<int>(forma_.Lista(lista).items.size())) indice = porDefecto;
@@ -97,7 +109,9 @@ public:
 
     // A count of steps or hyetographs, brought into 1..20 on reading so that
     // nothing is read or written past the arrays.
-    int Cantidad(const char* clave, TListaBrovel selector, int porDefecto) {
+    int Cantidad(TListaBrovel selector) {
+        const char* clave = Fila(selector).clave;
+        const int porDefecto = static_cast<int>(Fila(selector).ausente);
         if (leyendo_) {
             const int cantidad = std::clamp(ini_.LeerEntero(seccion_, clave, porDefecto), 1, kMaxElementos);
             forma_.SetIndice(selector, cantidad - 1);
@@ -108,25 +122,33 @@ public:
         return cantidad;
     }
 
-    bool Casilla(const char* clave, TCasilla casilla, bool porDefecto) {
+    bool Casilla(TCasilla casilla) {
+        const TClaveProyecto& fila = Fila(casilla);
         if (leyendo_)
-            forma_.Marcar(casilla, ini_.LeerBooleano(seccion_, clave, porDefecto));
+            forma_.Marcar(casilla, ini_.LeerBooleano(seccion_, fila.clave, fila.ausente != 0));
         else
-            ini_.EscribirBooleano(seccion_, clave, forma_.Marcada(casilla));
+            ini_.EscribirBooleano(seccion_, fila.clave, forma_.Marcada(casilla));
         return forma_.Marcada(casilla);
     }
 
     // Values taken from elsewhere, written only once taken; reading finds whether
     // the file holds them.
-    void Tomado(bool& tomado, std::initializer_list<std::pair<const char*, double*>> valores) {
+    void Tomado(bool& tomado, std::initializer_list<double TEstadoBrovel::*> miembros) {
+        TEstadoBrovel& e = forma_.Estado;
         if (leyendo_) {
             tomado = true;
-            for (const auto& [clave, valor] : valores) tomado = tomado && ini_.Tiene(seccion_, clave);
-            for (const auto& [clave, valor] : valores)
-                if (tomado) *valor = ini_.LeerReal(seccion_, clave, *valor);
+            for (const auto miembro : miembros) tomado = tomado && ini_.Tiene(seccion_, Fila(miembro).clave);
+            for (const auto miembro : miembros)
+                if (tomado) e.*miembro = ini_.LeerReal(seccion_, Fila(miembro).clave, e.*miembro);
         } else if (tomado) {
-            for (const auto& [clave, valor] : valores) EscribirReal(clave, *valor);
+            for (const auto miembro : miembros) EscribirReal(Fila(miembro).clave, e.*miembro);
         }
+    }
+
+    // Element k of an array under its key's prefix followed by the position.
+    void Elemento(const TMiembroBrovel& miembro, int k, double& valor) {
+        const TClaveProyecto& fila = Fila(miembro);
+        Valor(Prefijo(fila) + std::to_string(k), valor, fila.ausente);
     }
 
     void Valor(const std::string& clave, double& valor, double porDefecto) {
@@ -143,9 +165,16 @@ public:
     }
     const std::vector<std::string>& NoGuardados() const { return noGuardados_; }
 
-    // Entries 1..n of an array under `prefijo` followed by the position.
-    void Serie(const std::string& prefijo, TSerie& serie, int n, double porDefecto) {
-        for (int k = 1; k <= AcotarCantidad(n); ++k) Valor(prefijo + std::to_string(k), serie[k], porDefecto);
+    // Entries 1..n of an array of `miembro`.
+    void Serie(const TMiembroBrovel& miembro, TSerie& serie, int n) {
+        for (int k = 1; k <= AcotarCantidad(n); ++k) Elemento(miembro, k, serie[k]);
+    }
+
+    const TClaveProyecto& Fila(const TDestinoClave& destino) const { return ClaveDe(seccion_, destino); }
+    // The key up to its first position.
+    static std::string Prefijo(const TClaveProyecto& fila) {
+        const std::string_view clave = fila.clave;
+        return std::string(clave.substr(0, clave.find('#')));
     }
 
     TArchivoIni& Ini() { return ini_; }
@@ -162,6 +191,8 @@ private:
 };
 
 void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
+    using F = TFormaBrovel;
+    using E = TEstadoBrovel;
     using L = TListaBrovel;
     TEstadoBrovel& e = Estado;
     if (p.Leyendo()) tomadoExtrema_ = tomadoEvento_ = false;
@@ -178,60 +209,61 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     };
 
     p.Seccion("Geometria");
-    p.Campo("Declive", euDt, 6);
-    p.Campo("Longitud", euLt, 60);
+    p.Campo(&F::euDt);
+    p.Campo(&F::euLt);
 
     p.Seccion("Suelo");
-    switch (p.Opcion("Opcion", TGrupoOpciones::Suelo, 1)) {
+    switch (p.Opcion(TGrupoOpciones::Suelo)) {
         case 1: {
             if (p.Leyendo()) {
                 // A curve of more points than the model holds is cut to its size.
-                const double puntos = p.Ini().LeerReal("Suelo", "Cant_puntos", 9);
-                euCpcg.SetBaseValue(std::clamp(puntos, 0.0, double(kMaxElementos)));
+                const TClaveProyecto& puntos = p.Fila(&F::euCpcg);
+                euCpcg.SetBaseValue(
+                    std::clamp(p.Ini().LeerReal(puntos.seccion, puntos.clave, puntos.ausente), 0.0, double(kMaxElementos)));
             } else {
-                p.Campo("Cant_puntos", euCpcg, 9);
+                p.Campo(&F::euCpcg);
             }
             const int n = CantidadDeCampo(euCpcg);
             for (int i = 1; i <= n; ++i) {
-                p.Valor("diam_punto_" + std::to_string(i), e.Dg[i], 4.76);
-                p.Valor("porc_pasa_" + std::to_string(i), e.Pp[i], 100);
+                p.Elemento(&E::Dg, i, e.Dg[i]);
+                p.Elemento(&E::Pp, i, e.Pp[i]);
             }
             redondear(*curva_);
             break;
         }
         case 2:
-            p.Campo("Diametro_medio", euDm, 0.05);
+            p.Campo(&F::euDm);
             break;
         case 3:
-            p.Lista("Clase_estr", L::cbCspe, 0);
-            p.Campo("P_limos", euPl, 60);
-            p.Campo("P_limos_mod", euPlm, 80);
-            p.Campo("P_arenas", euPa, 30);
-            p.Campo("P_matorg", euPmo, 5);
-            p.Lista("Clase_perm", L::cbCspp, 0);
+            p.Lista(L::cbCspe);
+            p.Campo(&F::euPl);
+            p.Campo(&F::euPlm);
+            p.Campo(&F::euPa);
+            p.Campo(&F::euPmo);
+            p.Lista(L::cbCspp);
             break;
     }
-    p.Campo("Humedad", euShs, 1);
-    p.Casilla("Descongelamiento", TCasilla::Descongelamiento, false);
-    p.Campo("Biomasa", euBvs, 60);
-    p.Campo("Biomasa_res", euBrvs, 5);
+    p.Campo(&F::euShs);
+    p.Casilla(TCasilla::Descongelamiento);
+    p.Campo(&F::euBvs);
+    p.Campo(&F::euBrvs);
 
     p.Seccion("Forzantes");
-    switch (p.Opcion("Opcion", TGrupoOpciones::LluviaMedia, 1)) {
+    switch (p.Opcion(TGrupoOpciones::LluviaMedia)) {
         case 1: {
-            p.Campo("Paso_temporal", euPth, 1);
-            const int pasos = p.Cantidad("Pasos_hieto", L::cbCph, 1);
-            p.Campo("Cantidad_tormentas", euCta, 1);
-            p.Serie("cant_lluvia_", e.Cll1[1], pasos, 1);
+            p.Campo(&F::euPth);
+            const int pasos = p.Cantidad(L::cbCph);
+            p.Campo(&F::euCta);
+            p.Serie(&E::Cll1, e.Cll1[1], pasos);
             llenar(L::cbPhn, pasos);
             redondear(*representativo_);
             break;
         }
         case 2: {
-            p.Campo("Paso_temporal", euPths, 1);
-            const int hietogramas = p.Cantidad("Cantidad_hieto", L::cbCh, 1);
-            const int pasos = p.Cantidad("Pasos_hieto", L::cbCph2, 1);
-            p.Campo("Cantidad_tormentas", euCta, 1);
+            p.Campo(&F::euPths);
+            const int hietogramas = p.Cantidad(L::cbCh);
+            const int pasos = p.Cantidad(L::cbCph2);
+            p.Campo(&F::euCta);
             llenar(L::cbHn, hietogramas);
             SerieDeHietogramas(p, hietogramas, pasos);
             llenar(L::cbPhn2, pasos);
@@ -239,87 +271,87 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             break;
         }
         case 3:
-            p.Campo("Energia_tormenta", euEt, 1);
-            p.Campo("Max_int_30min", euMi30m, 1);
-            p.Campo("Cantidad_tormentas", euCta, 1);
+            p.Campo(&F::euEt);
+            p.Campo(&F::euMi30m);
+            p.Campo(&F::euCta);
             break;
         case 4:
-            p.Campo("Factor_ele", euFele, 1);
+            p.Campo(&F::euFele);
             break;
     }
-    switch (p.Opcion("Opcion2", TGrupoOpciones::LluviaExtrema, 1)) {
+    switch (p.Opcion(TGrupoOpciones::LluviaExtrema)) {
         case 1: {
-            p.Campo("Paso_temporal2", euPth2, 1);
-            const int pasos = p.Cantidad("Pasos_hieto2", L::cbCph3, 1);
-            p.Serie("cant_lluvia_extr_", e.Cll2, pasos, 1);
+            p.Campo(&F::euPth2);
+            const int pasos = p.Cantidad(L::cbCph3);
+            p.Serie(&E::Cll2, e.Cll2, pasos);
             llenar(L::cbPhn3, pasos);
             redondear(*tormenta_);
             break;
         }
         case 2:
-            p.Campo("Cantidad_escorrentia", euCe, 1);
+            p.Campo(&F::euCe);
             break;
     }
     // The runoff taken from the runoff window, kept for the option that takes it.
-    if (Opcion(TGrupoOpciones::LluviaExtrema) == 0) p.Tomado(tomadoExtrema_, {{"Escorrentia_Zumbrel", &e.Ce}});
-    switch (p.Opcion("Opcion3", TGrupoOpciones::Evento, 1)) {
+    if (Opcion(TGrupoOpciones::LluviaExtrema) == 0) p.Tomado(tomadoExtrema_, {&E::Ce});
+    switch (p.Opcion(TGrupoOpciones::Evento)) {
         case 1: {
-            p.Campo("Paso_temporal3", euPth3, 1);
-            const int pasos = p.Cantidad("Pasos_hieto3", L::cbCph4, 1);
-            p.Serie("cant_lluvia_event_", e.Cll3, pasos, 1);
+            p.Campo(&F::euPth3);
+            const int pasos = p.Cantidad(L::cbCph4);
+            p.Serie(&E::Cll3, e.Cll3, pasos);
             llenar(L::cbPhn4, pasos);
             redondear(*evento_);
             break;
         }
         case 2:
-            p.Campo("Volumen_precip", euVp, 1);
-            p.Campo("Caudal_pico", euCp, 1);
+            p.Campo(&F::euVp);
+            p.Campo(&F::euCp);
             break;
     }
     if (Opcion(TGrupoOpciones::Evento) == 0)
-        p.Tomado(tomadoEvento_, {{"Volumen_Zumbrel", &e.Vp}, {"Caudal_pico_Zumbrel", &e.Cp}});
+        p.Tomado(tomadoEvento_, {&E::Vp, &E::Cp});
 
     p.Seccion("Condicionantes");
-    p.Campo("Fraccion_cubierta", euFatc, 1);
-    p.Campo("Altura_follaje", euAmf, 1);
-    if (p.Casilla("Labranza", TCasilla::Labranza, true)) {
-        p.Campo("Tiempo_operaciones", euTtfo, 1);
-        p.Campo("Fraccion_operaciones", euFapo, 1);
+    p.Campo(&F::euFatc);
+    p.Campo(&F::euAmf);
+    if (p.Casilla(TCasilla::Labranza)) {
+        p.Campo(&F::euTtfo);
+        p.Campo(&F::euFapo);
     }
-    if (p.Casilla("Mulching", TCasilla::Mulching, true)) {
-        p.Campo("Relacion_residuo", euRacmr, 1);
-        p.Campo("Peso_residuo", euPsrua, 1);
-        p.Lista("Mecanismo", L::cbMde, 1);
+    if (p.Casilla(TCasilla::Mulching)) {
+        p.Campo(&F::euRacmr);
+        p.Campo(&F::euPsrua);
+        p.Lista(L::cbMde);
     }
-    const bool practicas = p.Casilla("Practica_soporte", TCasilla::PracticasDeSoporte, true);
+    const bool practicas = p.Casilla(TCasilla::PracticasDeSoporte);
     if (practicas) {
-        p.Lista("Tipo_practica", L::cbTp, 1);
+        p.Lista(L::cbTp);
         // The inputs shown, and those the model reads, must be the loaded practice's.
         if (p.Leyendo()) cbTpChange();
         switch (Lista(L::cbTp).indice) {
             case 0:
-                p.Campo("Pendiente_surcos", euPs, 1);
-                p.Campo("Altura_lomo", euAl, 1);
+                p.Campo(&F::euPs);
+                p.Campo(&F::euAl);
                 break;
             case 1:
-                p.Campo("Factor_soporte", euFps, static_cast<double>(euFps.GetBaseValue()));
+                p.Campo(&F::euFps);
                 break;
             case 2:
-                p.Campo("Espacio_terrazas", euEet, 1);
-                p.Campo("Pendiente_terrazas", euPt, 1);
+                p.Campo(&F::euEet);
+                p.Campo(&F::euPt);
                 break;
             case 3:
-                p.Campo("Tiempo_perturbado", euTfp, 1);
-                p.Campo("Constante_consolidacion", euCtc, 1);
-                p.Campo("Lluvia_infiltrada", euFliii, 1);
+                p.Campo(&F::euTfp);
+                p.Campo(&F::euCtc);
+                p.Campo(&F::euFliii);
                 break;
         }
     }
 
     p.Seccion("Disipacion");
-    if (practicas && Lista(L::cbTp).indice == 0) p.Campo("Manning_terreno", euCmst, 1);
-    if (practicas && Lista(L::cbTp).indice == 3) p.Campo("Indice_rugosidad", euIrst, 1);
-    p.Campo("Rugosidad_terreno", euRast, 1);
+    if (practicas && Lista(L::cbTp).indice == 0) p.Campo(&F::euCmst);
+    if (practicas && Lista(L::cbTp).indice == 3) p.Campo(&F::euIrst);
+    p.Campo(&F::euRast);
 
     // The runoff window's data that produced the runoff taken, so that the project
     // opens with the same basin and storm in it.
@@ -337,15 +369,16 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
 void TFormaBrovel::SerieDeHietogramas(TRecorridoProyecto& p, int hietogramas, int pasos) {
     const std::string seccion = p.SeccionActual();
     TArchivoIni& ini = p.Ini();
+    const TClaveProyecto& fila = p.Fila(&TEstadoBrovel::Cll1);
     for (int h = 1; h <= AcotarCantidad(hietogramas); ++h) {
-        const std::string unico = "cant_lluvia_" + std::to_string(h);
+        const std::string unico = TRecorridoProyecto::Prefijo(fila) + std::to_string(h);
         TSerie& serie = Estado.Cll1[h];
         if (p.Leyendo()) {
-            const double comun = ini.LeerReal(seccion, unico, 1);
+            const double comun = ini.LeerReal(seccion, unico, fila.ausente);
             for (int k = 1; k <= AcotarCantidad(pasos); ++k)
                 serie[k] = ini.LeerReal(seccion, unico + "_" + std::to_string(k), comun);
         } else {
-            p.Serie(unico + "_", serie, pasos, 1);
+            for (int k = 1; k <= AcotarCantidad(pasos); ++k) p.Valor(unico + "_" + std::to_string(k), serie[k], fila.ausente);
             p.EscribirReal(unico, serie[AcotarCantidad(pasos)]);
         }
     }
@@ -404,57 +437,6 @@ void TFormaBrovel::AbrirDocumento(TArchivoIni& ini, const std::string& ruta) {
         });
         Recordar();
     });
-}
-
-bool EsClaveDelProyecto(std::string_view seccion, std::string_view clave) {
-    // Every entry the walk reads; "#" stands for a position from 1.
-    static const std::vector<std::pair<std::string, std::string>> kClaves = {
-        {"geometria", "declive"}, {"geometria", "longitud"},
-        {"suelo", "opcion"}, {"suelo", "cant_puntos"}, {"suelo", "diam_punto_#"}, {"suelo", "porc_pasa_#"},
-        {"suelo", "diametro_medio"}, {"suelo", "clase_estr"}, {"suelo", "p_limos"}, {"suelo", "p_limos_mod"},
-        {"suelo", "p_arenas"}, {"suelo", "p_matorg"}, {"suelo", "clase_perm"}, {"suelo", "humedad"},
-        {"suelo", "descongelamiento"}, {"suelo", "biomasa"}, {"suelo", "biomasa_res"},
-        {"forzantes", "opcion"}, {"forzantes", "paso_temporal"}, {"forzantes", "pasos_hieto"},
-        {"forzantes", "cantidad_tormentas"}, {"forzantes", "cant_lluvia_#"}, {"forzantes", "cantidad_hieto"},
-        {"forzantes", "cant_lluvia_#_#"}, {"forzantes", "energia_tormenta"}, {"forzantes", "max_int_30min"},
-        {"forzantes", "factor_ele"}, {"forzantes", "opcion2"}, {"forzantes", "paso_temporal2"},
-        {"forzantes", "pasos_hieto2"}, {"forzantes", "cant_lluvia_extr_#"}, {"forzantes", "cantidad_escorrentia"},
-        {"forzantes", "opcion3"}, {"forzantes", "paso_temporal3"}, {"forzantes", "pasos_hieto3"},
-        {"forzantes", "cant_lluvia_event_#"}, {"forzantes", "volumen_precip"}, {"forzantes", "caudal_pico"},
-        {"condicionantes", "fraccion_cubierta"}, {"condicionantes", "altura_follaje"}, {"condicionantes", "labranza"},
-        {"condicionantes", "tiempo_operaciones"}, {"condicionantes", "fraccion_operaciones"},
-        {"condicionantes", "mulching"}, {"condicionantes", "relacion_residuo"}, {"condicionantes", "peso_residuo"},
-        {"condicionantes", "mecanismo"}, {"condicionantes", "practica_soporte"}, {"condicionantes", "tipo_practica"},
-        {"condicionantes", "pendiente_surcos"}, {"condicionantes", "altura_lomo"}, {"condicionantes", "factor_soporte"},
-        {"condicionantes", "espacio_terrazas"}, {"condicionantes", "pendiente_terrazas"},
-        {"condicionantes", "tiempo_perturbado"}, {"condicionantes", "constante_consolidacion"},
-        {"condicionantes", "lluvia_infiltrada"},
-        {"disipacion", "manning_terreno"}, {"disipacion", "indice_rugosidad"}, {"disipacion", "rugosidad_terreno"},
-    };
-    // A position is 1 to 20, written without leading zeroes.
-    const auto coincide = [](std::string_view patron, std::string_view texto) {
-        size_t i = 0, j = 0;
-        while (i < patron.size()) {
-            if (patron[i] == '#') {
-                size_t k = j;
-                while (k < texto.size() && std::isdigit(static_cast<unsigned char>(texto[k]))) ++k;
-                if (k == j || texto[j] == '0' || k - j > 2) return false;
-                const int n = std::stoi(std::string(texto.substr(j, k - j)));
-                if (n < 1 || n > kMaxElementos) return false;
-                j = k;
-                ++i;
-            } else {
-                if (j >= texto.size() || texto[j] != patron[i]) return false;
-                ++i;
-                ++j;
-            }
-        }
-        return j == texto.size();
-    };
-    const std::string s = Minusculas(seccion), c = Minusculas(clave);
-    for (const auto& [sp, cp] : kClaves)
-        if (sp == s && coincide(cp, c)) return true;
-    return false;
 }
 
 bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& nombre) {
