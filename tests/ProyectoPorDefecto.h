@@ -1,6 +1,9 @@
 // The slope model as a new project leaves it, shared by the routines' tests.
 #pragma once
 
+#include <iterator>
+
+#include "forms/ProyectoNuevo.h"
 #include "model/URutinas.h"
 
 namespace brovel {
@@ -18,11 +21,9 @@ inline TEstadoBrovel EstadoPorDefecto() {
 
     e.OpcionSuelo = 0;
     e.Cpcg = 9;
-    const double dg[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
-    const double pp[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
-    for (int i = 0; i < 9; ++i) {
-        e.Dg[i + 1] = dg[i];
-        e.Pp[i + 1] = pp[i];
+    for (size_t i = 0; i < std::size(kDiametrosCurvaNueva); ++i) {
+        e.Dg[i + 1] = kDiametrosCurvaNueva[i];
+        e.Pp[i + 1] = kPasantesCurvaNueva[i];
     }
     e.Dm = 0.05;
     e.Cspe = 2;
@@ -38,19 +39,16 @@ inline TEstadoBrovel EstadoPorDefecto() {
 
     e.OpcionLluviaMedia = 0;
     e.Pth = 10;
-    e.Cph = 8;
-    e.Ch = 2;
-    e.Cph2 = 8;
-    const double representativo[] = {1.27, 1.78, 5.84, 17.8, 3.81, 1.27, 0, 1.27};
-    const double serie2[] = {2.4, 11.6, 41.4, 9.2, 5.3, 4.0, 0, 0};
-    const double tormenta[] = {9.4, 22.6, 73.4, 13.2, 7.3, 6.0};
-    for (int k = 0; k < 8; ++k) {
-        e.Cll1[1][k + 1] = representativo[k];
-        e.Cll1[2][k + 1] = serie2[k];
+    e.Cph = std::size(kHietogramaRepresentativoNuevo);
+    e.Ch = kHietogramasSerieNueva;
+    e.Cph2 = std::size(kSegundoHietogramaNuevo);
+    for (size_t k = 0; k < std::size(kHietogramaRepresentativoNuevo); ++k) {
+        e.Cll1[1][k + 1] = kHietogramaRepresentativoNuevo[k];
+        e.Cll1[2][k + 1] = kSegundoHietogramaNuevo[k];
     }
-    for (int k = 0; k < 6; ++k) {
-        e.Cll2[k + 1] = tormenta[k];
-        e.Cll3[k + 1] = tormenta[k];
+    for (size_t k = 0; k < std::size(kTormentaNueva); ++k) {
+        e.Cll2[k + 1] = kTormentaNueva[k];
+        e.Cll3[k + 1] = kTormentaNueva[k];
     }
     e.Cta = 15;
     e.Et = 50;
@@ -58,11 +56,11 @@ inline TEstadoBrovel EstadoPorDefecto() {
     e.Felle = 41100;
     e.OpcionLluviaExtrema = 1;
     e.Pth2 = 30;
-    e.Cph3 = 6;
+    e.Cph3 = std::size(kTormentaNueva);
     e.Ce = 66;
     e.OpcionEvento = 0;
     e.Pth3 = 30;
-    e.Cph4 = 6;
+    e.Cph4 = std::size(kTormentaNueva);
     e.Vp = 2000;
     e.Cp = 100;
 

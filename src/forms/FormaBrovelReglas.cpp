@@ -2,9 +2,12 @@
 // data with the status text, and the values a new project starts from. Every
 // handler ends in the chain handler of its tab.
 #include <algorithm>
+#include <iterator>
+#include <string>
 
 #include "forms/CamposBrovel.h"
 #include "forms/FormaBrovel.h"
+#include "forms/ProyectoNuevo.h"
 
 namespace brovel {
 
@@ -231,11 +234,9 @@ void TFormaBrovel::ValoresPorDefecto() {
 
         ElegirOpcion(TGrupoOpciones::Suelo, static_cast<int>(TOpcionSuelo::Curva));
         PonerPorDefecto({"euCpcg"});
-        const double diametros[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
-        const double pasantes[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
-        for (int i = 1; i <= 9; ++i) {
-            e.Dg[i] = diametros[i - 1];
-            e.Pp[i] = pasantes[i - 1];
+        for (size_t i = 1; i <= std::size(kDiametrosCurvaNueva); ++i) {
+            e.Dg[i] = kDiametrosCurvaNueva[i - 1];
+            e.Pp[i] = kPasantesCurvaNueva[i - 1];
         }
         ErrorRango = false;
         FaltaVerificar = false;
@@ -253,38 +254,37 @@ void TFormaBrovel::ValoresPorDefecto() {
 
         ElegirOpcion(TGrupoOpciones::LluviaMedia, static_cast<int>(TOpcionLluviaMedia::HietogramaRepresentativo));
         PonerPorDefecto({"euPth"});
-        ElegirPorTexto(L::cbCph, "8");
+        ElegirPorTexto(L::cbCph, std::to_string(std::size(kHietogramaRepresentativoNuevo)));
         EjecutarManejadorDeLista(L::cbCph);
-        const double representativo[] = {1.27, 1.78, 5.84, 17.8, 3.81, 1.27, 0, 1.27};
-        for (int k = 1; k <= 8; ++k) e.Cll1[1][k] = representativo[k - 1];
+        for (size_t k = 1; k <= std::size(kHietogramaRepresentativoNuevo); ++k)
+            e.Cll1[1][k] = kHietogramaRepresentativoNuevo[k - 1];
         PonerPorDefecto({"euCta"});
         EjecutarManejadorDeLista(L::cbPhn);
 
         PonerPorDefecto({"euPths"});
-        ElegirPorTexto(L::cbCh, "2");
+        ElegirPorTexto(L::cbCh, std::to_string(kHietogramasSerieNueva));
         EjecutarManejadorDeLista(L::cbCh);
-        ElegirPorTexto(L::cbCph2, "8");
+        ElegirPorTexto(L::cbCph2, std::to_string(std::size(kSegundoHietogramaNuevo)));
         EjecutarManejadorDeLista(L::cbCph2);
-        const double serie[] = {2.4, 11.6, 41.4, 9.2, 5.3, 4.0, 0, 0};
-        for (int k = 1; k <= 8; ++k) e.Cll1[2][k] = serie[k - 1];
+        for (size_t k = 1; k <= std::size(kSegundoHietogramaNuevo); ++k) e.Cll1[2][k] = kSegundoHietogramaNuevo[k - 1];
         PonerPorDefecto({"euCta"});
         EjecutarManejadorDeLista(L::cbHn);
 
         PonerPorDefecto({"euEt", "euMi30m", "euCta", "euFele"});
 
-        const double tormenta[] = {9.4, 22.6, 73.4, 13.2, 7.3, 6.0};
+        const std::string pasosTormenta = std::to_string(std::size(kTormentaNueva));
         ElegirOpcion(TGrupoOpciones::LluviaExtrema, static_cast<int>(TOpcionLluviaExtrema::Escorrentia));
         PonerPorDefecto({"euPth2"});
-        ElegirPorTexto(L::cbCph3, "6");
+        ElegirPorTexto(L::cbCph3, pasosTormenta);
         EjecutarManejadorDeLista(L::cbCph3);
-        for (int k = 1; k <= 6; ++k) e.Cll2[k] = tormenta[k - 1];
+        for (size_t k = 1; k <= std::size(kTormentaNueva); ++k) e.Cll2[k] = kTormentaNueva[k - 1];
         EjecutarManejadorDeLista(L::cbPhn3);
         PonerPorDefecto({"euCe"});
 
         ElegirOpcion(TGrupoOpciones::Evento, static_cast<int>(TOpcionEvento::Hietograma));
         PonerPorDefecto({"euPth3"});
-        ElegirPorTexto(L::cbCph4, "6");
-        for (int k = 1; k <= 6; ++k) e.Cll3[k] = tormenta[k - 1];
+        ElegirPorTexto(L::cbCph4, pasosTormenta);
+        for (size_t k = 1; k <= std::size(kTormentaNueva); ++k) e.Cll3[k] = kTormentaNueva[k - 1];
         EjecutarManejadorDeLista(L::cbCph4);
         EjecutarManejadorDeLista(L::cbPhn4);
 
