@@ -347,6 +347,8 @@ private:
     std::map<const TCantidad*, const char*> miembroDeCampo_;
     // Each field's row of the field table.
     std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
+    // The input fields, in the table's order, with their rows.
+    std::vector<std::pair<const TDefinicionCampo*, TCantidad*>> entradas_;
     // The data checks' message, before the runoff and the ranges are considered.
     std::string_view mensajeDatos_ = kMensajeOk;
     // Whether the runoff of the extreme storm, or of the event, was taken from the
