@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -123,6 +124,28 @@ private:
     Reloj::time_point inicio_, ultimo_{};
 };
 
+// One form for a whole batch, answered by the console: built once as a new
+// project, its state kept, and that state put back before every project, so that
+// each is computed exactly as on a new form and nothing passes from one to the
+// next. Nobody asks whether a project changed, so the form does not remember it.
+class TFormaDeLote {
+public:
+    TFormaDeLote() : forma_(consola_), nueva_(forma_.Instantanea()) { forma_.RecordarProyecto = false; }
+
+    // The form as new.
+    TFormaBrovel& Nueva() {
+        forma_.Restaurar(*nueva_);
+        consola_.callado = false;
+        return forma_;
+    }
+    TInterlocutorDeConsola& Consola() { return consola_; }
+
+private:
+    TInterlocutorDeConsola consola_;
+    TFormaBrovel forma_;
+    std::shared_ptr<const TFormaBrovel::TInstantanea> nueva_;
+};
+
 // The exchanges asked of the runoff window, in their order.
 void Zumbrel(TFormaBrovel& forma, std::string_view zumbrel) {
     if (zumbrel == "extrema" || zumbrel == "ambos") forma.btUsarZumbrelClick();
@@ -177,11 +200,12 @@ int Lote(const Argumentos& argumentos) {
     TProgreso progreso(total);
     bool algunoFallo = false;
     size_t hechos = 0;
+    TFormaDeLote formas;
     for (const std::string_view argumento : rutas) {
         for (const std::string& ruta : Proyectos(argumento)) {
             const TRegistro archivo = {{"archivo", ruta}};
-            TInterlocutorDeConsola consola;
-            TFormaBrovel forma(consola);
+            TFormaBrovel& forma = formas.Nueva();
+            TInterlocutorDeConsola& consola = formas.Consola();
             std::string motivo;
             consola.callado = true;
             const bool abierto = forma.AbrirProyecto(ruta, &motivo);
@@ -336,6 +360,7 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
     TSalidaDeLote salida(csv);
     TProgreso progreso(puntos);
     std::vector<size_t> indices(variaciones.size(), 0);
+    TFormaDeLote formas;
     for (size_t n = 0; n < puntos; ++n) {
         // Each point is the project with the varied entries written into it, opened
         // as Abrir opens a file.
@@ -347,8 +372,7 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
             punto.EscribirReal(v.seccion, v.clave, v.Valor(indices[k]));
             registro.push_back({v.seccion + "." + v.clave, v.Valor(indices[k])});
         }
-        TInterlocutorDeConsola consola;
-        TFormaBrovel forma(consola);
+        TFormaBrovel& forma = formas.Nueva();
         forma.AbrirDocumento(punto, archivo);
         forma.MostrarPestana(TPestanaBrovel::Erosion);
         for (TCampoSalida& c : LaderaComoRegistro(forma)) registro.push_back(std::move(c));

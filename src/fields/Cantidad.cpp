@@ -139,10 +139,14 @@ TESBBoundsValidationType TCantidad::ProcesarSalida() {
 TESBBoundsValidationType TCantidad::PruebaDeRango() const {
     if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
     long double v = 0;
-    try {
-        v = LeerNumeroDeCampo(texto_);
-    } catch (const ErrorDeConversion&) {
-        return TESBBoundsValidationType::Ninguno;
+    if (textoLeido_ && *textoLeido_ == texto_) {
+        v = valorLeido_;
+    } else {
+        try {
+            v = LeerNumeroDeCampo(texto_);
+        } catch (const ErrorDeConversion&) {
+            return TESBBoundsValidationType::Ninguno;
+        }
     }
     if (v < limiteInferior_) return TESBBoundsValidationType::Debajo;
     if (!(v <= limiteSuperior_)) return TESBBoundsValidationType::Encima;

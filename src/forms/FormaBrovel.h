@@ -199,8 +199,12 @@ public:
     std::function<void()> AlCambiar;
 
     // Whether the project differs from what it was when it was created, opened or
-    // saved: whether saving it would write anything else.
+    // saved: whether saving it would write anything else. A form that does not
+    // remember the project (RecordarProyecto off) cannot tell, and answers true.
     bool Modificado();
+    // Whether creating, opening and saving remember the project as it then is, for
+    // Modificado. A batch that only computes, and never asks, turns it off.
+    bool RecordarProyecto = true;
     // Before the project is left: when it changed, asks whether to save it and
     // does; false when the person cancels, or the save is cancelled or fails.
     bool ConfirmarCambios();
@@ -222,6 +226,16 @@ public:
     // Writes the project into `ruta`, updating what the file already holds; a
     // failure is shown in the error box, leaves the file as it was and returns false.
     bool GuardarValores(const std::string& ruta, const std::string& nombre);
+
+    // The whole state of this form (fields, options, lists, what is shown, the
+    // model, the runoff window's form; not the setting RecordarProyecto), to be put
+    // back later into this same form, whose handlers it keeps. A batch builds one
+    // new form, takes its state and starts every project from it, instead of
+    // building a new form each time.
+    class TInstantanea;
+    std::shared_ptr<const TInstantanea> Instantanea() const;
+    // Puts back a state taken from this form; throws std::logic_error for another's.
+    void Restaurar(const TInstantanea& instantanea);
 
     // The chain, one handler per tab; `MostrarPestana` runs the handler of the tab
     // shown (the report's tab runs Erosión's).
@@ -275,7 +289,7 @@ private:
     void Nuevo();
     // The project as its file would hold it, without what the file adds.
     std::string TextoDelProyecto();
-    void Recordar() { guardado_ = TextoDelProyecto(); }
+    void Recordar();
     void PonerTitulo(const std::string& nombre);
     void RecorrerProyecto(TRecorridoProyecto& recorrido);
     void SerieDeHietogramas(TRecorridoProyecto& recorrido, int hietogramas, int pasos);
@@ -323,8 +337,8 @@ private:
     bool estadoEnError_ = false;
     std::vector<std::string> mensajesSuelo_;
     std::string titulo_ = "Brovel";
-    // The project as it was created, opened or last saved.
-    std::string guardado_;
+    // The project as it was created, opened or last saved, when remembered.
+    std::optional<std::string> guardado_;
     TPestanaBrovel pestana_ = TPestanaBrovel::Geometria;
     int profundidadCadena_ = 0;
     int profundidadAccion_ = 0;
@@ -333,6 +347,8 @@ private:
     std::map<const TCantidad*, const char*> miembroDeCampo_;
     // Each field's row of the field table.
     std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
+    // The input fields, in the table's order, with their rows.
+    std::vector<std::pair<const TDefinicionCampo*, TCantidad*>> entradas_;
     // The data checks' message, before the runoff and the ranges are considered.
     std::string_view mensajeDatos_ = kMensajeOk;
     // Whether the runoff of the extreme storm, or of the event, was taken from the

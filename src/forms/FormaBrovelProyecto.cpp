@@ -482,9 +482,15 @@ std::string TFormaBrovel::TextoDelProyecto() {
     return ini.Texto();
 }
 
+void TFormaBrovel::Recordar() {
+    guardado_.reset();
+    if (RecordarProyecto) guardado_ = TextoDelProyecto();
+}
+
 bool TFormaBrovel::Modificado() {
+    if (!guardado_) return true;
     try {
-        return TextoDelProyecto() != guardado_;
+        return TextoDelProyecto() != *guardado_;
     } catch (const std::exception&) {
         // A field whose text is no number cannot be what was saved.
         return true;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -150,6 +151,13 @@ public:
     static bool TieneDatos(const TArchivoIni& ini, const std::string& prefijo);
     void LeerDatos(const TArchivoIni& ini, const std::string& prefijo, const std::string& ruta);
     void EscribirDatos(TArchivoIni& ini, const std::string& prefijo);
+
+    // The whole state of this form, to be put back later into this same form,
+    // whose handlers it keeps (see TFormaBrovel::Instantanea).
+    class TInstantanea;
+    std::shared_ptr<const TInstantanea> Instantanea() const;
+    // Puts back a state taken from this form; throws std::logic_error for another's.
+    void Restaurar(const TInstantanea& instantanea);
 
     // The hand-over from the slope window: a storm's heights into the partial
     // store, its count into the model, its time step into the field.

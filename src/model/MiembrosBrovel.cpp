@@ -168,9 +168,32 @@ const std::vector<TBloqueLadera> kBloques = {
 
 std::span<const TFilaMiembroBrovel> MiembrosBrovel() { return kMiembros; }
 
+namespace {
+
+// Where a member lives in the record, in bytes from its start.
+size_t Posicion(const TMiembroBrovel& miembro) {
+    static const TEstadoBrovel kRegistro{};
+    return std::visit(
+        [](auto puntero) {
+            return static_cast<size_t>(reinterpret_cast<const char*>(&(kRegistro.*puntero)) -
+                                       reinterpret_cast<const char*>(&kRegistro));
+        },
+        miembro);
+}
+
+}  // namespace
+
 const char* NombreDe(const TMiembroBrovel& miembro) {
-    for (const TFilaMiembroBrovel& fila : kMiembros)
-        if (fila.miembro == miembro) return fila.nombre;
+    // Looked up by position, since the chain names members all the time; the kind
+    // is checked too, so that a member of another type at the same place is no match.
+    static const std::vector<const TFilaMiembroBrovel*> kPorPosicion = [] {
+        std::vector<const TFilaMiembroBrovel*> filas(sizeof(TEstadoBrovel), nullptr);
+        for (const TFilaMiembroBrovel& fila : kMiembros)
+            if (!filas[Posicion(fila.miembro)]) filas[Posicion(fila.miembro)] = &fila;
+        return filas;
+    }();
+    const TFilaMiembroBrovel* fila = kPorPosicion[Posicion(miembro)];
+    if (fila && fila->miembro == miembro) return fila->nombre;
     throw std::logic_error("miembro sin fila en la tabla de miembros");
 }
 
