@@ -1,8 +1,9 @@
 // How long one full recalculation of the slope chain takes: the routines alone on
 // the default project, the form's chain from Geometría to Erosión with its field
 // reads and result writes, and the same through the window, which also shows
-// what the form holds; and how long a new form takes to build, as brovel-calc
-// builds one per project.
+// what the form holds; how long a new form takes to build, as `ladera` builds
+// one, and how long putting a form back into its new state takes, as `lote` and
+// `barrido` start each project.
 #include <benchmark/benchmark.h>
 
 #include "InterlocutorMudo.h"
@@ -59,6 +60,17 @@ void BM_FormaNueva(benchmark::State& estado) {
     }
 }
 
+void BM_FormaRestaurada(benchmark::State& estado) {
+    TInterlocutorMudo mudo;
+    TFormaBrovel forma(mudo);
+    const auto nueva = forma.Instantanea();
+    for (auto _ : estado) {
+        forma.Restaurar(*nueva);
+        forma.MostrarPestana(TPestanaBrovel::Erosion);
+        benchmark::DoNotOptimize(forma.Estado.PsE);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +85,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("CadenaDeLaForma", BM_CadenaDeLaForma);
     benchmark::RegisterBenchmark("CadenaDeLaVentana", BM_CadenaDeLaVentana, &ventana);
     benchmark::RegisterBenchmark("FormaNueva", BM_FormaNueva);
+    benchmark::RegisterBenchmark("FormaRestaurada", BM_FormaRestaurada);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
