@@ -401,6 +401,8 @@ private slots:
             Ejecutar({QStringLiteral("barrido"), base, QStringLiteral("--variar"), QStringLiteral("Geometria.Longitud=20:60:20"),
                       QStringLiteral("--variar"), QStringLiteral("Condicionantes.Tipo_practica=1:2:1")});
         QCOMPARE(barrido.estado, 0);
+        // Its errors go to a pipe, not a terminal: no progress lines.
+        QCOMPARE(barrido.errores, QByteArray());
         const QList<QByteArray> lineas = barrido.salida.trimmed().split('\n');
         QCOMPARE(lineas.size(), 6);
         QFile archivo(base);
