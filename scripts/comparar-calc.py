@@ -10,16 +10,19 @@ el código de salida, los errores (sin los avisos «QStandardPaths:» de Qt) y l
 archivos guardados, byte a byte.
 
 Un binario puede ser una orden con argumentos («node build-web/brovel-calc.js»). Con
---tolerancia R, los números de la salida JSON pueden diferir en R relativo; el resto,
-byte a byte. Al final dice cuántos números difirieron y cuánto como mucho.
+--tolerancia R, los números de la salida JSON y CSV pueden diferir en R relativo; los
+textos entre comillas (los de los campos, los mensajes) y el resto, byte a byte. Al final
+dice cuántos números se compararon, cuántos difirieron y cuánto como mucho, con los que
+más difirieron. Con --campos, «ladera» imprime además el texto de cada campo.
 
-Uso: comparar-calc.py VIEJO NUEVO [--carpeta DIR] [--cantidad N] [--semilla S] [--tolerancia R]
+Uso: comparar-calc.py VIEJO NUEVO [--carpeta DIR] [--cantidad N] [--semilla S] [--tolerancia R] [--campos]
 """
 import argparse, concurrent.futures, itertools, json, os, pathlib, random, re, shlex, shutil, subprocess, sys, tempfile, threading, time
 
 TOLERANCIA = 0.0
-NUMERO = re.compile(rb"-?\d+(?:\.\d+)?(?:[eE][+-]?\d+)?")
-numeros = {"distintos": 0, "maximo": 0.0}
+# Un texto entre comillas (con sus escapes de JSON) o un número fuera de ellos.
+PIEZA = re.compile(rb'"(?:[^"\\]|\\.)*"|-?\d+(?:\.\d+)?(?:[eE][+-]?\d+)?')
+numeros = {"comparados": 0, "distintos": 0, "maximo": 0.0, "peores": []}
 cerrojo = threading.Lock()
 
 SALIDA = "SALIDA.bvx"  # en los argumentos de una prueba, la ruta donde guarda cada binario
@@ -263,21 +266,28 @@ def diferencia(a, b):
     return f"línea {i + 1}: " + " ".join(partes)
 
 
-def iguales(a, b):
-    """La misma salida: igual byte a byte o, con tolerancia, igual salvo números cercanos."""
-    if a == b: return True
-    if not TOLERANCIA or not isinstance(a, bytes) or not isinstance(b, bytes): return False
-    if NUMERO.sub(b"#", a) != NUMERO.sub(b"#", b): return False
-    distintos, maximo = 0, 0.0
-    for x, y in zip(NUMERO.findall(a), NUMERO.findall(b)):
+def iguales(a, b, nombre=""):
+    """La misma salida: igual byte a byte o, con tolerancia, igual salvo números cercanos
+    fuera de las comillas."""
+    if not TOLERANCIA or not isinstance(a, bytes) or not isinstance(b, bytes): return a == b
+    if PIEZA.sub(b"#", a) != PIEZA.sub(b"#", b): return False
+    comparados, distintos, maximo, peores = 0, 0, 0.0, []
+    for x, y in zip(PIEZA.findall(a), PIEZA.findall(b)):
+        if x.startswith(b'"') or y.startswith(b'"'):
+            if x != y: return False
+            continue
+        comparados += 1
         if x == y: continue
         fx, fy = float(x), float(y)
         relativa = abs(fx - fy) / max(abs(fx), abs(fy))
         if relativa > TOLERANCIA: return False
         distintos, maximo = distintos + 1, max(maximo, relativa)
+        peores.append((relativa, nombre, x.decode(), y.decode()))
     with cerrojo:
+        numeros["comparados"] += comparados
         numeros["distintos"] += distintos
         numeros["maximo"] = max(numeros["maximo"], maximo)
+        numeros["peores"] = sorted(numeros["peores"] + peores, reverse=True)[:10]
     return True
 
 
@@ -295,7 +305,7 @@ def prueba(binarios, nombre, argumentos, guardados=(None, None), previo=None):
         resultados.append(r)
     viejo, nuevo = resultados
     return [f"{nombre} [{k}]: {diferencia(viejo[k], nuevo[k])}" for k in viejo
-            if not (iguales(viejo[k], nuevo[k]) if k == "salida" else viejo[k] == nuevo[k])]
+            if not (iguales(viejo[k], nuevo[k], nombre) if k == "salida" else viejo[k] == nuevo[k])]
 
 
 def main():
@@ -306,6 +316,8 @@ def main():
     parser.add_argument("--semilla", type=int, default=1234, help="semilla del generador (1234)")
     parser.add_argument("--tolerancia", type=float, default=0.0,
                         help="diferencia relativa admitida en los números de la salida (0: ninguna)")
+    parser.add_argument("--campos", action="store_true",
+                        help="«ladera» con --campos: compara también el texto de cada campo")
     a = parser.parse_args()
     global TOLERANCIA
     TOLERANCIA = a.tolerancia
@@ -334,9 +346,12 @@ def main():
         try: codigos += [t["codigo"] for t in json.loads(correr(b, ["tabla"])[1]) if t["codigo"] not in codigos]
         except (ValueError, TypeError, KeyError): print(f"comparar-calc: lista de tablas ilegible en {b}")
     pruebas += [(f"tabla {c}", ["tabla", c]) for c in codigos]
+    pruebas += [(f"tabla --todo {c}", ["tabla", "--todo", c]) for c in codigos]
+    campos = ["--campos"] if a.campos else []
+    pruebas.append(("ladera --campos", ["ladera", *campos]))
     for i, ruta in enumerate(rutas):
         nombre = os.path.basename(ruta)
-        pruebas.append((nombre, ["ladera", ruta]))
+        pruebas.append((nombre, ["ladera", *campos, ruta]))
         pruebas.append((f"{nombre} --guardar", ["ladera", "--guardar", SALIDA, ruta], salida(f"{i:04d}.bvx")))
         if i % 5 == 0 and os.path.isfile(ruta):  # guardar encima de una copia: se actualiza, no se reemplaza
             pruebas.append((f"{nombre} --guardar encima", ["ladera", "--guardar", SALIDA, ruta],
@@ -345,7 +360,7 @@ def main():
     # Los proyectos con la escorrentía de Zumbrel, en lote y en CSV, y barridos.
     modos = ["extrema", "evento", "ambos"]
     for i, ruta in enumerate(rutas[7::9]):
-        pruebas.append((f"{os.path.basename(ruta)} --zumbrel", ["ladera", "--zumbrel", modos[i % 3], ruta]))
+        pruebas.append((f"{os.path.basename(ruta)} --zumbrel", ["ladera", *campos, "--zumbrel", modos[i % 3], ruta]))
     archivos = [r for r in rutas if os.path.isfile(r)]
     for k in range(0, len(archivos), 200):
         pruebas.append((f"lote {k}", ["lote", *archivos[k:k + 200]]))
@@ -377,7 +392,10 @@ def main():
     print(f"{len(rutas)} archivos, {len(pruebas)} pruebas en {time.monotonic() - inicio:.0f} s"
           + (f"; los archivos quedan en {carpeta}" if fallidas else ""))
     if TOLERANCIA:
-        print(f"números distintos: {numeros['distintos']}, diferencia relativa máxima: {numeros['maximo']:.3g}")
+        print(f"números comparados: {numeros['comparados']}, distintos: {numeros['distintos']}, "
+              f"diferencia relativa máxima: {numeros['maximo']:.3g}")
+        for relativa, nombre, x, y in numeros["peores"]:
+            print(f"  {relativa:.3g}  {nombre}: {x} / {y}")
     print(f"{len(pruebas) - fallidas} passed, {fallidas} failed")
     return 1 if fallidas else 0
 

@@ -18,6 +18,19 @@
 #include "forms/CamposBrovel.h"
 #include "forms/CamposZumbrel.h"
 
+// BROVEL_CALC_WEB: the program is the WebAssembly build under Node, which writes no
+// reports; it says so plainly, and the reports' own tests are the desktop build's.
+#ifdef BROVEL_CALC_WEB
+#define SOLO_EN_EL_ESCRITORIO() QSKIP("los reportes los escribe el programa de escritorio")
+// What Node does before the program starts: it hands over the arguments as text (a
+// byte that is not UTF-8 arrives as U+FFFD) and opens /dev/null in place of a
+// closed output.
+#define NO_BAJO_NODE(motivo) QSKIP(motivo)
+#else
+#define SOLO_EN_EL_ESCRITORIO()
+#define NO_BAJO_NODE(motivo)
+#endif
+
 namespace {
 
 struct TSalida {
@@ -93,6 +106,28 @@ private slots:
             QVERIFY2(brovel::CoincideEnDoceCifras(obtenido, esperado),
                      (std::string(clave) + ": " + brovel::Discrepancia(obtenido, esperado)).c_str());
         }
+    }
+
+    // With --campos every field of the window follows the record, in the order of its
+    // table, with the text the window shows: the number rounded to the field's
+    // decimals, in its first unit.
+    void LaderaConCamposDaElTextoDeCadaCampo() {
+        const TSalida r = Ejecutar({QStringLiteral("ladera"), QStringLiteral("--campos")});
+        QCOMPARE(r.estado, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
+        const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera")}).salida).object();
+        QCOMPARE(json.size(), sola.size() + static_cast<int>(brovel::CamposBrovel().size()));
+        int anterior = -1;
+        for (const brovel::TDefinicionCampo& d : brovel::CamposBrovel()) {
+            const QString nombre = QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size()));
+            QVERIFY2(json[nombre].isString(), qPrintable(nombre));
+            const int lugar = static_cast<int>(r.salida.indexOf('"' + nombre.toUtf8() + "\": "));
+            QVERIFY2(lugar > anterior, qPrintable(nombre));
+            anterior = lugar;
+        }
+        QCOMPARE(json["Fes"].toDouble(), sola["Fes"].toDouble());
+        QCOMPARE(json["euDt"].toString(), QStringLiteral("6"));
+        QCOMPARE(json["euDg"].toString(), QStringLiteral("4.76"));
     }
 
     // The table as data: numbers as the table writes them, empty cells as null; the
@@ -366,6 +401,8 @@ private slots:
             Ejecutar({QStringLiteral("barrido"), base, QStringLiteral("--variar"), QStringLiteral("Geometria.Longitud=20:60:20"),
                       QStringLiteral("--variar"), QStringLiteral("Condicionantes.Tipo_practica=1:2:1")});
         QCOMPARE(barrido.estado, 0);
+        // Its errors go to a pipe, not a terminal: no progress lines.
+        QCOMPARE(barrido.errores, QByteArray());
         const QList<QByteArray> lineas = barrido.salida.trimmed().split('\n');
         QCOMPARE(lineas.size(), 6);
         QFile archivo(base);
@@ -394,6 +431,7 @@ private slots:
     // The reports as files: the PDF holds what the tab shows, the RTF is the report
     // itself, and either replaces an older file only once written.
     void ReporteEscribePdfYRtf() {
+        SOLO_EN_EL_ESCRITORIO();
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("ladera.pdf"));
         const QString rtf = carpeta.filePath(QStringLiteral("ladera.RTF"));
@@ -426,6 +464,7 @@ private slots:
     // The report writer is a module beside the program; a copy of the program
     // without it still computes, and says what it lacks for a report.
     void SinElModuloDeReportesLoDice() {
+        SOLO_EN_EL_ESCRITORIO();
         QTemporaryDir carpeta;
         const QString copia = carpeta.filePath(QStringLiteral("brovel-calc"));
         QVERIFY(QFile::copy(QStringLiteral(BROVEL_CALC), copia));
@@ -445,7 +484,27 @@ private slots:
         QCOMPARE(proceso.exitCode(), 0);
     }
 
+    // Under Node both report orders end with status 1 and one line that says why,
+    // and write nothing.
+    void SinEscritorioElReporteLoDice() {
+#ifndef BROVEL_CALC_WEB
+        QSKIP("el programa de escritorio escribe los reportes");
+#endif
+        QTemporaryDir carpeta;
+        const QString salida = carpeta.filePath(QStringLiteral("x.rtf"));
+        for (const QStringList& argumentos : {QStringList{"reporte", "-o", salida},
+                                              QStringList{"reporte-escorrentia", "--nc", "80", "-o", salida}}) {
+            const TSalida r = Ejecutar(argumentos);
+            QCOMPARE(r.estado, 1);
+            QCOMPARE(QString::fromUtf8(r.errores),
+                     QStringLiteral("brovel-calc: no se pudo escribir el reporte: los reportes necesitan el programa "
+                                    "de escritorio\n"));
+            QVERIFY(!QFile::exists(salida));
+        }
+    }
+
     void ReporteEscorrentiaTieneElHidrograma() {
+        SOLO_EN_EL_ESCRITORIO();
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath(QStringLiteral("cuenca.pdf"));
         const TSalida r = Ejecutar({QStringLiteral("reporte-escorrentia"), QStringLiteral("--nc"), QStringLiteral("80"),
@@ -486,6 +545,9 @@ private slots:
                                              << "" << "«--guardar» se dio más de una vez";
         QTest::newRow("código con salto de línea") << QStringList{"tabla", QStringLiteral("TC1\n\x1b[2J")} << 2 << ""
                                                    << "tabla desconocida: TC1\\x0A\\x1B[2J";
+        QTest::newRow("--campos dos veces") << QStringList{"ladera", "--campos", "--campos"} << 2 << ""
+                                            << "«--campos» se dio más de una vez";
+        QTest::newRow("--campos en otra orden") << QStringList{"lote", "--campos"} << 2 << "" << "--campos";
         QTest::newRow("--zumbrel sin valor") << QStringList{"ladera", "--zumbrel"} << 2 << ""
                                              << "«--zumbrel» necesita extrema, evento o ambos";
         QTest::newRow("--zumbrel desconocido") << QStringList{"ladera", "--zumbrel", "todo"} << 2 << ""
@@ -597,6 +659,12 @@ private slots:
         QFETCH(int, estado);
         QFETCH(QString, enSalida);
         QFETCH(QString, enErrores);
+#ifdef BROVEL_CALC_WEB
+        // Past its arguments and the project, a report under Node ends with the one reason.
+        if (argumentos.value(0).startsWith(QStringLiteral("reporte")) && estado == 1 &&
+            !enErrores.contains(QStringLiteral("no se pudo leer")))
+            enErrores = QStringLiteral("no se pudo escribir el reporte: los reportes necesitan el programa de escritorio");
+#endif
         const TSalida r = Ejecutar(argumentos);
         QCOMPARE(r.estado, estado);
         QVERIFY(QString::fromUtf8(r.salida).contains(enSalida));
@@ -620,6 +688,7 @@ private slots:
 
     // An argument with bytes that are not text is shown escaped, not raw.
     void LosBytesQueNoSonTextoSeMuestranEscapados() {
+        NO_BAJO_NODE("Node pasa los argumentos como texto: un byte que no es UTF-8 llega como U+FFFD");
         QProcess proceso;
         proceso.start(QStringLiteral("/bin/sh"),
                       {QStringLiteral("-c"), QStringLiteral("\"$0\" tabla \"$(printf 'T\\377\\001')\""),
@@ -644,6 +713,7 @@ private slots:
     }
     void UnaSalidaQueNoSePuedeEscribirFalla() {
         QFETCH(QString, redireccion);
+        if (redireccion == QStringLiteral(">&-")) NO_BAJO_NODE("Node abre /dev/null en lugar de una salida cerrada");
         QFETCH(QString, orden);
         QFETCH(QString, motivo);
         QProcess proceso;
@@ -671,6 +741,7 @@ private slots:
                                           << "Demasiados niveles de enlaces simbólicos";
     }
     void UnReporteNoSeEscribeSobreLoQueNoEsUnArchivo() {
+        SOLO_EN_EL_ESCRITORIO();
         QFETCH(QString, nombre);
         QFETCH(QString, preparar);
         QFETCH(QString, motivo);
@@ -691,6 +762,7 @@ private slots:
     // Any name the system allows is saved, as the very bytes given: one of 255
     // bytes, created and then replaced, and one that is not UTF-8.
     void CualquierNombreSeGuardaTalCual() {
+        SOLO_EN_EL_ESCRITORIO();
         QTemporaryDir carpeta;
         const QByteArray largo = QByteArray(251, 'n') + ".rtf";
         for (int vez = 0; vez < 2; ++vez) {
@@ -716,6 +788,7 @@ private slots:
 
     // On a full disk the report fails with status 1 and the previous one stays whole.
     void UnDiscoLlenoDejaElReporteAnterior() {
+        SOLO_EN_EL_ESCRITORIO();
         if (::geteuid() != 0) QSKIP("montar un sistema de archivos chico necesita root");
         QTemporaryDir carpeta;
         const QString guion = QStringLiteral(

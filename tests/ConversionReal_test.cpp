@@ -37,7 +37,7 @@ std::vector<double> Numeros() {
 }
 
 std::string FijoNativo(long double x, int precision) {
-    std::string texto(6000, '\0');
+    std::string texto(20000, '\0');
     const auto r = std::to_chars(texto.data(), texto.data() + texto.size(), x, std::chars_format::fixed, precision);
     texto.resize(static_cast<size_t>(r.ptr - texto.data()));
     return texto;
@@ -66,6 +66,25 @@ TEST(ConversionReal, ElFijoExactoEsElDeLaBiblioteca) {
     }
 }
 
+// Long doubles past the double's range, as the fields' open limit (1.1E4900) and the
+// numbers read from a project hold them: written with all of their digits, never
+// as the double they do not fit in.
+TEST(ConversionReal, ElFijoDeUnLongDoubleFueraDelDoubleEsElDeLaBiblioteca) {
+    std::vector<long double> v = {1.1E4900L, -1.1E4900L, 1e400L, -2.5e-400L, 1e-4000L,
+                                  std::numeric_limits<long double>::max(), std::numeric_limits<long double>::min(),
+                                  std::numeric_limits<long double>::denorm_min()};
+    std::mt19937_64 azar(4900);
+    for (int i = 0; i < 300; ++i)
+        v.push_back(std::ldexp(static_cast<long double>(azar() | (uint64_t{1} << 63)),
+                               static_cast<int>(azar() % 32000) - 16000 - 63));
+    for (const long double x : v) {
+        int exponente2 = 0;
+        std::frexp(x, &exponente2);
+        for (const int precision : {0, 3, 20, std::min(15000, std::max(0, 64 - exponente2))})
+            ASSERT_EQ(respaldo::RealFijo(x, precision), FijoNativo(x, precision)) << static_cast<double>(x);
+    }
+}
+
 TEST(ConversionReal, ElGeneralEsElDeLaBiblioteca) {
     for (const double x : Numeros())
         for (const int cifras : {6, 15, 16, 17}) ASSERT_EQ(respaldo::RealGeneral(x, cifras), GeneralNativo(x, cifras)) << x;
@@ -80,7 +99,10 @@ TEST(ConversionReal, LosNoFinitosSeEscribenComoEnLaBiblioteca) {
     for (const double x : {inf, -inf, std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_EQ(respaldo::RealGeneral(x, 15), GeneralNativo(x, 15));
         EXPECT_EQ(respaldo::RealFijoMasCorto(x), MasCortoNativo(x));
+        EXPECT_EQ(respaldo::RealFijo(x, 3), FijoNativo(x, 3));
     }
+    const long double infinito = std::numeric_limits<long double>::infinity();
+    EXPECT_EQ(respaldo::RealFijo(-infinito, 3), FijoNativo(-infinito, 3));
 }
 
 TEST(ConversionReal, LaLecturaDevuelveLoQueEscribe) {

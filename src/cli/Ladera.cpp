@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "cli/Registro.h"
+#include "forms/CamposBrovel.h"
 #include "forms/FormaBrovel.h"
 #include "model/MiembrosBrovel.h"
 
@@ -35,5 +36,11 @@ TRegistro LaderaComoRegistro(const TFormaBrovel& forma) {
 }
 
 std::string LaderaComoJson(const TFormaBrovel& forma) { return RegistroComoJson(LaderaComoRegistro(forma), false); }
+
+TRegistro CamposComoRegistro(const TFormaBrovel& forma) {
+    TRegistro r;
+    for (const TDefinicionCampo& d : CamposBrovel()) r.push_back({std::string(d.nombre), forma.Campo(d.nombre).Text()});
+    return r;
+}
 
 }  // namespace brovel

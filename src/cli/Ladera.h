@@ -13,4 +13,8 @@ class TFormaBrovel;
 TRegistro LaderaComoRegistro(const TFormaBrovel& forma);
 std::string LaderaComoJson(const TFormaBrovel& forma);
 
+// Every quantity field of the window, in the order of its table, with the text it
+// shows (in the unit it shows), keyed by the field's name.
+TRegistro CamposComoRegistro(const TFormaBrovel& forma);
+
 }  // namespace brovel

@@ -53,17 +53,18 @@ TEscribir CargarEscritor(std::string& motivo) {
 
 int Escribir(const std::function<std::string()>& construir, const std::string& salida, const char* titulo,
              const std::string& proyecto) {
+    // The writer first: without it (as in WebAssembly) building the report is of no use.
+    std::string motivo;
+    const TEscribir escribir = CargarEscritor(motivo);
+    if (!escribir) {
+        Avisar("no se pudo escribir el reporte: " + motivo);
+        return 1;
+    }
     std::string rtf;
     try {
         rtf = construir();
     } catch (const std::exception& e) {
         Avisar(std::string("no se pudo generar el reporte: ") + e.what());
-        return 1;
-    }
-    std::string motivo;
-    const TEscribir escribir = CargarEscritor(motivo);
-    if (!escribir) {
-        Avisar("no se pudo escribir el reporte: " + motivo);
         return 1;
     }
     std::array<char, 1024> error{};

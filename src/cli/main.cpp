@@ -85,13 +85,28 @@ int PrepararLadera(const Argumentos& argumentos, TInterlocutorDeConsola& consola
     return 0;
 }
 
-// The slope form's values once its Erosión tab is shown.
+// The slope form's values once its Erosión tab is shown; with --campos, also the
+// text of every field as the window shows it.
 int Ladera(const Argumentos& argumentos) {
+    Argumentos resto;
+    bool campos = false;
+    for (const std::string_view a : argumentos) {
+        if (a != "--campos") {
+            resto.push_back(a);
+        } else if (campos) {
+            return ArgumentoErroneo("«--campos» se dio más de una vez");
+        } else {
+            campos = true;
+        }
+    }
     TInterlocutorDeConsola consola;
     brovel::TFormaBrovel forma(consola);
-    if (const int estado = PrepararLadera(argumentos, consola, forma)) return estado;
+    if (const int estado = PrepararLadera(resto, consola, forma)) return estado;
     forma.MostrarPestana(brovel::TPestanaBrovel::Erosion);
-    return Imprimir(brovel::LaderaComoJson(forma));
+    brovel::TRegistro registro = brovel::LaderaComoRegistro(forma);
+    if (campos)
+        for (brovel::TCampoSalida& c : brovel::CamposComoRegistro(forma)) registro.push_back(std::move(c));
+    return Imprimir(brovel::RegistroComoJson(registro, false));
 }
 
 // One number of an option, or the reason it is not one.
@@ -277,10 +292,11 @@ int Claves(const Argumentos& argumentos) {
 
 const std::vector<TOrden>& Ordenes() {
     static const std::vector<TOrden> ordenes = {
-        {"ladera", "ladera [--guardar SALIDA.bvx] [--zumbrel extrema|evento|ambos] [ARCHIVO.bvx]",
+        {"ladera", "ladera [--guardar SALIDA.bvx] [--zumbrel extrema|evento|ambos] [--campos] [ARCHIVO.bvx]",
          "\n                                               calcula el proyecto nuevo, o el del archivo, e imprime sus\n"
          "                                               valores en JSON; con --guardar, lo guarda además en SALIDA.bvx;\n"
-         "                                               con --zumbrel, toma antes la escorrentía de Zumbrel",
+         "                                               con --zumbrel, toma antes la escorrentía de Zumbrel; con\n"
+         "                                               --campos, también el texto de cada campo como lo muestra",
          Ladera},
         {"escorrentia",
          "escorrentia [--distancia KM] [--desnivel M] [--area KM2] [--abstraccion MM | --abstraccion-calculada]\n"

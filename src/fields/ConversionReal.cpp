@@ -35,8 +35,9 @@ std::string Imprimir(const char* formato, T... valores) {
     return n < 0 ? std::string() : std::string(texto.data(), static_cast<size_t>(n));
 }
 
-// What std::to_chars writes for what is not a finite number.
-bool NoFinito(double valor, std::string& texto) {
+// What std::to_chars writes for what is not a finite number; a long double is
+// asked as it is, since one beyond the double's range is still a number.
+bool NoFinito(long double valor, std::string& texto) {
     if (std::isnan(valor)) {
         texto = std::signbit(valor) ? "-nan" : "nan";
         return true;
@@ -52,7 +53,7 @@ bool NoFinito(double valor, std::string& texto) {
 
 std::string RealFijo(long double valor, int precision) {
     std::string texto;
-    if (NoFinito(static_cast<double>(valor), texto)) return texto;
+    if (NoFinito(valor, texto)) return texto;
     return Imprimir("%.*Lf", precision, valor);
 }
 

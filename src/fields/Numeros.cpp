@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -24,9 +25,10 @@ DecimalExacto Expandir(long double valor) {
     valor = std::fabs(valor);
     int exponente2 = 0;
     std::frexp(valor, &exponente2);
-    // valor = m · 2^(exponente2 − 64) with a 64-bit integer m: that many fraction
-    // digits (when positive) write it exactly.
-    const int precision = std::max(0, 64 - exponente2);
+    // valor = m · 2^(exponente2 − p) with an integer m of p bits, p the digits of
+    // the long double (64 in x86's extended format, 113 in IEEE binary128): that
+    // many fraction digits (when positive) write it exactly.
+    const int precision = std::max(0, std::numeric_limits<long double>::digits - exponente2);
     const std::string texto = RealFijo(valor, precision);
 
     DecimalExacto d;
@@ -133,12 +135,34 @@ bool EsDecimal(std::string_view t) {
     return i == t.size();
 }
 
+// x86's extended format: 64 significant bits, and none below 2^-16445.
+constexpr int kBitsExtendido = 64;
+constexpr int kUnidadMinimaExtendido = -16445;
+
+// Where long double is wider than x86's extended format (IEEE binary128 in
+// WebAssembly), the number rounded to the bits that format keeps, so that a text
+// reads as the same number in every build. The text was rounded once to the wider
+// format, so a number that lands exactly halfway between two extended ones (one
+// text in 2^49) may round the other way than a direct reading would.
+long double ComoExtendido(long double v) {
+    if constexpr (std::numeric_limits<long double>::digits <= kBitsExtendido) {
+        return v;
+    } else {
+        if (v == 0 || !std::isfinite(v)) return v;
+        int exponente = 0;
+        std::frexp(v, &exponente);
+        // The value of the last bit kept; fewer bits below the normal range.
+        const int unidad = std::max(exponente - kBitsExtendido, kUnidadMinimaExtendido);
+        return std::ldexp(std::nearbyint(std::ldexp(v, -unidad)), unidad);
+    }
+}
+
 // Converts a text that EsDecimal accepted; false on overflow. An underflow reads
 // as the nearest representable number (0 or a denormal).
 bool Convertir(std::string_view t, long double& valor) {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const std::string copia(t);
-    const long double v = strtold_l(copia.c_str(), nullptr, c);
+    const long double v = ComoExtendido(strtold_l(copia.c_str(), nullptr, c));
     if (std::isinf(v)) return false;
     valor = v;
     return true;
