@@ -212,6 +212,74 @@ TEST_P(Descripcion, CadaFilaEnSuLugar) {
     if (GetParam().nombre == "Zumbrel") revisar(DescripcionZumbrel());
 }
 
+struct TCasoControl {
+    std::string nombre;
+    std::string control;
+    bool (*esControl)(std::string_view);
+    bool es;
+};
+
+void PrintTo(const TCasoControl& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ControlesDeLaVentana : public ::testing::TestWithParam<TCasoControl> {};
+
+// The rules name fields, lists, buttons and the panels the form speaks of; a
+// field's row carries its caption and its "..." button, so these have no name of
+// their own to the rules.
+TEST_P(ControlesDeLaVentana, SonLosQueLaDescripcionColoca) {
+    EXPECT_EQ(GetParam().esControl(GetParam().control), GetParam().es) << GetParam().control;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nombres, ControlesDeLaVentana,
+    ::testing::Values(TCasoControl{"campoDeZumbrel", "euAi", EsControlDeZumbrel, true},
+                      TCasoControl{"panelDeZumbrel", "Bevel8", EsControlDeZumbrel, true},
+                      TCasoControl{"rotuloDeBotonDeZumbrel", "Label15", EsControlDeZumbrel, false},
+                      TCasoControl{"campoDeOtraVentana", "euAi", EsControlDeBrovel, false},
+                      TCasoControl{"lista", "cbCph", EsControlDeBrovel, true},
+                      TCasoControl{"rotuloDeLista", "lblCph", EsControlDeBrovel, false},
+                      TCasoControl{"boton", "btUsarZumbrel", EsControlDeBrovel, true},
+                      TCasoControl{"botonDeTablaConRotulo", "BitBtn4", EsControlDeBrovel, true},
+                      TCasoControl{"grupoNombrado", "pHr", EsControlDeBrovel, true},
+                      TCasoControl{"grupoSinNombre", "", EsControlDeBrovel, false},
+                      TCasoControl{"malEscrito", "euPthh", EsControlDeBrovel, false}),
+    [](const auto& info) { return info.param.nombre; });
+
+// Every option, check box and list the rules follow, at each of its choices:
+// each name the form's visibility holds is a control of the window.
+TEST(ReglasDeVisibilidad, NombranSoloControlesDeLaVentana) {
+    TInterlocutorDePrueba interlocutor;
+    TFormaBrovel forma(interlocutor);
+    const auto revisar = [&](const std::string& paso) {
+        for (const auto& [nombre, mostrado] : forma.Visibilidad())
+            EXPECT_TRUE(EsControlDeBrovel(nombre)) << paso << ": " << nombre;
+        for (const auto& [nombre, mostrado] : forma.Zumbrel.Visibilidad())
+            EXPECT_TRUE(EsControlDeZumbrel(nombre)) << paso << ": " << nombre;
+        EXPECT_TRUE(interlocutor.errores.empty()) << paso;
+    };
+    revisar("nueva");
+    for (TGrupoOpciones grupo : kGruposDeOpciones) {
+        for (int i = static_cast<int>(BotonesDe(grupo).size()) - 1; i >= 0; --i) {
+            forma.ElegirOpcion(grupo, i);
+            revisar(BotonesDe(grupo)[static_cast<size_t>(i)]);
+        }
+    }
+    for (TCasilla casilla : kCasillas) {
+        for (bool marcada : {false, true}) {
+            forma.Marcar(casilla, marcada);
+            revisar(NombreDe(casilla));
+        }
+    }
+    for (int i = 3; i >= 0; --i) {
+        forma.ElegirEnLista(TListaBrovel::cbTp, i);
+        revisar("cbTp");
+    }
+    for (bool marcada : {false, true}) {
+        forma.Zumbrel.MarcarAbstraccionAsignada(marcada);
+        revisar("cbAai");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Ventanas, Descripcion,
                          ::testing::Values(TCaso{"Brovel", Brovel}, TCaso{"Zumbrel", Zumbrel}),
                          [](const auto& info) { return info.param.nombre; });

@@ -68,6 +68,13 @@ using TDescripcionZumbrel = std::vector<TPestanaDescrita<TPestanaZumbrel>>;
 const TDescripcionBrovel& DescripcionBrovel();
 const TDescripcionZumbrel& DescripcionZumbrel();
 
+// Whether `nombre` is a control the window's description places, one the form's
+// visibility rules may name: a field (whose row carries its caption, its unit and
+// its "..." button), a list (with its caption), a check box, a button, a table
+// button on a row of its own (which goes with its field), or a named group or panel.
+bool EsControlDeBrovel(std::string_view nombre);
+bool EsControlDeZumbrel(std::string_view nombre);
+
 // Calls `visitar` for every row under `filas`, a group's or panel's before its rows.
 template <class F>
 void RecorrerFilas(const std::vector<TFilaDescrita>& filas, F&& visitar) {
