@@ -91,7 +91,8 @@ std::vector<std::string_view> Nombres(const TVentana& v, TTipoFila tipo) {
     std::vector<std::string_view> nombres;
     for (const TFilaDescrita& fila : v.filas) {
         if (fila.tipo == tipo && tipo != TTipoFila::Opciones) nombres.push_back(fila.nombre);
-        if (fila.tipo == tipo && tipo == TTipoFila::Opciones) nombres.insert(nombres.end(), fila.nombres.begin(), fila.nombres.end());
+        if (fila.tipo == tipo && tipo == TTipoFila::Opciones)
+            nombres.insert(nombres.end(), fila.nombres.begin(), fila.nombres.end());
         if (tipo == TTipoFila::ListaDeNumeros && fila.tipo == TTipoFila::Lista) nombres.push_back(fila.nombre);
         if (tipo == TTipoFila::ListaDeNumeros && fila.tipo == TTipoFila::Grilla) nombres.push_back(fila.lista);
         if (tipo == TTipoFila::BotonDeTabla && !fila.boton.empty()) nombres.push_back(fila.boton);

@@ -110,7 +110,8 @@ const TDescripcionBrovel& DescripcionBrovel() {
         {P::Disipacion, "Disipacion", "Disipación", {
             Grupo("Rugosidad", {
                 Campo("euRast"),
-                BotonDeTabla("BitBtn1", "Valores típicos de la rugosidad aleatoria para operaciones de cultivo", "euRast"),
+                BotonDeTabla("BitBtn1", "Valores típicos de la rugosidad aleatoria para operaciones de cultivo",
+                             "euRast"),
                 BotonDeTabla("BitBtn2", "Valores típicos de la rugosidad aleatoria para campos de pastoreo", "euRast"),
             }),
             Grupo("Resistencia al flujo", {Campo("euCmst", "bbSTD3"), Campo("euIrst", "bbSTD4")}),

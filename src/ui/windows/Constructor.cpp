@@ -183,7 +183,8 @@ private:
             case TTipoFila::Grupo:
             case TTipoFila::Grafico:
             case TTipoFila::Grilla:
-            case TTipoFila::Dibujo: throw std::logic_error("una fila de página dentro de un grupo: " + std::string(fila.nombre));
+            case TTipoFila::Dibujo:
+                throw std::logic_error("una fila de página dentro de un grupo: " + std::string(fila.nombre));
         }
     }
 
