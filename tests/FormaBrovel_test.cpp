@@ -73,13 +73,13 @@ TNombres Mostrados(const TFormaBrovel& f, const TNombres& nombres) {
 }
 
 // The controls of each option and practice.
-const TNombres kCurva = {"euCpcg", "cbPcg", "lblPcg", "euDg", "euPp", "Button1"};
-const TNombres kTextura = {"lblCspe", "cbCspe", "euPl", "euPlm", "euPa", "euPmo", "lblCspp", "cbCspp"};
-const TNombres kHietogramaRepresentativo = {"euPth", "lblCph", "cbCph", "pHr"};
-const TNombres kSerie = {"euPths", "cbCh", "lblCh", "cbCph2", "lblCph2", "pSh"};
+const TNombres kCurva = {"euCpcg", "cbPcg", "euDg", "euPp", "Button1"};
+const TNombres kTextura = {"cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp"};
+const TNombres kHietogramaRepresentativo = {"euPth", "cbCph", "pHr"};
+const TNombres kSerie = {"euPths", "cbCh", "cbCph2", "pSh"};
 const TNombres kEnergia = {"euEt", "euMi30m"};
-const TNombres kTormenta = {"euPth2", "cbCph3", "lblCph3", "pHt2", "btUsarZumbrel"};
-const TNombres kEvento = {"euPth3", "cbCph4", "lblCph4", "pHt3", "btUsarZumbrel2"};
+const TNombres kTormenta = {"euPth2", "cbCph3", "pHt2", "btUsarZumbrel"};
+const TNombres kEvento = {"euPth3", "cbCph4", "pHt3", "btUsarZumbrel2"};
 const TNombres kPerfilado = {"euPs",   "euAl",             "euFpsb",            "euFpset",          "euFpsed",
                              "euCmst", "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado"};
 const TNombres kFranjas = {"euFps"};
@@ -258,8 +258,8 @@ TEST_P(FormaBrovelCasillas, CadaCasillaMuestraLoSuyo) {
 }
 
 const TNombres kLabranza = {"euTtfo", "euFcss"};
-const TNombres kMulching = {"euRacmr", "euPsrua", "lblMde", "cbMde"};
-const TNombres kPracticas = TNombres{"cbTp", "lblTp"} + kFranjas + kTerrazas + kPastoreo + kPerfilado;
+const TNombres kMulching = {"euRacmr", "euPsrua", "cbMde"};
+const TNombres kPracticas = TNombres{"cbTp"} + kFranjas + kTerrazas + kPastoreo + kPerfilado;
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(, FormaBrovelCasillas, ::testing::Values(
@@ -267,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(, FormaBrovelCasillas, ::testing::Values(
     TCasoCasilla{"sinLabranza", TCasilla::Labranza, false, {}, kLabranza},
     TCasoCasilla{"conMulching", TCasilla::Mulching, true, kMulching, {}},
     TCasoCasilla{"sinMulching", TCasilla::Mulching, false, {}, kMulching},
-    TCasoCasilla{"conPracticas", TCasilla::PracticasDeSoporte, true, TNombres{"cbTp", "lblTp"} + kPerfilado,
+    TCasoCasilla{"conPracticas", TCasilla::PracticasDeSoporte, true, TNombres{"cbTp"} + kPerfilado,
                  kFranjas + kTerrazas + kPastoreo + TNombres{"euFdPdS"}},
     TCasoCasilla{"sinPracticas", TCasilla::PracticasDeSoporte, false, {"euFdPdS"}, kPracticas}),
     NombreDeCaso<TCasoCasilla>);

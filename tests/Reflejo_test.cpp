@@ -4,6 +4,11 @@
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
+
+#include <map>
+#include <stdexcept>
+#include <string>
 
 #include "forms/Lista.h"
 #include "ui/windows/Reflejo.h"
@@ -24,6 +29,33 @@ class PruebaReflejo : public QObject {
     Q_OBJECT
 
 private slots:
+    // A rule that names a control the window lacks is not passed over: the fault
+    // shows where the rules are mirrored. A known name is shown or hidden.
+    void unNombreQueLaVentanaNoTieneNoSeSalta_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<bool>("falla");
+        QTest::newRow("conocido") << "euAi" << false;
+        QTest::newRow("mal escrito") << "euAii" << true;
+        QTest::newRow("un rótulo que la ventana no nombra") << "Label15" << true;
+    }
+    void unNombreQueLaVentanaNoTieneNoSeSalta() {
+        QFETCH(QString, nombre);
+        QFETCH(bool, falla);
+        QWidget raiz;
+        auto* campo = new QWidget(&raiz);
+        campo->setObjectName(QStringLiteral("euAi"));
+        TControlesPorNombre controles;
+        const std::map<std::string, bool, std::less<>> visibilidad = {{nombre.toStdString(), false}};
+        bool fallo = false;
+        try {
+            ReflejarVisibilidad(&raiz, visibilidad, controles);
+        } catch (const std::logic_error&) {
+            fallo = true;
+        }
+        QCOMPARE(fallo, falla);
+        if (!falla) QVERIFY(campo->isHidden());
+    }
+
     void unaListaSeLlenaSoloCuandoCambia_data() {
         QTest::addColumn<QStringList>("antes");
         QTest::addColumn<QStringList>("despues");

@@ -7,6 +7,7 @@
 #include "fields/MensajesRango.h"
 #include "fields/Pendiente.h"
 #include "forms/CamposBrovel.h"
+#include "forms/Descripcion.h"
 
 namespace brovel {
 namespace {
@@ -49,12 +50,11 @@ const std::pair<TListaBrovel, std::vector<std::string>> kEntradasDeListas[] = {
 // The form as a new window holds it before any project: the inputs of every
 // option but the first hidden.
 const char* const kOcultosAlCrear[] = {
-    "euDm",    "lblCspe", "cbCspe",  "euPl",    "euPlm",   "euPa",    "euPmo",   "lblCspp", "cbCspp",
-    "euPths",  "cbCh",    "lblCh",   "cbCph2",  "lblCph2", "pSh",     "euEt",    "euMi30m", "euFele",
-    "euCe",    "euVp",    "euCp",    "euTtfo",  "euFapo",  "euFcss",  "euRacmr", "euPsrua", "lblMde",
-    "cbMde",   "lblTp",   "cbTp",    "euPs",    "euAl",    "euFps",   "euEet",   "euPt",    "euTfp",
-    "euCtc",   "euFliii", "euCmst",  "euIrst",  "euFpsb",  "euFpset", "euFpsed", "euFdPdS", "euLctResultado",
-    "euFpsResultado", "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado",
+    "euDm", "cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp", "euPths", "cbCh", "cbCph2", "pSh", "euEt",
+    "euMi30m", "euFele", "euCe", "euVp", "euCp", "euTtfo", "euFapo", "euFcss", "euRacmr", "euPsrua", "cbMde",
+    "cbTp", "euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euCmst", "euIrst",
+    "euFpsb", "euFpset", "euFpsed", "euFdPdS", "euLctResultado", "euFpsResultado", "euFpsbEResultado",
+    "euFpsetEResultado", "euFpsedEResultado",
 };
 
 }  // namespace
@@ -84,7 +84,7 @@ TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : Zumbrel(interlocutor),
     for (TListaBrovel cantidad :
          {TListaBrovel::cbCph, TListaBrovel::cbCh, TListaBrovel::cbCph2, TListaBrovel::cbCph3, TListaBrovel::cbCph4})
         ListaMutable(cantidad).LlenarConNumeros(kMaxElementos);
-    for (const char* oculto : kOcultosAlCrear) visibles_[oculto] = false;
+    for (const char* oculto : kOcultosAlCrear) Mostrar({oculto}, false);
     CrearEditores();
     ConectarManejadores();
     Nuevo();
@@ -345,7 +345,11 @@ bool TFormaBrovel::Mostrado(std::string_view control) const {
 }
 
 void TFormaBrovel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
-    for (const char* control : controles) visibles_[control] = visibles;
+    for (const char* control : controles) {
+        if (!EsControlDeBrovel(control))
+            throw std::logic_error(std::string("la ventana no tiene el control ") + control);
+        visibles_[control] = visibles;
+    }
 }
 
 void TFormaBrovel::Manejar(const std::function<void()>& trabajo) {

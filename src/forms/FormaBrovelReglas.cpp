@@ -16,9 +16,9 @@ namespace brovel {
 void TFormaBrovel::rbCrrClick() {
     Manejar([this] {
         const TOpcionSuelo opcion = OpcionSuelo();
-        Mostrar({"euCpcg", "cbPcg", "lblPcg", "euDg", "euPp", "Button1"}, opcion == TOpcionSuelo::Curva);
+        Mostrar({"euCpcg", "cbPcg", "euDg", "euPp", "Button1"}, opcion == TOpcionSuelo::Curva);
         Mostrar({"euDm"}, opcion == TOpcionSuelo::DiametroMedio);
-        Mostrar({"lblCspe", "cbCspe", "euPl", "euPlm", "euPa", "euPmo", "lblCspp", "cbCspp"},
+        Mostrar({"cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp"},
                 opcion == TOpcionSuelo::ClaseYTextura);
         SueloShow();
     });
@@ -28,9 +28,9 @@ void TFormaBrovel::rbHrClick() {
     Manejar([this] {
         using O = TOpcionLluviaMedia;
         const O opcion = OpcionLluviaMedia();
-        Mostrar({"euPth", "lblCph", "cbCph", "pHr"}, opcion == O::HietogramaRepresentativo);
+        Mostrar({"euPth", "cbCph", "pHr"}, opcion == O::HietogramaRepresentativo);
         Mostrar({"euCta"}, opcion != O::Erosividad);
-        Mostrar({"euPths", "cbCh", "lblCh", "cbCph2", "lblCph2", "pSh"}, opcion == O::SerieDeHietogramas);
+        Mostrar({"euPths", "cbCh", "cbCph2", "pSh"}, opcion == O::SerieDeHietogramas);
         Mostrar({"euEt", "euMi30m"}, opcion == O::ParametrosDeEnergia);
         Mostrar({"euFele"}, opcion == O::Erosividad);
         tsForzantesShow();
@@ -40,7 +40,7 @@ void TFormaBrovel::rbHrClick() {
 void TFormaBrovel::rbHdltClick() {
     Manejar([this] {
         const bool hietograma = OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma;
-        Mostrar({"euPth2", "cbCph3", "lblCph3", "pHt2", "btUsarZumbrel"}, hietograma);
+        Mostrar({"euPth2", "cbCph3", "pHt2", "btUsarZumbrel"}, hietograma);
         Mostrar({"euCe"}, !hietograma);
         tsForzantesShow();
     });
@@ -49,7 +49,7 @@ void TFormaBrovel::rbHdltClick() {
 void TFormaBrovel::rbHdlt2Click() {
     Manejar([this] {
         const bool hietograma = OpcionEvento() == TOpcionEvento::Hietograma;
-        Mostrar({"euPth3", "cbCph4", "lblCph4", "pHt3", "btUsarZumbrel2"}, hietograma);
+        Mostrar({"euPth3", "cbCph4", "pHt3", "btUsarZumbrel2"}, hietograma);
         Mostrar({"euVp", "euCp"}, !hietograma);
         tsForzantesShow();
     });
@@ -64,14 +64,14 @@ void TFormaBrovel::cbHlClick() {
 
 void TFormaBrovel::cbHmClick() {
     Manejar([this] {
-        Mostrar({"euRacmr", "euPsrua", "lblMde", "cbMde"}, Marcada(TCasilla::Mulching));
+        Mostrar({"euRacmr", "euPsrua", "cbMde"}, Marcada(TCasilla::Mulching));
         CondicionantesShow();
     });
 }
 
 void TFormaBrovel::cbHmgClick() {
     Manejar([this] {
-        Mostrar({"cbTp", "lblTp"}, Marcada(TCasilla::PracticasDeSoporte));
+        Mostrar({"cbTp"}, Marcada(TCasilla::PracticasDeSoporte));
         cbTpChange();
     });
 }

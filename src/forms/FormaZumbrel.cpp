@@ -7,6 +7,7 @@
 #include "fields/MensajesRango.h"
 #include "fields/Numeros.h"
 #include "forms/CamposZumbrel.h"
+#include "forms/Descripcion.h"
 #include "model/MiembrosZumbrel.h"
 #include "model/URutinasZ.h"
 
@@ -159,7 +160,11 @@ bool TFormaZumbrel::Manejar(const std::function<void()>& trabajo) {
 }
 
 void TFormaZumbrel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
-    for (const char* control : controles) visibles_[control] = visibles;
+    for (const char* control : controles) {
+        if (!EsControlDeZumbrel(control))
+            throw std::logic_error(std::string("la ventana no tiene el control ") + control);
+        visibles_[control] = visibles;
+    }
 }
 
 bool TFormaZumbrel::Mostrado(std::string_view control) const {
@@ -193,7 +198,7 @@ void TFormaZumbrel::MarcarAbstraccionAsignada(bool marcada) {
     if (aai_ == marcada) return;
     aai_ = marcada;
     Manejar([this] {
-        Mostrar({"Bevel8", "Label15", "BitBtn6", "euAi"}, aai_);
+        Mostrar({"Bevel8", "euAi"}, aai_);
         SueloShow();
     });
 }

@@ -92,6 +92,8 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (objeto == control_ && (evento->type() == QEvent::ShowToParent || evento->type() == QEvent::HideToParent)) {
+            // The row carries its caption: it shows and hides with its control.
+            if (etiqueta_) etiqueta_->setVisible(evento->type() == QEvent::ShowToParent);
             setVisible(evento->type() == QEvent::ShowToParent);
             MostrarGrupoSiHayFilas();
         }

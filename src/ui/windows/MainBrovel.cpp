@@ -14,11 +14,13 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "ui/AcercaDe.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "docs/Reporte.h"
+#include "forms/BotonesDeTabla.h"
 #include "forms/CamposBrovel.h"
 #include "forms/EncabezadoReporte.h"
 #include "forms/ReporteBrovel.h"
@@ -29,6 +31,7 @@
 #include "ui/plots/Graficos.h"
 #include "ui/windows/Colocacion.h"
 #include "ui/windows/Comandos.h"
+#include "ui/windows/Constructor.h"
 #include "ui/windows/Formulario.h"
 #include "ui/windows/MainZumbrel.h"
 #include "ui/windows/Marco.h"
@@ -56,13 +59,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     letra.setPointSize(8);
     setFont(letra);
     ConstruirMenus();
-    const TCuerpo cuerpo = ConstruirCuerpo(this, {{"Geometria", "Geometría"},
-                                                  {"Suelo", "Suelo"},
-                                                  {"tsForzantes", "Forzantes"},
-                                                  {"Condicionantes", "Condicionantes"},
-                                                  {"Disipacion", "Disipación"},
-                                                  {"tsErosion", "Erosión"},
-                                                  {"Reporte", "Reporte"}});
+    const TCuerpo cuerpo = ConstruirCuerpo(this, PaginasDe(DescripcionBrovel()));
     PageControl = cuerpo.pestanas;
     Panel1 = cuerpo.panel;
     setCentralWidget(cuerpo.contenido);
@@ -147,6 +144,11 @@ void TMainFormBrovel::Conectar() {
     connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
     connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
     connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
+    for (const TBotonDeTabla& boton : BotonesDeTablaBrovel()) {
+        auto* control = PageControl->findChild<QToolButton*>(
+            QString::fromLatin1(boton.nombre.data(), static_cast<qsizetype>(boton.nombre.size())));
+        connect(control, &QToolButton::clicked, this, [this, &boton] { ElegirDeTablaPara(boton.tabla, boton.campo); });
+    }
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
         forma_->MostrarPestana(static_cast<TPestanaBrovel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();

@@ -6,7 +6,6 @@
 
 #include <QMainWindow>
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -130,22 +129,14 @@ private:
     QString NombreParaTrabajos() const;
 
     void ConstruirMenus();
+    // The tabs, as the window's description says, each control kept in the member
+    // of its name.
     void ConstruirPestanas();
-    void ConstruirGeometria(QWidget* pagina);
-    void ConstruirSuelo(QWidget* pagina);
-    void ConstruirForzantes(QWidget* pagina);
-    void ConstruirCondicionantes(QWidget* pagina);
-    void ConstruirDisipacion(QWidget* pagina);
-    void ConstruirErosion(QWidget* pagina);
     void Conectar();
-    // A field of the table, created in `formulario`, bound to the form's quantity of
-    // the same name and kept in the member of that name.
-    void CrearCampo(class TFormulario& formulario, const char* nombre);
-    void Campos(class TFormulario& formulario, std::initializer_list<const char*> nombres);
+    // The member that keeps the field `nombre`.
     TUnidades*& CampoPorNombre(std::string_view nombre);
-    // A "..." button that fills a field from a reference table.
-    void BotonDeTabla(class TFormulario& formulario, const char* nombre);
-    void ElegirDeTablaPara(const char* codigo, const char* destino);
+    // A "..." button: the table it opens, and the field the number picked goes into.
+    void ElegirDeTablaPara(std::string_view codigo, std::string_view destino);
     QComboBox* ListaDe(TListaBrovel lista) const;
     // Shows what the form holds: options, lists, which controls are shown, the
     // status panel, the Suelo tab's messages and the caption.

@@ -23,6 +23,7 @@
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Colocacion.h"
 #include "ui/windows/Comandos.h"
+#include "ui/windows/Constructor.h"
 #include "forms/SeriesGraficos.h"
 #include "ui/plots/GraficoTiempo.h"
 #include "ui/plots/Graficos.h"
@@ -88,12 +89,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     AgregarMenu(barra, "&Archivo", {Cargar, Grabar, nullptr, ImprimirReporte, ExportarReporte, nullptr, Salir});
     AgregarMenu(barra, "A&yuda", {Notas, AcercaDe});
 
-    const TCuerpo cuerpo = ConstruirCuerpo(this, {{"Geometria", "Geometría"},
-                                                  {"Suelo", "Suelo"},
-                                                  {"Forzantes", "Forzantes"},
-                                                  {"Condicionantes", "Condicionantes"},
-                                                  {"Escorrentia", "Escorrentía"},
-                                                  {"TabSheet1", "Reporte"}});
+    const TCuerpo cuerpo = ConstruirCuerpo(this, PaginasDe(DescripcionZumbrel()));
     PageControl = cuerpo.pestanas;
     Panel1 = cuerpo.panel;
 

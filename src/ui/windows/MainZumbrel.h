@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QString>
 
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -104,21 +103,14 @@ private:
     // current one.
     QString carpetaDatos_;
 
+    // The tabs, as the window's description says, each control kept in the member
+    // of its name.
     void ConstruirPestanas();
-    void ConstruirGeometria(QWidget* pagina);
-    void ConstruirSuelo(QWidget* pagina);
-    void ConstruirForzantes(QWidget* pagina);
-    void ConstruirCondicionantes(QWidget* pagina);
-    void ConstruirEscorrentia(QWidget* pagina);
     void Conectar();
-    // A field of the table, created in `formulario`, bound to the form's quantity of
-    // the same name and kept in the member of that name.
-    void CrearCampo(TFormulario& formulario, const char* nombre);
-    void Campos(TFormulario& formulario, std::initializer_list<const char*> nombres);
+    // The member that keeps the field `nombre`.
     TUnidades*& CampoPorNombre(std::string_view nombre);
     QComboBox* ListaDe(TListaZumbrel lista) const;
-    // The "..." buttons and what each does with the row or the number chosen.
-    QToolButton* BotonDeTabla(TFormulario& formulario, const char* nombre);
+    // What a "..." button does with the row or the number chosen.
     void ElegirDeTablaPara(const char* boton);
     // Shows what the form holds: options, the tick, lists, which controls are shown,
     // the captions that follow the options, the status panel and the grids.

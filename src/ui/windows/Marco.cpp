@@ -15,7 +15,7 @@
 
 namespace brovel {
 
-TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana> pestanas) {
+TCuerpo ConstruirCuerpo(QWidget* padre, const std::vector<TDefinicionPestana>& pestanas) {
     TCuerpo cuerpo{};
     cuerpo.contenido = new QWidget(padre);
     auto* disposicion = new QVBoxLayout(cuerpo.contenido);
@@ -26,8 +26,8 @@ TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana
     cuerpo.pestanas->setObjectName(QStringLiteral("PageControl"));
     for (const auto& p : pestanas) {
         auto* pagina = new QWidget(cuerpo.pestanas);
-        pagina->setObjectName(QString::fromUtf8(p.nombre));
-        cuerpo.pestanas->addTab(pagina, QString::fromUtf8(p.titulo));
+        pagina->setObjectName(QString::fromUtf8(p.nombre.data(), static_cast<qsizetype>(p.nombre.size())));
+        cuerpo.pestanas->addTab(pagina, QString::fromUtf8(p.titulo.data(), static_cast<qsizetype>(p.titulo.size())));
     }
     cuerpo.panel = new TPanelEstado(cuerpo.contenido);
     disposicion->addWidget(cuerpo.pestanas, 1);

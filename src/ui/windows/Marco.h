@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <initializer_list>
+#include <string_view>
+#include <vector>
 
 class QAction;
 class QMenuBar;
@@ -16,8 +18,8 @@ namespace brovel {
 class TPanelEstado;
 
 struct TDefinicionPestana {
-    const char* nombre;
-    const char* titulo;
+    std::string_view nombre;
+    std::string_view titulo;
 };
 
 // The body of a window: a tab control filling it, the status panel below.
@@ -27,7 +29,7 @@ struct TCuerpo {
     TPanelEstado* panel;
 };
 
-TCuerpo ConstruirCuerpo(QWidget* padre, std::initializer_list<TDefinicionPestana> pestanas);
+TCuerpo ConstruirCuerpo(QWidget* padre, const std::vector<TDefinicionPestana>& pestanas);
 
 // An action owned by `ventana`, its caption with the "&" of its access key and its
 // shortcut (empty for none).

@@ -1,6 +1,7 @@
 #include "ui/windows/Pagina.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,6 +100,30 @@ private:
     bool alLado_ = true;
 };
 
+// A page shown measures its rows at once, not when the events queued get to it:
+// what was hidden or shown while the page was not current counts before the page
+// is first painted, and its scroll bar is right from the start.
+class TMedirAlMostrar : public QObject {
+public:
+    TMedirAlMostrar(QWidget* pagina, QWidget* area) : QObject(pagina), area_(area) {
+        pagina->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() != QEvent::Show) return false;
+        // The rows first, the groups that hold them next, the page's column last.
+        QList<QWidget*> controles = area_->findChildren<QWidget*>();
+        controles.prepend(area_);
+        for (auto control = controles.rbegin(); control != controles.rend(); ++control)
+            QCoreApplication::sendPostedEvents(*control, QEvent::LayoutRequest);
+        return false;
+    }
+
+private:
+    QWidget* area_;
+};
+
 }  // namespace
 
 TPagina::TPagina(QWidget* pagina) : pagina_(pagina) {
@@ -116,6 +141,7 @@ TPagina::TPagina(QWidget* pagina) : pagina_(pagina) {
     columna_ = new QVBoxLayout(contenido_);
     columna_->setContentsMargins(8, 6, 8, 6);
     columna_->setSpacing(6);
+    new TMedirAlMostrar(pagina, desplazable);
 }
 
 TPagina::~TPagina() {
@@ -199,7 +225,7 @@ void TDibujo::paintEvent(QPaintEvent*) {
     pintor.drawPixmap(lugar.topLeft(), imagen_);
 }
 
-QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones) {
+QWidget* Opciones(QWidget* padre, const std::vector<QRadioButton*>& botones) {
     auto* fila = new QWidget(padre);
     auto* disposicion = new QHBoxLayout(fila);
     disposicion->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include <deque>
-#include <initializer_list>
+#include <vector>
 
 #include "ui/windows/Formulario.h"
 
@@ -98,7 +98,7 @@ private:
 };
 
 // A row of radio buttons side by side.
-QWidget* Opciones(QWidget* padre, std::initializer_list<QRadioButton*> botones);
+QWidget* Opciones(QWidget* padre, const std::vector<QRadioButton*>& botones);
 // A radio button named `nombre`, titled `titulo` (both UTF-8).
 QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo);
 

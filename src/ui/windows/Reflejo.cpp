@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <stdexcept>
+
 #include "forms/Lista.h"
 #include "ui/windows/PanelEstado.h"
 
@@ -63,7 +65,10 @@ void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, 
         if (control == controles.end() || control->first != nombre)
             control = controles.emplace_hint(control, nombre, raiz->findChild<QWidget*>(QString::fromStdString(nombre)));
         QWidget* widget = control->second;
-        if (widget && widget->isHidden() == mostrado) widget->setVisible(mostrado);
+        // A name the window does not know is a fault of the form's rules, not a
+        // control to leave as it is.
+        if (!widget) throw std::logic_error("la ventana no tiene el control " + nombre);
+        if (widget->isHidden() == mostrado) widget->setVisible(mostrado);
         ++control;
     }
 }

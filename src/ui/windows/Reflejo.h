@@ -40,8 +40,8 @@ void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::st
 using TControlesPorNombre = std::map<std::string, QWidget*, std::less<>>;
 // Each control under `raiz` the form names is shown or hidden as it says; only one
 // whose state differs is touched. A rule may speak of a control for the first time
-// at any action: `controles` keeps what each name was found to be, a missing
-// control included.
+// at any action: `controles` keeps what each name was found to be. A name no
+// control under `raiz` has throws std::logic_error.
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
                          TControlesPorNombre& controles);
 // A result that is not computed from the current data keeps its numbers in muted
