@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "fields/MensajesRango.h"
 #include "fields/Pendiente.h"

@@ -201,6 +201,8 @@ public:
     // Whether the project differs from what it was when it was created, opened or
     // saved: whether saving it would write anything else.
     bool Modificado();
+    // The project as its file would hold it, without what the file adds.
+    std::string TextoDelProyecto();
     // Before the project is left: when it changed, asks whether to save it and
     // does; false when the person cancels, or the save is cancelled or fails.
     bool ConfirmarCambios();
@@ -252,6 +254,11 @@ public:
     // goes to the runoff window, which is shown, and its runoff comes back.
     void btUsarZumbrelClick();
     void btUsarZumbrel2Click();
+    // The same exchange in two halves, for a view whose runoff window cannot be
+    // shown modally: the storm goes over and the runoff window computes; then, once
+    // the person closes it, it computes again and its results come back.
+    void EntregarAZumbrel(bool extrema);
+    void VolverDeZumbrel(bool extrema);
 
     // Checks and defaults.
     void VerificarCurva();
@@ -273,8 +280,6 @@ private:
     void MostrarPrimerasEntradas();
     // The new project, without asking.
     void Nuevo();
-    // The project as its file would hold it, without what the file adds.
-    std::string TextoDelProyecto();
     void Recordar() { guardado_ = TextoDelProyecto(); }
     void PonerTitulo(const std::string& nombre);
     void RecorrerProyecto(TRecorridoProyecto& recorrido);
@@ -308,6 +313,8 @@ private:
     void Manejar(const std::function<void()>& trabajo);
     void CambioHietograma();
     void UsarZumbrel(bool extrema);
+    bool EntregarZumbrel(bool extrema);
+    void RecibirDeZumbrel(bool extrema);
     void TomarDeZumbrel(bool extrema);
     // Why the runoff window's `miembros` are out of date, if one is.
     std::optional<std::string> MotivoDeZumbrel(std::initializer_list<const char*> miembros) const;
