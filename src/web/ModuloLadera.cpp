@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "docs/RtfHtml.h"
 #include "fields/MensajesRango.h"
 #include "forms/CamposBrovel.h"
 #include "forms/CamposZumbrel.h"
@@ -15,6 +16,7 @@
 #include "forms/FormaBrovel.h"
 #include "forms/ReporteBrovel.h"
 #include "forms/ReporteZumbrel.h"
+#include "web/DescripcionWeb.h"
 #include "web/InterlocutorWeb.h"
 #include "web/TablasWeb.h"
 #include "web/Valores.h"
@@ -257,6 +259,15 @@ public:
         return rtf;
     }
 
+    // The same report as HTML, for the page to show and print.
+    val ReporteHtml() {
+        val html = val::null();
+        Proteger(interlocutor_, [&] {
+            if (auto texto = ConstruirReporte(forma_, std::string("/") + kModeloReporteBrovel)) html = val(RtfComoHtml(*texto));
+        });
+        return html;
+    }
+
     // ---- The project. The page asks first whether a changed project is saved
     // (`Modificado`), saves it if the person says so, and passes the answer.
     bool Modificado() { return forma_.Modificado(); }
@@ -364,6 +375,14 @@ public:
             rtf = ArregloDe(ConstruirReporte(Z(), std::string("/") + kModeloReporteZumbrel));
         });
         return rtf;
+    }
+    val ReporteHtmlZ() {
+        val html = val::null();
+        Proteger(interlocutor_, [&] {
+            Z().NombreProyecto = NombreDelProyectoWeb();
+            html = val(RtfComoHtml(ConstruirReporte(Z(), std::string("/") + kModeloReporteZumbrel)));
+        });
+        return html;
     }
     // Cargar and Grabar of the ".zbr" data.
     bool CargarZ(const val& bytes, const std::string& nombre) {
@@ -486,6 +505,7 @@ EMSCRIPTEN_BINDINGS(brovel) {
         .function("hietograma", &TLaderaWeb::Hietograma)
         .function("factores", &TLaderaWeb::Factores)
         .function("reporteRtf", &TLaderaWeb::ReporteRtf)
+        .function("reporteHtml", &TLaderaWeb::ReporteHtml)
         .function("modificado", &TLaderaWeb::Modificado)
         .function("nuevo", &TLaderaWeb::Nuevo)
         .function("abrir", &TLaderaWeb::Abrir)
@@ -508,9 +528,12 @@ EMSCRIPTEN_BINDINGS(brovel) {
         .function("hidrograma", &TLaderaWeb::Hidrograma)
         .function("grilla", &TLaderaWeb::Grilla)
         .function("reporteRtfZ", &TLaderaWeb::ReporteRtfZ)
+        .function("reporteHtmlZ", &TLaderaWeb::ReporteHtmlZ)
         .function("cargarZ", &TLaderaWeb::CargarZ)
         .function("grabarZ", &TLaderaWeb::GrabarZ);
     function("tabla", &Tabla);
+    function("descripcionLadera", &DescripcionDeLadera);
+    function("descripcionZumbrel", &DescripcionDeZumbrel);
 }
 
 }  // namespace brovel::web

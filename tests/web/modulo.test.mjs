@@ -211,10 +211,15 @@ test('las series de los gráficos y el reporte salen del formulario', () => {
   ladera.pestana(EROSION);
   const factores = ladera.factores();
   assert.ok(factores.factores.some((f) => f.rotulo.startsWith('LS = ')));
+  assert.equal(modulo.descripcionLadera().length > 0, modulo.descripcionZumbrel().length > 0);
   assert.ok(ladera.curva().puntos.x.length > 0);
   const rtf = new TextDecoder('windows-1252').decode(ladera.reporteRtf());
   assert.match(rtf, /^\{\\rtf/);
   assert.match(rtf, /9\.35051/);
+  const html = ladera.reporteHtml();
+  assert.match(html, /Tasa de Erosión \(A\)/);
+  assert.match(html, /9\.35051/);
   assert.ok(ladera.hidrograma().linea.x.length > 0);
+  assert.match(ladera.reporteHtmlZ(), /Zumbrel/);
   assert.match(new TextDecoder('windows-1252').decode(ladera.reporteRtfZ()), /^\{\\rtf/);
 });
