@@ -72,6 +72,7 @@ async function refrescar(campoQueSalio) {
   dibujarGrafico();
   if (pestana === REPORTE_LADERA) reporte(false);
   recordar();
+  prepararImpresion();
   for (const error of estado.errores) await dialogos.error(error);
   if (estado.errores.length && campoQueSalio) vista.campos.get(campoQueSalio)?.entrada.select();
 }
@@ -89,6 +90,19 @@ async function reporte(zumbrel) {
   const html = zumbrel ? ladera.reporteHtmlZ() : ladera.reporteHtml();
   const lugar = zumbrel ? vistaZ.pestanas[REPORTE_ZUMBREL].pagina : vista.pestanas[REPORTE_LADERA].pagina;
   if (html !== null) mostrarReporte(lugar, html);
+}
+
+// What the browser prints (Imprimir, Ctrl+P): the report of the calculator on
+// top, kept ready a moment after each change so that printing needs no wait.
+let impresionPendiente = 0;
+function prepararImpresion() {
+  clearTimeout(impresionPendiente);
+  impresionPendiente = setTimeout(imprimible, 400);
+}
+function imprimible() {
+  clearTimeout(impresionPendiente);
+  const html = zumbrel.hidden ? ladera.reporteHtml() : ladera.reporteHtmlZ();
+  if (html !== null) mostrarReporte(document.querySelector('#impresion'), html);
 }
 
 // ---- The runoff window, over the slope window until closed.
@@ -125,6 +139,7 @@ async function refrescarZ() {
   if (lugar && pestanaZ === 3) graficos.tiempo(lugar, ladera.escorrentia());
   if (lugar && pestanaZ === 4) graficos.tiempo(lugar, ladera.hidrograma());
   if (pestanaZ === REPORTE_ZUMBREL) reporte(true);
+  prepararImpresion();
   for (const error of estado.errores) await dialogos.error(error);
 }
 
@@ -220,7 +235,7 @@ const menu = {
   abrir: () => { selectorArchivo.value = ''; selectorArchivo.click(); },
   guardar: () => guardar(false),
   guardarComo: () => guardar(true),
-  imprimir: async () => { acciones.pestana(REPORTE_LADERA); await reporte(false); window.print(); },
+  imprimir: () => window.print(),
   rtf: () => {
     const rtf = ladera.reporteRtf();
     if (rtf) descargar(rtf, `${ladera.estado().nombreProyecto.replace(/\.bvx$/i, '') || 'Sin Nombre'}.rtf`, 'application/rtf');
@@ -235,7 +250,7 @@ const menu = {
     if (bytes) descargar(bytes, nombre, 'application/x-zumbrel');
     refrescarZ();
   },
-  imprimirZ: async () => { accionesZ.pestana(REPORTE_ZUMBREL); await reporte(true); window.print(); },
+  imprimirZ: () => window.print(),
   rtfZ: () => { const rtf = ladera.reporteRtfZ(); if (rtf) descargar(rtf, 'Zumbrel.rtf', 'application/rtf'); refrescarZ(); },
   cerrarZ: cerrarZumbrel,
 };
@@ -252,12 +267,11 @@ document.addEventListener('drop', (e) => {
   const archivo = e.dataTransfer.files[0];
   if (archivo) abrirArchivo(archivo);
 });
-window.addEventListener('beforeprint', () => {
-  document.body.classList.toggle('imprime-zumbrel', !zumbrel.hidden);
-});
+window.addEventListener('beforeprint', imprimible);
 
 ladera.pestana(pestana);
 await refrescar();
+imprimible();
 document.body.classList.add('listo');
 performance.mark('brovel-listo');
 if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js');
