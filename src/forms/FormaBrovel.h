@@ -75,6 +75,9 @@ inline constexpr TGrupoOpciones kGruposDeOpciones[] = {TGrupoOpciones::Suelo, TG
 inline constexpr TCasilla kCasillas[] = {TCasilla::Descongelamiento, TCasilla::Labranza, TCasilla::Mulching,
                                          TCasilla::PracticasDeSoporte};
 inline constexpr int kCantidadDeListas = static_cast<int>(TListaBrovel::cbPhn4) + 1;
+// The buttons whose click runs a handler of the form: "Verif. Datos" and the two
+// "Calcular usando Zumbrel".
+inline constexpr std::string_view kBotonesBrovel[] = {"Button1", "btUsarZumbrel", "btUsarZumbrel2"};
 
 // The message of each data check, as the status panel shows it.
 inline constexpr std::string_view kMensajeOk = "OK";
