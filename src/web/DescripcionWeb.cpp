@@ -68,6 +68,15 @@ val Pestanas(const std::vector<TPestanaDescrita<TPestana>>& descripcion) {
 val DescripcionDeLadera() { return Pestanas(DescripcionBrovel()); }
 val DescripcionDeZumbrel() { return Pestanas(DescripcionZumbrel()); }
 
+val CasillasDeZumbrel() {
+    val casillas = val::array();
+    for (const auto& p : DescripcionZumbrel())
+        RecorrerFilas(p.filas, [&](const TFilaDescrita& f) {
+            if (f.tipo == TTipoFila::Casilla) casillas.call<void>("push", Texto(f.nombre));
+        });
+    return casillas;
+}
+
 }  // namespace brovel::web
 
 #else
@@ -75,5 +84,6 @@ val DescripcionDeZumbrel() { return Pestanas(DescripcionZumbrel()); }
 namespace brovel::web {
 emscripten::val DescripcionDeLadera() { return emscripten::val::array(); }
 emscripten::val DescripcionDeZumbrel() { return emscripten::val::array(); }
+emscripten::val CasillasDeZumbrel() { return emscripten::val::array(); }
 }  // namespace brovel::web
 #endif

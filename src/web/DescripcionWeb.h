@@ -8,5 +8,7 @@ namespace brovel::web {
 
 emscripten::val DescripcionDeLadera();
 emscripten::val DescripcionDeZumbrel();
+// The runoff window's one check box, the abstraction's, by the description's name.
+emscripten::val CasillasDeZumbrel();
 
 }  // namespace brovel::web

@@ -356,10 +356,10 @@ public:
     void PestanaZ(int indice) {
         Proteger(interlocutor_, [&] { Z().MostrarPestana(static_cast<TPestanaZumbrel>(indice)); });
     }
-    val TablaZ(int tabla) const { return TablaDeCodigo(forma_.Zumbrel.CodigoDeTabla(static_cast<TTablaZumbrel>(tabla))); }
-    void ElegirDeTablaZ(int tabla, int fila, int columna) {
+    val TablaZ(const std::string& boton) const { return TablaDeCodigo(forma_.Zumbrel.CodigoDeTabla(TablaDeBotonZ(boton))); }
+    void ElegirDeTablaZ(const std::string& boton, int fila, int columna) {
         Proteger(interlocutor_, [&] {
-            const auto t = static_cast<TTablaZumbrel>(tabla);
+            const TTablaZumbrel t = TablaDeBotonZ(boton);
             const std::optional<double> valor = ValorDeCodigo(Z().CodigoDeTabla(t), fila, columna);
             if (valor) Z().TomarDeTabla(t, *valor);
         });
@@ -432,6 +432,7 @@ val TLaderaWeb::DefinicionesZumbrel() const {
     for (int i = 0; i < kCantidadDeListasZumbrel; ++i)
         listas.call<void>("push", std::string(NombreDe(static_cast<TListaZumbrel>(i))));
     o.set("listas", listas);
+    o.set("casillas", CasillasDeZumbrel());
     return o;
 }
 

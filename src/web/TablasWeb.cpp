@@ -2,31 +2,17 @@
 
 #include <stdexcept>
 
+#include "forms/BotonesDeTabla.h"
 #include "tables/TablasReferencia.h"
 #include "web/Valores.h"
 
 namespace brovel::web {
 namespace {
 
-struct TBotonTabla {
-    const char* nombre;
-    const char* codigo;
-    const char* destino;
-};
-
-// clang-format off
-const TBotonTabla kBotonesTabla[] = {
-    {"BitBtn4", "TS3", "euBvs"},  {"BitBtn3", "TS4", "euBvs"},   {"BitBtn5", "TC4", "euFatc"},
-    {"BitBtn6", "TC5", "euAmf"},  {"bbSTC1",  "TC1", "euRacmr"}, {"BitBtn7", "TC6", "euPsrua"},
-    {"bbSTC2",  "TC2", "euFps"},  {"bbSTC3",  "TC3", "euFps"},   {"BitBtn1", "TD1", "euRast"},
-    {"BitBtn2", "TD2", "euRast"}, {"bbSTD3",  "TD3", "euCmst"},  {"bbSTD4",  "TD4", "euIrst"},
-};
-// clang-format on
-
-const TBotonTabla& Boton(const std::string& nombre) {
-    for (const TBotonTabla& boton : kBotonesTabla)
-        if (nombre == boton.nombre) return boton;
-    throw std::invalid_argument("no hay botón de tabla " + nombre);
+const TBotonDeTabla& Boton(const std::string& nombre) {
+    const TBotonDeTabla* boton = BotonDeTablaBrovel(nombre);
+    if (!boton) throw std::invalid_argument("no hay botón de tabla " + nombre);
+    return *boton;
 }
 
 }  // namespace
@@ -38,9 +24,9 @@ val TablaDeCodigo(const std::string& codigo) {
     return TablaDe(*tabla, *entrada);
 }
 
-val TablaParaBoton(const std::string& boton) { return TablaDeCodigo(Boton(boton).codigo); }
+val TablaParaBoton(const std::string& boton) { return TablaDeCodigo(std::string(Boton(boton).tabla)); }
 
-std::string CampoDeBoton(const std::string& boton) { return Boton(boton).destino; }
+std::string CampoDeBoton(const std::string& boton) { return std::string(Boton(boton).campo); }
 
 std::optional<double> ValorDeCodigo(const std::string& codigo, int fila, int columna) {
     const TEntradaCatalogo* entrada = EntradaDeCatalogo(codigo);
@@ -54,7 +40,13 @@ std::optional<double> ValorDeCodigo(const std::string& codigo, int fila, int col
 }
 
 std::optional<double> ValorElegido(const std::string& boton, int fila, int columna) {
-    return ValorDeCodigo(Boton(boton).codigo, fila, columna);
+    return ValorDeCodigo(std::string(Boton(boton).tabla), fila, columna);
+}
+
+TTablaZumbrel TablaDeBotonZ(const std::string& boton) {
+    const std::optional<TTablaZumbrel> tabla = TablaDeBotonZumbrel(boton);
+    if (!tabla) throw std::invalid_argument("no hay botón de tabla " + boton);
+    return *tabla;
 }
 
 }  // namespace brovel::web

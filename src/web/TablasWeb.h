@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "forms/FormaZumbrel.h"
+
 namespace brovel::web {
 
 emscripten::val TablaDeCodigo(const std::string& codigo);
@@ -17,5 +19,7 @@ std::string CampoDeBoton(const std::string& boton);
 // that holds no number to choose.
 std::optional<double> ValorDeCodigo(const std::string& codigo, int fila, int columna);
 std::optional<double> ValorElegido(const std::string& boton, int fila, int columna);
+// The runoff window's button `boton`: its table, as the form says.
+TTablaZumbrel TablaDeBotonZ(const std::string& boton);
 
 }  // namespace brovel::web

@@ -116,14 +116,13 @@ const accionesZ = {
   lista: (l, i) => { ladera.listaZ(l, i); refrescarZ(); },
   pulsar: () => {},
   tabla: async (b) => {
-    const tabla = { bbSTC1: 0, BitBtn1: 1, BitBtn6: 2, BitBtn2: 3 }[b];
-    const eleccion = await dialogos.tabla(ladera.tablaZ(tabla));
-    if (eleccion) { ladera.elegirDeTablaZ(tabla, eleccion.fila, eleccion.columna); refrescarZ(); }
+    const eleccion = await dialogos.tabla(ladera.tablaZ(b));
+    if (eleccion) { ladera.elegirDeTablaZ(b, eleccion.fila, eleccion.columna); refrescarZ(); }
   },
 };
 const zumbrel = document.querySelector('#zumbrel');
 const vistaZ = new Ventana({ raiz: zumbrel.querySelector('.ventana'), prefijo: 'z',
-  descripcion: modulo.descripcionZumbrel(), definiciones: { ...definiciones.zumbrel, casillas: ['cbAai'] },
+  descripcion: modulo.descripcionZumbrel(), definiciones: definiciones.zumbrel,
   acciones: accionesZ });
 const estadoZ = zumbrel.querySelector('.estado');
 
