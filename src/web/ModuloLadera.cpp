@@ -367,7 +367,7 @@ public:
     val Lluvia() { return DatosTiempoDe(DatosLluvia(Z())); }
     val Escorrentia() { return DatosTiempoDe(DatosEscorrentia(Z())); }
     val Hidrograma() { return DatosTiempoDe(DatosHidrograma(Z())); }
-    val Grilla(int cual) const;
+    val Grilla(const std::string& nombre) const;
     val ReporteRtfZ() {
         val rtf = val::null();
         Proteger(interlocutor_, [&] {
@@ -463,9 +463,15 @@ val TLaderaWeb::EstadoZumbrel() {
     return o;
 }
 
-val TLaderaWeb::Grilla(int cual) const {
+// A result grid by the window's name for it.
+val TLaderaWeb::Grilla(const std::string& nombre) const {
     const TFormaZumbrel& z = forma_.Zumbrel;
-    const TGrillaResultados& g = cual == 0 ? z.GrillaLluvia() : (cual == 1 ? z.GrillaEscorrentia() : z.GrillaHidrograma());
+    const TGrillaResultados* grilla = nombre == "sgLlResultado"        ? &z.GrillaLluvia()
+                                      : nombre == "sgSvaeuaResultados" ? &z.GrillaEscorrentia()
+                                      : nombre == "sgHeResultado"      ? &z.GrillaHidrograma()
+                                                                       : nullptr;
+    if (!grilla) throw std::invalid_argument("no hay grilla " + nombre);
+    const TGrillaResultados& g = *grilla;
     val o = val::object();
     o.set("encabezados", Textos(g.encabezados));
     val filas = val::array();

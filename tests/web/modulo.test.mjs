@@ -182,7 +182,7 @@ test('calcular usando Zumbrel entrega la tormenta y toma la escorrentía al volv
   ladera.pulsar('btUsarZumbrel');
   const z = ladera.estadoZ();
   assert.equal(z.textoEstado, 'OK');
-  assert.ok(ladera.grilla(2).filas.length > 0);
+  assert.ok(ladera.grilla('sgHeResultado').filas.length > 0);
   ladera.escribirZ('euNc', '40');
   ladera.salirZ('euNc');
   ladera.volverDeZumbrel('btUsarZumbrel');

@@ -62,12 +62,12 @@ export function tiempo(elemento, d) {
   const linea = new Map(d.linea.x.map((x, i) => [x, d.linea.y[i]]));
   const barra = new Map(d.barras.map((b) => [(b.desde + b.hasta) / 2, b.valor]));
   const pico = xs.map((x) => (d.pico && x === d.pico.x ? d.pico.y : null));
-  const invertida = d.ejeBarras.minimo > d.ejeBarras.maximo;
+  // The hydrograph's rain hangs from the top, on an axis that runs downwards.
+  const invertida = Boolean(d.pico);
   return dibujar(elemento, {
     title: d.titulo,
     scales: { x: { time: false, range: rango(d.ejeX) }, y: { range: rango(d.ejeLinea) },
-      b: { range: () => [Math.min(d.ejeBarras.minimo, d.ejeBarras.maximo), Math.max(d.ejeBarras.minimo, d.ejeBarras.maximo)],
-        dir: invertida ? -1 : 1 } },
+      b: { range: rango(d.ejeBarras), dir: invertida ? -1 : 1 } },
     axes: [eje(d.ejeX, 2), eje(d.ejeLinea), { ...eje(d.ejeBarras, 1), scale: 'b' }],
     series: [{},
       { label: d.nombreLinea, stroke: '#1d3557', width: 2, spanGaps: true, points: { show: false } },

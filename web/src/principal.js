@@ -132,7 +132,7 @@ async function refrescarZ() {
   vistaZ.mostrarPestana(pestanaZ);
   estadoZ.textContent = estado.textoEstado;
   estadoZ.classList.toggle('error', estado.enError);
-  ['grillaLluvia', 'grillaEscorrentia', 'grillaHidrograma'].forEach((n, i) => llenarGrilla(vistaZ.grillas.get(n), ladera.grilla(i)));
+  for (const [nombre, tabla] of vistaZ.grillas) if (!tabla.closest('[hidden]')) llenarGrilla(tabla, ladera.grilla(nombre));
   const lugar = vistaZ.graficos.get(pestanaZ);
   if (lugar && pestanaZ === 2) graficos.tiempo(lugar, ladera.lluvia());
   if (lugar && pestanaZ === 3) graficos.tiempo(lugar, ladera.escorrentia());
@@ -159,7 +159,7 @@ function llenarGrilla(tabla, g) {
 function abrirZumbrel(boton) {
   botonZumbrel = boton;
   zumbrel.hidden = false;
-  document.querySelector('#ladera').inert = true;
+  document.querySelector('#ladera').hidden = true;
   pestanaZ = 4;
   ladera.pestanaZ(pestanaZ);
   refrescarZ();
@@ -167,7 +167,7 @@ function abrirZumbrel(boton) {
 
 function cerrarZumbrel() {
   zumbrel.hidden = true;
-  document.querySelector('#ladera').inert = false;
+  document.querySelector('#ladera').hidden = false;
   if (botonZumbrel) ladera.volverDeZumbrel(botonZumbrel);
   botonZumbrel = null;
   refrescar();
