@@ -270,7 +270,6 @@ window.addEventListener('beforeprint', imprimible);
 
 ladera.pestana(pestana);
 await refrescar();
-imprimible();
 document.body.classList.add('listo');
 performance.mark('brovel-listo');
 if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js');
