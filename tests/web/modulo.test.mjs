@@ -206,12 +206,27 @@ test('los datos de Zumbrel se graban y se cargan', () => {
   assert.equal(otra.estadoZ().errores.length, 1);
 });
 
+test('las descripciones nombran cada campo de cada ventana', () => {
+  const ladera = nueva();
+  const nombres = (descripcion) => {
+    const vistos = [];
+    const recorrer = (filas) => filas.forEach((f) => { if (f.tipo === 'Campo') vistos.push(f.nombre); recorrer(f.filas); });
+    descripcion.forEach((p) => recorrer(p.filas));
+    return vistos.sort();
+  };
+  const definiciones = ladera.definiciones();
+  assert.deepEqual(modulo.descripcionLadera().map((p) => p.titulo),
+    ['Geometría', 'Suelo', 'Forzantes', 'Condicionantes', 'Disipación', 'Erosión', 'Reporte']);
+  assert.deepEqual(nombres(modulo.descripcionLadera()), definiciones.campos.map((c) => c.nombre).sort());
+  assert.deepEqual(nombres(modulo.descripcionZumbrel()), definiciones.zumbrel.campos.map((c) => c.nombre).sort());
+  assert.deepEqual(definiciones.zumbrel.casillas, ['cbAai']);
+});
+
 test('las series de los gráficos y el reporte salen del formulario', () => {
   const ladera = nueva();
   ladera.pestana(EROSION);
   const factores = ladera.factores();
   assert.ok(factores.factores.some((f) => f.rotulo.startsWith('LS = ')));
-  assert.equal(modulo.descripcionLadera().length > 0, modulo.descripcionZumbrel().length > 0);
   assert.ok(ladera.curva().puntos.x.length > 0);
   const rtf = new TextDecoder('windows-1252').decode(ladera.reporteRtf());
   assert.match(rtf, /^\{\\rtf/);
