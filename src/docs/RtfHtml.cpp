@@ -107,9 +107,12 @@ private:
         int nivel = 1;
         while (i_ < rtf_.size() && nivel > 0) {
             const char c = rtf_[i_++];
-            if (c == '\\' && i_ < rtf_.size()) ++i_;
-            else if (c == '{') ++nivel;
-            else if (c == '}') --nivel;
+            if (c == '\\' && i_ < rtf_.size())
+                ++i_;
+            else if (c == '{')
+                ++nivel;
+            else if (c == '}')
+                --nivel;
         }
     }
 
@@ -122,8 +125,10 @@ private:
             if (c == '\'') {
                 int valor = 0;
                 for (int k = 0; k < 2 && i_ < rtf_.size() && std::isxdigit(static_cast<unsigned char>(rtf_[i_])); ++k)
-                    valor = valor * 16 + (std::isdigit(static_cast<unsigned char>(rtf_[i_])) ? rtf_[i_] - '0'
-                                                                                            : (std::tolower(rtf_[i_]) - 'a' + 10)), ++i_;
+                    valor = valor * 16 + (std::isdigit(static_cast<unsigned char>(rtf_[i_]))
+                                              ? rtf_[i_] - '0'
+                                              : (std::tolower(rtf_[i_]) - 'a' + 10)),
+                    ++i_;
                 Caracter(CaracterWindows1252(static_cast<unsigned char>(valor)));
             } else if (c == '*') {
                 Letra().oculto = true;
@@ -224,9 +229,12 @@ private:
             long u = *p < 0 ? *p + 65536 : *p;
             Caracter(static_cast<char32_t>(std::clamp(u, 0L, 0xFFFFL)));
             for (int k = 0; k < Letra().saltarUnicode && i_ < rtf_.size(); ++k) {
-                if (rtf_[i_] == '\\' && i_ + 1 < rtf_.size() && rtf_[i_ + 1] == '\'') i_ = std::min(rtf_.size(), i_ + 4);
-                else if (rtf_[i_] == '{' || rtf_[i_] == '}') break;
-                else ++i_;
+                if (rtf_[i_] == '\\' && i_ + 1 < rtf_.size() && rtf_[i_ + 1] == '\'')
+                    i_ = std::min(rtf_.size(), i_ + 4);
+                else if (rtf_[i_] == '{' || rtf_[i_] == '}')
+                    break;
+                else
+                    ++i_;
             }
         } else if (w == "emdash") {
             Caracter(0x2014);
@@ -295,7 +303,8 @@ private:
         if (parrafo_.fondo > 0 && static_cast<size_t>(parrafo_.fondo) < colores_.size())
             estilo += ";background:" + Color(colores_[parrafo_.fondo]);
         const int alto = altoParrafo_ > 0 ? altoParrafo_ : Letra().medioPuntos;
-        estilo += ";min-height:" + std::to_string(alto / 2) + "pt;line-height:1.25;font-size:" + std::to_string(alto / 2) + "pt";
+        estilo += ";min-height:" + std::to_string(alto / 2) +
+                  "pt;line-height:1.25;font-size:" + std::to_string(alto / 2) + "pt";
         html_ += "<p style=\"" + estilo + "\">";
         // Each piece before a tab takes the room up to its stop.
         long posicion = parrafo_.izquierda + parrafo_.primeraLinea;
@@ -304,10 +313,13 @@ private:
             if (k + 1 < segmentos_.size()) {
                 long parada = posicion;
                 for (long t : parrafo_.tabuladores)
-                    if (t > posicion) { parada = t; break; }
+                    if (t > posicion) {
+                        parada = t;
+                        break;
+                    }
                 if (parada <= posicion) parada = (posicion / tabuladorPorDefecto_ + 1) * tabuladorPorDefecto_;
-                html_ += "<span style=\"display:inline-block;text-indent:0;min-width:" + Puntos(parada - posicion) + "\">" +
-                         texto + "</span>";
+                html_ += "<span style=\"display:inline-block;text-indent:0;min-width:" + Puntos(parada - posicion) +
+                         "\">" + texto + "</span>";
                 posicion = parada;
             } else {
                 html_ += texto;

@@ -263,7 +263,8 @@ public:
     val ReporteHtml() {
         val html = val::null();
         Proteger(interlocutor_, [&] {
-            if (auto texto = ConstruirReporte(forma_, std::string("/") + kModeloReporteBrovel)) html = val(RtfComoHtml(*texto));
+            if (auto texto = ConstruirReporte(forma_, std::string("/") + kModeloReporteBrovel))
+                html = val(RtfComoHtml(*texto));
         });
         return html;
     }
@@ -356,7 +357,9 @@ public:
     void PestanaZ(int indice) {
         Proteger(interlocutor_, [&] { Z().MostrarPestana(static_cast<TPestanaZumbrel>(indice)); });
     }
-    val TablaZ(const std::string& boton) const { return TablaDeCodigo(forma_.Zumbrel.CodigoDeTabla(TablaDeBotonZ(boton))); }
+    val TablaZ(const std::string& boton) const {
+        return TablaDeCodigo(forma_.Zumbrel.CodigoDeTabla(TablaDeBotonZ(boton)));
+    }
     void ElegirDeTablaZ(const std::string& boton, int fila, int columna) {
         Proteger(interlocutor_, [&] {
             const TTablaZumbrel t = TablaDeBotonZ(boton);
