@@ -208,6 +208,8 @@ public:
     // Whether creating, opening and saving remember the project as it then is, for
     // Modificado. A batch that only computes, and never asks, turns it off.
     bool RecordarProyecto = true;
+    // The project as its file would hold it, without what the file adds.
+    std::string TextoDelProyecto();
     // Before the project is left: when it changed, asks whether to save it and
     // does; false when the person cancels, or the save is cancelled or fails.
     bool ConfirmarCambios();
@@ -269,6 +271,11 @@ public:
     // goes to the runoff window, which is shown, and its runoff comes back.
     void btUsarZumbrelClick();
     void btUsarZumbrel2Click();
+    // The same exchange in two halves, for a view whose runoff window cannot be
+    // shown modally: the storm goes over and the runoff window computes; then, once
+    // the person closes it, it computes again and its results come back.
+    void EntregarAZumbrel(bool extrema);
+    void VolverDeZumbrel(bool extrema);
 
     // Checks and defaults.
     void VerificarCurva();
@@ -290,8 +297,6 @@ private:
     void MostrarPrimerasEntradas();
     // The new project, without asking.
     void Nuevo();
-    // The project as its file would hold it, without what the file adds.
-    std::string TextoDelProyecto();
     void Recordar();
     void PonerTitulo(const std::string& nombre);
     void RecorrerProyecto(TRecorridoProyecto& recorrido);
@@ -325,6 +330,8 @@ private:
     void Manejar(const std::function<void()>& trabajo);
     void CambioHietograma();
     void UsarZumbrel(bool extrema);
+    bool EntregarZumbrel(bool extrema);
+    void RecibirDeZumbrel(bool extrema);
     void TomarDeZumbrel(bool extrema);
     // Why the runoff window's `miembros` are out of date, if one is.
     std::optional<std::string> MotivoDeZumbrel(std::initializer_list<TMiembroZumbrel> miembros) const;

@@ -169,22 +169,39 @@ void TFormaBrovel::btUsarZumbrel2Click() { UsarZumbrel(false); }
 // exchange with nothing taken back.
 void TFormaBrovel::UsarZumbrel(bool extrema) {
     Manejar([this, extrema] {
-        TEstadoBrovel& e = Estado;
-        const bool tormenta = extrema ? e.OpcionLluviaExtrema == 0 : e.OpcionEvento == 0;
-        if (tormenta) {
-            if (extrema)
-                Zumbrel.RecibirTormenta(std::clamp(e.Cph3, 1, kMaxElementos), e.Cll2.data(), e.Pth2);
-            else
-                Zumbrel.RecibirTormenta(std::clamp(e.Cph4, 1, kMaxElementos), e.Cll3.data(), e.Pth3);
-        }
-        if (!Zumbrel.EscorrentiaShow()) return;
+        if (!EntregarZumbrel(extrema)) return;
         interlocutor_.MostrarZumbrel();
-        if (!Zumbrel.EscorrentiaShow()) return;
-        if (tormenta) TomarDeZumbrel(extrema);
-        FaltaZumbrel = false;
-        tsForzantesShow();
-        ActualizarEstado();
+        RecibirDeZumbrel(extrema);
     });
+}
+
+void TFormaBrovel::EntregarAZumbrel(bool extrema) {
+    Manejar([this, extrema] { EntregarZumbrel(extrema); });
+}
+
+void TFormaBrovel::VolverDeZumbrel(bool extrema) {
+    Manejar([this, extrema] { RecibirDeZumbrel(extrema); });
+}
+
+bool TFormaBrovel::EntregarZumbrel(bool extrema) {
+    TEstadoBrovel& e = Estado;
+    if (extrema ? e.OpcionLluviaExtrema == 0 : e.OpcionEvento == 0) {
+        if (extrema)
+            Zumbrel.RecibirTormenta(std::clamp(e.Cph3, 1, kMaxElementos), e.Cll2.data(), e.Pth2);
+        else
+            Zumbrel.RecibirTormenta(std::clamp(e.Cph4, 1, kMaxElementos), e.Cll3.data(), e.Pth3);
+    }
+    return Zumbrel.EscorrentiaShow();
+}
+
+void TFormaBrovel::RecibirDeZumbrel(bool extrema) {
+    const TEstadoBrovel& e = Estado;
+    const bool tormenta = extrema ? e.OpcionLluviaExtrema == 0 : e.OpcionEvento == 0;
+    if (!Zumbrel.EscorrentiaShow()) return;
+    if (tormenta) TomarDeZumbrel(extrema);
+    FaltaZumbrel = false;
+    tsForzantesShow();
+    ActualizarEstado();
 }
 
 // What comes back is as current as the storm handed over and the runoff computed

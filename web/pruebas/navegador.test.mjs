@@ -1,0 +1,202 @@
+// The page in a real browser: Debian's chromium driven by puppeteer-core, the
+// page served from build-web/pagina/ as a static host serves it. What the page
+// shows is compared with the forms' module run here under Node and with
+// brovel-calc, the desktop's form without windows.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+import { servir } from '../servir.mjs';
+
+const aqui = path.dirname(new URL(import.meta.url).pathname);
+const construido = process.env.BROVEL_WEB ?? path.resolve(aqui, '..', '..', 'build-web');
+const NAVEGADOR = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+// The same module the page loads, for the numbers the page must show.
+globalThis.__dirname = path.join(construido, 'modulo');
+globalThis.require = createRequire(import.meta.url);
+const { default: CrearModulo } = await import(path.join(construido, 'modulo', 'brovel.mjs'));
+const modulo = await CrearModulo({ wasmBinary: readFileSync(path.join(construido, 'modulo', 'brovel.wasm')) });
+
+function calc(...argumentos) {
+  return execFileSync('node', [path.join(construido, 'brovel-calc.js'), ...argumentos], { encoding: 'utf8' });
+}
+
+let servidor, navegador, url;
+before(async () => {
+  servidor = await servir(path.join(construido, 'pagina'), 0);
+  url = `http://127.0.0.1:${servidor.address().port}/`;
+  navegador = await puppeteer.launch({ executablePath: NAVEGADOR, args: ['--no-sandbox', '--disable-gpu'] });
+});
+after(async () => { await navegador?.close(); servidor?.close(); });
+
+// A page of its own, with empty storage, once the first tab is drawn.
+async function abrirPagina(contexto) {
+  const c = contexto ?? await navegador.createBrowserContext();
+  const pagina = await c.newPage();
+  await pagina.setViewport({ width: 1366, height: 768 });
+  pagina.errores = [];
+  pagina.on('pageerror', (e) => pagina.errores.push(e.message));
+  await pagina.goto(url);
+  await pagina.waitForSelector('body.listo');
+  return pagina;
+}
+const valor = (pagina, id) => pagina.$eval(`#${id}`, (e) => e.value);
+const pestana = (pagina, nombre) => pagina.click(`#l-pestana-${nombre}`);
+async function escribir(pagina, id, texto) {
+  await pagina.focus(`#${id}`);
+  await pagina.$eval(`#${id}`, (e) => e.select());
+  await pagina.type(`#${id}`, texto);
+  await pagina.keyboard.press('Tab');
+}
+async function aceptarError(pagina) {
+  await pagina.waitForSelector('dialog.caja-error[open]');
+  const texto = await pagina.$eval('dialog.caja-error p', (e) => e.textContent);
+  await pagina.click('dialog.caja-error button');
+  return texto;
+}
+
+test('el proyecto nuevo muestra A 9.35051 ton/ha/año y T 125.418 ton', async () => {
+  const pagina = await abrirPagina();
+  await pestana(pagina, 'tsErosion');
+  assert.equal(await valor(pagina, 'l-euTeEResultado'), '9.35051');
+  assert.equal(await pagina.$eval('#l-euTeEResultado + select', (s) => s.value), 'ton/ha/año');
+  assert.equal(await valor(pagina, 'l-euPsEResultado'), '125.418');
+  assert.equal(await pagina.$eval('#l-euPsEResultado + select', (s) => s.value), 'ton');
+  assert.equal(await pagina.$eval('#ladera .estado', (e) => e.textContent), 'OK');
+  assert.deepEqual(pagina.errores, []);
+});
+
+test('escribir una pendiente cambia A como en el formulario', async () => {
+  const pagina = await abrirPagina();
+  await escribir(pagina, 'l-euDt', '12');
+  await pestana(pagina, 'tsErosion');
+  const forma = new modulo.Ladera();
+  forma.escribir('euDt', '12');
+  forma.salir('euDt');
+  forma.pestana(5);
+  const esperado = forma.estado().campos.euTeEResultado.texto;
+  assert.notEqual(esperado, '9.35051');
+  assert.equal(await valor(pagina, 'l-euTeEResultado'), esperado);
+});
+
+test('elegir otra unidad muestra el número en ella', async () => {
+  const pagina = await abrirPagina();
+  await pestana(pagina, 'tsErosion');
+  await pagina.select('#l-euPsEResultado + select', 'kg');
+  const forma = new modulo.Ladera();
+  forma.pestana(5);
+  forma.unidad('euPsEResultado', 1);
+  assert.equal(await valor(pagina, 'l-euPsEResultado'), forma.estado().campos.euPsEResultado.texto);
+});
+
+test('un valor elegido de una tabla va a su campo', async () => {
+  const pagina = await abrirPagina();
+  await pestana(pagina, 'Disipacion');
+  await pagina.click('#l-bbSTD3');
+  await pagina.waitForSelector('dialog.selector-tabla[open]');
+  const celda = await pagina.$('dialog.selector-tabla td.elegible');
+  const texto = await celda.evaluate((e) => e.textContent);
+  await celda.click();
+  await pagina.click('dialog.selector-tabla .botones button');
+  assert.equal(Number(await valor(pagina, 'l-euCmst')), Number(texto));
+  assert.match(await pagina.$eval('#ladera .titulo', (e) => e.textContent), /\*$/);
+});
+
+test('un número fuera de rango se avisa y deja A sin actualizar', async () => {
+  const pagina = await abrirPagina();
+  await escribir(pagina, 'l-euLt', '500');
+  assert.match(await aceptarError(pagina), /fuera del rango permitido/);
+  assert.equal(await pagina.$eval('#ladera .estado', (e) => e.classList.contains('error')), true);
+  await pestana(pagina, 'tsErosion');
+  assert.equal(await pagina.$eval('#l-euTeEResultado', (e) => e.classList.contains('viejo')), true);
+  assert.notEqual(await pagina.$eval('#l-euTeEResultado', (e) => e.title), '');
+});
+
+test('abrir, editar y guardar da los bytes de brovel-calc ladera --guardar', async () => {
+  const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-pagina-'));
+  const original = '; a mano\r\n[Geometria]\r\nDeclive=8\r\nLongitud=40\r\n[Otra]\r\nx=1\r\n';
+  const proyecto = path.join(carpeta, 'parcela.bvx');
+  writeFileSync(proyecto, original);
+  const pagina = await abrirPagina();
+  // What the page hands the browser to download, kept as the browser gets it.
+  await pagina.evaluate(() => {
+    window.descargas = [];
+    const crear = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { window.descargas.push(blob); return crear(blob); };
+  });
+  const [selector] = await Promise.all([pagina.waitForFileChooser(), pagina.click('[data-orden="abrir"]')]);
+  await selector.accept([proyecto]);
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  await escribir(pagina, 'l-euLt', '55');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => window.descargas.length === 1);
+  const guardado = Buffer.from(await pagina.evaluate(async () => [...new Uint8Array(await window.descargas[0].arrayBuffer())]));
+  const esperado = path.join(carpeta, 'esperado.bvx');
+  writeFileSync(esperado, original.replace('Longitud=40', 'Longitud=55'));
+  calc('ladera', '--guardar', esperado, esperado);
+  assert.deepEqual(guardado, readFileSync(esperado));
+});
+
+test('calcular usando Zumbrel abre la escorrentía y trae su resultado', async () => {
+  const pagina = await abrirPagina();
+  await pestana(pagina, 'tsForzantes');
+  const antes = await valor(pagina, 'l-euCEResultado');
+  await pagina.$eval('#l-rbHdlt', (e) => e.click());
+  await pagina.$eval('#l-btUsarZumbrel', (e) => e.click());
+  await pagina.waitForSelector('#zumbrel:not([hidden])');
+  await pagina.click('#z-pestana-Condicionantes');
+  await escribir(pagina, 'z-euNc', '40');
+  await pagina.click('[data-orden="cerrarZ"]');
+  await pagina.waitForSelector('#zumbrel[hidden]');
+  const forma = new modulo.Ladera();
+  forma.pestana(2);
+  forma.opcion(2, 0);
+  forma.pulsar('btUsarZumbrel');
+  forma.escribirZ('euNc', '40');
+  forma.salirZ('euNc');
+  forma.volverDeZumbrel('btUsarZumbrel');
+  const esperado = forma.estado().campos.euCEResultado.texto;
+  assert.equal(await valor(pagina, 'l-euCEResultado'), esperado);
+  assert.notEqual(esperado, antes);
+});
+
+test('el reporte impreso en PDF tiene la tasa de erosión', async () => {
+  const pagina = await abrirPagina();
+  await pestana(pagina, 'Reporte');
+  await pagina.waitForSelector('.reporte');
+  const pdf = path.join(mkdtempSync(path.join(tmpdir(), 'brovel-pdf-')), 'reporte.pdf');
+  await pagina.pdf({ path: pdf, format: 'A4', displayHeaderFooter: true, headerTemplate: '<span></span>',
+    footerTemplate: '<div style="font-size:8px;width:100%;text-align:center"><span class="pageNumber"></span> / <span class="totalPages"></span></div>',
+    margin: { top: '15mm', bottom: '15mm', left: '12mm', right: '12mm' } });
+  const texto = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+  assert.match(texto, /Tasa de Erosión \(A\)\s+9\.35051/);
+  assert.match(texto, /Reporte de Brovel/);
+  assert.doesNotMatch(texto, /Nuevo\s+Abrir/);
+});
+
+test('recargar la página conserva el proyecto', async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto);
+  await escribir(pagina, 'l-euDt', '9');
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo');
+  assert.equal(Number(await valor(pagina, 'l-euDt')), 9);
+});
+
+test('sin conexión la página vuelve a abrir', async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto);
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo');
+  await pagina.setOfflineMode(true);
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo', { timeout: 10000 });
+  await pestana(pagina, 'tsErosion');
+  assert.equal(await valor(pagina, 'l-euTeEResultado'), '9.35051');
+});

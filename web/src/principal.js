@@ -1,0 +1,276 @@
+// Brovel's page: the slope and runoff windows drawn from their descriptions over
+// the forms compiled to WebAssembly. Every number, caption, rule and message
+// comes from the forms; the page draws, asks and saves files.
+import CrearModulo from './modulo/brovel.mjs';
+import { Ventana } from './vista.js';
+import * as graficos from './graficos.js';
+import { Dialogos } from './dialogos.js';
+import { mostrarReporte } from './reporte.js';
+import './principal.css';
+
+const CLAVE = 'brovel.proyecto';
+const REPORTE_LADERA = 6;
+const REPORTE_ZUMBREL = 5;
+
+const modulo = await CrearModulo();
+const ladera = new modulo.Ladera();
+const definiciones = ladera.definiciones();
+const dialogos = new Dialogos(document.body);
+let pestana = 0;
+let pestanaZ = 0;
+let botonZumbrel = null;
+
+// ---- Storage: the open project survives a reload or a closed tab.
+function aBase64(bytes) { let s = ''; for (const b of bytes) s += String.fromCharCode(b); return btoa(s); }
+function deBase64(texto) { return Uint8Array.from(atob(texto), (c) => c.charCodeAt(0)); }
+function recordar() {
+  const i = ladera.instantanea();
+  localStorage.setItem(CLAVE, JSON.stringify({ nombre: i.nombre, pestana,
+    archivo: i.archivo ? aBase64(i.archivo) : null, proyecto: aBase64(i.proyecto) }));
+}
+const guardado = localStorage.getItem(CLAVE);
+if (guardado) {
+  try {
+    const g = JSON.parse(guardado);
+    ladera.restaurar({ nombre: g.nombre, archivo: g.archivo ? deBase64(g.archivo) : null, proyecto: deBase64(g.proyecto) });
+    pestana = g.pestana ?? 0;
+  } catch { localStorage.removeItem(CLAVE); }
+}
+
+// ---- The slope window.
+const acciones = {
+  pestana: (i) => { pestana = i; ladera.pestana(i); refrescar(); },
+  escribir: (c, t) => { ladera.escribir(c, t); refrescar(); },
+  salir: (c) => { ladera.salir(c); refrescar(c); },
+  unidad: (c, i) => { ladera.unidad(c, i); refrescar(); },
+  opcion: (g, i) => { ladera.opcion(g, i); refrescar(); },
+  casilla: (i, m) => { ladera.casilla(i, m); refrescar(); },
+  lista: (l, i) => { ladera.lista(l, i); refrescar(); },
+  pulsar: (b) => {
+    ladera.pulsar(b);
+    if (b === 'btUsarZumbrel' || b === 'btUsarZumbrel2') abrirZumbrel(b); else refrescar();
+  },
+  tabla: async (b) => {
+    const eleccion = await dialogos.tabla(ladera.tablaDeBoton(b));
+    if (eleccion) { ladera.elegirDeTabla(b, eleccion.fila, eleccion.columna); refrescar(); }
+  },
+};
+const vista = new Ventana({ raiz: document.querySelector('#ladera .ventana'), prefijo: 'l',
+  descripcion: modulo.descripcionLadera(), definiciones, acciones });
+
+const estadoLinea = document.querySelector('#ladera .estado');
+const titulo = document.querySelector('#ladera .titulo');
+
+async function refrescar(campoQueSalio) {
+  const estado = ladera.estado();
+  vista.reflejar(estado, definiciones);
+  vista.mostrarPestana(pestana);
+  estadoLinea.textContent = estado.textoEstado;
+  estadoLinea.classList.toggle('error', estado.enError);
+  titulo.textContent = estado.titulo + (estado.modificado ? ' *' : '');
+  document.title = titulo.textContent;
+  dibujarGrafico();
+  if (pestana === REPORTE_LADERA) reporte(false);
+  recordar();
+  prepararImpresion();
+  for (const error of estado.errores) await dialogos.error(error);
+  if (estado.errores.length && campoQueSalio) vista.campos.get(campoQueSalio)?.entrada.select();
+}
+
+function dibujarGrafico() {
+  const lugar = vista.graficos.get(pestana);
+  if (!lugar) return;
+  if (pestana === 1) graficos.curva(lugar, ladera.curva());
+  if (pestana === 2) graficos.hietograma(lugar, ladera.hietograma());
+  if (pestana === 5) graficos.factores(lugar, ladera.factores());
+}
+
+// The report's tab: the desktop's report, as HTML.
+async function reporte(zumbrel) {
+  const html = zumbrel ? ladera.reporteHtmlZ() : ladera.reporteHtml();
+  const lugar = zumbrel ? vistaZ.pestanas[REPORTE_ZUMBREL].pagina : vista.pestanas[REPORTE_LADERA].pagina;
+  if (html !== null) mostrarReporte(lugar, html);
+}
+
+// What the browser prints (Imprimir, Ctrl+P): the report of the calculator on
+// top, kept ready a moment after each change so that printing needs no wait.
+let impresionPendiente = 0;
+function prepararImpresion() {
+  clearTimeout(impresionPendiente);
+  impresionPendiente = setTimeout(imprimible, 400);
+}
+function imprimible() {
+  clearTimeout(impresionPendiente);
+  const html = zumbrel.hidden ? ladera.reporteHtml() : ladera.reporteHtmlZ();
+  if (html !== null) mostrarReporte(document.querySelector('#impresion'), html);
+}
+
+// ---- The runoff window, over the slope window until closed.
+const accionesZ = {
+  pestana: (i) => { pestanaZ = i; ladera.pestanaZ(i); refrescarZ(); },
+  escribir: (c, t) => { ladera.escribirZ(c, t); refrescarZ(); },
+  salir: (c) => { ladera.salirZ(c); refrescarZ(); },
+  unidad: (c, i) => { ladera.unidadZ(c, i); refrescarZ(); },
+  opcion: (g, i) => { ladera.opcionZ(g, i); refrescarZ(); },
+  casilla: (i, m) => { ladera.abstraccionZ(m); refrescarZ(); },
+  lista: (l, i) => { ladera.listaZ(l, i); refrescarZ(); },
+  pulsar: () => {},
+  tabla: async (b) => {
+    const eleccion = await dialogos.tabla(ladera.tablaZ(b));
+    if (eleccion) { ladera.elegirDeTablaZ(b, eleccion.fila, eleccion.columna); refrescarZ(); }
+  },
+};
+const zumbrel = document.querySelector('#zumbrel');
+const vistaZ = new Ventana({ raiz: zumbrel.querySelector('.ventana'), prefijo: 'z',
+  descripcion: modulo.descripcionZumbrel(), definiciones: definiciones.zumbrel,
+  acciones: accionesZ });
+const estadoZ = zumbrel.querySelector('.estado');
+
+async function refrescarZ() {
+  const estado = ladera.estadoZ();
+  vistaZ.reflejar({ ...estado, casillas: [estado.abstraccionAsignada] }, definiciones.zumbrel);
+  vistaZ.mostrarPestana(pestanaZ);
+  estadoZ.textContent = estado.textoEstado;
+  estadoZ.classList.toggle('error', estado.enError);
+  for (const [nombre, tabla] of vistaZ.grillas) if (!tabla.closest('[hidden]')) llenarGrilla(tabla, ladera.grilla(nombre));
+  const lugar = vistaZ.graficos.get(pestanaZ);
+  if (lugar && pestanaZ === 2) graficos.tiempo(lugar, ladera.lluvia());
+  if (lugar && pestanaZ === 3) graficos.tiempo(lugar, ladera.escorrentia());
+  if (lugar && pestanaZ === 4) graficos.tiempo(lugar, ladera.hidrograma());
+  if (pestanaZ === REPORTE_ZUMBREL) reporte(true);
+  prepararImpresion();
+  for (const error of estado.errores) await dialogos.error(error);
+}
+
+function llenarGrilla(tabla, g) {
+  if (!tabla) return;
+  const cabeza = document.createElement('tr');
+  for (const e of g.encabezados) { const th = document.createElement('th'); th.textContent = e; cabeza.append(th); }
+  const filas = g.filas.map((f) => {
+    const tr = document.createElement('tr');
+    for (const c of f) { const td = document.createElement('td'); td.textContent = c; tr.append(td); }
+    return tr;
+  });
+  tabla.replaceChildren(cabeza, ...filas);
+  tabla.title = g.motivoViejo;
+  tabla.classList.toggle('viejo', g.motivoViejo !== '');
+}
+
+function abrirZumbrel(boton) {
+  botonZumbrel = boton;
+  zumbrel.hidden = false;
+  document.querySelector('#ladera').hidden = true;
+  pestanaZ = 4;
+  ladera.pestanaZ(pestanaZ);
+  refrescarZ();
+}
+
+function cerrarZumbrel() {
+  zumbrel.hidden = true;
+  document.querySelector('#ladera').hidden = false;
+  if (botonZumbrel) ladera.volverDeZumbrel(botonZumbrel);
+  botonZumbrel = null;
+  refrescar();
+}
+
+// ---- Files.
+function descargar(bytes, nombre, tipo) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: tipo }));
+  const a = Object.assign(document.createElement('a'), { href: url, download: nombre });
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 1000);
+}
+
+// Before the project is left: 0 Sí, 1 No, 2 Cancelar, as the form takes it.
+async function confirmarCambios() {
+  if (!ladera.modificado()) return 1;
+  const nombre = ladera.estado().nombreProyecto.replace(/\.[^.]*$/, '') || 'Sin Nombre';
+  const respuesta = await dialogos.pregunta(`¿Desea guardar los cambios de «${nombre}»?`);
+  if (respuesta === 0 && !(await guardar(false))) return 2;
+  return respuesta === 0 ? 1 : respuesta;
+}
+
+async function guardar(como) {
+  let bytes = como ? null : ladera.guardar();
+  if (!bytes) {
+    const actual = ladera.estado().nombreProyecto || 'Sin Nombre.bvx';
+    let nombre = await dialogos.nombre('Guardar como', actual);
+    if (!nombre) return false;
+    if (!/\.bvx$/i.test(nombre)) nombre += '.bvx';
+    bytes = ladera.guardarComo(nombre);
+  }
+  if (bytes) descargar(bytes, ladera.estado().nombreProyecto, 'application/x-brovel');
+  await refrescar();
+  return Boolean(bytes);
+}
+
+async function abrirArchivo(archivo) {
+  const respuesta = await confirmarCambios();
+  if (respuesta === 2) return;
+  const bytes = new Uint8Array(await archivo.arrayBuffer());
+  ladera.abrir(bytes, archivo.name, 1);
+  pestana = 0;
+  ladera.pestana(0);
+  await refrescar();
+}
+
+const selectorArchivo = Object.assign(document.createElement('input'), { type: 'file', accept: '.bvx', hidden: true });
+selectorArchivo.addEventListener('change', () => selectorArchivo.files[0] && abrirArchivo(selectorArchivo.files[0]));
+const selectorZbr = Object.assign(document.createElement('input'), { type: 'file', accept: '.zbr', hidden: true });
+selectorZbr.addEventListener('change', async () => {
+  const archivo = selectorZbr.files[0];
+  if (archivo) { ladera.cargarZ(new Uint8Array(await archivo.arrayBuffer()), archivo.name); refrescarZ(); }
+  selectorZbr.value = '';
+});
+document.body.append(selectorArchivo, selectorZbr);
+
+const menu = {
+  nuevo: async () => {
+    const r = await confirmarCambios();
+    if (r !== 2) { ladera.nuevo(1); pestana = 0; ladera.pestana(0); refrescar(); }
+  },
+  abrir: () => { selectorArchivo.value = ''; selectorArchivo.click(); },
+  guardar: () => guardar(false),
+  guardarComo: () => guardar(true),
+  imprimir: () => window.print(),
+  rtf: () => {
+    const rtf = ladera.reporteRtf();
+    if (rtf) descargar(rtf, `${ladera.estado().nombreProyecto.replace(/\.bvx$/i, '') || 'Sin Nombre'}.rtf`, 'application/rtf');
+    refrescar();
+  },
+  cargarZ: () => selectorZbr.click(),
+  grabarZ: async () => {
+    let nombre = await dialogos.nombre('Grabar datos de Zumbrel', 'Zumbrel.zbr');
+    if (!nombre) return;
+    if (!/\.zbr$/i.test(nombre)) nombre += '.zbr';
+    const bytes = ladera.grabarZ(nombre);
+    if (bytes) descargar(bytes, nombre, 'application/x-zumbrel');
+    refrescarZ();
+  },
+  imprimirZ: () => window.print(),
+  rtfZ: () => { const rtf = ladera.reporteRtfZ(); if (rtf) descargar(rtf, 'Zumbrel.rtf', 'application/rtf'); refrescarZ(); },
+  cerrarZ: cerrarZumbrel,
+};
+for (const boton of document.querySelectorAll('[data-orden]'))
+  boton.addEventListener('click', () => menu[boton.dataset.orden]());
+document.addEventListener('keydown', (e) => {
+  if (!e.ctrlKey || e.altKey) return;
+  const orden = { n: 'nuevo', o: 'abrir', g: 'guardar' }[e.key.toLowerCase()];
+  if (orden && zumbrel.hidden) { e.preventDefault(); menu[orden](); }
+});
+document.addEventListener('dragover', (e) => e.preventDefault());
+document.addEventListener('drop', (e) => {
+  e.preventDefault();
+  const archivo = e.dataTransfer.files[0];
+  if (archivo) abrirArchivo(archivo);
+});
+window.addEventListener('beforeprint', imprimible);
+
+ladera.pestana(pestana);
+await refrescar();
+document.body.classList.add('listo');
+performance.mark('brovel-listo');
+if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js');
+window.brovel = { ladera, refrescar };
