@@ -19,6 +19,7 @@ struct TCasoHtml {
     std::string contiene;
     std::string noContiene;
 };
+void PrintTo(const TCasoHtml& caso, std::ostream* os) { *os << caso.nombre; }
 
 class RtfHtml : public ::testing::TestWithParam<TCasoHtml> {};
 
