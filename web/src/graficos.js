@@ -8,14 +8,14 @@ const barras = uPlot.paths.bars({ size: [0.8, 100] });
 function ancho(elemento) { return Math.max(260, Math.min(elemento.clientWidth || 480, 560)); }
 
 function eje(e, lado = 3) {
-  return { label: e.titulo, side: lado, size: 50 };
+  return { label: e.titulo, side: lado, size: 50, labelFont: '12px system-ui, sans-serif', labelSize: 20 };
 }
 
 function rango(e) { return () => [e.minimo, e.maximo]; }
 
-function dibujar(elemento, opciones, datos) {
+function dibujar(elemento, opciones, datos, alto = 300) {
   elemento.replaceChildren();
-  return new uPlot({ width: ancho(elemento), height: 300, legend: { show: false }, ...opciones }, datos, elemento);
+  return new uPlot({ width: ancho(elemento), height: alto, legend: { show: false }, ...opciones }, datos, elemento);
 }
 
 export function curva(elemento, d) {
@@ -47,13 +47,16 @@ export function factores(elemento, d) {
   return dibujar(elemento, {
     title: 'Factores frente a 1',
     scales: { x: { time: false, range: [0.5, x.length + 0.5] }, y: { range: rango(d.eje) } },
-    axes: [{ values: (u, v) => v.map((i) => d.factores[i - 1]?.rotulo.split(' = ')[0] ?? ''), rotate: -45 },
-      eje(d.eje)],
+    // Every bar has its name under it, turned so that they all fit.
+    axes: [{ splits: () => x, values: (u, v) => v.map((i) => d.factores[i - 1]?.rotulo.split(' = ')[0] ?? ''),
+      rotate: -45, size: 44 }, eje(d.eje)],
     series: [{},
       { fill: '#8ecae6', stroke: '#219ebc', paths: barras, points: { show: false } },
       { fill: '#e63946', stroke: '#e63946', paths: barras, points: { show: false } },
       { fill: '#cccccc', stroke: '#999999', paths: barras, points: { show: false } }],
-  }, [x, serie((f, i) => f.alDia && i !== d.masReductor), serie((f, i) => i === d.masReductor), serie((f) => !f.alDia)]);
+  }, [x, serie((f, i) => f.alDia && i !== d.masReductor), serie((f, i) => i === d.masReductor), serie((f) => !f.alDia)],
+  // Tall enough for the value axis's title to show whole.
+  360);
 }
 
 // A plot against time: bars of rain and a line, with the hydrograph's peak.
