@@ -94,6 +94,19 @@ val Errores(TInterlocutorWeb& interlocutor) {
     return errores;
 }
 
+// The buttons of one option group, with the captions the window shows.
+template <class TGrupo>
+val BotonesDeGrupo(TGrupo g) {
+    val botones = val::array();
+    for (size_t i = 0; i < BotonesDe(g).size(); ++i) {
+        val boton = val::object();
+        boton.set("nombre", std::string(BotonesDe(g)[i]));
+        boton.set("titulo", std::string(TituloDe(g, static_cast<int>(i))));
+        botones.call<void>("push", boton);
+    }
+    return botones;
+}
+
 }  // namespace
 
 class TLaderaWeb {
@@ -111,16 +124,7 @@ public:
             campos.call<void>("push", DefinicionDe(d, forma_.Campo(d.nombre)));
         o.set("campos", campos);
         val grupos = val::array();
-        for (TGrupoOpciones g : kGruposDeOpciones) {
-            val botones = val::array();
-            for (size_t i = 0; i < BotonesDe(g).size(); ++i) {
-                val boton = val::object();
-                boton.set("nombre", std::string(BotonesDe(g)[i]));
-                boton.set("titulo", std::string(TituloDe(g, static_cast<int>(i))));
-                botones.call<void>("push", boton);
-            }
-            grupos.call<void>("push", botones);
-        }
+        for (TGrupoOpciones g : kGruposDeOpciones) grupos.call<void>("push", BotonesDeGrupo(g));
         o.set("opciones", grupos);
         val casillas = val::array();
         for (TCasilla c : kCasillas) casillas.call<void>("push", std::string(NombreDe(c)));
@@ -420,16 +424,8 @@ val TLaderaWeb::DefinicionesZumbrel() const {
         campos.call<void>("push", DefinicionDe(d, const_cast<TFormaZumbrel&>(forma_.Zumbrel).Campo(d.nombre)));
     o.set("campos", campos);
     val grupos = val::array();
-    for (TGrupoZumbrel g : {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo}) {
-        val botones = val::array();
-        for (size_t i = 0; i < BotonesDe(g).size(); ++i) {
-            val boton = val::object();
-            boton.set("nombre", std::string(BotonesDe(g)[i]));
-            boton.set("titulo", std::string(TituloDe(g, static_cast<int>(i))));
-            botones.call<void>("push", boton);
-        }
-        grupos.call<void>("push", botones);
-    }
+    for (TGrupoZumbrel g : {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo})
+        grupos.call<void>("push", BotonesDeGrupo(g));
     o.set("opciones", grupos);
     val listas = val::array();
     for (int i = 0; i < kCantidadDeListasZumbrel; ++i)
