@@ -134,10 +134,12 @@ std::string NoEsUnArchivoComun(mode_t modo) {
     return "No es un archivo común";
 }
 
+std::string NoSePudoGuardar(const std::string& ruta, const std::string& motivo) {
+    return "No se pudo guardar \"" + ruta + "\": " + motivo;
+}
+
 void ReemplazarArchivo(const std::string& ruta, std::string_view contenido) {
-    const auto fallo = [&ruta](const std::string& motivo) {
-        return TErrorArchivo("No se pudo guardar \"" + ruta + "\": " + motivo);
-    };
+    const auto fallo = [&ruta](const std::string& motivo) { return TErrorArchivo(NoSePudoGuardar(ruta, motivo)); };
     const auto falloDelSistema = [&fallo](int error) { return fallo(TextoDelError(error)); };
 
     std::string destino = ruta;

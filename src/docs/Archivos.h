@@ -21,6 +21,9 @@ public:
 // file (pipe, socket, device) whose reading could wait for ever or never end.
 std::string NoEsUnArchivoComun(mode_t modo);
 
+// The message of a file that could not be saved, and why.
+std::string NoSePudoGuardar(const std::string& ruta, const std::string& motivo);
+
 // Replaces the file at `ruta` (bytes, passed to the system as given) with
 // `contenido`, or leaves it as it was and throws TErrorArchivo with
 // "No se pudo guardar "ruta": motivo".

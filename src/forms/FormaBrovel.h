@@ -205,6 +205,11 @@ public:
     // saved: whether saving it would write anything else. A form that does not
     // remember the project (RecordarProyecto off) cannot tell, and answers true.
     bool Modificado();
+    // What Modificado compares with: the project as last created, opened or saved,
+    // none when not remembered. A view that keeps the open project elsewhere
+    // between runs keeps this beside it and gives it back once reopened.
+    const std::optional<std::string>& ProyectoRecordado() const { return guardado_; }
+    void RecordarProyectoComo(std::optional<std::string> texto) { guardado_ = std::move(texto); }
     // Whether creating, opening and saving remember the project as it then is, for
     // Modificado. A batch that only computes, and never asks, turns it off.
     bool RecordarProyecto = true;

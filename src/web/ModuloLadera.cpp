@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "docs/Archivos.h"
 #include "docs/RtfHtml.h"
 #include "fields/MensajesRango.h"
 #include "forms/CamposBrovel.h"
@@ -316,6 +317,7 @@ public:
         const bool enArchivo = !forma_.RutaProyecto.empty() && std::filesystem::exists(forma_.RutaProyecto);
         o.set("archivo", enArchivo ? ArregloDe(Leer(forma_.RutaProyecto)) : val::null());
         o.set("proyecto", ArregloDe(forma_.TextoDelProyecto()));
+        o.set("recordado", Recordado());
         return o;
     }
     // Takes a snapshot back: the project as it was, under its name, with the file
@@ -335,8 +337,24 @@ public:
         } else {
             web::Escribir(ruta, BytesDe(instantanea["archivo"]));
         }
+        // What the project was when last saved, so that its changes still show
+        // and are still asked about. A snapshot without it predates the mark.
+        if (!instantanea["recordado"].isUndefined()) RecordarComo(instantanea["recordado"]);
         forma_.MostrarPestana(forma_.PestanaActual());
         return true;
+    }
+    // What Modificado compares with, as bytes (null when not remembered), and
+    // setting it back: a save the browser failed to write leaves the project changed.
+    val Recordado() const {
+        const auto& recordado = forma_.ProyectoRecordado();
+        return recordado ? ArregloDe(*recordado) : val::null();
+    }
+    void RecordarComo(const val& recordado) {
+        if (recordado.isNull()) {
+            forma_.RecordarProyectoComo(std::nullopt);
+        } else {
+            forma_.RecordarProyectoComo(BytesDe(recordado));
+        }
     }
 
     // ---- The runoff calculator.
@@ -519,6 +537,8 @@ EMSCRIPTEN_BINDINGS(brovel) {
         .function("guardarComo", &TLaderaWeb::GuardarComo)
         .function("instantanea", &TLaderaWeb::Instantanea)
         .function("restaurar", &TLaderaWeb::Restaurar)
+        .function("recordado", &TLaderaWeb::Recordado)
+        .function("recordarComo", &TLaderaWeb::RecordarComo)
         .function("estadoZ", &TLaderaWeb::EstadoZumbrel)
         .function("escribirZ", &TLaderaWeb::EscribirZ)
         .function("salirZ", &TLaderaWeb::SalirZ)
@@ -540,6 +560,7 @@ EMSCRIPTEN_BINDINGS(brovel) {
     function("tabla", &Tabla);
     function("descripcionLadera", &DescripcionDeLadera);
     function("descripcionZumbrel", &DescripcionDeZumbrel);
+    function("noSePudoGuardar", &NoSePudoGuardar);
 }
 
 }  // namespace brovel::web

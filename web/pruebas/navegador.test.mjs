@@ -34,13 +34,15 @@ before(async () => {
 });
 after(async () => { await navegador?.close(); servidor?.close(); });
 
-// A page of its own, with empty storage, once the first tab is drawn.
-async function abrirPagina(contexto) {
+// A page of its own, with empty storage, once the first tab is drawn; `antes`
+// runs in the page before its own script.
+async function abrirPagina(contexto, antes, ...argumentos) {
   const c = contexto ?? await navegador.createBrowserContext();
   const pagina = await c.newPage();
   await pagina.setViewport({ width: 1366, height: 768 });
   pagina.errores = [];
   pagina.on('pageerror', (e) => pagina.errores.push(e.message));
+  if (antes) await pagina.evaluateOnNewDocument(antes, ...argumentos);
   await pagina.goto(url);
   await pagina.waitForSelector('body.listo');
   return pagina;
@@ -117,12 +119,28 @@ test('un número fuera de rango se avisa y deja A sin actualizar', async () => {
   assert.notEqual(await pagina.$eval('#l-euTeEResultado', (e) => e.title), '');
 });
 
-test('abrir, editar y guardar da los bytes de brovel-calc ladera --guardar', async () => {
+// A project written by hand, and what the desktop saves for it with Longitud
+const ORIGINAL = '; a mano\r\n[Geometria]\r\nDeclive=8\r\nLongitud=40\r\n[Otra]\r\nx=1\r\n';
+// set to `longitud`: into the file it opened, or with Guardar como into a new one.
+function guardadoPorElEscritorio(longitud, enOtro = false) {
+  const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-esperado-'));
+  const abierto = path.join(carpeta, 'abierto.bvx');
+  const esperado = enOtro ? path.join(carpeta, 'otro.bvx') : abierto;
+  writeFileSync(abierto, ORIGINAL.replace('Longitud=40', `Longitud=${longitud}`));
+  calc('ladera', '--guardar', esperado, abierto);
+  return readFileSync(esperado);
+}
+
+// A browser without file system access: the page opens through a file input
+// and saves by downloading.
+const sinAccesoAArchivos = () => { window.showOpenFilePicker = undefined; window.showSaveFilePicker = undefined; };
+
+test('sin acceso a archivos, abrir, editar y guardar descarga los bytes de brovel-calc ladera --guardar', async () => {
   const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-pagina-'));
-  const original = '; a mano\r\n[Geometria]\r\nDeclive=8\r\nLongitud=40\r\n[Otra]\r\nx=1\r\n';
+  const original = ORIGINAL;
   const proyecto = path.join(carpeta, 'parcela.bvx');
   writeFileSync(proyecto, original);
-  const pagina = await abrirPagina();
+  const pagina = await abrirPagina(undefined, sinAccesoAArchivos);
   // What the page hands the browser to download, kept as the browser gets it.
   await pagina.evaluate(() => {
     window.descargas = [];
@@ -136,10 +154,67 @@ test('abrir, editar y guardar da los bytes de brovel-calc ladera --guardar', asy
   await pagina.click('[data-orden="guardar"]');
   await pagina.waitForFunction(() => window.descargas.length === 1);
   const guardado = Buffer.from(await pagina.evaluate(async () => [...new Uint8Array(await window.descargas[0].arrayBuffer())]));
-  const esperado = path.join(carpeta, 'esperado.bvx');
-  writeFileSync(esperado, original.replace('Longitud=40', 'Longitud=55'));
-  calc('ladera', '--guardar', esperado, esperado);
-  assert.deepEqual(guardado, readFileSync(esperado));
+  assert.deepEqual(guardado, guardadoPorElEscritorio(55));
+});
+
+// The browser's file pickers, stood in for: files are kept in window.discos by
+// name, `window.elegirComo` is the name the save picker answers, and a file
+// named in `window.sinPermiso` refuses to be written.
+function conAccesoAArchivos(original) {
+  window.discos = { 'parcela.bvx': original };
+  window.pedidos = [];
+  window.sinPermiso = [];
+  const manejador = (name) => ({
+    kind: 'file', name,
+    getFile: async () => new File([window.discos[name]], name),
+    createWritable: async () => {
+      if (window.sinPermiso.includes(name)) throw new DOMException('Permiso denegado', 'NotAllowedError');
+      const partes = [];
+      return { write: async (b) => { partes.push(b); }, close: async () => { window.discos[name] = new Blob(partes); } };
+    },
+  });
+  window.showOpenFilePicker = async () => { window.pedidos.push('abrir'); return [manejador('parcela.bvx')]; };
+  window.showSaveFilePicker = async (o) => { window.pedidos.push(`guardar ${o.suggestedName}`); return manejador(window.elegirComo); };
+}
+const enDisco = async (pagina, nombre) => Buffer.from(await pagina.evaluate(async (n) =>
+  (typeof window.discos[n] === 'string' ? [...new TextEncoder().encode(window.discos[n])]
+    : [...new Uint8Array(await window.discos[n].arrayBuffer())]), nombre));
+const titulo = (pagina) => pagina.$eval('#ladera .titulo', (e) => e.textContent);
+
+test('con acceso a archivos, Guardar escribe otra vez en el archivo abierto o elegido', async () => {
+  const pagina = await abrirPagina(undefined, conAccesoAArchivos, ORIGINAL);
+  await pagina.click('[data-orden="abrir"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  await escribir(pagina, 'l-euLt', '55');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  assert.deepEqual(await enDisco(pagina, 'parcela.bvx'), guardadoPorElEscritorio(55));
+
+  // Guardar como asks where, once; the next Guardar writes there without asking.
+  await pagina.evaluate(() => { window.elegirComo = 'copia.bvx'; });
+  await escribir(pagina, 'l-euLt', '60');
+  await pagina.click('[data-orden="guardarComo"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - copia') && !document.title.endsWith('*'));
+  await escribir(pagina, 'l-euLt', '65');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  assert.deepEqual(await enDisco(pagina, 'copia.bvx'), guardadoPorElEscritorio(65, true));
+  assert.deepEqual(await enDisco(pagina, 'parcela.bvx'), guardadoPorElEscritorio(55));
+  assert.deepEqual(await pagina.evaluate(() => window.pedidos), ['abrir', 'guardar parcela.bvx']);
+  assert.deepEqual(pagina.errores, []);
+});
+
+test('un archivo que el navegador no deja escribir se avisa y el proyecto sigue con cambios', async () => {
+  const pagina = await abrirPagina(undefined, conAccesoAArchivos, ORIGINAL);
+  await pagina.click('[data-orden="abrir"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  await pagina.evaluate(() => { window.sinPermiso.push('parcela.bvx'); });
+  await escribir(pagina, 'l-euLt', '55');
+  await pagina.click('[data-orden="guardar"]');
+  assert.match(await aceptarError(pagina), /^No se pudo guardar "parcela\.bvx": /);
+  assert.match(await titulo(pagina), /\*$/);
+  assert.equal(await pagina.evaluate(() => window.brovel.modificado()), true);
+  assert.equal(await enDisco(pagina, 'parcela.bvx').then(String), ORIGINAL);
 });
 
 test('calcular usando Zumbrel abre la escorrentía y trae su resultado', async () => {
@@ -186,6 +261,26 @@ test('recargar la página conserva el proyecto', async () => {
   await pagina.reload();
   await pagina.waitForSelector('body.listo');
   assert.equal(Number(await valor(pagina, 'l-euDt')), 9);
+});
+
+test('recargar la página conserva la marca de cambios sin guardar y su pregunta', async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto);
+  assert.doesNotMatch(await titulo(pagina), /\*$/);
+  await escribir(pagina, 'l-euDt', '9');
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo');
+  assert.match(await titulo(pagina), /\*$/);
+  await pagina.click('[data-orden="nuevo"]');
+  await pagina.waitForSelector('dialog[open] .botones');
+  assert.match(await pagina.$eval('dialog[open] p', (e) => e.textContent), /guardar los cambios/);
+  await pagina.click('dialog[open] .botones button:nth-child(2)');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  // The new project, unchanged, stays unchanged after a reload.
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo');
+  assert.doesNotMatch(await titulo(pagina), /\*$/);
+  assert.notEqual(Number(await valor(pagina, 'l-euDt')), 9);
 });
 
 test('sin conexión la página vuelve a abrir', async () => {

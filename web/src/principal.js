@@ -6,6 +6,7 @@ import { Ventana } from './vista.js';
 import * as graficos from './graficos.js';
 import { Dialogos } from './dialogos.js';
 import { mostrarReporte } from './reporte.js';
+import * as archivos from './archivos.js';
 import './principal.css';
 
 const CLAVE = 'brovel.proyecto';
@@ -19,6 +20,9 @@ const dialogos = new Dialogos(document.body);
 let pestana = 0;
 let pestanaZ = 0;
 let botonZumbrel = null;
+// The file the project was last opened from or saved into, where the browser
+// lets the page write into it: Guardar writes there again.
+let manejador = null;
 
 // ---- Storage: the open project survives a reload or a closed tab.
 function aBase64(bytes) { let s = ''; for (const b of bytes) s += String.fromCharCode(b); return btoa(s); }
@@ -26,13 +30,15 @@ function deBase64(texto) { return Uint8Array.from(atob(texto), (c) => c.charCode
 function recordar() {
   const i = ladera.instantanea();
   localStorage.setItem(CLAVE, JSON.stringify({ nombre: i.nombre, pestana,
-    archivo: i.archivo ? aBase64(i.archivo) : null, proyecto: aBase64(i.proyecto) }));
+    archivo: i.archivo ? aBase64(i.archivo) : null, proyecto: aBase64(i.proyecto),
+    recordado: i.recordado ? aBase64(i.recordado) : null }));
 }
 const guardado = localStorage.getItem(CLAVE);
 if (guardado) {
   try {
     const g = JSON.parse(guardado);
-    ladera.restaurar({ nombre: g.nombre, archivo: g.archivo ? deBase64(g.archivo) : null, proyecto: deBase64(g.proyecto) });
+    ladera.restaurar({ nombre: g.nombre, archivo: g.archivo ? deBase64(g.archivo) : null, proyecto: deBase64(g.proyecto),
+      ...('recordado' in g && { recordado: g.recordado ? deBase64(g.recordado) : null }) });
     pestana = g.pestana ?? 0;
   } catch { localStorage.removeItem(CLAVE); }
 }
@@ -174,14 +180,8 @@ function cerrarZumbrel() {
 }
 
 // ---- Files.
-function descargar(bytes, nombre, tipo) {
-  const url = URL.createObjectURL(new Blob([bytes], { type: tipo }));
-  const a = Object.assign(document.createElement('a'), { href: url, download: nombre });
-  document.body.append(a);
-  a.click();
-  a.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 1000);
-}
+const { descargar } = archivos;
+const TIPO_BVX = 'application/x-brovel';
 
 // Before the project is left: 0 Sí, 1 No, 2 Cancelar, as the form takes it.
 async function confirmarCambios() {
@@ -192,25 +192,55 @@ async function confirmarCambios() {
   return respuesta === 0 ? 1 : respuesta;
 }
 
+// Guardar writes into the file chosen last, Guardar como (or Guardar of a
+// project never saved, or of one whose file the page cannot write) asks where;
+// a browser without file system access downloads the file instead.
 async function guardar(como) {
-  let bytes = como ? null : ladera.guardar();
+  const antes = ladera.recordado();
+  let destino = como ? null : manejador;
+  let bytes = como || (!destino && archivos.puedeEscribir()) ? null : ladera.guardar();
   if (!bytes) {
     const actual = ladera.estado().nombreProyecto || 'Sin Nombre.bvx';
-    let nombre = await dialogos.nombre('Guardar como', actual);
+    let nombre;
+    if (archivos.puedeEscribir()) {
+      try {
+        destino = await archivos.elegirDondeGuardar(actual, '.bvx', TIPO_BVX);
+      } catch (e) {
+        await dialogos.error(e.message);
+        return false;
+      }
+      nombre = destino?.name;
+    } else {
+      nombre = await dialogos.nombre('Guardar como', actual);
+    }
     if (!nombre) return false;
     if (!/\.bvx$/i.test(nombre)) nombre += '.bvx';
     bytes = ladera.guardarComo(nombre);
   }
-  if (bytes) descargar(bytes, ladera.estado().nombreProyecto, 'application/x-brovel');
+  let escrito = Boolean(bytes);
+  if (bytes && destino) {
+    try {
+      await archivos.escribir(destino, bytes);
+      manejador = destino;
+    } catch (e) {
+      // The form took the project as saved; it was not, so it stays changed.
+      ladera.recordarComo(antes);
+      escrito = false;
+      await dialogos.error(modulo.noSePudoGuardar(destino.name, e.message));
+    }
+  } else if (bytes) {
+    manejador = null;
+    descargar(bytes, ladera.estado().nombreProyecto, TIPO_BVX);
+  }
   await refrescar();
-  return Boolean(bytes);
+  return escrito;
 }
 
-async function abrirArchivo(archivo) {
+async function abrirArchivo(archivo, deDonde = null) {
   const respuesta = await confirmarCambios();
   if (respuesta === 2) return;
   const bytes = new Uint8Array(await archivo.arrayBuffer());
-  ladera.abrir(bytes, archivo.name, 1);
+  if (ladera.abrir(bytes, archivo.name, 1)) manejador = deDonde;
   pestana = 0;
   ladera.pestana(0);
   await refrescar();
@@ -229,9 +259,17 @@ document.body.append(selectorArchivo, selectorZbr);
 const menu = {
   nuevo: async () => {
     const r = await confirmarCambios();
-    if (r !== 2) { ladera.nuevo(1); pestana = 0; ladera.pestana(0); refrescar(); }
+    if (r !== 2) { ladera.nuevo(1); manejador = null; pestana = 0; ladera.pestana(0); refrescar(); }
   },
-  abrir: () => { selectorArchivo.value = ''; selectorArchivo.click(); },
+  abrir: async () => {
+    if (!archivos.puedeElegir()) { selectorArchivo.value = ''; selectorArchivo.click(); return; }
+    try {
+      const elegido = await archivos.elegirParaAbrir('.bvx', TIPO_BVX);
+      if (elegido) await abrirArchivo(elegido.archivo, elegido.manejador);
+    } catch (e) {
+      await dialogos.error(e.message);
+    }
+  },
   guardar: () => guardar(false),
   guardarComo: () => guardar(true),
   imprimir: () => window.print(),
@@ -264,7 +302,11 @@ document.addEventListener('dragover', (e) => e.preventDefault());
 document.addEventListener('drop', (e) => {
   e.preventDefault();
   const archivo = e.dataTransfer.files[0];
-  if (archivo) abrirArchivo(archivo);
+  // The dropped file's handle, where the browser gives one, lets Guardar write
+  // into it; it is asked for before the event ends.
+  const elemento = [...e.dataTransfer.items].find((i) => i.kind === 'file');
+  const deDonde = elemento?.getAsFileSystemHandle?.().catch(() => null) ?? Promise.resolve(null);
+  if (archivo) deDonde.then((h) => abrirArchivo(archivo, h?.kind === 'file' ? h : null));
 });
 window.addEventListener('beforeprint', imprimible);
 
@@ -273,4 +315,4 @@ await refrescar();
 document.body.classList.add('listo');
 performance.mark('brovel-listo');
 if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js');
-window.brovel = { ladera, refrescar };
+window.brovel = { ladera, refrescar, modificado: () => ladera.modificado() };

@@ -1,0 +1,56 @@
+// Files on the person's disk: through the browser's file system access where it
+// has one (a chosen file is written again by the next Guardar), a download and a
+// file input where it does not.
+
+// Whether the browser lets the page pick a file and write into it. Asked each
+// time, never kept: a browser may offer it in one context and not in another.
+export const puedeEscribir = () => typeof window.showSaveFilePicker === 'function';
+export const puedeElegir = () => typeof window.showOpenFilePicker === 'function';
+
+const tipos = (extension, tipo) => [{ accept: { [tipo]: [extension] } }];
+
+// A cancelled picker is an answer, not a fault.
+const cancelado = (e) => e?.name === 'AbortError';
+
+// Asks where to save a file named `sugerido`; the handle, or null when cancelled.
+export async function elegirDondeGuardar(sugerido, extension, tipo) {
+  try {
+    return await window.showSaveFilePicker({ suggestedName: sugerido, types: tipos(extension, tipo) });
+  } catch (e) {
+    if (cancelado(e)) return null;
+    throw e;
+  }
+}
+
+// Asks for a file to open; { archivo, manejador }, or null when cancelled.
+export async function elegirParaAbrir(extension, tipo) {
+  try {
+    const [manejador] = await window.showOpenFilePicker({ types: tipos(extension, tipo) });
+    return { archivo: await manejador.getFile(), manejador };
+  } catch (e) {
+    if (cancelado(e)) return null;
+    throw e;
+  }
+}
+
+// Writes the bytes into the chosen file, whole.
+export async function escribir(manejador, bytes) {
+  const escritor = await manejador.createWritable();
+  try {
+    await escritor.write(bytes);
+    await escritor.close();
+  } catch (e) {
+    await escritor.abort?.().catch(() => {});
+    throw e;
+  }
+}
+
+// Hands the bytes to the browser as a download named `nombre`.
+export function descargar(bytes, nombre, tipo) {
+  const url = URL.createObjectURL(new Blob([bytes], { type: tipo }));
+  const a = Object.assign(document.createElement('a'), { href: url, download: nombre });
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 1000);
+}
