@@ -110,6 +110,19 @@ private slots:
         QCOMPARE(ventana->GraficoCurva->Curva()->count(), 9);
     }
 
+    // Each plot of the slope window shows the title its series gives; the
+    // factors' says when some of them are not current.
+    void cadaGraficoMuestraElTituloDeSuSerie() {
+        ventana->PageControl->setCurrentIndex(kSuelo);
+        QCOMPARE(ventana->GraficoCurva->title(), QStringLiteral("Curva granométrica"));
+        ventana->PageControl->setCurrentIndex(kErosion);
+        QCOMPARE(ventana->GraficoFactores->title(), QStringLiteral("Factores adimensionales"));
+        ventana->Forma().euDt.SetBaseValue(-5);
+        ventana->PageControl->setCurrentIndex(kSuelo);
+        ventana->PageControl->setCurrentIndex(kErosion);
+        QCOMPARE(ventana->GraficoFactores->title(), QStringLiteral("Factores adimensionales (sin actualizar)"));
+    }
+
     // The step the editor shows is the bar in the other colour.
     void elPasoElegidoSeMarcaEnElHietograma() {
         ventana->PageControl->setCurrentIndex(kForzantes);

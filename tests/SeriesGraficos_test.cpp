@@ -99,6 +99,27 @@ TEST_F(FormaBrovelPrueba, LaCurvaSigueLaUnidadDelDiametroYElPuntoElegido) {
     EXPECT_EQ(*curva.elegido, curva.puntos[3]);
 }
 
+// Every plot of the slope window names what it draws.
+TEST_F(FormaBrovelPrueba, CadaGraficoDiceLoQueDibuja) {
+    forma.MostrarPestana(TPestanaBrovel::Erosion);
+    EXPECT_EQ(DatosCurva(forma).titulo, "Curva granométrica");
+    EXPECT_EQ(DatosFactores(forma).titulo, "Factores adimensionales");
+}
+
+// A plot of numbers that are not current says so in its title.
+TEST(TituloMostrado, SenalaLoQueNoEstaAlDia) {
+    struct Caso {
+        const char* nombre;
+        bool alDia;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"al día", true, "Hidrograma e hietograma"},
+        {"sin actualizar", false, "Hidrograma e hietograma (sin actualizar)"},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(TituloMostrado("Hidrograma e hietograma", c.alDia), c.esperado) << c.nombre;
+}
+
 // A point without a positive diameter has no place on a logarithmic axis.
 TEST_F(FormaBrovelPrueba, LaCurvaDejaLosDiametrosNulos) {
     forma.ElegirEnLista(TListaBrovel::cbPcg, 0);
@@ -174,6 +195,8 @@ TEST_F(FormaBrovelPrueba, LosFactoresSeComparanConLaUnidad) {
     EXPECT_EQ(Rotulos(datos),
               (std::vector<std::string>{"LS", "C", "PLU", "CC", "SC", "SR", "SM", "P", "Pb", "Pt", "Pg"}));
     EXPECT_EQ(datos.factores[0].rotulo, "LS = " + forma.euFtEResultado.Text());
+    EXPECT_EQ(datos.factores[0].simbolo, "LS");
+    EXPECT_TRUE(datos.alDia);
     EXPECT_EQ(datos.factores[0].valor, static_cast<double>(forma.euFtEResultado.GetBaseValue()));
     EXPECT_EQ(datos.masReductor, 1);  // C
     EXPECT_TRUE(datos.factores[1].principal);
@@ -194,6 +217,7 @@ TEST_F(FormaBrovelPrueba, LosFactoresViejosSeSenalan) {
     const TDatosFactores datos = DatosFactores(forma);
     EXPECT_EQ(Viejos(datos), (std::vector<std::string>{"LS", "P", "Pb", "Pt", "Pg"}));
     EXPECT_EQ(datos.masReductor, 1);
+    EXPECT_FALSE(datos.alDia);
 }
 
 // Without roughness C cannot be computed: of the factors of the rate only LS is

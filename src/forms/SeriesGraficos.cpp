@@ -142,8 +142,13 @@ double EnUnidadDelCampo(const TCantidad& campo, double base) {
     return static_cast<double>(base * u.factor + u.desplazamiento);
 }
 
+std::string TituloMostrado(const std::string& titulo, bool alDia) {
+    return alDia ? titulo : titulo + " (sin actualizar)";
+}
+
 TDatosCurva DatosCurva(TFormaBrovel& forma) {
     TDatosCurva datos;
+    datos.titulo = "Curva granométrica";
     const TCantidad& diametro = forma.euDg;
     const TLista& puntos = forma.Lista(TListaBrovel::cbPcg);
     const int n = std::min(static_cast<int>(puntos.items.size()), kMaxElementos);
@@ -206,18 +211,20 @@ TDatosHietograma DatosHietograma(TFormaBrovel& forma) {
 
 TDatosFactores DatosFactores(TFormaBrovel& forma) {
     TDatosFactores datos;
+    datos.titulo = "Factores adimensionales";
     double maximo = 1;
     double menor = 0;
     for (const TFilaFactor& fila : kFactores) {
         if (!forma.Mostrado(fila.campo)) continue;
         TCantidad& campo = forma.Campo(fila.campo);
         TFactorGrafico f{std::string(fila.rotulo) + " = " + campo.Text(), static_cast<double>(campo.GetBaseValue()),
-                         fila.principal, forma.AlDia(fila.campo)};
+                         fila.principal, forma.AlDia(fila.campo), fila.rotulo};
         maximo = std::max(maximo, f.valor);
         if (f.principal && f.alDia && (datos.masReductor < 0 || f.valor < menor)) {
             datos.masReductor = static_cast<int>(datos.factores.size());
             menor = f.valor;
         }
+        datos.alDia = datos.alDia && f.alDia;
         datos.factores.push_back(std::move(f));
     }
     // The reference stands clear of the right edge.

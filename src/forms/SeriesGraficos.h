@@ -41,10 +41,14 @@ TEje EscalaLogaritmica(std::string titulo, double minimo, double maximo);
 // A number of the base unit in the unit the field shows.
 double EnUnidadDelCampo(const TCantidad& campo, double base);
 
+// The title a plot shows: with a note when what it draws is not current.
+std::string TituloMostrado(const std::string& titulo, bool alDia);
+
 // The grain-size curve of the Suelo tab: percent passing against diameter, the
 // points with a positive diameter (a logarithmic axis has no room for the others),
 // and the one the editor shows.
 struct TDatosCurva {
+    std::string titulo;
     std::vector<TPuntoGrafico> puntos;
     std::optional<TPuntoGrafico> elegido;
     TEje ejeX;  // logarithmic
@@ -73,9 +77,14 @@ struct TFactorGrafico {
     // A factor of the erosion rate, or a subfactor of one.
     bool principal = true;
     bool alDia = true;
+    // Its symbol alone, for a plot that names the bar apart from its number: "LS".
+    std::string simbolo;
 };
 struct TDatosFactores {
+    std::string titulo;
     std::vector<TFactorGrafico> factores;
+    // Whether every factor is up to date.
+    bool alDia = true;
     // The factor of the rate that reduces it most, among those up to date; -1 if none.
     int masReductor = -1;
     TEje eje;

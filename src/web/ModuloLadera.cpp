@@ -219,6 +219,7 @@ public:
     val Curva() {
         const TDatosCurva d = DatosCurva(forma_);
         val o = val::object();
+        o.set("titulo", d.titulo);
         o.set("puntos", PuntosDe(d.puntos));
         if (d.elegido) o.set("elegido", PuntosDe({*d.elegido}));
         o.set("ejeX", EjeDe(d.ejeX));
@@ -239,10 +240,12 @@ public:
     val Factores() {
         const TDatosFactores d = DatosFactores(forma_);
         val o = val::object();
+        o.set("titulo", TituloMostrado(d.titulo, d.alDia));
         val factores = val::array();
         for (const TFactorGrafico& f : d.factores) {
             val factor = val::object();
             factor.set("rotulo", f.rotulo);
+            factor.set("simbolo", f.simbolo);
             factor.set("valor", f.valor);
             factor.set("principal", f.principal);
             factor.set("alDia", f.alDia);

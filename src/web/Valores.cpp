@@ -89,7 +89,7 @@ val PuntosDe(const std::vector<TPuntoGrafico>& puntos) {
 
 val DatosTiempoDe(const TDatosTiempo& d) {
     val o = val::object();
-    o.set("titulo", d.titulo);
+    o.set("titulo", TituloMostrado(d.titulo, d.alDia));
     o.set("ejeX", EjeDe(d.ejeX));
     o.set("ejeLinea", EjeDe(d.ejeLinea));
     o.set("ejeBarras", EjeDe(d.ejeBarras));

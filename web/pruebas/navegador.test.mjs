@@ -217,6 +217,30 @@ test('un archivo que el navegador no deja escribir se avisa y el proyecto sigue 
   assert.equal(await enDisco(pagina, 'parcela.bvx').then(String), ORIGINAL);
 });
 
+test('un gráfico muestra el título de su serie y se actualiza en su lugar', async () => {
+  const pagina = await abrirPagina();
+  const grafico = '.pagina[data-nombre="tsErosion"] .grafico';
+  await pestana(pagina, 'tsErosion');
+  await pagina.$eval(grafico, (e) => { e.querySelector('.uplot').marca = true; });
+  await pestana(pagina, 'Geometria');
+  await escribir(pagina, 'l-euDt', '12');
+  await pestana(pagina, 'tsErosion');
+  const forma = new modulo.Ladera();
+  forma.escribir('euDt', '12');
+  forma.salir('euDt');
+  forma.pestana(5);
+  const esperado = forma.factores();
+  const dibujado = await pagina.$eval(grafico, (e) => ({
+    mismo: e.querySelector('.uplot').marca === true,
+    titulo: e.querySelector('.u-title').textContent,
+    // Each bar is in one of the series: up to date, the one that reduces most, out of date.
+    valores: e.grafico.u.data[0].map((_, i) => e.grafico.u.data.slice(1).map((s) => s[i]).find((v) => v != null)),
+  }));
+  assert.equal(dibujado.mismo, true);
+  assert.equal(dibujado.titulo, esperado.titulo);
+  assert.deepEqual(dibujado.valores, esperado.factores.map((f) => f.valor));
+});
+
 test('calcular usando Zumbrel abre la escorrentía y trae su resultado', async () => {
   const pagina = await abrirPagina();
   await pestana(pagina, 'tsForzantes');

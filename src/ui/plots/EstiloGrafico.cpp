@@ -46,7 +46,7 @@ void AplicarEje(QValueAxis* eje, const TEje& escala) {
 }
 
 void PonerTitulo(QChart* grafico, const std::string& titulo, bool alDia) {
-    const QString texto = alDia ? Texto(titulo) : Texto(titulo) + QStringLiteral(" (sin actualizar)");
+    const QString texto = Texto(TituloMostrado(titulo, alDia));
     if (grafico->title() != texto) grafico->setTitle(texto);
 }
 

@@ -15,7 +15,6 @@ TGraficoCurva::TGraficoCurva()
     : curva_(new QLineSeries(this)), puntos_(new QScatterSeries(this)), elegido_(new QScatterSeries(this)),
       ejeX_(new QLogValueAxis(this)), ejeY_(new QValueAxis(this)) {
     PrepararGrafico(this);
-    setTitle(QStringLiteral("Curva granométrica"));
     curva_->setColor(kAzulGrafico);
     puntos_->setColor(kAzulGrafico);
     puntos_->setBorderColor(kAzulGrafico);
@@ -39,6 +38,7 @@ TGraficoCurva::TGraficoCurva()
 }
 
 void TGraficoCurva::Actualizar(const TDatosCurva& datos) {
+    PonerTitulo(this, datos.titulo, true);
     const QList<QPointF> puntos = Puntos(datos.puntos);
     curva_->replace(puntos);
     puntos_->replace(puntos);

@@ -22,7 +22,6 @@ TGraficoFactores::TGraficoFactores()
       viejos_(new QBarSet(QStringLiteral("Sin actualizar"), this)), referencia_(new QLineSeries(this)),
       ejeX_(new QValueAxis(this)), ejeY_(new QBarCategoryAxis(this)) {
     PrepararGrafico(this);
-    setTitle(QStringLiteral("Factores adimensionales"));
     const std::pair<QBarSet*, QColor> colores[] = {{factores_, kAzulGrafico},
                                                    {subfactores_, kAzulClaroGrafico},
                                                    {masReductor_, kNaranjaGrafico},
@@ -56,7 +55,6 @@ TGraficoFactores::TGraficoFactores()
 
 void TGraficoFactores::Actualizar(const TDatosFactores& datos) {
     const int n = static_cast<int>(datos.factores.size());
-    bool alDia = true;
     QStringList rotulos;
     std::vector<double> valores[4];
     // The first factor at the top: the axis counts its rows from the bottom.
@@ -65,15 +63,14 @@ void TGraficoFactores::Actualizar(const TDatosFactores& datos) {
         rotulos << Texto(f.rotulo);
         const int conjunto = !f.alDia ? 3 : (i == datos.masReductor ? 2 : (f.principal ? 0 : 1));
         for (int c = 0; c < 4; ++c) valores[c].push_back(c == conjunto ? f.valor : 0);
-        alDia = alDia && f.alDia;
     }
-    PonerTitulo(this, "Factores adimensionales", alDia);
+    PonerTitulo(this, datos.titulo, datos.alDia);
     if (ejeY_->categories() != rotulos) ejeY_->setCategories(rotulos);
     QBarSet* const conjuntos[] = {factores_, subfactores_, masReductor_, viejos_};
     for (int c = 0; c < 4; ++c) PonerValores(conjuntos[c], valores[c], -1);
     // The legend speaks of what is drawn.
     legend()->markers(serie_)[2]->setVisible(datos.masReductor >= 0);
-    legend()->markers(serie_)[3]->setVisible(!alDia);
+    legend()->markers(serie_)[3]->setVisible(!datos.alDia);
     const QList<QPointF> linea{{1, -0.5}, {1, n - 0.5}};
     if (referencia_->points() != linea) referencia_->replace(linea);
     AplicarEje(ejeX_, datos.eje);
