@@ -276,6 +276,13 @@ test('el reporte impreso en PDF tiene la tasa de erosión', async () => {
   assert.match(texto, /Tasa de Erosión \(A\)\s+9\.35051/);
   assert.match(texto, /Reporte de Brovel/);
   assert.doesNotMatch(texto, /Nuevo\s+Abrir/);
+  // The last page holds the three plots, each with its title, and nothing of the report.
+  const paginas = texto.split('\f').filter((p) => p.trim() !== '');
+  const ultima = paginas.at(-1);
+  const forma = new modulo.Ladera();
+  for (const serie of [forma.curva(), forma.hietograma(), forma.factores()]) assert.match(ultima, new RegExp(serie.titulo));
+  assert.doesNotMatch(ultima, /Tasa de Erosión/);
+  assert.ok(paginas.length >= 2);
 });
 
 test('recargar la página conserva el proyecto', async () => {

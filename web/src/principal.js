@@ -108,7 +108,31 @@ function prepararImpresion() {
 function imprimible() {
   clearTimeout(impresionPendiente);
   const html = zumbrel.hidden ? ladera.reporteHtml() : ladera.reporteHtmlZ();
-  if (html !== null) mostrarReporte(document.querySelector('#impresion'), html);
+  if (html === null) return;
+  const impresion = document.querySelector('#impresion');
+  mostrarReporte(impresion, html);
+  impresion.append(paginaDeGraficos(zumbrel.hidden));
+}
+
+// The report's last page: the calculator's three plots, one under the other, as
+// the desktop prints them. Each calculator keeps its page and its plots.
+const GRAFICOS_IMPRESOS = {
+  ladera: [['curva', () => ladera.curva()], ['hietograma', () => ladera.hietograma()], ['factores', () => ladera.factores()]],
+  zumbrel: [['tiempo', () => ladera.lluvia()], ['tiempo', () => ladera.escorrentia()], ['tiempo', () => ladera.hidrograma()]],
+};
+const paginasDeGraficos = new Map();
+function paginaDeGraficos(deLadera) {
+  const cual = deLadera ? 'ladera' : 'zumbrel';
+  let pagina = paginasDeGraficos.get(cual);
+  if (!pagina) {
+    pagina = Object.assign(document.createElement('section'), { className: 'graficos-impresos' });
+    // A4's width inside its margins; the factors' plot is taller, as on the screen.
+    pagina.append(...GRAFICOS_IMPRESOS[cual].map(([tipo]) => Object.assign(document.createElement('div'),
+      { className: 'grafico-impreso', tamano: { ancho: 660, alto: tipo === 'factores' ? 320 : 250 } })));
+    paginasDeGraficos.set(cual, pagina);
+  }
+  GRAFICOS_IMPRESOS[cual].forEach(([tipo, datos], i) => graficos[tipo](pagina.children[i], datos()));
+  return pagina;
 }
 
 // ---- The runoff window, over the slope window until closed.
