@@ -47,7 +47,9 @@ export function curva(elemento, d) {
   const elegidoY = x.map((xi, i) => (d.elegido && xi === d.elegido.x[0] && y[i] === d.elegido.y[0] ? y[i] : null));
   return dibujar(elemento, 'curva', d, (g) => ({
     scales: { x: { time: false, distr: 3, range: rango(g, 'ejeX') }, y: { range: rango(g, 'ejeY') } },
-    axes: [eje(() => g.d.ejeX.titulo, 2), eje(() => g.d.ejeY.titulo)],
+    // A decade's mark shows its number whole, however small: 0.0001, not 0.
+    axes: [{ ...eje(() => g.d.ejeX.titulo, 2), values: (u, v) => v.map((x) => (x == null ? '' : String(Number(x.toPrecision(6))))) },
+      eje(() => g.d.ejeY.titulo)],
     series: [{}, { stroke: '#2a6f97', width: 2, points: { show: true } },
       { stroke: '#c1121f', width: 0, points: { show: true, size: 10, fill: '#c1121f' } }],
   }), [x, y, elegidoY]);
