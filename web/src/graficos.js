@@ -91,11 +91,13 @@ export function tiempo(elemento, d) {
   const pico = xs.map((x) => (d.pico && x === d.pico.x ? d.pico.y : null));
   // The hydrograph's rain hangs from the top, on an axis that runs downwards.
   const invertida = Boolean(d.pico);
-  return dibujar(elemento, invertida ? 'tiempo invertida' : 'tiempo', d, (g) => ({
+  // A series without bars has no axis for them: it leaves that axis without a title.
+  const conBarras = d.ejeBarras.titulo !== '';
+  return dibujar(elemento, `tiempo ${invertida} ${conBarras}`, d, (g) => ({
     scales: { x: { time: false, range: rango(g, 'ejeX') }, y: { range: rango(g, 'ejeLinea') },
       b: { range: rango(g, 'ejeBarras'), dir: invertida ? -1 : 1 } },
     axes: [eje(() => g.d.ejeX.titulo, 2), eje(() => g.d.ejeLinea.titulo),
-      { ...eje(() => g.d.ejeBarras.titulo, 1), scale: 'b' }],
+      { ...eje(() => g.d.ejeBarras.titulo, 1), scale: 'b', show: conBarras }],
     series: [{},
       { label: d.nombreLinea, stroke: '#1d3557', width: 2, spanGaps: true, points: { show: false } },
       { label: d.nombreBarras, scale: 'b', fill: '#a8dadc', stroke: '#457b9d', paths: barras, points: { show: false } },
