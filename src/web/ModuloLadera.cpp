@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "docs/Archivos.h"
 #include "docs/RtfHtml.h"
@@ -280,6 +281,14 @@ public:
     // ---- The project. The page asks first whether a changed project is saved
     // (`Modificado`), saves it if the person says so, and passes the answer.
     bool Modificado() { return forma_.Modificado(); }
+    // The name the form gives the project when it asks before leaving it, or
+    // empty when it would not ask: the question is put to the form and cancelled.
+    std::string NombreAlPreguntar() {
+        interlocutor_.preguntado.clear();
+        interlocutor_.respuesta = TRespuesta::Cancelar;
+        Proteger(interlocutor_, [&] { forma_.ConfirmarCambios(); });
+        return std::exchange(interlocutor_.preguntado, std::string());
+    }
     void Nuevo(int respuesta) {
         interlocutor_.respuesta = RespuestaDe(respuesta);
         Proteger(interlocutor_, [&] { forma_.NuevoExecute(); });
@@ -534,6 +543,7 @@ EMSCRIPTEN_BINDINGS(brovel) {
         .function("reporteRtf", &TLaderaWeb::ReporteRtf)
         .function("reporteHtml", &TLaderaWeb::ReporteHtml)
         .function("modificado", &TLaderaWeb::Modificado)
+        .function("nombreAlPreguntar", &TLaderaWeb::NombreAlPreguntar)
         .function("nuevo", &TLaderaWeb::Nuevo)
         .function("abrir", &TLaderaWeb::Abrir)
         .function("guardar", &TLaderaWeb::Guardar)

@@ -215,6 +215,10 @@ test('un archivo que el navegador no deja escribir se avisa y el proyecto sigue 
   assert.match(await titulo(pagina), /\*$/);
   assert.equal(await pagina.evaluate(() => window.brovel.modificado()), true);
   assert.equal(await enDisco(pagina, 'parcela.bvx').then(String), ORIGINAL);
+  // Leaving it asks about the project by the name the form gives it.
+  await pagina.click('[data-orden="nuevo"]');
+  await pagina.waitForSelector('dialog[open] .botones');
+  assert.match(await pagina.$eval('dialog[open] p', (e) => e.textContent), /«parcela»/);
 });
 
 test('un gráfico muestra el título de su serie y se actualiza en su lugar', async () => {
@@ -304,7 +308,7 @@ test('recargar la página conserva la marca de cambios sin guardar y su pregunta
   assert.match(await titulo(pagina), /\*$/);
   await pagina.click('[data-orden="nuevo"]');
   await pagina.waitForSelector('dialog[open] .botones');
-  assert.match(await pagina.$eval('dialog[open] p', (e) => e.textContent), /guardar los cambios/);
+  assert.match(await pagina.$eval('dialog[open] p', (e) => e.textContent), /guardar los cambios de «Sin Nombre»/);
   await pagina.click('dialog[open] .botones button:nth-child(2)');
   await pagina.waitForFunction(() => !document.title.endsWith('*'));
   // The new project, unchanged, stays unchanged after a reload.

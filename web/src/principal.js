@@ -209,8 +209,8 @@ const TIPO_BVX = 'application/x-brovel';
 
 // Before the project is left: 0 Sí, 1 No, 2 Cancelar, as the form takes it.
 async function confirmarCambios() {
-  if (!ladera.modificado()) return 1;
-  const nombre = ladera.estado().nombreProyecto.replace(/\.[^.]*$/, '') || 'Sin Nombre';
+  const nombre = ladera.nombreAlPreguntar();
+  if (!nombre) return 1;
   const respuesta = await dialogos.pregunta(`¿Desea guardar los cambios de «${nombre}»?`);
   if (respuesta === 0 && !(await guardar(false))) return 2;
   return respuesta === 0 ? 1 : respuesta;
