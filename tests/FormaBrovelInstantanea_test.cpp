@@ -211,8 +211,8 @@ struct TTamanoDeForma {
 class TamanoDeLasFormas : public ::testing::TestWithParam<TTamanoDeForma> {};
 
 const TTamanoDeForma kTamanos[] = {
-    {"Ladera", sizeof(TFormaBrovel), 56944},
-    {"Escorrentia", sizeof(TFormaZumbrel), 12128},
+    {"Ladera", sizeof(TFormaBrovel), 53872},
+    {"Escorrentia", sizeof(TFormaZumbrel), 11744},
 };
 
 TEST_P(TamanoDeLasFormas, ElEstadoTomadoConoceCadaMiembro) {
