@@ -196,3 +196,33 @@ TEST_F(FormaBrovelProyecto, SinRecordarElProyectoSiempreEstaModificado) {
     ASSERT_TRUE(olvidadiza.forma.AbrirProyecto(ruta));
     EXPECT_FALSE(olvidadiza.forma.Modificado());
 }
+
+// The state taken from a form names each of its members, so a member added to a
+// form and not to its state would pass from one batch project to the next. The
+// size of each form, on the machines the program is built and tested on, stands
+// for its list of members: when it changes, the state must take every new member
+// (Instantaneas.cpp) before the size here is brought up to date.
+struct TTamanoDeForma {
+    const char* nombre;
+    size_t tamano;
+    size_t conocido;
+};
+
+class TamanoDeLasFormas : public ::testing::TestWithParam<TTamanoDeForma> {};
+
+const TTamanoDeForma kTamanos[] = {
+    {"Ladera", sizeof(TFormaBrovel), 53872},
+    {"Escorrentia", sizeof(TFormaZumbrel), 11744},
+};
+
+TEST_P(TamanoDeLasFormas, ElEstadoTomadoConoceCadaMiembro) {
+#if !defined(__x86_64__) || !defined(__GLIBCXX__)
+    GTEST_SKIP() << "los tamaños anotados son los de x86-64 con libstdc++";
+#endif
+    const TTamanoDeForma& t = GetParam();
+    EXPECT_EQ(t.tamano, t.conocido) << "la forma " << t.nombre
+                                    << " cambió de tamaño: el estado que Instantanea toma y Restaurar pone debe "
+                                       "incluir cada miembro nuevo; después, anote aquí el tamaño nuevo";
+}
+
+INSTANTIATE_TEST_SUITE_P(Formas, TamanoDeLasFormas, ::testing::ValuesIn(kTamanos), NombreDeCaso<TTamanoDeForma>);

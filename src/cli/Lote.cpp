@@ -361,16 +361,26 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
     TProgreso progreso(puntos);
     std::vector<size_t> indices(variaciones.size(), 0);
     TFormaDeLote formas;
+    // Each point is the project with the varied entries written into it, opened as
+    // Abrir opens a file. The project is read once: opening only reads it, and the
+    // same entries are written at every point, each in the place the first point
+    // gave it, so the document is the one a fresh copy with those entries would be.
+    TArchivoIni punto;
+    punto.CargarTexto(texto);
     for (size_t n = 0; n < puntos; ++n) {
-        // Each point is the project with the varied entries written into it, opened
-        // as Abrir opens a file.
-        TArchivoIni punto;
-        punto.CargarTexto(texto);
         TRegistro registro;
+        bool escrito = true;
         for (size_t k = 0; k < variaciones.size(); ++k) {
             const TVariacion& v = variaciones[k];
-            punto.EscribirReal(v.seccion, v.clave, v.Valor(indices[k]));
+            escrito = punto.EscribirReal(v.seccion, v.clave, v.Valor(indices[k])) && escrito;
             registro.push_back({v.seccion + "." + v.clave, v.Valor(indices[k])});
+        }
+        if (!escrito) {
+            // A value that cannot be written leaves its entry as the project has it,
+            // not as the previous point left it.
+            punto.CargarTexto(texto);
+            for (size_t k = 0; k < variaciones.size(); ++k)
+                punto.EscribirReal(variaciones[k].seccion, variaciones[k].clave, variaciones[k].Valor(indices[k]));
         }
         TFormaBrovel& forma = formas.Nueva();
         forma.AbrirDocumento(punto, archivo);

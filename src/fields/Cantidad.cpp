@@ -117,6 +117,7 @@ void TCantidad::SetBaseValue(long double valor) {
 void TCantidad::SetText(const std::string& texto) {
     if (texto == texto_) return;
     texto_ = texto;
+    leido_ = false;
     if (AlCambiarTexto) AlCambiarTexto(texto_);
     LeerTexto();
     Notificar();
@@ -126,6 +127,7 @@ void TCantidad::SetText(const std::string& texto) {
 void TCantidad::TextoEditado(const std::string& texto) {
     if (texto == texto_) return;
     texto_ = texto;
+    leido_ = false;
     LeerTexto();
     Notificar();
 }
@@ -139,7 +141,7 @@ TESBBoundsValidationType TCantidad::ProcesarSalida() {
 TESBBoundsValidationType TCantidad::PruebaDeRango() const {
     if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
     long double v = 0;
-    if (textoLeido_ && *textoLeido_ == texto_) {
+    if (leido_) {
         v = valorLeido_;
     } else {
         try {
@@ -164,13 +166,13 @@ std::string TCantidad::MensajeLimite(TESBBoundsValidationType tipo) const {
 void TCantidad::LeerTexto() {
     // The same text reads as the same number: a text is parsed once, however often
     // the chain reads the field.
-    if (textoLeido_ && *textoLeido_ == texto_) {
+    if (leido_) {
         valor_ = valorLeido_;
         return;
     }
     valor_ = LeerNumeroDeCampo(texto_);
-    textoLeido_ = texto_;
     valorLeido_ = valor_;
+    leido_ = true;
 }
 
 void TCantidad::EscribirTexto() {

@@ -117,8 +117,8 @@ private:
     long double limiteSuperior_ = 0;
     long double valor_ = 0;
     std::string texto_ = "0";
-    // The last text read and the number it gave.
-    std::optional<std::string> textoLeido_;
+    // The number the text gives, once it has been read; a new text forgets it.
+    bool leido_ = false;
     long double valorLeido_ = 0;
     bool cargando_ = true;
 };
