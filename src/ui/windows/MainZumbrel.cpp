@@ -41,8 +41,6 @@ namespace {
 constexpr int kAncho = 1240;
 constexpr int kAlto = 600;
 
-constexpr TGrupoZumbrel kGruposZumbrel[] = {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo};
-
 }  // namespace
 
 // Travels in the form's callback, and so ends with the form, before the form's
