@@ -12,6 +12,7 @@
 #include <string>
 
 #include "forms/CamposBrovel.h"
+#include "forms/CamposPorNombre.h"
 #include "forms/Descripcion.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Constructor.h"
@@ -26,30 +27,13 @@
 namespace brovel {
 namespace {
 
-template <class T>
-void Buscar(const QWidget* raiz, T*& control, const char* nombre) {
-    control = raiz->findChild<T*>(QString::fromLatin1(nombre));
-    if (!control) throw std::logic_error(std::string("la ventana no tiene ") + nombre);
-}
-
-const char* TituloDeOpcion(std::string_view boton) {
-    for (TGrupoOpciones grupo : kGruposDeOpciones) {
-        const std::vector<const char*>& botones = BotonesDe(grupo);
-        for (size_t i = 0; i < botones.size(); ++i)
-            if (boton == botones[i]) return TituloDe(grupo, static_cast<int>(i));
-    }
-    throw std::logic_error("no hay opción " + std::string(boton));
-}
+#define BROVEL_CAMPO_DE_LADERA(campo) BROVEL_CAMPO_POR_NOMBRE(TMainFormBrovel, campo)
+const TCamposPorNombre<TMainFormBrovel, TUnidades*> kCamposPorNombre = {BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_DE_LADERA)};
+#undef BROVEL_CAMPO_DE_LADERA
 
 }  // namespace
 
-TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_LADERA(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
-}
+TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
 
 void TMainFormBrovel::ConstruirPestanas() {
     TPiezasDeVentana piezas;
@@ -64,7 +48,7 @@ void TMainFormBrovel::ConstruirPestanas() {
         if (nombre == "VistaFactores") return new TVistaGrafico(pagina, vista, GraficoFactores = new TGraficoFactores);
         throw std::logic_error("no hay gráfico " + std::string(nombre));
     };
-    piezas.tituloDeOpcion = TituloDeOpcion;
+    piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposDeOpciones, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionBrovel(), piezas);
 
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);

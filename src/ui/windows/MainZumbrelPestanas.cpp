@@ -11,6 +11,7 @@
 #include <string>
 
 #include "forms/BotonesDeTabla.h"
+#include "forms/CamposPorNombre.h"
 #include "forms/CamposZumbrel.h"
 #include "forms/Descripcion.h"
 #include "ui/Escritorio.h"
@@ -27,21 +28,6 @@
 namespace brovel {
 namespace {
 
-template <class T>
-void Buscar(const QWidget* raiz, T*& control, const char* nombre) {
-    control = raiz->findChild<T*>(QString::fromLatin1(nombre));
-    if (!control) throw std::logic_error(std::string("la ventana no tiene ") + nombre);
-}
-
-const char* TituloDeOpcion(std::string_view boton) {
-    for (TGrupoZumbrel grupo : {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo}) {
-        const std::vector<const char*>& botones = BotonesDe(grupo);
-        for (size_t i = 0; i < botones.size(); ++i)
-            if (boton == botones[i]) return TituloDe(grupo, static_cast<int>(i));
-    }
-    throw std::logic_error("no hay opción " + std::string(boton));
-}
-
 // The caption beside a table button, named as the window speaks of it.
 QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
     for (QLabel* rotulo : boton->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -52,15 +38,13 @@ QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
     throw std::logic_error("el botón " + boton->objectName().toStdString() + " no tiene rótulo");
 }
 
+#define BROVEL_CAMPO_DE_ZUMBREL(campo) BROVEL_CAMPO_POR_NOMBRE(TMainFormZumbrel, campo)
+const TCamposPorNombre<TMainFormZumbrel, TUnidades*> kCamposPorNombre = {BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_DE_ZUMBREL)};
+#undef BROVEL_CAMPO_DE_ZUMBREL
+
 }  // namespace
 
-TUnidades*& TMainFormZumbrel::CampoPorNombre(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_ZUMBREL(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
-}
+TUnidades*& TMainFormZumbrel::CampoPorNombre(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
 
 void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
     const TTablaZumbrel tabla = TablaDeBotonZumbrel(boton).value();
@@ -99,7 +83,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
         if (nombre == "sgHeResultado") return new TVistaGrilla(padre, vista, forma_.GrillaHidrograma());
         throw std::logic_error("no hay grilla " + std::string(nombre));
     };
-    piezas.tituloDeOpcion = TituloDeOpcion;
+    piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposZumbrel, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionZumbrel(), piezas);
 
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);
