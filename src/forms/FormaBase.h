@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "fields/Cantidad.h"
+#include "forms/CamposPorNombre.h"
 #include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
@@ -24,12 +25,20 @@ public:
     TFormaBase(const TFormaBase&) = delete;
     TFormaBase& operator=(const TFormaBase&) = delete;
 
+    // A field by its name; throws std::out_of_range for an unknown one.
+    TCantidad& Campo(std::string_view nombre) { return campos_.En(nombre); }
+    const TCantidad& Campo(std::string_view nombre) const { return campos_.En(nombre); }
+
     // Whether a control is shown: the options decide. A control no rule has
     // spoken of is shown.
     bool Mostrado(std::string_view control) const;
     const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
 
-    // Why a result field, or a model member, is out of date; empty when it is not.
+    // Whether a result field shows a number computed from the current data, and
+    // why not: why a result field, or a model member, is out of date; empty when
+    // it is not.
+    bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
+    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
     std::string MotivoDeCampo(const TCantidad& campo) const;
     std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
 
@@ -57,6 +66,8 @@ protected:
     // of the form's rules.
     void Mostrar(std::initializer_list<const char*> controles, bool visibles);
 
+    // The fields the form keeps in its members, for Campo: named first of all.
+    TCamposPorNombre<TCantidad> campos_;
     TInterlocutor& interlocutor_;
     std::map<std::string, bool, std::less<>> visibles_;
     std::string textoEstado_;

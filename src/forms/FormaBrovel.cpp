@@ -5,7 +5,6 @@
 #include "fields/MensajesRango.h"
 #include "fields/Pendiente.h"
 #include "forms/CamposBrovel.h"
-#include "forms/CamposPorNombre.h"
 #include "forms/Descripcion.h"
 
 namespace brovel {
@@ -73,6 +72,7 @@ const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<siz
 
 TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor)
     : TFormaConControles(interlocutor, EsControlDeBrovel), Zumbrel(interlocutor) {
+    campos_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     CrearCampos();
     for (const auto& [lista, entradas] : kEntradasDeListas) {
         ListaMutable(lista).items = entradas;
@@ -106,17 +106,6 @@ void TFormaBrovel::CrearCampos() {
             entradas_.push_back({&d, &Campo(d.nombre)});
     }
 }
-
-namespace {
-
-#define BROVEL_CAMPO_DE_LADERA(campo) BROVEL_CAMPO_POR_NOMBRE(TFormaBrovel, campo)
-const TCamposPorNombre<TFormaBrovel, TCantidad> kCamposPorNombre = {BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_DE_LADERA)};
-#undef BROVEL_CAMPO_DE_LADERA
-
-}  // namespace
-
-TCantidad& TFormaBrovel::Campo(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
-const TCantidad& TFormaBrovel::Campo(std::string_view nombre) const { return kCamposPorNombre.En(*this, nombre); }
 
 // The editors of the curve and of the four hyetographs, each ending in the
 // recalculation of its tab; the two storms handed to the runoff module end in
@@ -297,8 +286,6 @@ std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
         if (Mostrado(panel)) return h;
     return std::nullopt;
 }
-
-bool TFormaBrovel::AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
 
 const std::vector<std::string>& TFormaBrovel::Calculados() {
     static const std::vector<std::string> kCalculados(CalculadosBrovel().begin(), CalculadosBrovel().end());

@@ -120,10 +120,6 @@ public:
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
 
-    // A field by its name; throws std::out_of_range for an unknown one.
-    TCantidad& Campo(std::string_view nombre);
-    const TCantidad& Campo(std::string_view nombre) const;
-
     // Options. Choosing a button that is not the one chosen runs the group's
     // handler, as a click does; choosing the chosen one does nothing.
     void ElegirOpcion(TGrupoOpciones grupo, int boton);
@@ -143,14 +139,9 @@ public:
     // The lists and which controls are shown are the base's; the chain reads only
     // the inputs shown.
 
-    // Whether a result field shows a number computed from the current data; one
-    // that a dropped fault left behind, or that came out infinite, is out of date
-    // until a later recalculation writes it. A field follows its model member, so
-    // the same result is marked alike wherever it is shown.
-    bool AlDia(std::string_view campo) const;
-    // Why a result field, or a model member, is out of date; empty when it is not.
-    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
-    using TFormaBase::MotivoDeCampo;
+    // A result that a dropped fault left behind, or that came out infinite, is out
+    // of date (AlDia, MotivoDeCampo) until a later recalculation writes it. A field
+    // follows its model member, so the same result is marked alike wherever it is shown.
     // The model's results out of date after the last recalculation, by name.
     std::vector<std::string> SinActualizar() const;
     // The results the chain computes, in the order brovel-calc prints them.

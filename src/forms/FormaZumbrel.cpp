@@ -5,7 +5,6 @@
 
 #include "fields/MensajesRango.h"
 #include "fields/Numeros.h"
-#include "forms/CamposPorNombre.h"
 #include "forms/CamposZumbrel.h"
 #include "forms/Descripcion.h"
 #include "model/MiembrosZumbrel.h"
@@ -92,6 +91,7 @@ std::string TGrillaResultados::Celda(int fila, int columna) const {
 }
 
 TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : TFormaConControles(interlocutor, EsControlDeZumbrel) {
+    campos_.Nombrar({BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_POR_NOMBRE)});
     textoEstado_ = "OK";
     for (const auto& [lista, entradas] : kEntradas) {
         ListaMutable(lista).items = entradas;
@@ -117,17 +117,6 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : TFormaConControles(i
 void TFormaZumbrel::CrearCampos() {
     for (const TDefinicionCampo& d : CamposZumbrel()) PrepararCampo(Campo(d.nombre), d, true);
 }
-
-namespace {
-
-#define BROVEL_CAMPO_DE_ZUMBREL(campo) BROVEL_CAMPO_POR_NOMBRE(TFormaZumbrel, campo)
-const TCamposPorNombre<TFormaZumbrel, TCantidad> kCamposPorNombre = {BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_DE_ZUMBREL)};
-#undef BROVEL_CAMPO_DE_ZUMBREL
-
-}  // namespace
-
-TCantidad& TFormaZumbrel::Campo(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
-const TCantidad& TFormaZumbrel::Campo(std::string_view nombre) const { return kCamposPorNombre.En(*this, nombre); }
 
 void TFormaZumbrel::ConectarManejadores() {
     for (TCantidad* campo : {&euDdpmrhls, &euDntepmrys, &euAc})

@@ -86,9 +86,6 @@ public:
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
 
-    TCantidad& Campo(std::string_view nombre);
-    const TCantidad& Campo(std::string_view nombre) const;
-
     // Options (a change runs the group's handler) and the tick; the lists are the
     // base's (SetIndice from code, as a soil group chosen from a table).
     void ElegirOpcion(TGrupoZumbrel grupo, int boton);
@@ -106,11 +103,7 @@ public:
     std::string TituloAltura() const;
     std::string TituloNumeroDeCurva() const;
 
-    // Whether a result field shows a number computed from the current data, and
-    // why not; the results out of date, as brovel-calc names them.
-    bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
-    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
-    using TFormaBase::MotivoDeCampo;
+    // The results out of date, as brovel-calc names them.
     std::vector<std::string> SinActualizar() const;
 
     bool SerieInvalida = false;

@@ -122,8 +122,6 @@ private:
     // of its name.
     void ConstruirPestanas();
     void Conectar();
-    // The member that keeps the field `nombre`.
-    TUnidades*& CampoPorNombre(std::string_view nombre);
     // A "..." button: the table it opens, and the field the number picked goes into.
     void ElegirDeTablaPara(std::string_view codigo, std::string_view destino);
     // Shows what the form holds: options, lists, which controls are shown, the

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "forms/CamposBrovel.h"
-#include "forms/CamposPorNombre.h"
 #include "forms/Descripcion.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Constructor.h"
@@ -25,17 +24,9 @@
 #include "ui/plots/VistaGrafico.h"
 
 namespace brovel {
-namespace {
-
-#define BROVEL_CAMPO_DE_LADERA(campo) BROVEL_CAMPO_POR_NOMBRE(TMainFormBrovel, campo)
-const TCamposPorNombre<TMainFormBrovel, TUnidades*> kCamposPorNombre = {BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_DE_LADERA)};
-#undef BROVEL_CAMPO_DE_LADERA
-
-}  // namespace
-
-TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
 
 void TMainFormBrovel::ConstruirPestanas() {
+    camposPorNombre_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     TPiezasDeVentana piezas;
     piezas.campo = [this](TFormulario& formulario, std::string_view nombre) {
         return CampoPorNombre(nombre) = NuevoCampo(formulario, CampoBrovel(nombre), forma_->Campo(nombre));

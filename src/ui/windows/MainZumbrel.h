@@ -96,8 +96,6 @@ private:
     // of its name.
     void ConstruirPestanas();
     void Conectar();
-    // The member that keeps the field `nombre`.
-    TUnidades*& CampoPorNombre(std::string_view nombre);
     // What a "..." button does with the row or the number chosen.
     void ElegirDeTablaPara(const char* boton);
     // Shows what the form holds: options, the tick, lists, which controls are shown,

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "forms/BotonesDeTabla.h"
-#include "forms/CamposPorNombre.h"
 #include "forms/CamposZumbrel.h"
 #include "forms/Descripcion.h"
 #include "ui/Escritorio.h"
@@ -38,13 +37,7 @@ QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
     throw std::logic_error("el botón " + boton->objectName().toStdString() + " no tiene rótulo");
 }
 
-#define BROVEL_CAMPO_DE_ZUMBREL(campo) BROVEL_CAMPO_POR_NOMBRE(TMainFormZumbrel, campo)
-const TCamposPorNombre<TMainFormZumbrel, TUnidades*> kCamposPorNombre = {BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_DE_ZUMBREL)};
-#undef BROVEL_CAMPO_DE_ZUMBREL
-
 }  // namespace
-
-TUnidades*& TMainFormZumbrel::CampoPorNombre(std::string_view nombre) { return kCamposPorNombre.En(*this, nombre); }
 
 void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
     const TTablaZumbrel tabla = TablaDeBotonZumbrel(boton).value();
@@ -62,6 +55,7 @@ void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
 }
 
 void TMainFormZumbrel::ConstruirPestanas() {
+    camposPorNombre_.Nombrar({BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_POR_NOMBRE)});
     TPiezasDeVentana piezas;
     piezas.campo = [this](TFormulario& formulario, std::string_view nombre) {
         return CampoPorNombre(nombre) = NuevoCampo(formulario, CampoZumbrel(nombre), forma_.Campo(nombre));

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/CamposPorNombre.h"
 #include "ui/windows/Marco.h"
 #include "ui/windows/Reflejo.h"
 
@@ -24,6 +25,7 @@ namespace brovel {
 
 class TPanelEstado;
 class TPanelReporte;
+class TUnidades;
 
 // The control `nombre` below `raiz`, of its kind; a window that lacks it is a
 // fault of its description.
@@ -87,6 +89,10 @@ protected:
         AgregarMenu(barra, "A&yuda", {Notas, AcercaDe});
     }
 
+    // The member that keeps the field `nombre`; throws std::out_of_range for an
+    // unknown one. The window names its fields first of all, in camposPorNombre_.
+    TUnidades*& CampoPorNombre(std::string_view nombre) { return camposPorNombre_.En(nombre); }
+
     template <class TNombreLista>
     QComboBox* ListaDe(TNombreLista lista) const {
         return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
@@ -121,6 +127,7 @@ protected:
             ReflejarLista(listas_[i], forma.Lista(static_cast<TNombreLista>(i)), enLasListas_[i]);
     }
 
+    TCamposPorNombre<TUnidades*> camposPorNombre_;
     // What the mirroring looks at, found once, and the entries it last put in each list.
     std::vector<std::vector<QRadioButton*>> opciones_;
     std::vector<QComboBox*> listas_;
