@@ -128,11 +128,12 @@ void TMainFormBrovel::Conectar() {
     connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
     connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
     connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
-    for (const TBotonDeTabla& boton : BotonesDeTablaBrovel()) {
-        auto* control = PageControl->findChild<QToolButton*>(
-            QString::fromLatin1(boton.nombre.data(), static_cast<qsizetype>(boton.nombre.size())));
-        connect(control, &QToolButton::clicked, this, [this, &boton] { ElegirDeTablaPara(boton.tabla, boton.campo); });
-    }
+    std::vector<std::string_view> botones;
+    for (const TBotonDeTabla& boton : BotonesDeTablaBrovel()) botones.push_back(boton.nombre);
+    ConectarBotonesDeTabla(botones, [this](std::string_view nombre) {
+        const TBotonDeTabla* boton = BotonDeTablaBrovel(nombre);
+        ElegirDeTablaPara(boton->tabla, boton->campo);
+    });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
         forma_->MostrarPestana(static_cast<TPestanaBrovel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();

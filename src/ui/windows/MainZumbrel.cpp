@@ -123,10 +123,8 @@ void TMainFormZumbrel::SoltarForma() {
 void TMainFormZumbrel::Conectar() {
     ConectarOpcionesYListas(forma_, kGruposZumbrel);
     connect(cbAai, &QCheckBox::toggled, this, [this](bool marcada) { forma_.MarcarAbstraccionAsignada(marcada); });
-    for (QToolButton* boton : {bbSTC1, BitBtn1, BitBtn6, BitBtn2}) {
-        const QByteArray nombre = boton->objectName().toLatin1();
-        connect(boton, &QToolButton::clicked, this, [this, nombre] { ElegirDeTablaPara(nombre.constData()); });
-    }
+    ConectarBotonesDeTabla({"bbSTC1", "BitBtn1", "BitBtn6", "BitBtn2"},
+                           [this](std::string_view boton) { ElegirDeTablaPara(boton); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
         forma_.MostrarPestana(static_cast<TPestanaZumbrel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) TabSheet1Show();

@@ -97,7 +97,7 @@ private:
     void ConstruirPestanas();
     void Conectar();
     // What a "..." button does with the row or the number chosen.
-    void ElegirDeTablaPara(const char* boton);
+    void ElegirDeTablaPara(std::string_view boton);
     // Shows what the form holds: options, the tick, lists, which controls are shown,
     // the captions that follow the options, the status panel and the grids.
     void Reflejar();

@@ -39,7 +39,7 @@ QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
 
 }  // namespace
 
-void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
+void TMainFormZumbrel::ElegirDeTablaPara(std::string_view boton) {
     const TTablaZumbrel tabla = TablaDeBotonZumbrel(boton).value();
     EjecutarProtegido(this, [&] {
         const std::optional<double> valor = ElegirDeTabla(this, QString::fromStdString(forma_.CodigoDeTabla(tabla)));

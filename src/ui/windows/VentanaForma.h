@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QString>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -96,6 +98,16 @@ protected:
     template <class TNombreLista>
     QComboBox* ListaDe(TNombreLista lista) const {
         return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
+    }
+
+    // Each "..." button named in `nombres` runs `elegir` with its name.
+    void ConectarBotonesDeTabla(const std::vector<std::string_view>& nombres,
+                                const std::function<void(std::string_view boton)>& elegir) {
+        for (const std::string_view nombre : nombres) {
+            QToolButton* boton = nullptr;
+            Buscar(PageControl, boton, std::string(nombre).c_str());
+            QObject::connect(boton, &QToolButton::clicked, this, [elegir, nombre] { elegir(nombre); });
+        }
     }
 
     // Every option group and list edits `forma`: a click chooses a button; the
