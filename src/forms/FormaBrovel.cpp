@@ -1,8 +1,6 @@
 #include "forms/FormaBrovel.h"
 
 #include <cmath>
-#include <stdexcept>
-#include <unordered_map>
 
 #include "fields/MensajesRango.h"
 #include "fields/Pendiente.h"
@@ -72,7 +70,9 @@ const char* TituloDe(TGrupoOpciones grupo, int boton) {
 const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<size_t>(casilla)]; }
 const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
 
-TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor) : Zumbrel(interlocutor), interlocutor_(interlocutor) {
+TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor)
+    : TFormaConControles(interlocutor, EsControlDeBrovel), Zumbrel(interlocutor) {
+    campos_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     CrearCampos();
     for (const auto& [lista, entradas] : kEntradasDeListas) {
         ListaMutable(lista).items = entradas;
@@ -105,18 +105,6 @@ void TFormaBrovel::CrearCampos() {
         if (d.clase == TClaseCampo::Entrada || d.clase == TClaseCampo::EntradaSinAviso)
             entradas_.push_back({&d, &Campo(d.nombre)});
     }
-}
-
-TCantidad& TFormaBrovel::Campo(std::string_view nombre) {
-    // Looked up by hash: the chain asks for fields by name all the time.
-    static const std::unordered_map<std::string_view, TCantidad TFormaBrovel::*> kCampos = {
-#define BROVEL_CAMPO_POR_NOMBRE(campo) {#campo, &TFormaBrovel::campo},
-        BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)
-#undef BROVEL_CAMPO_POR_NOMBRE
-    };
-    const auto campo = kCampos.find(nombre);
-    if (campo == kCampos.end()) throw std::out_of_range("campo desconocido: " + std::string(nombre));
-    return this->*(campo->second);
 }
 
 // The editors of the curve and of the four hyetographs, each ending in the
@@ -264,9 +252,7 @@ void TFormaBrovel::EjecutarManejadorDeCasilla(TCasilla casilla) {
 }
 
 void TFormaBrovel::ElegirOpcion(TGrupoOpciones grupo, int boton) {
-    const int cantidad = static_cast<int>(BotonesDe(grupo).size());
-    if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return;
-    opciones_[static_cast<size_t>(grupo)] = boton;
+    if (!CambiarOpcion(grupo, boton)) return;
     // A rain option chosen brings its hyetograph, if it has one, to the plot.
     if (grupo == TGrupoOpciones::LluviaMedia && boton <= 1)
         hietogramaUsado_ = boton == 0 ? THietograma::Representativo : THietograma::Serie;
@@ -279,16 +265,6 @@ void TFormaBrovel::Marcar(TCasilla casilla, bool marcada) {
     if (Marcada(casilla) == marcada) return;
     casillas_[static_cast<size_t>(casilla)] = marcada;
     EjecutarManejadorDeCasilla(casilla);
-}
-
-void TFormaBrovel::SetIndice(TListaBrovel lista, int indice) {
-    TLista& l = ListaMutable(lista);
-    l.indice = indice >= 0 && indice < static_cast<int>(l.items.size()) ? indice : -1;
-}
-
-void TFormaBrovel::ElegirEnLista(TListaBrovel lista, int indice) {
-    SetIndice(lista, indice);
-    EjecutarManejadorDeLista(lista);
 }
 
 void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
@@ -309,13 +285,6 @@ std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
     for (const auto& [h, panel] : kPaneles)
         if (Mostrado(panel)) return h;
     return std::nullopt;
-}
-
-bool TFormaBrovel::AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
-
-std::string TFormaBrovel::MotivoDeCampo(const TCantidad& campo) const {
-    const auto miembro = miembroDeCampo_.find(&campo);
-    return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
 }
 
 const std::vector<std::string>& TFormaBrovel::Calculados() {
@@ -339,38 +308,8 @@ std::string TFormaBrovel::EntradaFueraDeRango() const {
     return {};
 }
 
-bool TFormaBrovel::Mostrado(std::string_view control) const {
-    const auto visible = visibles_.find(control);
-    return visible == visibles_.end() || visible->second;
-}
-
-void TFormaBrovel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
-    for (const char* control : controles) {
-        if (!EsControlDeBrovel(control))
-            throw std::logic_error(std::string("la ventana no tiene el control ") + control);
-        visibles_[control] = visibles;
-    }
-}
-
-void TFormaBrovel::Manejar(const std::function<void()>& trabajo) {
-    ++profundidadAccion_;
-    try {
-        trabajo();
-    } catch (const std::exception& e) {
-        interlocutor_.MostrarError(e.what());
-    }
-    if (--profundidadAccion_ == 0 && AlCambiar) AlCambiar();
-}
-
-// A chain already running is not entered again.
 void TFormaBrovel::Cadena(const std::function<void()>& trabajo) {
-    if (profundidadCadena_ > 0) return;
-    ++profundidadCadena_;
-    struct Salida {
-        int& profundidad;
-        ~Salida() { --profundidad; }
-    } salida{profundidadCadena_};
-    Manejar([&] {
+    SinReentrar([&] {
         trabajo();
         ComponerEstado();
     });

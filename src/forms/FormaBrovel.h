@@ -18,6 +18,7 @@
 
 #include "fields/Cantidad.h"
 #include "forms/EditorSerie.h"
+#include "forms/FormaBase.h"
 #include "forms/Frescura.h"
 #include "forms/FormaZumbrel.h"
 #include "forms/Interlocutor.h"
@@ -104,12 +105,11 @@ int32_t CantidadDeCampo(TCantidad& campo);
 
 class TRecorridoProyecto;
 
-class TFormaBrovel {
+class TFormaBrovel : public TFormaConControles<TGrupoOpciones, std::size(kGruposDeOpciones), TListaBrovel,
+                                                kCantidadDeListas> {
 public:
     explicit TFormaBrovel(TInterlocutor& interlocutor);
     ~TFormaBrovel();
-    TFormaBrovel(const TFormaBrovel&) = delete;
-    TFormaBrovel& operator=(const TFormaBrovel&) = delete;
 
     // The slope model: one record, filled by the tab handlers.
     TEstadoBrovel Estado;
@@ -120,13 +120,8 @@ public:
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
 
-    // A field by its name; throws std::out_of_range for an unknown one.
-    TCantidad& Campo(std::string_view nombre);
-    const TCantidad& Campo(std::string_view nombre) const { return const_cast<TFormaBrovel*>(this)->Campo(nombre); }
-
     // Options. Choosing a button that is not the one chosen runs the group's
     // handler, as a click does; choosing the chosen one does nothing.
-    int Opcion(TGrupoOpciones grupo) const { return opciones_[static_cast<size_t>(grupo)]; }
     void ElegirOpcion(TGrupoOpciones grupo, int boton);
     TOpcionSuelo OpcionSuelo() const { return static_cast<TOpcionSuelo>(Opcion(TGrupoOpciones::Suelo)); }
     TOpcionLluviaMedia OpcionLluviaMedia() const {
@@ -141,26 +136,12 @@ public:
     bool Marcada(TCasilla casilla) const { return casillas_[static_cast<size_t>(casilla)]; }
     void Marcar(TCasilla casilla, bool marcada);
 
-    // Lists. Choosing an entry from code runs nothing; the user's pick runs the
-    // list's handler, even when the entry was already chosen.
-    const TLista& Lista(TListaBrovel lista) const { return listas_[static_cast<size_t>(lista)]; }
-    void SetIndice(TListaBrovel lista, int indice);
-    void ElegirEnLista(TListaBrovel lista, int indice);
+    // The lists and which controls are shown are the base's; the chain reads only
+    // the inputs shown.
 
-    // Whether a control is shown: the options decide, and the chain reads only
-    // the inputs shown. A control no rule has spoken of is shown.
-    bool Mostrado(std::string_view control) const;
-    const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
-
-    // Whether a result field shows a number computed from the current data; one
-    // that a dropped fault left behind, or that came out infinite, is out of date
-    // until a later recalculation writes it. A field follows its model member, so
-    // the same result is marked alike wherever it is shown.
-    bool AlDia(std::string_view campo) const;
-    // Why a result field, or a model member, is out of date; empty when it is not.
-    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
-    std::string MotivoDeCampo(const TCantidad& campo) const;
-    std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
+    // A result that a dropped fault left behind, or that came out infinite, is out
+    // of date (AlDia, MotivoDeCampo) until a later recalculation writes it. A field
+    // follows its model member, so the same result is marked alike wherever it is shown.
     // The model's results out of date after the last recalculation, by name.
     std::vector<std::string> SinActualizar() const;
     // The results the chain computes, in the order brovel-calc prints them.
@@ -179,9 +160,7 @@ public:
     // None while no editor is.
     std::optional<THietograma> HietogramaGraficado() const;
 
-    // The status panel and the Suelo tab's messages.
-    const std::string& TextoEstado() const { return textoEstado_; }
-    bool EstadoEnError() const { return estadoEnError_; }
+    // The Suelo tab's messages, beside the status panel.
     const std::vector<std::string>& MensajesSuelo() const { return mensajesSuelo_; }
 
     // The project: its path, its file name, and the window's caption.
@@ -196,10 +175,6 @@ public:
     bool ErrorLimos = false;
     bool ErrorArena = false;
     bool FaltaZumbrel = false;
-
-    // Raised once an action of the form has finished (a handler, a command), so a
-    // view can show what changed.
-    std::function<void()> AlCambiar;
 
     // Whether the project differs from what it was when it was created, opened or
     // saved: whether saving it would write anything else. A form that does not
@@ -293,8 +268,7 @@ private:
     void CrearCampos();
     void ConectarManejadores();
     void CrearEditores();
-    void Mostrar(std::initializer_list<const char*> controles, bool visibles);
-    void EjecutarManejadorDeLista(TListaBrovel lista);
+    void EjecutarManejadorDeLista(TListaBrovel lista) override;
     void EjecutarManejadorDeOpcion(TGrupoOpciones grupo);
     void EjecutarManejadorDeCasilla(TCasilla casilla);
     void PonerPorDefecto(std::initializer_list<const char*> campos);
@@ -330,9 +304,6 @@ private:
     // out of range, in that order.
     void ComponerEstado();
     void MostrarResultado(const char* campo, bool visible);
-    // Runs an action; an error that escapes it (a text that is not a number, a
-    // file that cannot be saved) goes to the error box and the form goes on.
-    void Manejar(const std::function<void()>& trabajo);
     void CambioHietograma();
     void UsarZumbrel(bool extrema);
     bool EntregarZumbrel(bool extrema);
@@ -341,25 +312,12 @@ private:
     // Why the runoff window's `miembros` are out of date, if one is.
     std::optional<std::string> MotivoDeZumbrel(std::initializer_list<TMiembroZumbrel> miembros) const;
 
-    TLista& ListaMutable(TListaBrovel lista) { return listas_[static_cast<size_t>(lista)]; }
-
-    TInterlocutor& interlocutor_;
-    std::array<int, 4> opciones_{};
-    std::array<bool, 4> casillas_{};
-    std::array<TLista, kCantidadDeListas> listas_{};
-    std::map<std::string, bool, std::less<>> visibles_;
-    std::string textoEstado_;
-    bool estadoEnError_ = false;
+    std::array<bool, std::size(kCasillas)> casillas_{};
     std::vector<std::string> mensajesSuelo_;
     std::string titulo_ = "Brovel";
     // The project as it was created, opened or last saved, when remembered.
     std::optional<std::string> guardado_;
     TPestanaBrovel pestana_ = TPestanaBrovel::Geometria;
-    int profundidadCadena_ = 0;
-    int profundidadAccion_ = 0;
-    TFrescura frescura_;
-    // The member each result field shows, as the chain writes it.
-    std::map<const TCantidad*, const char*> miembroDeCampo_;
     // Each field's row of the field table.
     std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
     // The input fields, in the table's order, with their rows.

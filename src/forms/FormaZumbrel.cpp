@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 #include "fields/MensajesRango.h"
 #include "fields/Numeros.h"
@@ -91,12 +90,14 @@ std::string TGrillaResultados::Celda(int fila, int columna) const {
     return ceroSiNegativo && !texto.empty() && texto.front() == '-' ? "0" : texto;
 }
 
-TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interlocutor) {
+TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : TFormaConControles(interlocutor, EsControlDeZumbrel) {
+    campos_.Nombrar({BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_POR_NOMBRE)});
+    textoEstado_ = "OK";
     for (const auto& [lista, entradas] : kEntradas) {
-        listas_[static_cast<size_t>(lista)].items = entradas;
-        listas_[static_cast<size_t>(lista)].indice = 0;
+        ListaMutable(lista).items = entradas;
+        ListaMutable(lista).indice = 0;
     }
-    listas_[static_cast<size_t>(L::cbGh)].indice = 1;
+    ListaMutable(L::cbGh).indice = 1;
     CrearCampos();
     // The step editor stays blank while its step has no rain.
     euAll.VacioSiCero = true;
@@ -105,9 +106,9 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interl
     grillaEscorrentia_ = {{"[Horas]", "[mm]"}, {{}, {}}, false, {}};
     grillaHidrograma_ = {{"[Horas]", "[m³/s]"}, {{}, {}}, false, {}};
     // As the window is created: the count list, the model's start, six data.
-    listas_[static_cast<size_t>(L::cbSall)].LlenarConNumeros(kMaxDatosSerie, kMaxDatosSerie);
+    ListaMutable(L::cbSall).LlenarConNumeros(kMaxDatosSerie, kMaxDatosSerie);
     ValoresIniciales(Estado);
-    listas_[static_cast<size_t>(L::cbSall)].indice = 5;
+    ListaMutable(L::cbSall).indice = 5;
     Manejar([this] { cbSallChange(); });
 }
 
@@ -115,14 +116,6 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : interlocutor_(interl
 // nothing runs while they are written.
 void TFormaZumbrel::CrearCampos() {
     for (const TDefinicionCampo& d : CamposZumbrel()) PrepararCampo(Campo(d.nombre), d, true);
-}
-
-TCantidad& TFormaZumbrel::Campo(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_ZUMBREL(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
 }
 
 void TFormaZumbrel::ConectarManejadores() {
@@ -146,32 +139,6 @@ double& TFormaZumbrel::AlturaElegida(int k) {
     return Opcion(TGrupoZumbrel::Serie) == 1 ? Estado.AllAcumulada[i] : Estado.AllParcial[i];
 }
 
-bool TFormaZumbrel::Manejar(const std::function<void()>& trabajo) {
-    ++profundidadAccion_;
-    bool bien = true;
-    try {
-        trabajo();
-    } catch (const std::exception& e) {
-        interlocutor_.MostrarError(e.what());
-        bien = false;
-    }
-    if (--profundidadAccion_ == 0 && AlCambiar) AlCambiar();
-    return bien;
-}
-
-void TFormaZumbrel::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
-    for (const char* control : controles) {
-        if (!EsControlDeZumbrel(control))
-            throw std::logic_error(std::string("la ventana no tiene el control ") + control);
-        visibles_[control] = visibles;
-    }
-}
-
-bool TFormaZumbrel::Mostrado(std::string_view control) const {
-    const auto visible = visibles_.find(control);
-    return visible == visibles_.end() || visible->second;
-}
-
 std::string TFormaZumbrel::TituloAltura() const {
     return Opcion(TGrupoZumbrel::Serie) == 1 ? "Altura de lluvia acumulada" : "Altura de lluvia parcial";
 }
@@ -181,9 +148,7 @@ std::string TFormaZumbrel::TituloNumeroDeCurva() const {
 }
 
 void TFormaZumbrel::ElegirOpcion(TGrupoZumbrel grupo, int boton) {
-    const int cantidad = static_cast<int>(BotonesDe(grupo).size());
-    if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return;
-    opciones_[static_cast<size_t>(grupo)] = boton;
+    if (!CambiarOpcion(grupo, boton)) return;
     Manejar([this, grupo] {
         if (grupo == TGrupoZumbrel::Serie) {
             cbSallChange();
@@ -203,16 +168,6 @@ void TFormaZumbrel::MarcarAbstraccionAsignada(bool marcada) {
     });
 }
 
-void TFormaZumbrel::SetIndice(TListaZumbrel lista, int indice) {
-    TLista& l = listas_[static_cast<size_t>(lista)];
-    l.indice = indice >= 0 && indice < static_cast<int>(l.items.size()) ? indice : -1;
-}
-
-void TFormaZumbrel::ElegirEnLista(TListaZumbrel lista, int indice) {
-    SetIndice(lista, indice);
-    EjecutarManejadorDeLista(lista);
-}
-
 void TFormaZumbrel::EjecutarManejadorDeLista(TListaZumbrel lista) {
     Manejar([this, lista] {
         switch (lista) {
@@ -228,7 +183,7 @@ void TFormaZumbrel::EjecutarManejadorDeLista(TListaZumbrel lista) {
 
 void TFormaZumbrel::cbSallChange() {
     Estado.Sall = Lista(L::cbSall).Posicion();
-    listas_[static_cast<size_t>(L::cbLluvia)].LlenarConNumeros(Estado.Sall, kMaxDatosSerie);
+    ListaMutable(L::cbLluvia).LlenarConNumeros(Estado.Sall, kMaxDatosSerie);
     cbLluviaChange();
     ForzantesShow();
 }
@@ -257,21 +212,11 @@ bool TFormaZumbrel::ForzantesShow() { return Cadena(TPestanaZumbrel::Forzantes);
 bool TFormaZumbrel::CondicionantesShow() { return Cadena(TPestanaZumbrel::Condicionantes); }
 bool TFormaZumbrel::EscorrentiaShow() { return Cadena(TPestanaZumbrel::Escorrentia); }
 
-// A chain already running is not entered again.
 bool TFormaZumbrel::Cadena(TPestanaZumbrel hasta) {
-    if (profundidadCadena_ > 0) return true;
-    ++profundidadCadena_;
-    const bool bien = Manejar([this, hasta] { Calcular(std::min(hasta, TPestanaZumbrel::Escorrentia)); });
-    --profundidadCadena_;
-    return bien;
+    return SinReentrar([this, hasta] { Calcular(std::min(hasta, TPestanaZumbrel::Escorrentia)); });
 }
 
 std::vector<std::string> TFormaZumbrel::SinActualizar() const { return frescura_.Viejos(CalculadosZumbrel()); }
-
-std::string TFormaZumbrel::MotivoDeCampo(const TCantidad& campo) const {
-    const auto miembro = miembroDeCampo_.find(&campo);
-    return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
-}
 
 bool TFormaZumbrel::MarcarEntrada(TCantidad& campo, const char* miembro) {
     std::optional<std::string> motivo;

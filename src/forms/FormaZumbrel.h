@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "fields/Cantidad.h"
+#include "forms/FormaBase.h"
 #include "forms/Frescura.h"
 #include "forms/Interlocutor.h"
 #include "forms/Lista.h"
@@ -32,6 +33,7 @@ namespace brovel {
 class TArchivoIni;
 
 enum class TGrupoZumbrel { Serie, UsoSuelo };
+inline constexpr TGrupoZumbrel kGruposZumbrel[] = {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo};
 enum class TListaZumbrel { cbGh, cbSall, cbLluvia, cbUnidadesHietograma, cbUnidadesVolumenes, cbUnidadHidrograma };
 inline constexpr int kCantidadDeListasZumbrel = static_cast<int>(TListaZumbrel::cbUnidadHidrograma) + 1;
 
@@ -70,11 +72,10 @@ struct TDestinoDeTabla {
     std::string campo;
 };
 
-class TFormaZumbrel {
+class TFormaZumbrel
+    : public TFormaConControles<TGrupoZumbrel, std::size(kGruposZumbrel), TListaZumbrel, kCantidadDeListasZumbrel> {
 public:
     explicit TFormaZumbrel(TInterlocutor& interlocutor);
-    TFormaZumbrel(const TFormaZumbrel&) = delete;
-    TFormaZumbrel& operator=(const TFormaZumbrel&) = delete;
 
     // The runoff model: one record, shared with the slope form's exchange.
     TEstadoZumbrel Estado;
@@ -85,18 +86,11 @@ public:
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
 
-    TCantidad& Campo(std::string_view nombre);
-
-    // Options (a change runs the group's handler), the tick, the lists.
-    int Opcion(TGrupoZumbrel grupo) const { return opciones_[static_cast<size_t>(grupo)]; }
+    // Options (a change runs the group's handler) and the tick; the lists are the
+    // base's (SetIndice from code, as a soil group chosen from a table).
     void ElegirOpcion(TGrupoZumbrel grupo, int boton);
     bool AbstraccionAsignada() const { return aai_; }
     void MarcarAbstraccionAsignada(bool marcada);
-    const TLista& Lista(TListaZumbrel lista) const { return listas_[static_cast<size_t>(lista)]; }
-    // From code, without the handler (a soil group chosen from a table).
-    void SetIndice(TListaZumbrel lista, int indice);
-    // The user's pick: the list's handler runs.
-    void ElegirEnLista(TListaZumbrel lista, int indice);
 
     // The code of the reference table a button opens; the curve number's is the
     // one of the land use the Condicionantes tab last recorded.
@@ -105,32 +99,18 @@ public:
     // list's handler; any other row's number goes into its field, as if typed.
     TDestinoDeTabla TomarDeTabla(TTablaZumbrel tabla, double valor);
 
-    bool Mostrado(std::string_view control) const;
-    const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
     // The captions that follow the options: the step editor's and the curve-number table's.
     std::string TituloAltura() const;
     std::string TituloNumeroDeCurva() const;
 
-    // Whether a result field shows a number computed from the current data, and
-    // why not; the results out of date, as brovel-calc names them.
-    bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
-    std::string MotivoDeCampo(std::string_view campo) const {
-        return MotivoDeCampo(const_cast<TFormaZumbrel*>(this)->Campo(campo));
-    }
-    std::string MotivoDeCampo(const TCantidad& campo) const;
-    std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
+    // The results out of date, as brovel-calc names them.
     std::vector<std::string> SinActualizar() const;
 
     bool SerieInvalida = false;
-    const std::string& TextoEstado() const { return textoEstado_; }
-    bool EstadoEnError() const { return estadoEnError_; }
 
     const TGrillaResultados& GrillaLluvia() const { return grillaLluvia_; }
     const TGrillaResultados& GrillaEscorrentia() const { return grillaEscorrentia_; }
     const TGrillaResultados& GrillaHidrograma() const { return grillaHidrograma_; }
-
-    // Raised once an action has finished, so a view can show what changed.
-    std::function<void()> AlCambiar;
 
     // The chain; each returns false when an error stopped it (a text that is no
     // number), after it was reported.
@@ -166,13 +146,11 @@ public:
 private:
     void CrearCampos();
     void ConectarManejadores();
-    void EjecutarManejadorDeLista(TListaZumbrel lista);
+    void EjecutarManejadorDeLista(TListaZumbrel lista) override;
     void cbSallChange();
     void cbLluviaChange();
-    void Mostrar(std::initializer_list<const char*> controles, bool visibles);
     bool Cadena(TPestanaZumbrel hasta);
     void Calcular(TPestanaZumbrel hasta);
-    bool Manejar(const std::function<void()>& trabajo);
     double& AlturaElegida(int k);
     // An input outside its field's range is not copied into the model.
     void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro);
@@ -182,18 +160,8 @@ private:
     void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro);
     void ComponerEstado();
 
-    TInterlocutor& interlocutor_;
-    std::array<int, 2> opciones_{};
     bool aai_ = true;
-    std::array<TLista, kCantidadDeListasZumbrel> listas_{};
-    std::map<std::string, bool, std::less<>> visibles_;
-    std::string textoEstado_ = "OK";
-    bool estadoEnError_ = false;
     TGrillaResultados grillaLluvia_, grillaEscorrentia_, grillaHidrograma_;
-    int profundidadCadena_ = 0;
-    int profundidadAccion_ = 0;
-    TFrescura frescura_;
-    std::map<const TCantidad*, const char*> miembroDeCampo_;
     std::string mensajeHidrograma_;
 };
 

@@ -101,11 +101,7 @@ void TMainFormBrovel::ConstruirMenus() {
     Abrir->setShortcuts({Abrir->shortcut(), QKeySequence(QKeySequence::Open)});
     Guardar = CrearAccion(this, "Guardar", "&Guardar", "Ctrl+G");
     GuardarComo = CrearAccion(this, "GuardarComo", "G&uardar como...");
-    ImprimirReporte = CrearAccion(this, "ImprimirReporte", "&Imprimir reporte", "Ctrl+I");
-    ExportarReporte = CrearAccion(this, "ExportarReporte", "E&xportar reporte...");
-    Salir = CrearAccion(this, "Salir", "&Salir");
-    Notas = CrearAccion(this, "Notas", "&Notas...");
-    AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
+    CrearAccionesComunes({"ImprimirReporte", "&Imprimir reporte", "Ctrl+I", "Notas"});
 
     connect(Nuevo, &QAction::triggered, this, &TMainFormBrovel::NuevoExecute);
     connect(Abrir, &QAction::triggered, this, &TMainFormBrovel::AbrirExecute);
@@ -117,48 +113,32 @@ void TMainFormBrovel::ConstruirMenus() {
     connect(Notas, &QAction::triggered, this, &TMainFormBrovel::NotasExecute);
     connect(AcercaDe, &QAction::triggered, this, &TMainFormBrovel::AcercaDeExecute);
 
-    AgregarMenu(menuBar(), "&Archivo",
-                {Nuevo, Abrir, nullptr, Guardar, GuardarComo, nullptr, ImprimirReporte, ExportarReporte, nullptr, Salir});
-    AgregarMenu(menuBar(), "A&yuda", {Notas, AcercaDe});
-}
-
-QComboBox* TMainFormBrovel::ListaDe(TListaBrovel lista) const {
-    return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
+    ArmarMenus(menuBar(), {Nuevo, Abrir, nullptr, Guardar, GuardarComo, nullptr});
 }
 
 // Every widget edits its part of the form; the form answers, and the window then
 // shows what it holds.
 void TMainFormBrovel::Conectar() {
-    for (TGrupoOpciones grupo : kGruposDeOpciones)
-        AgruparOpciones(this, PageControl, BotonesDe(grupo), [this, grupo](int i) { forma_->ElegirOpcion(grupo, i); });
+    ConectarOpcionesYListas(*forma_, kGruposDeOpciones);
     for (TCasilla casilla : kCasillas) {
         auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
         connect(caja, &QCheckBox::toggled, this, [this, casilla](bool marcada) { forma_->Marcar(casilla, marcada); });
-    }
-    // Lists run their handler when the user picks an entry, not when code selects one.
-    for (int i = 0; i < kCantidadDeListas; ++i) {
-        const auto lista = static_cast<TListaBrovel>(i);
-        connect(ListaDe(lista), &QComboBox::activated, this,
-                [this, lista](int indice) { forma_->ElegirEnLista(lista, indice); });
+        casillas_.push_back(caja);
     }
     connect(Button1, &QPushButton::clicked, this, [this] { forma_->Button1Click(); });
     connect(btUsarZumbrel, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrelClick(); });
     connect(btUsarZumbrel2, &QPushButton::clicked, this, [this] { forma_->btUsarZumbrel2Click(); });
-    for (const TBotonDeTabla& boton : BotonesDeTablaBrovel()) {
-        auto* control = PageControl->findChild<QToolButton*>(
-            QString::fromLatin1(boton.nombre.data(), static_cast<qsizetype>(boton.nombre.size())));
-        connect(control, &QToolButton::clicked, this, [this, &boton] { ElegirDeTablaPara(boton.tabla, boton.campo); });
-    }
+    std::vector<std::string_view> botones;
+    for (const TBotonDeTabla& boton : BotonesDeTablaBrovel()) botones.push_back(boton.nombre);
+    ConectarBotonesDeTabla(botones, [this](std::string_view nombre) {
+        const TBotonDeTabla* boton = BotonDeTablaBrovel(nombre);
+        ElegirDeTablaPara(boton->tabla, boton->campo);
+    });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
         forma_->MostrarPestana(static_cast<TPestanaBrovel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) ReporteShow();
     });
 
-    for (TGrupoOpciones grupo : kGruposDeOpciones) opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
-    for (TCasilla casilla : kCasillas)
-        casillas_.push_back(PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla))));
-    for (int i = 0; i < kCantidadDeListas; ++i) listas_.push_back(ListaDe(static_cast<TListaBrovel>(i)));
-    enLasListas_.resize(listas_.size());
     for (const TDefinicionCampo& d : CamposBrovel())
         if (d.clase == TClaseCampo::Resultado)
             resultados_.push_back({CampoPorNombre(d.nombre), &forma_->Campo(d.nombre), std::nullopt});
@@ -167,11 +147,8 @@ void TMainFormBrovel::Conectar() {
 }
 
 void TMainFormBrovel::Reflejar() {
-    for (size_t g = 0; g < opciones_.size(); ++g)
-        ReflejarOpcion(opciones_[g][static_cast<size_t>(forma_->Opcion(kGruposDeOpciones[g]))]);
+    ReflejarOpcionesYListas(*forma_, kGruposDeOpciones);
     for (size_t c = 0; c < casillas_.size(); ++c) ReflejarCasilla(casillas_[c], forma_->Marcada(kCasillas[c]));
-    for (size_t i = 0; i < listas_.size(); ++i)
-        ReflejarLista(listas_[i], forma_->Lista(static_cast<TListaBrovel>(i)), enLasListas_[i]);
     ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_);
     // A result whose mark changes is shown anew even when its number does not.
     for (TResultadoMostrado& resultado : resultados_) {
@@ -195,10 +172,10 @@ void TMainFormBrovel::Reflejar() {
 }
 
 void TMainFormBrovel::ActualizarGraficos() {
-    switch (PageControl->currentIndex()) {
-        case 1: GraficoCurva->Actualizar(DatosCurva(*forma_)); break;
-        case 2: GraficoHietograma->Actualizar(DatosHietograma(*forma_)); break;
-        case 5: GraficoFactores->Actualizar(DatosFactores(*forma_)); break;
+    switch (static_cast<TPestanaBrovel>(PageControl->currentIndex())) {
+        case TPestanaBrovel::Suelo: GraficoCurva->Actualizar(DatosCurva(*forma_)); break;
+        case TPestanaBrovel::Forzantes: GraficoHietograma->Actualizar(DatosHietograma(*forma_)); break;
+        case TPestanaBrovel::Erosion: GraficoFactores->Actualizar(DatosFactores(*forma_)); break;
         default: break;
     }
 }

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "forms/FormaBrovel.h"
-#include "ui/windows/Reflejo.h"
+#include "ui/windows/VentanaForma.h"
 
 class QAction;
 class QCheckBox;
@@ -34,7 +34,7 @@ class TMainFormZumbrel;
 class TPanelEstado;
 class TUnidades;
 
-class TMainFormBrovel : public QMainWindow {
+class TMainFormBrovel : public TVentanaDeForma<QMainWindow> {
     Q_OBJECT
 public:
     // The desktop program shows its about box while the window is created; a
@@ -47,8 +47,6 @@ public:
     const TFormaBrovel& Forma() const { return *forma_; }
     const TEstadoBrovel& Estado() const { return forma_->Estado; }
 
-    QTabWidget* PageControl = nullptr;
-    TPanelEstado* Panel1 = nullptr;
     // The runoff window, hidden until a storm is handed to it. It is built the
     // first time it is asked for, not with this window, which so starts sooner; it
     // shows its form as it is then.
@@ -59,15 +57,6 @@ public:
     QAction* Abrir = nullptr;
     QAction* Guardar = nullptr;
     QAction* GuardarComo = nullptr;
-    QAction* ImprimirReporte = nullptr;
-    QAction* ExportarReporte = nullptr;
-    QAction* Salir = nullptr;
-    QAction* Notas = nullptr;
-    QAction* AcercaDe = nullptr;
-
-    QString RutaModeloReporte;
-    // The "Reporte" tab: the view and the report it shows.
-    class TPanelReporte* Reporte = nullptr;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
@@ -133,11 +122,8 @@ private:
     // of its name.
     void ConstruirPestanas();
     void Conectar();
-    // The member that keeps the field `nombre`.
-    TUnidades*& CampoPorNombre(std::string_view nombre);
     // A "..." button: the table it opens, and the field the number picked goes into.
     void ElegirDeTablaPara(std::string_view codigo, std::string_view destino);
-    QComboBox* ListaDe(TListaBrovel lista) const;
     // Shows what the form holds: options, lists, which controls are shown, the
     // status panel, the Suelo tab's messages and the caption.
     void Reflejar();
@@ -149,12 +135,10 @@ private:
     std::unique_ptr<TFormaBrovel> forma_;
     TMainFormZumbrel* zumbrel_ = nullptr;
 
-    // What Reflejar mirrors the form into, found once, and what it last put where
-    // only it writes, so that mirroring touches only what the form changed.
-    std::vector<std::vector<QRadioButton*>> opciones_;
+    // What Reflejar mirrors the form into beside the options and lists, found
+    // once, and what it last put where only it writes, so that mirroring touches
+    // only what the form changed.
     std::vector<QCheckBox*> casillas_;
-    std::vector<QComboBox*> listas_;
-    std::vector<std::vector<std::string>> enLasListas_;
     struct TResultadoMostrado {
         TUnidades* campo;
         const TCantidad* cantidad;
@@ -163,7 +147,6 @@ private:
     };
     std::vector<TResultadoMostrado> resultados_;
     std::vector<std::string> mensajesMostrados_;
-    TControlesPorNombre controles_;
 };
 
 }  // namespace brovel

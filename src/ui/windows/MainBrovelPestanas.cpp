@@ -24,34 +24,9 @@
 #include "ui/plots/VistaGrafico.h"
 
 namespace brovel {
-namespace {
-
-template <class T>
-void Buscar(const QWidget* raiz, T*& control, const char* nombre) {
-    control = raiz->findChild<T*>(QString::fromLatin1(nombre));
-    if (!control) throw std::logic_error(std::string("la ventana no tiene ") + nombre);
-}
-
-const char* TituloDeOpcion(std::string_view boton) {
-    for (TGrupoOpciones grupo : kGruposDeOpciones) {
-        const std::vector<const char*>& botones = BotonesDe(grupo);
-        for (size_t i = 0; i < botones.size(); ++i)
-            if (boton == botones[i]) return TituloDe(grupo, static_cast<int>(i));
-    }
-    throw std::logic_error("no hay opción " + std::string(boton));
-}
-
-}  // namespace
-
-TUnidades*& TMainFormBrovel::CampoPorNombre(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_LADERA(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
-}
 
 void TMainFormBrovel::ConstruirPestanas() {
+    camposPorNombre_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     TPiezasDeVentana piezas;
     piezas.campo = [this](TFormulario& formulario, std::string_view nombre) {
         return CampoPorNombre(nombre) = NuevoCampo(formulario, CampoBrovel(nombre), forma_->Campo(nombre));
@@ -64,7 +39,7 @@ void TMainFormBrovel::ConstruirPestanas() {
         if (nombre == "VistaFactores") return new TVistaGrafico(pagina, vista, GraficoFactores = new TGraficoFactores);
         throw std::logic_error("no hay gráfico " + std::string(nombre));
     };
-    piezas.tituloDeOpcion = TituloDeOpcion;
+    piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposDeOpciones, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionBrovel(), piezas);
 
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);

@@ -41,8 +41,6 @@ namespace {
 constexpr int kAncho = 1240;
 constexpr int kAlto = 600;
 
-constexpr TGrupoZumbrel kGruposZumbrel[] = {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo};
-
 }  // namespace
 
 // Travels in the form's callback, and so ends with the form, before the form's
@@ -59,7 +57,8 @@ private:
     TMainFormZumbrel* vista_;
 };
 
-TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDialog(dueno), forma_(forma) {
+TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma)
+    : TVentanaDeForma(dueno), forma_(forma) {
     setObjectName(QStringLiteral("MainFormZumbrel"));
     setWindowTitle(QStringLiteral("Zumbrel"));
     setWindowIcon(QIcon(QStringLiteral(":/zumbrel.svg")));
@@ -72,11 +71,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
 
     Cargar = CrearAccion(this, "Cargar", "&Cargar");
     Grabar = CrearAccion(this, "Grabar", "&Grabar");
-    ImprimirReporte = CrearAccion(this, "ImprimirReporte1", "Imprimir &Reporte");
-    ExportarReporte = CrearAccion(this, "ExportarReporte", "E&xportar reporte...");
-    Salir = CrearAccion(this, "Salir", "&Salir");
-    Notas = CrearAccion(this, "Ayuda2", "&Notas...");
-    AcercaDe = CrearAccion(this, "AcercaDe", "A&cerca de...");
+    CrearAccionesComunes({"ImprimirReporte1", "Imprimir &Reporte", "", "Ayuda2"});
     connect(ImprimirReporte, &QAction::triggered, this, &TMainFormZumbrel::ImprimirReporte1Click);
     connect(ExportarReporte, &QAction::triggered, this, &TMainFormZumbrel::ExportarReporteClick);
     connect(Cargar, &QAction::triggered, this, &TMainFormZumbrel::CargarClick);
@@ -86,8 +81,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : QDial
     connect(AcercaDe, &QAction::triggered, this, &TMainFormZumbrel::AcercaDeExecute);
 
     auto* barra = new QMenuBar(this);
-    AgregarMenu(barra, "&Archivo", {Cargar, Grabar, nullptr, ImprimirReporte, ExportarReporte, nullptr, Salir});
-    AgregarMenu(barra, "A&yuda", {Notas, AcercaDe});
+    ArmarMenus(barra, {Cargar, Grabar, nullptr});
 
     const TCuerpo cuerpo = ConstruirCuerpo(this, PaginasDe(DescripcionZumbrel()));
     PageControl = cuerpo.pestanas;
@@ -124,34 +118,17 @@ void TMainFormZumbrel::SoltarForma() {
 #undef BROVEL_DESVINCULAR_CAMPO
 }
 
-QComboBox* TMainFormZumbrel::ListaDe(TListaZumbrel lista) const {
-    return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
-}
-
 // Every widget edits its part of the form; the form answers, and the window then
 // shows what it holds.
 void TMainFormZumbrel::Conectar() {
-    for (TGrupoZumbrel grupo : kGruposZumbrel)
-        AgruparOpciones(this, PageControl, BotonesDe(grupo), [this, grupo](int i) { forma_.ElegirOpcion(grupo, i); });
+    ConectarOpcionesYListas(forma_, kGruposZumbrel);
     connect(cbAai, &QCheckBox::toggled, this, [this](bool marcada) { forma_.MarcarAbstraccionAsignada(marcada); });
-    // Lists run their handler when the user picks an entry, not when code selects one.
-    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) {
-        const auto lista = static_cast<TListaZumbrel>(i);
-        connect(ListaDe(lista), &QComboBox::activated, this,
-                [this, lista](int indice) { forma_.ElegirEnLista(lista, indice); });
-    }
-    for (QToolButton* boton : {bbSTC1, BitBtn1, BitBtn6, BitBtn2}) {
-        const QByteArray nombre = boton->objectName().toLatin1();
-        connect(boton, &QToolButton::clicked, this, [this, nombre] { ElegirDeTablaPara(nombre.constData()); });
-    }
+    ConectarBotonesDeTabla({"bbSTC1", "BitBtn1", "BitBtn6", "BitBtn2"},
+                           [this](std::string_view boton) { ElegirDeTablaPara(boton); });
     connect(PageControl, &QTabWidget::currentChanged, this, [this](int indice) {
         forma_.MostrarPestana(static_cast<TPestanaZumbrel>(indice));
         if (PageControl->widget(indice) == Reporte->parent()) TabSheet1Show();
     });
-
-    for (TGrupoZumbrel grupo : kGruposZumbrel) opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
-    for (int i = 0; i < kCantidadDeListasZumbrel; ++i) listas_.push_back(ListaDe(static_cast<TListaZumbrel>(i)));
-    enLasListas_.resize(listas_.size());
 
     const auto testigo = std::make_shared<TTestigo>(this);
     testigo_ = testigo;
@@ -159,11 +136,8 @@ void TMainFormZumbrel::Conectar() {
 }
 
 void TMainFormZumbrel::Reflejar() {
-    for (size_t g = 0; g < opciones_.size(); ++g)
-        ReflejarOpcion(opciones_[g][static_cast<size_t>(forma_.Opcion(kGruposZumbrel[g]))]);
+    ReflejarOpcionesYListas(forma_, kGruposZumbrel);
     ReflejarCasilla(cbAai, forma_.AbstraccionAsignada());
-    for (size_t i = 0; i < listas_.size(); ++i)
-        ReflejarLista(listas_[i], forma_.Lista(static_cast<TListaZumbrel>(i)), enLasListas_[i]);
     ReflejarVisibilidad(PageControl, forma_.Visibilidad(), controles_);
     const QString altura = QString::fromStdString(forma_.TituloAltura());
     if (euAll->Caption() != altura) euAll->SetCaption(altura);
@@ -185,10 +159,10 @@ void TMainFormZumbrel::Reflejar() {
 }
 
 void TMainFormZumbrel::ActualizarGraficos() {
-    switch (PageControl->currentIndex()) {
-        case 2: GraficoLluvia->Actualizar(DatosLluvia(forma_)); break;
-        case 3: GraficoEscorrentia->Actualizar(DatosEscorrentia(forma_)); break;
-        case 4: GraficoHidrograma->Actualizar(DatosHidrograma(forma_)); break;
+    switch (static_cast<TPestanaZumbrel>(PageControl->currentIndex())) {
+        case TPestanaZumbrel::Forzantes: GraficoLluvia->Actualizar(DatosLluvia(forma_)); break;
+        case TPestanaZumbrel::Condicionantes: GraficoEscorrentia->Actualizar(DatosEscorrentia(forma_)); break;
+        case TPestanaZumbrel::Escorrentia: GraficoHidrograma->Actualizar(DatosHidrograma(forma_)); break;
         default: break;
     }
 }

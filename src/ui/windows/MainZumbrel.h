@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "forms/FormaZumbrel.h"
-#include "ui/windows/Reflejo.h"
+#include "ui/windows/VentanaForma.h"
 
 class QAction;
 class QCheckBox;
@@ -32,7 +32,7 @@ class TPanelEstado;
 class TUnidades;
 class TVistaGrilla;
 
-class TMainFormZumbrel : public QDialog {
+class TMainFormZumbrel : public TVentanaDeForma<QDialog> {
     Q_OBJECT
 public:
     // A view of `forma`, which may end before the view does (the slope window's form
@@ -42,23 +42,12 @@ public:
 
     TFormaZumbrel& Forma() { return forma_; }
 
-    QTabWidget* PageControl = nullptr;
-    TPanelEstado* Panel1 = nullptr;
-
     QAction* Cargar = nullptr;
     QAction* Grabar = nullptr;
-    QAction* ImprimirReporte = nullptr;
-    QAction* ExportarReporte = nullptr;
-    QAction* Salir = nullptr;
-    QAction* Notas = nullptr;
-    QAction* AcercaDe = nullptr;
 
-    QString RutaModeloReporte;
     // The name of the project the window works for, as its owner shows it; it names
     // the print jobs ("Zumbrel - NOMBRE").
     std::function<QString()> NombreProyecto;
-    // The "Reporte" tab: the view and the report it shows.
-    class TPanelReporte* Reporte = nullptr;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TUnidades* nombre = nullptr;
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
@@ -107,11 +96,8 @@ private:
     // of its name.
     void ConstruirPestanas();
     void Conectar();
-    // The member that keeps the field `nombre`.
-    TUnidades*& CampoPorNombre(std::string_view nombre);
-    QComboBox* ListaDe(TListaZumbrel lista) const;
     // What a "..." button does with the row or the number chosen.
-    void ElegirDeTablaPara(const char* boton);
+    void ElegirDeTablaPara(std::string_view boton);
     // Shows what the form holds: options, the tick, lists, which controls are shown,
     // the captions that follow the options, the status panel and the grids.
     void Reflejar();
@@ -123,12 +109,6 @@ private:
     TFormaZumbrel& forma_;
     bool formaViva_ = true;
     std::weak_ptr<TTestigo> testigo_;
-    // What Reflejar mirrors the form into, found once, and the entries it last put
-    // in each list.
-    std::vector<std::vector<QRadioButton*>> opciones_;
-    std::vector<QComboBox*> listas_;
-    std::vector<std::vector<std::string>> enLasListas_;
-    TControlesPorNombre controles_;
 };
 
 }  // namespace brovel

@@ -27,21 +27,6 @@
 namespace brovel {
 namespace {
 
-template <class T>
-void Buscar(const QWidget* raiz, T*& control, const char* nombre) {
-    control = raiz->findChild<T*>(QString::fromLatin1(nombre));
-    if (!control) throw std::logic_error(std::string("la ventana no tiene ") + nombre);
-}
-
-const char* TituloDeOpcion(std::string_view boton) {
-    for (TGrupoZumbrel grupo : {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo}) {
-        const std::vector<const char*>& botones = BotonesDe(grupo);
-        for (size_t i = 0; i < botones.size(); ++i)
-            if (boton == botones[i]) return TituloDe(grupo, static_cast<int>(i));
-    }
-    throw std::logic_error("no hay opción " + std::string(boton));
-}
-
 // The caption beside a table button, named as the window speaks of it.
 QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
     for (QLabel* rotulo : boton->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -54,15 +39,7 @@ QLabel* RotuloDe(const QToolButton* boton, const char* nombre) {
 
 }  // namespace
 
-TUnidades*& TMainFormZumbrel::CampoPorNombre(std::string_view nombre) {
-#define BROVEL_BUSCAR_CAMPO(campo) \
-    if (nombre == #campo) return campo;
-    BROVEL_CAMPOS_ZUMBREL(BROVEL_BUSCAR_CAMPO)
-#undef BROVEL_BUSCAR_CAMPO
-    throw std::out_of_range("campo desconocido: " + std::string(nombre));
-}
-
-void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
+void TMainFormZumbrel::ElegirDeTablaPara(std::string_view boton) {
     const TTablaZumbrel tabla = TablaDeBotonZumbrel(boton).value();
     EjecutarProtegido(this, [&] {
         const std::optional<double> valor = ElegirDeTabla(this, QString::fromStdString(forma_.CodigoDeTabla(tabla)));
@@ -78,6 +55,7 @@ void TMainFormZumbrel::ElegirDeTablaPara(const char* boton) {
 }
 
 void TMainFormZumbrel::ConstruirPestanas() {
+    camposPorNombre_.Nombrar({BROVEL_CAMPOS_ZUMBREL(BROVEL_CAMPO_POR_NOMBRE)});
     TPiezasDeVentana piezas;
     piezas.campo = [this](TFormulario& formulario, std::string_view nombre) {
         return CampoPorNombre(nombre) = NuevoCampo(formulario, CampoZumbrel(nombre), forma_.Campo(nombre));
@@ -99,7 +77,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
         if (nombre == "sgHeResultado") return new TVistaGrilla(padre, vista, forma_.GrillaHidrograma());
         throw std::logic_error("no hay grilla " + std::string(nombre));
     };
-    piezas.tituloDeOpcion = TituloDeOpcion;
+    piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposZumbrel, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionZumbrel(), piezas);
 
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);

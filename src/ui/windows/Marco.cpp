@@ -43,7 +43,7 @@ QAction* CrearAccion(QWidget* ventana, const char* nombre, const char* titulo, c
     return accion;
 }
 
-void AgregarMenu(QMenuBar* barra, const char* titulo, std::initializer_list<QAction*> acciones) {
+void AgregarMenu(QMenuBar* barra, const char* titulo, const std::vector<QAction*>& acciones) {
     QMenu* menu = barra->addMenu(QString::fromUtf8(titulo));
     for (QAction* accion : acciones) {
         if (accion)

@@ -36,7 +36,7 @@ TCuerpo ConstruirCuerpo(QWidget* padre, const std::vector<TDefinicionPestana>& p
 QAction* CrearAccion(QWidget* ventana, const char* nombre, const char* titulo, const char* atajo = "");
 
 // A menu of `acciones`, a null entry standing for a separator.
-void AgregarMenu(QMenuBar* barra, const char* titulo, std::initializer_list<QAction*> acciones);
+void AgregarMenu(QMenuBar* barra, const char* titulo, const std::vector<QAction*>& acciones);
 
 void CentrarEnPantalla(QWidget* ventana);
 

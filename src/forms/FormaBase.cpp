@@ -1,0 +1,52 @@
+#include "forms/FormaBase.h"
+
+#include <stdexcept>
+
+namespace brovel {
+
+TFormaBase::TFormaBase(TInterlocutor& interlocutor, bool (*esControl)(std::string_view))
+    : interlocutor_(interlocutor), esControl_(esControl) {}
+
+bool TFormaBase::Mostrado(std::string_view control) const {
+    const auto visible = visibles_.find(control);
+    return visible == visibles_.end() || visible->second;
+}
+
+void TFormaBase::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
+    for (const char* control : controles) {
+        if (!esControl_(control)) throw std::logic_error(std::string("la ventana no tiene el control ") + control);
+        visibles_[control] = visibles;
+    }
+}
+
+std::string TFormaBase::MotivoDeCampo(const TCantidad& campo) const {
+    const auto miembro = miembroDeCampo_.find(&campo);
+    return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
+}
+
+bool TFormaBase::Manejar(const std::function<void()>& trabajo) {
+    ++profundidadAccion_;
+    bool bien = true;
+    try {
+        trabajo();
+    } catch (const std::exception& e) {
+        interlocutor_.MostrarError(e.what());
+        bien = false;
+    }
+    if (--profundidadAccion_ == 0 && AlCambiar) AlCambiar();
+    return bien;
+}
+
+// The chain counts as running until the views have been told, so that what they
+// do then does not start it again.
+bool TFormaBase::SinReentrar(const std::function<void()>& trabajo) {
+    if (profundidadCadena_ > 0) return true;
+    ++profundidadCadena_;
+    struct Salida {
+        int& profundidad;
+        ~Salida() { --profundidad; }
+    } salida{profundidadCadena_};
+    return Manejar(trabajo);
+}
+
+}  // namespace brovel

@@ -1,0 +1,129 @@
+// What every form of a window does the same way, whatever window it is: running an
+// action with its error reported and the views told once it ends, the guard that
+// keeps a chain from entering itself, which controls are shown, the marks of its
+// results, its status text, its option groups and its drop-down lists.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "fields/Cantidad.h"
+#include "forms/CamposPorNombre.h"
+#include "forms/Frescura.h"
+#include "forms/Interlocutor.h"
+#include "forms/Lista.h"
+
+namespace brovel {
+
+class TFormaBase {
+public:
+    TFormaBase(const TFormaBase&) = delete;
+    TFormaBase& operator=(const TFormaBase&) = delete;
+
+    // A field by its name; throws std::out_of_range for an unknown one.
+    TCantidad& Campo(std::string_view nombre) { return campos_.En(nombre); }
+    const TCantidad& Campo(std::string_view nombre) const { return campos_.En(nombre); }
+
+    // Whether a control is shown: the options decide. A control no rule has
+    // spoken of is shown.
+    bool Mostrado(std::string_view control) const;
+    const std::map<std::string, bool, std::less<>>& Visibilidad() const { return visibles_; }
+
+    // Whether a result field shows a number computed from the current data, and
+    // why not: why a result field, or a model member, is out of date; empty when
+    // it is not.
+    bool AlDia(std::string_view campo) const { return MotivoDeCampo(campo).empty(); }
+    std::string MotivoDeCampo(std::string_view campo) const { return MotivoDeCampo(Campo(campo)); }
+    std::string MotivoDeCampo(const TCantidad& campo) const;
+    std::string MotivoDe(std::string_view miembro) const { return frescura_.Motivo(miembro); }
+
+    // The status panel.
+    const std::string& TextoEstado() const { return textoEstado_; }
+    bool EstadoEnError() const { return estadoEnError_; }
+
+    // Raised once an action of the form has finished (a handler, a command), so a
+    // view can show what changed.
+    std::function<void()> AlCambiar;
+
+protected:
+    // `esControl` tells the names of the window's controls from any other.
+    TFormaBase(TInterlocutor& interlocutor, bool (*esControl)(std::string_view));
+    ~TFormaBase() = default;
+
+    // Runs an action; an error that escapes it (a text that is not a number, a
+    // file that cannot be saved) goes to the error box and the form goes on. The
+    // views are told once the outermost action ends. False when an error stopped it.
+    bool Manejar(const std::function<void()>& trabajo);
+    // Runs a chain as an action, unless a chain is already running: one is not
+    // entered again, not even by what the views do when they are told.
+    bool SinReentrar(const std::function<void()>& trabajo);
+    // Shows or hides controls of the window; a name the window lacks is a fault
+    // of the form's rules.
+    void Mostrar(std::initializer_list<const char*> controles, bool visibles);
+
+    // The fields the form keeps in its members, for Campo: named first of all.
+    TCamposPorNombre<TCantidad> campos_;
+    TInterlocutor& interlocutor_;
+    std::map<std::string, bool, std::less<>> visibles_;
+    std::string textoEstado_;
+    bool estadoEnError_ = false;
+    TFrescura frescura_;
+    // The member each result field shows, as the chain writes it.
+    std::map<const TCantidad*, const char*> miembroDeCampo_;
+
+private:
+    bool (*esControl_)(std::string_view);
+    int profundidadCadena_ = 0;
+    int profundidadAccion_ = 0;
+};
+
+// The option groups and drop-down lists of a form, named by the enums `TGrupo`
+// and `TNombreLista`; `BotonesDe(TGrupo)` names the buttons of each group.
+template <class TGrupo, std::size_t kGrupos, class TNombreLista, std::size_t kListas>
+class TFormaConControles : public TFormaBase {
+public:
+    using TGrupoDeForma = TGrupo;
+    using TListaDeForma = TNombreLista;
+    static constexpr std::size_t kListasDeForma = kListas;
+
+    // The button chosen in a group, from 0.
+    int Opcion(TGrupo grupo) const { return opciones_[static_cast<std::size_t>(grupo)]; }
+
+    const TLista& Lista(TNombreLista lista) const { return listas_[static_cast<std::size_t>(lista)]; }
+    // Chooses an entry from code, without the list's handler; one the list does
+    // not have leaves none chosen.
+    void SetIndice(TNombreLista lista, int indice) {
+        TLista& l = ListaMutable(lista);
+        l.indice = indice >= 0 && indice < static_cast<int>(l.items.size()) ? indice : -1;
+    }
+    // The user's pick: the list's handler runs, even when the entry was already chosen.
+    void ElegirEnLista(TNombreLista lista, int indice) {
+        SetIndice(lista, indice);
+        EjecutarManejadorDeLista(lista);
+    }
+
+protected:
+    using TFormaBase::TFormaBase;
+    ~TFormaConControles() = default;
+
+    // Chooses `boton` in `grupo` when it is one of the group's buttons and not the
+    // one chosen; whether it did, and so whether the group's handler is to run.
+    bool CambiarOpcion(TGrupo grupo, int boton) {
+        const int cantidad = static_cast<int>(BotonesDe(grupo).size());
+        if (boton < 0 || boton >= cantidad || boton == Opcion(grupo)) return false;
+        opciones_[static_cast<std::size_t>(grupo)] = boton;
+        return true;
+    }
+    TLista& ListaMutable(TNombreLista lista) { return listas_[static_cast<std::size_t>(lista)]; }
+    virtual void EjecutarManejadorDeLista(TNombreLista lista) = 0;
+
+    std::array<int, kGrupos> opciones_{};
+    std::array<TLista, kListas> listas_{};
+};
+
+}  // namespace brovel
