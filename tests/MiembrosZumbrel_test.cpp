@@ -173,6 +173,32 @@ TEST(MiembrosZumbrel, LoQueMueveUnResultadoEsLoQueLaTablaDiceQueLee) {
     }
 }
 
+// A routine writes what the table says it writes and nothing else: a member changed
+// by hand is put back by the routine exactly when the table names it among the
+// routine's results. The hydrograph's length goes with its ordinates.
+TEST(MiembrosZumbrel, LoQueUnaRutinaEscribeEsLoQueLaTablaDice) {
+    const auto rutinas = {TRutinaZumbrel::TiempoConcentracion, TRutinaZumbrel::SerieLluvia, TRutinaZumbrel::Retencion,
+                          TRutinaZumbrel::Escorrentia, TRutinaZumbrel::Hidrograma};
+    for (const TEstadoZumbrel& base : Cuencas()) {
+        for (const TRutinaZumbrel rutina : rutinas) {
+            const std::vector<TMiembroZumbrel> escritos = EscritosPor(rutina, base);
+            for (const TFilaMiembroZumbrel& m : MiembrosZumbrel()) {
+                if (m.miembro == TMiembroZumbrel(&TEstadoZumbrel::CantidadHe)) continue;
+                TEstadoZumbrel cambiado = base;
+                Perturbar(cambiado, m.miembro);
+                if (Vigentes(rutina, cambiado) != Vigentes(rutina, base)) continue;
+                try {
+                    Calcular(rutina, cambiado);
+                } catch (const std::exception&) {
+                    continue;
+                }
+                EXPECT_EQ(Igual(cambiado, base, m.miembro), Contiene(escritos, m.miembro))
+                    << m.nombre << " en la rutina " << static_cast<int>(rutina);
+            }
+        }
+    }
+}
+
 TEST(MiembrosZumbrel, CadaMiembroTieneUnNombreYUnaFila) {
     std::set<std::string> nombres;
     for (const TFilaMiembroZumbrel& m : MiembrosZumbrel()) {
