@@ -17,8 +17,6 @@ namespace {
 
 using namespace pruebas;
 
-bool Igual(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
-
 // Of a series, the steps either record holds; of the hydrograph, the ordinates
 // either holds: what lies beyond keeps what it last held and is no result.
 bool Igual(const TEstadoZumbrel& a, const TEstadoZumbrel& b, const TMiembroZumbrel& miembro) {
@@ -28,17 +26,17 @@ bool Igual(const TEstadoZumbrel& a, const TEstadoZumbrel& b, const TMiembroZumbr
             const auto& y = b.*puntero;
             using T = std::decay_t<decltype(x)>;
             if constexpr (std::is_same_v<T, double>) {
-                return Igual(x, y);
+                return IgualNumero(x, y);
             } else if constexpr (std::is_same_v<T, TSerieZumbrel>) {
                 const int n = std::max(AcotarDatosSerie(a.Sall), AcotarDatosSerie(b.Sall));
                 for (int k = 1; k <= n; ++k)
-                    if (!Igual(x[static_cast<size_t>(k)], y[static_cast<size_t>(k)])) return false;
+                    if (!IgualNumero(x[static_cast<size_t>(k)], y[static_cast<size_t>(k)])) return false;
                 return true;
             } else if constexpr (std::is_same_v<T, std::vector<double>>) {
                 const size_t n = static_cast<size_t>(std::max({a.CantidadHe, b.CantidadHe, 0})) + 1;
                 for (size_t j = 1; j < n; ++j) {
                     const double p = j < x.size() ? x[j] : 0, q = j < y.size() ? y[j] : 0;
-                    if (!Igual(p, q)) return false;
+                    if (!IgualNumero(p, q)) return false;
                 }
                 return true;
             } else {
@@ -83,9 +81,7 @@ std::vector<TEstadoZumbrel> Cuencas() {
 }
 
 TEST(MiembrosZumbrel, LoQueMueveUnResultadoEsLoQueLaTablaDiceQueLee) {
-    ComprobarLoLeido<std::exception>(
-        Cuencas(), DerivacionesZumbrel(), MiembrosZumbrel(),
-        [](const TEstadoZumbrel& a, const TEstadoZumbrel& b, const TMiembroZumbrel& m) { return Igual(a, b, m); });
+    ComprobarLoLeido<std::exception>(Cuencas(), DerivacionesZumbrel(), MiembrosZumbrel(), Igual);
 }
 
 // A routine writes what the table says it writes and nothing else: a member changed
@@ -116,12 +112,7 @@ TEST(MiembrosZumbrel, LoQueUnaRutinaEscribeEsLoQueLaTablaDice) {
 }
 
 TEST(MiembrosZumbrel, CadaMiembroTieneUnNombreYUnaFila) {
-    std::set<std::string> nombres;
-    for (const TFilaMiembroZumbrel& m : MiembrosZumbrel()) {
-        EXPECT_TRUE(nombres.insert(m.nombre).second) << m.nombre << " repetido";
-        EXPECT_STREQ(NombreDe(m.miembro), m.nombre);
-    }
-    EXPECT_EQ(nombres.size(), 25u);
+    ComprobarNombres(MiembrosZumbrel(), 25);
 }
 
 // What a routine reads leaves out what it computed itself before reading it.

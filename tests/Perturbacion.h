@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <span>
 #include <string>
@@ -37,6 +38,20 @@ void PerturbarValor(T& valor) {
 template <typename Estado, typename Miembro>
 void Perturbar(Estado& e, const Miembro& miembro) {
     std::visit([&](auto puntero) { PerturbarValor(e.*puntero); }, miembro);
+}
+
+// Two results are the same number, or both no number.
+inline bool IgualNumero(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+// Each row of a member table names its member, and no name is repeated.
+template <typename FilaMiembro>
+void ComprobarNombres(std::span<const FilaMiembro> miembros, size_t cantidad) {
+    std::set<std::string> nombres;
+    for (const FilaMiembro& m : miembros) {
+        EXPECT_TRUE(nombres.insert(m.nombre).second) << m.nombre << " repetido";
+        EXPECT_STREQ(NombreDe(m.miembro), m.nombre);
+    }
+    EXPECT_EQ(nombres.size(), cantidad);
 }
 
 template <typename T>
