@@ -27,6 +27,7 @@
 
 // The quantity fields of the slope window, tab by tab; each is a row of the field
 // table of the same name.
+// clang-format off
 #define BROVEL_CAMPOS_LADERA(X)                                                                                  \
     X(euDt) X(euLt)                                                                                              \
     X(euCpcg) X(euDg) X(euPp) X(euDm) X(euPl) X(euPlm) X(euPa) X(euPmo) X(euShs) X(euBvs) X(euBrvs)           \
@@ -42,6 +43,7 @@
     X(euSupsEResultado) X(euScfEResultado) X(euScsEResultado) X(euSrsEResultado) X(euShsEResultado)            \
     X(euFpsEResultado) X(euFpsbEResultado) X(euFpsetEResultado) X(euFpsedEResultado) X(euTeEResultado)         \
     X(euPsEResultado)
+// clang-format on
 
 namespace brovel {
 
