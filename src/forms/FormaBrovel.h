@@ -61,10 +61,12 @@ enum class TCasilla { Descongelamiento, Labranza, Mulching, PracticasDeSoporte }
 enum class THietograma { Representativo, Serie, Tormenta, Evento };
 
 // The drop-down lists: four of fixed entries, then the count and step selectors.
+// clang-format off
 enum class TListaBrovel {
     cbCspe, cbCspp, cbMde, cbTp,
     cbPcg, cbCph, cbPhn, cbCh, cbCph2, cbHn, cbPhn2, cbCph3, cbPhn3, cbCph4, cbPhn4,
 };
+// clang-format on
 
 // The names the window gives each control: the buttons of a group, a check box, a list.
 const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo);
