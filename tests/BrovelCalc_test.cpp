@@ -77,11 +77,13 @@ private slots:
         QCOMPARE(error.error, QJsonParseError::NoError);
         const QJsonObject json = documento.object();
 
+        // clang-format off
         const QStringList claves = {
             "estado", "mensajes", "sin_actualizar", "Dt", "Lt", "OpcionSuelo", "Dm", "Fes", "Ft", "SenoPendiente",
             "ExponenteLongitud", "FaltaExpresionLS", "OpcionLluviaMedia", "Et", "Mi30m", "Fde", "Felle", "Tecr",
             "OpcionLluviaExtrema", "Ce", "OpcionEvento", "Vp", "Cp", "Fp", "Pspcr", "Fcss", "Sups", "Scf", "Tp",
             "Fpsb", "Fpset", "Fpsed", "Fps", "Scs", "Srs", "Fcm", "Lct", "TeE", "PsE"};
+        // clang-format on
         for (const QString& clave : claves) QVERIFY2(json.contains(clave), qPrintable(clave));
         QCOMPARE(json.size(), claves.size());
         // The keys come out in the order above, so a person can read them as the tabs go.
@@ -231,11 +233,13 @@ private slots:
         QTest::addColumn<QString>("clave");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("unidad");
+        // clang-format off
         QTest::newRow("el resultado gana a la entrada") << "ladera" << "Fps" << "euFpsResultado" << "-";
         QTest::newRow("erodabilidad") << "ladera" << "Fes" << "euFesResultado" << "ton h/MJ/mm";
         QTest::newRow("una entrada") << "ladera" << "Lt" << "euLt" << "m";
         QTest::newRow("volumen específico") << "escorrentia" << "Vtesp" << "euVtespResultado" << "mm";
         QTest::newRow("sin campo") << "ladera" << "SenoPendiente" << "" << "";
+        // clang-format on
     }
 
     void ClavesConocidas() {
@@ -316,9 +320,11 @@ private slots:
         const TSalida r = Ejecutar({QStringLiteral("escorrentia")});
         QCOMPARE(r.estado, 0);
         const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
+        // clang-format off
         const QStringList claves = {"estado", "sin_actualizar", "Tcc", "Rpm", "Ai", "Sall", "Nc", "LlParcial", "LlAcumulada",
                                     "LlHietograma", "Svaeua", "SvaeuaParcial", "CantidadHe", "He", "Vte", "Vtesp",
                                     "Cp"};
+        // clang-format on
         QCOMPARE(json.keys().size(), claves.size());
         for (int i = 1; i < claves.size(); ++i)
             QVERIFY(r.salida.indexOf('"' + claves[i - 1].toUtf8() + '"') <
@@ -527,6 +533,7 @@ private slots:
         QTest::addColumn<int>("estado");
         QTest::addColumn<QString>("enSalida");
         QTest::addColumn<QString>("enErrores");
+        // clang-format off
         QTest::newRow("--help") << QStringList{"--help"} << 0 << "Uso: brovel-calc" << "";
         QTest::newRow("ladera --help") << QStringList{"ladera", "--help"} << 0 << "ladera" << "";
         QTest::newRow("sin orden") << QStringList{} << 2 << "" << "falta la orden";
@@ -643,9 +650,11 @@ private slots:
             << "«--variar geometria.declive=-10:10:5»: El valor ingresado se encuentra fuera del rango permitido (0 - ";
         QTest::newRow("guardar en un dispositivo") << QStringList{"ladera", "--guardar", "/dev/null"} << 1 << ""
                                                    << "No es un archivo: es un dispositivo";
+        // clang-format on
         // A number outside the range of the field the option stands for is refused
         // with the window's message.
         const QString fuera = QStringLiteral("El valor ingresado se encuentra fuera del rango permitido");
+        // clang-format off
         QTest::newRow("nc fuera de rango") << QStringList{"escorrentia", "--nc", "150"} << 2 << ""
                                            << "brovel-calc: «--nc 150»: " + fuera + " (0 - 1E2)";
         QTest::newRow("área negativa") << QStringList{"escorrentia", "--area", "-5"} << 2 << "" << "«--area -5»: " + fuera;
@@ -653,6 +662,7 @@ private slots:
         QTest::newRow("lluvia negativa")
             << QStringList{"escorrentia", "--lluvia", "5,-1"} << 2 << "" << "«--lluvia 5,-1»: " + fuera;
         QTest::newRow("nc en el borde") << QStringList{"escorrentia", "--nc", "100"} << 0 << "\"Nc\": 100" << "";
+        // clang-format on
     }
     void AyudaYArgumentosErroneos() {
         QFETCH(QStringList, argumentos);
@@ -705,11 +715,13 @@ private slots:
         QTest::addColumn<QString>("redireccion");
         QTest::addColumn<QString>("orden");
         QTest::addColumn<QString>("motivo");
+        // clang-format off
         QTest::newRow("ladera, disco lleno") << ">/dev/full" << "ladera" << "No queda espacio en el disco";
         QTest::newRow("tabla, disco lleno") << ">/dev/full" << "tabla TC1" << "No queda espacio en el disco";
         QTest::newRow("lista de tablas, disco lleno") << ">/dev/full" << "tabla" << "No queda espacio en el disco";
         QTest::newRow("ladera, salida cerrada") << ">&-" << "ladera" << "El archivo no está abierto (descriptor erróneo)";
         QTest::newRow("ayuda, salida cerrada") << ">&-" << "--help" << "El archivo no está abierto (descriptor erróneo)";
+        // clang-format on
     }
     void UnaSalidaQueNoSePuedeEscribirFalla() {
         QFETCH(QString, redireccion);
@@ -732,6 +744,7 @@ private slots:
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("preparar");
         QTest::addColumn<QString>("motivo");
+        // clang-format off
         QTest::newRow("dispositivo") << "n.pdf" << "mknod -m 666 n.pdf c 1 3" << "No es un archivo: es un dispositivo";
         QTest::newRow("tubería") << "p.rtf" << "mkfifo p.rtf" << "No es un archivo: es una tubería (FIFO)";
         QTest::newRow("enlace a un dispositivo") << "x.pdf" << "mknod -m 666 nulo c 1 3 && ln -s nulo x.pdf"
@@ -739,6 +752,7 @@ private slots:
         QTest::newRow("solo lectura") << "r.rtf" << "echo viejo > r.rtf && chmod 444 r.rtf" << "Permiso denegado";
         QTest::newRow("ciclo de enlaces") << "l1.pdf" << "ln -s l2.pdf l1.pdf && ln -s l1.pdf l2.pdf"
                                           << "Demasiados niveles de enlaces simbólicos";
+        // clang-format on
     }
     void UnReporteNoSeEscribeSobreLoQueNoEsUnArchivo() {
         SOLO_EN_EL_ESCRITORIO();

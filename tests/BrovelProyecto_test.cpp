@@ -61,9 +61,11 @@ private slots:
     void losDialogosPidenUnProyectoBrovel_data() {
         QTest::addColumn<QString>("accion");
         QTest::addColumn<QString>("dialogo");
+        // clang-format off
         QTest::newRow("Abrir") << "Abrir" << "abrir";
         QTest::newRow("Guardar como") << "GuardarComo" << "guardar";
         QTest::newRow("Guardar un proyecto nuevo") << "Guardar" << "guardar";
+        // clang-format on
     }
     void losDialogosPidenUnProyectoBrovel() {
         QFETCH(QString, accion);
@@ -191,6 +193,7 @@ private slots:
     void losControlesMuestranElProyectoAbierto_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("muestra");
+        // clang-format off
         QTest::newRow("pendiente") << "euDt" << "9.5";
         QTest::newRow("longitud") << "euLt" << "42";
         QTest::newRow("clase y textura") << "rbCyT" << "marcado";
@@ -215,6 +218,7 @@ private slots:
         QTest::newRow("tiempo perturbado") << "euTfp" << "6";
         QTest::newRow("índice de rugosidad") << "euIrst" << "2.3";
         QTest::newRow("altura de los lomos, oculta") << "euAl" << "6 (oculto)";
+        // clang-format on
     }
     void losControlesMuestranElProyectoAbierto() {
         QFETCH(QString, control);

@@ -72,6 +72,7 @@ private slots:
         QTest::addColumn<QString>("columna");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<double>("valor");
+        // clang-format off
         QTest::newRow("TC2, número oculto") << "bbSTC2" << 1 << "GPP-P2-GPP-P2 (año 2)" << "P" << "euFps" << 0.39;
         QTest::newRow("TC3") << "bbSTC3" << 1 << "P1-CS-P1-CS (año 3)" << "P" << "euFps" << 0.69;
         QTest::newRow("TS3 ÷ 10") << "BitBtn4" << 0 << "45" << "Maíz" << "euBvs" << 39.0;
@@ -87,6 +88,7 @@ private slots:
         QTest::newRow("TD4") << "bbSTD4" << 3
                              << "R5: Moderadamente rugoso;cobertura de plantas y roca menor que 50%"
                              << "Indice de rugosidad" << "euIrst" << 2.3;
+        // clang-format on
     }
     void elValorElegidoLlegaAlCampoConvertido() {
         QFETCH(QString, boton);

@@ -306,8 +306,10 @@ private slots:
         QTest::addColumn<QString>("muestra");
         QTest::addColumn<QString>("oculta");
         QTest::addColumn<QStringList>("controles");
+        // clang-format off
         QTest::newRow("tormenta extrema") << "rbHdlt" << "rbCe" << kTormenta;
         QTest::newRow("evento") << "rbHdlt2" << "rbPrde" << kEvento;
+        // clang-format on
     }
     void unControlOcultoPorUnaOpcionVuelveAMostrarse() {
         QFETCH(QString, muestra);

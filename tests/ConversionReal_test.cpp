@@ -17,11 +17,13 @@ namespace {
 // The numbers the program writes: round decimals of the fields and tables, results
 // of the routines with every binary digit used, the edges of the double.
 std::vector<double> Numeros() {
+    // clang-format off
     std::vector<double> v = {0.0, -0.0, 1.0, -1.0, 0.1, 0.2, 0.3, 2.5, 0.5, 1.5, 12.345, 100, 1e20, 1.5e20,
                              1e-5, 1.2345678901234567e20, 123456789012345680.0, 0.000123, 3.14159265358979,
                              1.0 / 3.0, 2.0 / 3.0, 9.999999999999999e22, 1e23, 5e-324, 2.2250738585072014e-308,
                              std::numeric_limits<double>::max(), 0.1 + 0.2, 1e15, 1e16, 1e17, 123.456e-10,
                              0.05, 0.15, 0.25, 0.35, 1e-7, 4.35, 2.675, 1.005};
+    // clang-format on
     for (int entero = 0; entero <= 2000; ++entero) v.push_back(entero / 100.0);
     std::mt19937_64 azar(20261211);
     std::uniform_real_distribution<double> escala(-12, 12);
@@ -122,6 +124,7 @@ struct CasoLectura {
 };
 
 // Texts at the edges of what a number is: each read as from_chars reads it.
+// clang-format off
 const CasoLectura kLecturas[] = {
     {"vacio", ""},           {"signo solo", "-"},      {"mas", "+1"},           {"punto solo", "."},
     {"punto inicial", ".5"}, {"punto final", "5."},    {"exponente", "1e5"},    {"exponente sin cifras", "1e"},
@@ -131,6 +134,7 @@ const CasoLectura kLecturas[] = {
     {"desborde", "1e400"},   {"subdesborde", "1e-400"}, {"subnormal", "4e-320"}, {"texto", "abc"},
     {"cifras de mas", "0.1000000000000000055511151231257827021181583404541015625"},
 };
+// clang-format on
 
 class LecturaDeTexto : public testing::TestWithParam<CasoLectura> {};
 

@@ -16,6 +16,7 @@ std::vector<std::string> Desactualizados(const TFormaBrovel& f, const std::vecto
     return viejos;
 }
 
+// clang-format off
 const std::vector<std::string> kResultados = {
     "euFesResultado",   "euFtResultado",    "euDMResultado",    "euFdeResultado",    "euFelleResultado",
     "euVeeResultado",   "euCpeResultado",   "euFpResultado",    "euTecrResultado",   "euPspcrResultado",
@@ -26,6 +27,7 @@ const std::vector<std::string> kResultados = {
     "euScsEResultado",  "euSrsEResultado",  "euShsEResultado",  "euFpsEResultado",   "euTeEResultado",
     "euPsEResultado",   "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado",
 };
+// clang-format on
 
 }  // namespace
 

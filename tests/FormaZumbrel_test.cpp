@@ -276,3 +276,35 @@ TEST_F(FormaZumbrelPrueba, UnAreaFueraDeRangoDejaSinActualizarSoloLoQueLaLee) {
     EXPECT_EQ(z.SinActualizar(), (S{"He", "Vte", "Vtesp", "Cp"}));
     EXPECT_NE(z.MotivoDe("Cp").find("Area de la cuenca"), std::string::npos) << z.MotivoDe("Cp");
 }
+
+// A computed abstraction follows the curve number: when the retention cannot be
+// computed from the current one, the abstraction is out of date with it, for the
+// same reason, in the record and on its field; assigned again, it is the person's.
+TEST_F(FormaZumbrelPrueba, UnaAbstraccionCalculadaSigueAlNumeroDeCurva) {
+    struct Caso {
+        const char* nombre;
+        double nc;
+        const char* motivo;
+    };
+    const Caso casos[] = {
+        {"fuera de rango", 150, "Número de curva"},
+        {"nulo", 0, "No se pudo calcular la retención potencial máxima"},
+    };
+    for (const Caso& c : casos) {
+        z.euNc.SetBaseValue(85);
+        z.MarcarAbstraccionAsignada(false);
+        z.EscorrentiaShow();
+        ASSERT_EQ(z.SinActualizar(), S{}) << c.nombre;
+        z.euNc.SetBaseValue(c.nc);
+        z.EscorrentiaShow();
+        EXPECT_EQ(z.SinActualizar(), (S{"Rpm", "Ai", "Svaeua", "SvaeuaParcial", "He", "Vte", "Vtesp", "Cp"}))
+            << c.nombre;
+        EXPECT_NE(z.MotivoDe("Ai").find(c.motivo), std::string::npos) << c.nombre << ": " << z.MotivoDe("Ai");
+        EXPECT_EQ(z.MotivoDe("Ai"), z.MotivoDe("Rpm")) << c.nombre;
+        EXPECT_EQ(z.MotivoDeCampo("euAi"), z.MotivoDe("Ai")) << c.nombre;
+        z.MarcarAbstraccionAsignada(true);
+        z.EscorrentiaShow();
+        EXPECT_TRUE(z.AlDia("euAi")) << c.nombre;
+        EXPECT_EQ(z.SinActualizar(), (S{"Rpm", "Svaeua", "SvaeuaParcial", "He", "Vte", "Vtesp", "Cp"})) << c.nombre;
+    }
+}

@@ -66,6 +66,7 @@ private slots:
         QTest::addColumn<P>("pedido");
         QTest::addColumn<QString>("proyecto");
         QTest::addColumn<QString>("error");
+        // clang-format off
         QTest::newRow("nada") << QStringList{} << P::Arrancar << "" << "";
         QTest::newRow("un proyecto") << QStringList{"ladera.bvx"} << P::Arrancar << "ladera.bvx" << "";
         QTest::newRow("una ruta con espacios") << QStringList{"/a b/mi ladera.bvx"} << P::Arrancar
@@ -88,6 +89,7 @@ private slots:
             << QStringList{"a.bvx", "-v", "-w"} << P::Error << "" << "opción desconocida: «-v»";
         QTest::newRow("un guion solo") << QStringList{"-"} << P::Error << "" << "opción desconocida: «-»";
         QTest::newRow("un nombre vacío") << QStringList{""} << P::Error << "" << "el nombre del proyecto está vacío";
+        // clang-format on
     }
     void leeLosArgumentos() {
         QFETCH(QStringList, argumentos);
@@ -109,6 +111,7 @@ private slots:
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QString>("ruta");     // of the project opened
         QTest::addColumn<QString>("error");    // how the error box begins
+        // clang-format off
         QTest::newRow("sin proyecto") << "" << "Brovel - Sin Nombre" << "" << "";
         QTest::newRow("una ruta completa") << "@/ladera.bvx" << "Brovel - ladera" << "@/ladera.bvx" << "";
         QTest::newRow("un nombre en la carpeta de partida") << "ladera.bvx" << "Brovel - ladera" << "@/ladera.bvx"
@@ -119,6 +122,7 @@ private slots:
         QTest::newRow("un proyecto que no existe") << "@/otra.bvx" << "Brovel - Sin Nombre" << ""
                                                    << "No se pudo abrir \"@/otra.bvx\": ";
         QTest::newRow("una carpeta") << "@/sub" << "Brovel - Sin Nombre" << "" << "No se pudo abrir \"@/sub\": ";
+        // clang-format on
     }
     void abreElProyectoConLaVentanaYaMostrada() {
         QFETCH(QString, nombrado);

@@ -54,6 +54,7 @@ private slots:
         QTest::addColumn<QString>("fila");
         QTest::addColumn<QString>("columna");
         QTest::addColumn<bool>("habilitado");
+        // clang-format off
         QTest::newRow("texto") << "TC2" << "CS-GPP" << "Sistema" << false;
         QTest::newRow("entero") << "TS3" << "45" << "Cantidad de días luego de plantado" << false;
         QTest::newRow("número vacío") << "TS3" << "180" << "Maíz" << false;
@@ -63,6 +64,7 @@ private slots:
         QTest::newRow("número oculto") << "TC2" << "GPP-P2-GPP-P2 (año 2)" << "P" << true;
         QTest::newRow("número junto a uno vacío") << "EC4" << "Herbácea" << "Suelo B" << true;
         QTest::newRow("tabla de grupos") << "ES1" << "C" << "Textura" << true;
+        // clang-format on
     }
     void okSegunLaCeldaActual() {
         QFETCH(QString, codigo);
@@ -109,6 +111,7 @@ private slots:
         QTest::addColumn<QString>("fila");
         QTest::addColumn<QString>("columna");
         QTest::addColumn<double>("valor");
+        // clang-format off
         QTest::newRow("oculto en TC2") << "TC2" << "GPP-P2-GPP-P2 (año 2)" << "P" << 0.39;
         QTest::newRow("oculto en TC3") << "TC3" << "P1-CS-P1-CS (año 3)" << "P" << 0.69;
         QTest::newRow("kg/ha a kg/ha/cm") << "TS3" << "45" << "Maíz" << 39.0;
@@ -121,6 +124,7 @@ private slots:
         QTest::newRow("junto a uno vacío") << "EC4" << "Herbácea" << "Suelo B" << 80.0;
         QTest::newRow("fila de ES1") << "ES1" << "C" << "Textura" << 2.0;
         QTest::newRow("fila de ES2") << "ES2" << "A" << "Grupo hidrológico" << 0.0;
+        // clang-format on
     }
     void devuelveElValorElegido() {
         QFETCH(QString, codigo);
@@ -144,9 +148,11 @@ private slots:
     void sinAceptarNoDevuelveNada_data() {
         QTest::addColumn<QString>("columna");
         QTest::addColumn<QString>("accion");
+        // clang-format off
         QTest::newRow("Cancelar") << "P" << "cancelar";
         QTest::newRow("OK deshabilitado") << "Sistema" << "ok";
         QTest::newRow("Esc") << "P" << "escape";
+        // clang-format on
     }
     void sinAceptarNoDevuelveNada() {
         QFETCH(QString, columna);
@@ -183,6 +189,7 @@ private slots:
         const QColor blanco(255, 255, 255);
         const QColor verde(192, 220, 192);
         const QColor resaltado = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+        // clang-format off
         QTest::newRow("número oculto") << "TC2" << "GPP-P2-GPP-P2 (año 2)" << "P" << "" << blanco;
         QTest::newRow("número mostrado") << "TC2" << "CS-P1-CS-P1 (año 1)" << "P" << "0.39" << blanco;
         QTest::newRow("texto de fila oculta") << "TC2" << "P2-GPP-P2-GPP (año 4)" << "Sistema"
@@ -191,6 +198,7 @@ private slots:
         QTest::newRow("celda actual") << "TC2" << "CS-GPI-P1-P2" << "Sistema" << "CS-GPI-P1-P2" << resaltado;
         QTest::newRow("celda vacía") << "TS3" << "180" << "Maíz" << "" << blanco;
         QTest::newRow("entero") << "TS3" << "195" << "Cantidad de días luego de plantado" << "195" << verde;
+        // clang-format on
     }
     void dibujaLasCeldas() {
         QFETCH(QString, codigo);

@@ -26,10 +26,12 @@ namespace {
 using namespace brovel;
 
 std::vector<long double> Numeros() {
+    // clang-format off
     std::vector<long double> v = {0.0L, -0.0L, 1.0L, -1.0L, 0.5L, 2.5L, 12.345, 100, 1e20, 1e-5, 0.1, 0.2, 0.3,
                                   0.000123, 3.14159265358979, 1.0 / 3.0, 2.0 / 3.0, 1e23, 5e-324,
                                   2.2250738585072014e-308, 1.7976931348623157e308, 0.05, 0.15, 0.25, 0.35, 4.35,
                                   2.675, 1.005, 9999.99995, 0.00009999, 1e6, 99999.5};
+    // clang-format on
     for (int entero = -300; entero <= 2000; ++entero) v.push_back(entero / 100.0);
     std::mt19937_64 azar(20261211);
     for (int i = 0; i < 1000; ++i) {

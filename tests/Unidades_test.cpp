@@ -85,6 +85,7 @@ private slots:
         QTest::addColumn<QString>("tecleado");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("pitidos");
+        // clang-format off
         QTest::newRow("cifras") << "125" << "125" << 0;
         QTest::newRow("exponente") << "1.5e-3" << "1.5e-3" << 0;
         QTest::newRow("mayúscula E y signo") << "+2E4" << "+2E4" << 0;
@@ -92,6 +93,7 @@ private slots:
         QTest::newRow("letras") << "1a2b" << "12" << 2;
         QTest::newRow("espacio y barra") << "3 /4" << "34" << 2;
         QTest::newRow("por ciento") << "5%" << "5" << 1;
+        // clang-format on
     }
     void soloAceptaCaracteresDeNumero() {
         QFETCH(QString, tecleado);
@@ -158,12 +160,14 @@ private slots:
     void alSalirSeNormalizaElTexto_data() {
         QTest::addColumn<QString>("tecleado");
         QTest::addColumn<QString>("texto");
+        // clang-format off
         QTest::newRow("coma final") << "12," << "12";
         QTest::newRow("solo un signo") << "-" << "0";
         QTest::newRow("coma decimal") << "15,5" << "15.5";
         QTest::newRow("punto final") << "7." << "7";
         QTest::newRow("decimales de más") << "1.23456" << "1.235";
         QTest::newRow("vacío") << "" << "0";
+        // clang-format on
     }
     void alSalirSeNormalizaElTexto() {
         QFETCH(QString, tecleado);

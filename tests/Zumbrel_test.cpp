@@ -162,12 +162,14 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<int>("miembro");
         QTest::addColumn<double>("valor");
+        // clang-format off
         QTest::newRow("euDdpmrhls") << "euDdpmrhls" << "30" << 0 << 30.0;
         QTest::newRow("euDntepmrys") << "euDntepmrys" << "800" << 1 << 800.0;
         QTest::newRow("euAc") << "euAc" << "50" << 2 << 50.0;
         QTest::newRow("euAi") << "euAi" << "12.5" << 3 << 12.5;
         QTest::newRow("euPtsd") << "euPtsd" << "15" << 4 << 15.0;
         QTest::newRow("euAll, paso 1") << "euAll" << "11" << 5 << 11.0;
+        // clang-format on
     }
     void escribirEnUnCampoLlegaAlModelo() {
         QFETCH(QString, campo);
@@ -268,11 +270,13 @@ private slots:
         QTest::addColumn<int>("columna");
         QTest::addColumn<QString>("encabezado");
         QTest::addColumn<double>("factor");
+        // clang-format off
         QTest::newRow("cm/hr") << "cbUnidadesHietograma" << "sgLlResultado" << int(kForzantes) << 1 << 3 << "[cm/hr]" << 0.1;
         QTest::newRow("m/hr") << "cbUnidadesHietograma" << "sgLlResultado" << int(kForzantes) << 2 << 3 << "[m/hr]" << 0.001;
         QTest::newRow("cm") << "cbUnidadesVolumenes" << "sgSvaeuaResultados" << int(kCondicionantes) << 1 << 1 << "[cm]" << 0.1;
         QTest::newRow("m") << "cbUnidadesVolumenes" << "sgSvaeuaResultados" << int(kCondicionantes) << 2 << 1 << "[m]" << 0.001;
         QTest::newRow("l/s") << "cbUnidadHidrograma" << "sgHeResultado" << int(kEscorrentia) << 1 << 1 << "[l/s]" << 1000.0;
+        // clang-format on
     }
     void elSelectorDeUnaGrillaConvierteSuColumna() {
         QFETCH(QString, selector);
@@ -387,6 +391,7 @@ private slots:
         QTest::addColumn<int>("columna");
         QTest::addColumn<int>("pestana");
         QTest::addColumn<QStringList>("titulos");
+        // clang-format off
         QTest::newRow("lluvia") << "sgLlResultado" << "Lluvia en función del tiempo" << "cbUnidadesHietograma" << 3
                                 << int(kForzantes) << QStringList{"Parcial", "Acumulada", "Hietograma"};
         QTest::newRow("escorrentía") << "sgSvaeuaResultados"
@@ -394,6 +399,7 @@ private slots:
                                      << "cbUnidadesVolumenes" << 1 << int(kCondicionantes) << QStringList();
         QTest::newRow("hidrograma") << "sgHeResultado" << "Hidrograma de escorrentía" << "cbUnidadHidrograma" << 1
                                     << int(kEscorrentia) << QStringList();
+        // clang-format on
     }
     void cadaGrillaTieneSuRotuloYSuSelectorEncima() {
         QFETCH(QString, grilla);
@@ -477,6 +483,7 @@ private slots:
         QTest::addColumn<QString>("opcion");
         QTest::addColumn<QString>("rotulo");
         QTest::addColumn<QString>("texto");
+        // clang-format off
         QTest::newRow("rcParcial") << "rcParcial" << "euAll" << "Altura de lluvia parcial";
         QTest::newRow("rbAcumulada") << "rbAcumulada" << "euAll" << "Altura de lluvia acumulada";
         QTest::newRow("rbAu") << "rbAu" << "Label8" << "Número de curva para áreas urbanas ";
@@ -484,6 +491,7 @@ private slots:
         QTest::newRow("rbOta") << "rbOta" << "Label8" << "Número de curva para otros terrenos agrícolas ";
         QTest::newRow("rbTpas") << "rbTpas" << "Label8"
                                 << "Número de curva para terrenos de pastoreo áridos y semiáridos ";
+        // clang-format on
     }
     void losRotulosSiguenALasOpciones() {
         QFETCH(QString, opcion);
@@ -569,9 +577,11 @@ private slots:
         QTest::addColumn<QString>("fila");
         QTest::addColumn<QString>("columna");
         QTest::addColumn<int>("grupo");
+        // clang-format off
         QTest::newRow("bbSTC1, C") << "bbSTC1" << "ES1" << "C" << "Textura" << 2;
         QTest::newRow("BitBtn1, A") << "BitBtn1" << "ES2" << "A" << "Grupo hidrológico" << 0;
         QTest::newRow("BitBtn1, D") << "BitBtn1" << "ES2" << "D" << "Textura" << 3;
+        // clang-format on
     }
     void elGrupoElegidoDeUnaTablaSeMuestraSinRecalcular() {
         QFETCH(QString, boton);
@@ -598,6 +608,7 @@ private slots:
         QTest::addColumn<QString>("columna");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<double>("valor");
+        // clang-format off
         QTest::newRow("BitBtn6") << "BitBtn6" << "rbAu" << "ES3" << "Suelo cultivado" << "Abstracción Inicial" << "euAi"
                                  << 8.0;
         QTest::newRow("BitBtn2, áreas urbanas") << "BitBtn2" << "rbAu" << "EC1"
@@ -606,6 +617,7 @@ private slots:
         QTest::newRow("BitBtn2, agrícolas cultivados") << "BitBtn2" << "rbTac" << "EC2" << "" << "" << "euNc" << 0.0;
         QTest::newRow("BitBtn2, otros agrícolas") << "BitBtn2" << "rbOta" << "EC3" << "" << "" << "euNc" << 0.0;
         QTest::newRow("BitBtn2, pastoreo") << "BitBtn2" << "rbTpas" << "EC4" << "" << "" << "euNc" << 0.0;
+        // clang-format on
     }
     void elValorElegidoDeUnaTablaLlegaAlCampo() {
         QFETCH(QString, boton);

@@ -13,6 +13,7 @@ struct TErrorDelSistema {
 };
 
 // error       what the user reads
+// clang-format off
 const TErrorDelSistema kErrores[] = {
     {ENOENT,       "No existe el archivo o la carpeta"},
     {ENOTDIR,      "Una parte de la ruta no es una carpeta"},
@@ -46,6 +47,7 @@ const TErrorDelSistema kErrores[] = {
     {ESTALE,       "El archivo de red ya no es válido"},
     {ETIMEDOUT,    "Se agotó el tiempo de espera"},
 };
+// clang-format on
 
 }  // namespace
 

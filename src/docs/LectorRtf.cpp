@@ -203,10 +203,12 @@ struct TPalabra {
     TAccion accion;
 };
 
+// clang-format off
 #define BROVEL_CARACTER(nombre, c) \
     { nombre, [](TLector& l, TParametro) { l.Caracter(c); } }
 #define BROVEL_OMITIR(nombre) \
     { nombre, [](TLector& l, TParametro) { l.Destino(TDestino::Omitido); } }
+// clang-format on
 
 const TPalabra kPalabras[] = {
     // Text.
@@ -269,6 +271,7 @@ const TPalabra kPalabras[] = {
     {"red", [](TLector& l, TParametro p) { l.ComponenteDeColor(0, p); }},
     {"green", [](TLector& l, TParametro p) { l.ComponenteDeColor(1, p); }},
     {"blue", [](TLector& l, TParametro p) { l.ComponenteDeColor(2, p); }},
+    // clang-format off
     // Destinations whose content is not shown.
     BROVEL_OMITIR("info"), BROVEL_OMITIR("stylesheet"), BROVEL_OMITIR("listtable"),
     BROVEL_OMITIR("listoverridetable"), BROVEL_OMITIR("revtbl"), BROVEL_OMITIR("rsidtbl"),
@@ -279,6 +282,7 @@ const TPalabra kPalabras[] = {
     BROVEL_OMITIR("pntext"), BROVEL_OMITIR("pntxta"), BROVEL_OMITIR("pntxtb"), BROVEL_OMITIR("themedata"),
     BROVEL_OMITIR("colorschememapping"), BROVEL_OMITIR("latentstyles"), BROVEL_OMITIR("datastore"),
     BROVEL_OMITIR("generator"), BROVEL_OMITIR("xmlnstbl"), BROVEL_OMITIR("template"),
+    // clang-format on
 };
 
 #undef BROVEL_CARACTER

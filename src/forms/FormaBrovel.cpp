@@ -47,6 +47,7 @@ const std::pair<TListaBrovel, std::vector<std::string>> kEntradasDeListas[] = {
 
 // The form as a new window holds it before any project: the inputs of every
 // option but the first hidden.
+// clang-format off
 const char* const kOcultosAlCrear[] = {
     "euDm", "cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp", "euPths", "cbCh", "cbCph2", "pSh", "euEt",
     "euMi30m", "euFele", "euCe", "euVp", "euCp", "euTtfo", "euFapo", "euFcss", "euRacmr", "euPsrua", "cbMde",
@@ -54,6 +55,7 @@ const char* const kOcultosAlCrear[] = {
     "euFpsb", "euFpset", "euFpsed", "euFdPdS", "euLctResultado", "euFpsResultado", "euFpsbEResultado",
     "euFpsetEResultado", "euFpsedEResultado",
 };
+// clang-format on
 
 }  // namespace
 

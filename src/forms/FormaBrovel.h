@@ -28,6 +28,7 @@
 
 // The quantity fields of the slope window, tab by tab; each is a row of the field
 // table of the same name.
+// clang-format off
 #define BROVEL_CAMPOS_LADERA(X)                                                                                  \
     X(euDt) X(euLt)                                                                                              \
     X(euCpcg) X(euDg) X(euPp) X(euDm) X(euPl) X(euPlm) X(euPa) X(euPmo) X(euShs) X(euBvs) X(euBrvs)           \
@@ -43,6 +44,7 @@
     X(euSupsEResultado) X(euScfEResultado) X(euScsEResultado) X(euSrsEResultado) X(euShsEResultado)            \
     X(euFpsEResultado) X(euFpsbEResultado) X(euFpsetEResultado) X(euFpsedEResultado) X(euTeEResultado)         \
     X(euPsEResultado)
+// clang-format on
 
 namespace brovel {
 
@@ -60,10 +62,12 @@ enum class TCasilla { Descongelamiento, Labranza, Mulching, PracticasDeSoporte }
 enum class THietograma { Representativo, Serie, Tormenta, Evento };
 
 // The drop-down lists: four of fixed entries, then the count and step selectors.
+// clang-format off
 enum class TListaBrovel {
     cbCspe, cbCspp, cbMde, cbTp,
     cbPcg, cbCph, cbPhn, cbCh, cbCph2, cbHn, cbPhn2, cbCph3, cbPhn3, cbCph4, cbPhn4,
 };
+// clang-format on
 
 // The names the window gives each control: the buttons of a group, a check box, a list.
 const std::vector<const char*>& BotonesDe(TGrupoOpciones grupo);

@@ -317,6 +317,10 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     if (grupo >= 0 && grupo <= 3) e.Gh = static_cast<uint8_t>(grupo);
     e.Aai = aai_;
     e.Ai = Leer(euAi);
+    // The field stands for the abstraction either way: while assigned it is the
+    // person's number, else the one the retention computed, with its mark.
+    miembroDeCampo_[&euAi] = NombreDe(&E::Ai);
+    if (e.Aai) frescura_.Marcar({NombreDe(&E::Ai)}, std::nullopt);
     if (hasta < TPestanaZumbrel::Forzantes) return fin();
 
     const bool acumulada = Opcion(TGrupoZumbrel::Serie) == 1;

@@ -24,9 +24,11 @@
 #include "model/EstadoZumbrel.h"
 #include "model/MiembrosZumbrel.h"
 
+// clang-format off
 #define BROVEL_CAMPOS_ZUMBREL(X)                                                                          \
     X(euDdpmrhls) X(euDntepmrys) X(euAc) X(euTccResultado) X(euAi) X(euPtsd) X(euAll) X(euNc)          \
     X(euRpmResultado) X(euVteResultado) X(euVtespResultado) X(euCpResultado)
+// clang-format on
 
 namespace brovel {
 

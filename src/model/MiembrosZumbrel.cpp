@@ -67,6 +67,7 @@ const std::vector<TDerivacionZumbrel>& Derivaciones() {
         {R::SerieLluvia, [](const E& e) { return !e.SerieParcial; }, {&E::LlParcial, &E::LlAcumulada}, {&E::Sall, &E::AllAcumulada}},
         {R::SerieLluvia, Siempre, {&E::LlHietograma}, {&E::Ptsd, &E::LlParcial, &E::Sall}},
         {R::Retencion, Siempre, {&E::Rpm}, {&E::Nc}},
+        {R::Retencion, [](const E& e) { return !e.Aai; }, {&E::Ai}, {&E::Rpm}},
         {R::Escorrentia, Siempre, {&E::Svaeua, &E::SvaeuaParcial}, {&E::Rpm, &E::LlAcumulada, &E::Ai, &E::Sall}},
         {R::Hidrograma, Siempre, {&E::He, &E::Vte, &E::Vtesp, &E::Cp}, {&E::Tcc, &E::SvaeuaParcial, &E::Ptsd, &E::Ac, &E::Sall}},
     };

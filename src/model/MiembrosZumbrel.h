@@ -41,10 +41,9 @@ std::span<const TFilaMiembroZumbrel> MiembrosZumbrel();
 const char* NombreDe(const TMiembroZumbrel& miembro);
 
 // What a routine writes, and what that reads, under the options `rige` accepts.
-// A routine's rows are in the order it computes them. `escribe` holds the results
-// that carry a mark of their own; a routine also writes the computed abstraction
-// (Ai, from the retention) and the hydrograph's length (CantidadHe, with He), which
-// follow those results and carry none.
+// A routine's rows are in the order it computes them. `escribe` holds every result
+// it writes but the hydrograph's length (CantidadHe), which goes with the ordinates
+// (He) and carries no mark of its own.
 struct TDerivacionZumbrel {
     TRutinaZumbrel rutina;
     std::function<bool(const TEstadoZumbrel&)> rige;

@@ -42,6 +42,7 @@ void TMainFormBrovel::ConstruirPestanas() {
     piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposDeOpciones, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionBrovel(), piezas);
 
+    // clang-format off
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);
     BROVEL_BUSCAR(rbCrr) BROVEL_BUSCAR(rbDm) BROVEL_BUSCAR(rbCyT)
     BROVEL_BUSCAR(rbHr) BROVEL_BUSCAR(rbSh) BROVEL_BUSCAR(rbPre) BROVEL_BUSCAR(rbFelle)
@@ -56,6 +57,7 @@ void TMainFormBrovel::ConstruirPestanas() {
     BROVEL_BUSCAR(Button1) BROVEL_BUSCAR(btUsarZumbrel) BROVEL_BUSCAR(btUsarZumbrel2)
     BROVEL_BUSCAR(pHr) BROVEL_BUSCAR(pSh) BROVEL_BUSCAR(pHt2) BROVEL_BUSCAR(pHt3)
     BROVEL_BUSCAR(MsgsS)
+    // clang-format on
 #undef BROVEL_BUSCAR
 }
 

@@ -80,6 +80,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
     piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposZumbrel, boton); };
     brovel::ConstruirPestanas(PageControl, DescripcionZumbrel(), piezas);
 
+    // clang-format off
 #define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);
     BROVEL_BUSCAR(rcParcial) BROVEL_BUSCAR(rbAcumulada)
     BROVEL_BUSCAR(rbAu) BROVEL_BUSCAR(rbTac) BROVEL_BUSCAR(rbOta) BROVEL_BUSCAR(rbTpas)
@@ -88,6 +89,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
     BROVEL_BUSCAR(pHt2) BROVEL_BUSCAR(Bevel8)
     BROVEL_BUSCAR(bbSTC1) BROVEL_BUSCAR(BitBtn1) BROVEL_BUSCAR(BitBtn6) BROVEL_BUSCAR(BitBtn2)
     BROVEL_BUSCAR(sgLlResultado) BROVEL_BUSCAR(sgSvaeuaResultados) BROVEL_BUSCAR(sgHeResultado)
+    // clang-format on
 #undef BROVEL_BUSCAR
     Label15 = RotuloDe(BitBtn6, "Label15");
     Label8 = RotuloDe(BitBtn2, "Label8");
