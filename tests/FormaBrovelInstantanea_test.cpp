@@ -211,8 +211,8 @@ struct TTamanoDeForma {
 class TamanoDeLasFormas : public ::testing::TestWithParam<TTamanoDeForma> {};
 
 const TTamanoDeForma kTamanos[] = {
-    {"Ladera", sizeof(TFormaBrovel), 53872},
-    {"Escorrentia", sizeof(TFormaZumbrel), 11744},
+    {"Ladera", sizeof(TFormaBrovel), 54000},
+    {"Escorrentia", sizeof(TFormaZumbrel), 11808},
 };
 
 TEST_P(TamanoDeLasFormas, ElEstadoTomadoConoceCadaMiembro) {
