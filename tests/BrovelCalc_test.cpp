@@ -535,6 +535,8 @@ private slots:
         QTest::addColumn<QString>("enErrores");
         // clang-format off
         QTest::newRow("--help") << QStringList{"--help"} << 0 << "Uso: brovel-calc" << "";
+        QTest::newRow("--help, cada descripción entera") << QStringList{"--help"} << 0
+                                                       << "como lo muestra\n                                               la ventana\n  escorrentia" << "";
         QTest::newRow("ladera --help") << QStringList{"ladera", "--help"} << 0 << "ladera" << "";
         QTest::newRow("sin orden") << QStringList{} << 2 << "" << "falta la orden";
         QTest::newRow("orden desconocida") << QStringList{"cuenca"} << 2 << "" << "orden desconocida: cuenca";

@@ -296,7 +296,8 @@ const std::vector<TOrden>& Ordenes() {
          "\n                                               calcula el proyecto nuevo, o el del archivo, e imprime sus\n"
          "                                               valores en JSON; con --guardar, lo guarda además en SALIDA.bvx;\n"
          "                                               con --zumbrel, toma antes la escorrentía de Zumbrel; con\n"
-         "                                               --campos, también el texto de cada campo como lo muestra",
+         "                                               --campos, también el texto de cada campo como lo muestra\n"
+         "                                               la ventana",
          Ladera},
         {"escorrentia",
          "escorrentia [--distancia KM] [--desnivel M] [--area KM2] [--abstraccion MM | --abstraccion-calculada]\n"
@@ -334,9 +335,10 @@ const std::vector<TOrden>& Ordenes() {
 int Uso(std::FILE* salida) {
     std::string texto = "Uso: brovel-calc ORDEN [ARGUMENTOS]\n\nÓrdenes:\n";
     for (const TOrden& orden : Ordenes()) {
-        char linea[512];
-        std::snprintf(linea, sizeof linea, "  %-44s %s\n", orden.uso, orden.descripcion);
-        texto += linea;
+        // Built whole, not into a fixed buffer: a long description must not lose its end.
+        std::string uso = orden.uso;
+        if (uso.size() < 44) uso.append(44 - uso.size(), ' ');
+        texto += "  " + uso + " " + orden.descripcion + "\n";
     }
     texto += "\nOpciones:\n  --help                                       muestra esta ayuda\n";
     if (salida == stdout) return Imprimir(texto);
