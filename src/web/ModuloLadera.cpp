@@ -451,7 +451,7 @@ val TLaderaWeb::DefinicionesZumbrel() const {
     val o = val::object();
     val campos = val::array();
     for (const TDefinicionCampo& d : CamposZumbrel())
-        campos.call<void>("push", DefinicionDe(d, const_cast<TFormaZumbrel&>(forma_.Zumbrel).Campo(d.nombre)));
+        campos.call<void>("push", DefinicionDe(d, forma_.Zumbrel.Campo(d.nombre)));
     o.set("campos", campos);
     val grupos = val::array();
     for (TGrupoZumbrel g : {TGrupoZumbrel::Serie, TGrupoZumbrel::UsoSuelo})

@@ -55,6 +55,14 @@ async function escribir(pagina, id, texto) {
   await pagina.type(`#${id}`, texto);
   await pagina.keyboard.press('Tab');
 }
+// The form the page stands for, with a slope typed and left, showing Erosión.
+function laderaConPendiente(texto) {
+  const forma = new modulo.Ladera();
+  forma.escribir('euDt', texto);
+  forma.salir('euDt');
+  forma.pestana(5);
+  return forma;
+}
 async function aceptarError(pagina) {
   await pagina.waitForSelector('dialog.caja-error[open]');
   const texto = await pagina.$eval('dialog.caja-error p', (e) => e.textContent);
@@ -77,10 +85,7 @@ test('escribir una pendiente cambia A como en el formulario', async () => {
   const pagina = await abrirPagina();
   await escribir(pagina, 'l-euDt', '12');
   await pestana(pagina, 'tsErosion');
-  const forma = new modulo.Ladera();
-  forma.escribir('euDt', '12');
-  forma.salir('euDt');
-  forma.pestana(5);
+  const forma = laderaConPendiente('12');
   const esperado = forma.estado().campos.euTeEResultado.texto;
   assert.notEqual(esperado, '9.35051');
   assert.equal(await valor(pagina, 'l-euTeEResultado'), esperado);
@@ -229,10 +234,7 @@ test('un gráfico muestra el título de su serie y se actualiza en su lugar', as
   await pestana(pagina, 'Geometria');
   await escribir(pagina, 'l-euDt', '12');
   await pestana(pagina, 'tsErosion');
-  const forma = new modulo.Ladera();
-  forma.escribir('euDt', '12');
-  forma.salir('euDt');
-  forma.pestana(5);
+  const forma = laderaConPendiente('12');
   const esperado = forma.factores();
   const dibujado = await pagina.$eval(grafico, (e) => ({
     mismo: e.querySelector('.uplot').marca === true,
