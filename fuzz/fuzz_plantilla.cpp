@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     std::string reporte;
     try {
         if (ladera)
-            brovel::GenerarReporte(plantilla, [](std::string_view id) { return brovel::ValorIdentificador(*forma, id); },
-                                   reporte);
+            brovel::GenerarReporte(
+                plantilla, [](std::string_view id) { return brovel::ValorIdentificador(*forma, id); }, reporte);
         else
             brovel::GenerarReporte(
                 plantilla, [](std::string_view id) { return brovel::ValorIdentificador(forma->Zumbrel, id); }, reporte);

@@ -81,15 +81,24 @@ TEST(ArchivoIniReales, LoQueNoEsFinitoSeEscribeConPalabrasQueNoSeLeen) {
 
 TEST(ArchivoIniReales, SoloSeLeeUnNumeroDecimalCompleto) {
     const std::pair<const char*, double> buenos[] = {
-        {"6", 6},           {"-0.5", -0.5},     {".5", 0.5},         {"-.5", -0.5},
-        {"5.", 5},          {"+3", 3},          {"1e-05", 1E-5},     {"1E-5", 1E-5},
-        {"1.5E20", 1.5E20}, {"1E+4", 1E4},      {" 4.76\t", 4.76},   {"007", 7},
+        {"6", 6},
+        {"-0.5", -0.5},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {"5.", 5},
+        {"+3", 3},
+        {"1e-05", 1E-5},
+        {"1E-5", 1E-5},
+        {"1.5E20", 1.5E20},
+        {"1E+4", 1E4},
+        {" 4.76\t", 4.76},
+        {"007", 7},
         {"4.94065645841247E-324", std::numeric_limits<double>::denorm_min()},
     };
     for (const auto& [texto, valor] : buenos) EXPECT_EQ(LeerRealIni(texto), valor) << '"' << texto << '"';
 
-    const char* malos[] = {"",    " ",   "abc",  "1,5", "6x",   "nan", "inf", "-inf", "+-1", "--1", "-+1",
-                           "1e",  "E5",  ".",    "-",   "+",    "0x10", "1 000", "1.2.3", "1e400", "1e-400"};
+    const char* malos[] = {"",   " ",  "abc", "1,5", "6x", "nan",  "inf",   "-inf",  "+-1",   "--1",   "-+1",
+                           "1e", "E5", ".",   "-",   "+",  "0x10", "1 000", "1.2.3", "1e400", "1e-400"};
     for (const char* texto : malos) EXPECT_FALSE(LeerRealIni(texto).has_value()) << '"' << texto << '"';
 }
 
@@ -149,7 +158,7 @@ constexpr const char* kAjeno =
     "\r\n"
     "; de otra version\r\n"
     "[Extra]\r\n"
-    "Nombre=Ladera \xD1" "a\r\n"
+    "Nombre=Ladera \321a\r\n"
     "Vacio=\r\n"
     "\r\n"
     "[Suelo]\r\n"
@@ -178,7 +187,7 @@ TEST(ArchivoIni, EscribirConservaElOrdenLosComentariosYLoDesconocido) {
         "\r\n"
         "; de otra version\r\n"
         "[Extra]\r\n"
-        "Nombre=Ladera \xD1" "a\r\n"
+        "Nombre=Ladera \321a\r\n"
         "Vacio=\r\n"
         "\r\n"
         "[Suelo]\r\n"
@@ -306,9 +315,7 @@ std::string LeerBytes(const fs::path& ruta) {
     return {std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>()};
 }
 
-void EscribirBytes(const fs::path& ruta, const std::string& bytes) {
-    std::ofstream(ruta, std::ios::binary) << bytes;
-}
+void EscribirBytes(const fs::path& ruta, const std::string& bytes) { std::ofstream(ruta, std::ios::binary) << bytes; }
 
 // Every entry under a folder: its kind, permissions and, for files, content.
 // Only regular files are read.
@@ -522,8 +529,8 @@ TEST_F(ArchivoIniEnDisco, UnFalloNoCambiaNadaYDiceElMotivo) {
          EACCES},
         {"carpeta que no existe", carpeta_ / "no-existe" / "ladera.bvx", [](const fs::path&) {}, ENOENT},
         // Refused before anything is written.
-        {"una carpeta en su lugar", carpeta_ / "carpeta.bvx",
-         [](const fs::path& ruta) { fs::create_directory(ruta); }, EISDIR},
+        {"una carpeta en su lugar", carpeta_ / "carpeta.bvx", [](const fs::path& ruta) { fs::create_directory(ruta); },
+         EISDIR},
     };
     for (const auto& c : casos) {
         c.preparar(c.ruta);
@@ -556,7 +563,8 @@ TEST_F(ArchivoIniEnDisco, UnProyectoQueNoSePodriaAbrirNoSeGuarda) {
         ADD_FAILURE() << "se guardó";
     } catch (const TErrorArchivo& e) {
         EXPECT_EQ(e.what(), "No se pudo guardar \"" + ruta.string() + "\": tendría " +
-                                std::to_string(ini.Texto().size()) + " bytes, más de los 4194304 que se pueden "
+                                std::to_string(ini.Texto().size()) +
+                                " bytes, más de los 4194304 que se pueden "
                                 "abrir; el archivo anterior queda como estaba");
     }
     EXPECT_EQ(LeerBytes(ruta), texto);

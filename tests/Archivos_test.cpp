@@ -65,21 +65,32 @@ TEST(ReemplazarArchivo, SoloSeEscribeUnArchivoComunUnEnlaceAUnoOUnNombreNuevo) {
     const bool esRoot = ::geteuid() == 0;
     struct Caso {
         const char* que;
-        std::string nombre;                       // what is saved to, in the folder
+        std::string nombre;                             // what is saved to, in the folder
         std::function<bool(const fs::path&)> preparar;  // false: the machine cannot make it
-        std::string motivo;                       // "" when it saves
-        std::string guardadoEn;                   // the file that then holds the text
+        std::string motivo;                             // "" when it saves
+        std::string guardadoEn;                         // the file that then holds the text
     };
-    const auto archivo = [](const fs::path& r) { EscribirBytes(r, kViejo); return true; };
+    const auto archivo = [](const fs::path& r) {
+        EscribirBytes(r, kViejo);
+        return true;
+    };
     const std::string largo(251, 'n');
     const Caso casos[] = {
         {"un nombre nuevo", "nuevo.rtf", [](const fs::path&) { return true; }, "", "nuevo.rtf"},
         {"un archivo común", "viejo.rtf", archivo, "", "viejo.rtf"},
         {"un enlace a un archivo", "enlace.rtf",
-         [&](const fs::path& r) { archivo(c / "real.rtf"); fs::create_symlink("real.rtf", r); return true; }, "",
-         "real.rtf"},
+         [&](const fs::path& r) {
+             archivo(c / "real.rtf");
+             fs::create_symlink("real.rtf", r);
+             return true;
+         },
+         "", "real.rtf"},
         {"un enlace a un nombre nuevo", "roto.rtf",
-         [](const fs::path& r) { fs::create_symlink("creado.rtf", r); return true; }, "", "creado.rtf"},
+         [](const fs::path& r) {
+             fs::create_symlink("creado.rtf", r);
+             return true;
+         },
+         "", "creado.rtf"},
         {"un nombre de 255 bytes", largo + ".rtf", [](const fs::path&) { return true; }, "", largo + ".rtf"},
         {"un archivo de 255 bytes de nombre", largo + ".pdf", archivo, "", largo + ".pdf"},
         {"un nombre que no es UTF-8", "\xFF\xFE.rtf", archivo, "", "\xFF\xFE.rtf"},
@@ -96,8 +107,8 @@ TEST(ReemplazarArchivo, SoloSeEscribeUnArchivoComunUnEnlaceAUnoOUnNombreNuevo) {
          },
          "No es un archivo: es un dispositivo", ""},
         {"un socket", "s.rtf", HacerSocket, "No es un archivo: es un socket", ""},
-        {"una carpeta", "carpeta.rtf", [](const fs::path& r) { return fs::create_directory(r); },
-         TextoDelError(EISDIR), ""},
+        {"una carpeta", "carpeta.rtf", [](const fs::path& r) { return fs::create_directory(r); }, TextoDelError(EISDIR),
+         ""},
         {"un archivo de solo lectura", "lectura.rtf",
          [&](const fs::path& r) { return archivo(r) && ::chmod(r.c_str(), 0444) == 0; }, TextoDelError(EACCES), ""},
         {"un ciclo de enlaces", "l1.pdf",
@@ -231,8 +242,8 @@ TEST(TextoDelError, LosErroresDelSistemaSeDicenEnCastellano) {
         {EPIPE, "Nadie lee la salida (tubería rota)"},
     };
     for (const auto& [error, texto] : casos) EXPECT_EQ(TextoDelError(error), texto) << error;
-    EXPECT_EQ(TextoDelError(EHWPOISON), "Error del sistema número " + std::to_string(EHWPOISON) + ": " +
-                                            std::strerror(EHWPOISON));
+    EXPECT_EQ(TextoDelError(EHWPOISON),
+              "Error del sistema número " + std::to_string(EHWPOISON) + ": " + std::strerror(EHWPOISON));
 }
 
 }  // namespace

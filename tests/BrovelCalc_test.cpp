@@ -58,8 +58,8 @@ QString TextoDePdf(const QString& ruta) {
 QByteArray Listado(const QString& carpeta) {
     QProcess proceso;
     proceso.start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"), QStringLiteral("cd \"$0\" && ls -A | while read n; do stat -c '%A %s %N' \"$n\"; done"),
-                   carpeta});
+                  {QStringLiteral("-c"),
+                   QStringLiteral("cd \"$0\" && ls -A | while read n; do stat -c '%A %s %N' \"$n\"; done"), carpeta});
     proceso.waitForFinished(30000);
     return proceso.readAllStandardOutput();
 }
@@ -139,8 +139,8 @@ private slots:
         QTest::addColumn<int>("primera");  // where the readable columns start
         QTest::addColumn<QString>("filaDeTc1");
         QTest::newRow("lo que se lee") << QStringList{"tabla", "TS3"} << 0 << "[\"Alfalfa\", 0.00049]";
-        QTest::newRow("--todo, antes del código") << QStringList{"tabla", "--todo", "TS3"} << 2
-                                                 << "[1, 0, \"Alfalfa\", 0.00049]";
+        QTest::newRow("--todo, antes del código")
+            << QStringList{"tabla", "--todo", "TS3"} << 2 << "[1, 0, \"Alfalfa\", 0.00049]";
         QTest::newRow("--todo, después") << QStringList{"tabla", "TS3", "--todo"} << 2
                                          << "[1, 0, \"Alfalfa\", 0.00049]";
     }
@@ -153,7 +153,8 @@ private slots:
         QCOMPARE(r.estado, 0);
         const QJsonObject json = QJsonDocument::fromJson(r.salida).object();
         QCOMPARE(json["codigo"].toString(), QStringLiteral("TS3"));
-        QCOMPARE(json["titulo"].toString(), QStringLiteral("Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)"));
+        QCOMPARE(json["titulo"].toString(),
+                 QStringLiteral("Masa de raíces en 10 cm superiores de suelo para cultivos (kg/ha)"));
         const QJsonArray columnas = json["columnas"].toArray();
         QCOMPARE(columnas.size(), 7 + primera);
         QStringList titulos;
@@ -213,8 +214,9 @@ private slots:
                 QVERIFY2(entrada["campo"].isNull() && entrada["titulo"].isNull() && entrada["unidad"].isNull(),
                          qPrintable(clave));
                 for (const auto& d : tabla)
-                    QVERIFY2(d.nombre != "eu" + clave.toStdString() && d.nombre != "eu" + clave.toStdString() + "Resultado",
-                             qPrintable(clave));
+                    QVERIFY2(
+                        d.nombre != "eu" + clave.toStdString() && d.nombre != "eu" + clave.toStdString() + "Resultado",
+                        qPrintable(clave));
                 continue;
             }
             ++conCampo;
@@ -283,8 +285,8 @@ private slots:
         QCOMPARE(abierta.estado, 0);
         QCOMPARE(abierta.salida, guardada.salida);
 
-        const TSalida fallida =
-            Ejecutar({QStringLiteral("ladera"), QStringLiteral("--guardar"), carpeta.filePath(QStringLiteral("no/x.bvx"))});
+        const TSalida fallida = Ejecutar(
+            {QStringLiteral("ladera"), QStringLiteral("--guardar"), carpeta.filePath(QStringLiteral("no/x.bvx"))});
         QCOMPARE(fallida.estado, 1);
         QVERIFY(fallida.salida.isEmpty());
         QVERIFY(fallida.errores.contains("no/x.bvx"));
@@ -335,7 +337,8 @@ private slots:
         QCOMPARE(json["He"].toArray().size(), 16);
         QCOMPARE(json["LlAcumulada"].toArray().last().toDouble(), 131.9);
 
-        const TSalida ladera = Ejecutar({QStringLiteral("ladera"), QStringLiteral("--zumbrel"), QStringLiteral("evento")});
+        const TSalida ladera =
+            Ejecutar({QStringLiteral("ladera"), QStringLiteral("--zumbrel"), QStringLiteral("evento")});
         QCOMPARE(ladera.estado, 0);
         const QJsonObject l = QJsonDocument::fromJson(ladera.salida).object();
         QCOMPARE(l["Vp"].toDouble(), json["Vte"].toDouble());
@@ -375,7 +378,8 @@ private slots:
                 QCOMPARE(linea, (QJsonObject{{"error", "Es una carpeta"}}));
                 continue;
             }
-            const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
+            const QJsonObject sola =
+                QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
             QVERIFY2(linea == sola, qPrintable(nombres[i]));
         }
 
@@ -403,9 +407,9 @@ private slots:
         QTemporaryDir carpeta;
         const QString base = carpeta.filePath(QStringLiteral("base.bvx"));
         QCOMPARE(Ejecutar({QStringLiteral("ladera"), QStringLiteral("--guardar"), base}).estado, 0);
-        const TSalida barrido =
-            Ejecutar({QStringLiteral("barrido"), base, QStringLiteral("--variar"), QStringLiteral("Geometria.Longitud=20:60:20"),
-                      QStringLiteral("--variar"), QStringLiteral("Condicionantes.Tipo_practica=1:2:1")});
+        const TSalida barrido = Ejecutar({QStringLiteral("barrido"), base, QStringLiteral("--variar"),
+                                          QStringLiteral("Geometria.Longitud=20:60:20"), QStringLiteral("--variar"),
+                                          QStringLiteral("Condicionantes.Tipo_practica=1:2:1")});
         QCOMPARE(barrido.estado, 0);
         // Its errors go to a pipe, not a terminal: no progress lines.
         QCOMPARE(barrido.errores, QByteArray());
@@ -428,7 +432,8 @@ private slots:
                 QVERIFY(salida.open(QIODevice::WriteOnly | QIODevice::Truncate));
                 salida.write(variado);
                 salida.close();
-                const QJsonObject sola = QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
+                const QJsonObject sola =
+                    QJsonDocument::fromJson(Ejecutar({QStringLiteral("ladera"), ruta}).salida).object();
                 QVERIFY2(punto == sola, qPrintable(QStringLiteral("%1 m, práctica %2").arg(longitud).arg(practica)));
             }
         }
@@ -447,12 +452,13 @@ private slots:
         const QString texto = TextoDePdf(pdf);
         // Every line of the erosion results, with its value as its field shows it.
         for (const char* linea :
-             {"Factor de Erosividad de Lluvia-Escorrentía (R) 6865.734 MJ/ha mm/hr", "Factor de Producción (X) 92090 MJ mm/h",
-              "Factor de Erosibilidad del Suelo (K) 0.04 ton h/MJ/mm", "Factor Topográfico (LS) 1.043 -",
-              "Factor de Cobertura-Manejo (C) 0.038 -", "Subfactor de Uso Previo del Suelo (PLU) 0.662 -",
-              "Subfactor de Cobertura de Follaje (CC) 0.326 -", "Subfactor de Cobertura Superficial (SC) 0.251 -",
-              "Subfactor de Rugosidad Superficial (SR) 0.697 -", "Subfactor de Humedad del Suelo (SM) 1 -",
-              "Factor de Práctica de Soporte (P) 0.872 -", "Factor de Práctica de Soporte Básico (Pb) 0.454 -",
+             {"Factor de Erosividad de Lluvia-Escorrentía (R) 6865.734 MJ/ha mm/hr",
+              "Factor de Producción (X) 92090 MJ mm/h", "Factor de Erosibilidad del Suelo (K) 0.04 ton h/MJ/mm",
+              "Factor Topográfico (LS) 1.043 -", "Factor de Cobertura-Manejo (C) 0.038 -",
+              "Subfactor de Uso Previo del Suelo (PLU) 0.662 -", "Subfactor de Cobertura de Follaje (CC) 0.326 -",
+              "Subfactor de Cobertura Superficial (SC) 0.251 -", "Subfactor de Rugosidad Superficial (SR) 0.697 -",
+              "Subfactor de Humedad del Suelo (SM) 1 -", "Factor de Práctica de Soporte (P) 0.872 -",
+              "Factor de Práctica de Soporte Básico (Pb) 0.454 -",
               "Factor de Práctica de Soporte con Efecto de Tormentas (Pt) 0.3 -",
               "Factor de Práctica de Soporte con Efecto de Desnivel (Pg) 0.872 -",
               "Tasa de Erosión (A) 9.35051 ton/ha/año", "Producción de Sedimentos (T) 125.418 ton"})
@@ -475,10 +481,12 @@ private slots:
         const QString copia = carpeta.filePath(QStringLiteral("brovel-calc"));
         QVERIFY(QFile::copy(QStringLiteral(BROVEL_CALC), copia));
         QVERIFY(QDir().mkpath(carpeta.filePath(QStringLiteral("Reportes"))));
-        const QString modelo = QFileInfo(QStringLiteral(BROVEL_CALC)).absolutePath() + QStringLiteral("/Reportes/ModeloRep.rtf");
+        const QString modelo =
+            QFileInfo(QStringLiteral(BROVEL_CALC)).absolutePath() + QStringLiteral("/Reportes/ModeloRep.rtf");
         QVERIFY(QFile::copy(modelo, carpeta.filePath(QStringLiteral("Reportes/ModeloRep.rtf"))));
         QProcess proceso;
-        proceso.start(copia, {QStringLiteral("reporte"), QStringLiteral("-o"), carpeta.filePath(QStringLiteral("x.rtf"))});
+        proceso.start(copia,
+                      {QStringLiteral("reporte"), QStringLiteral("-o"), carpeta.filePath(QStringLiteral("x.rtf"))});
         QVERIFY(proceso.waitForFinished(30000));
         QCOMPARE(proceso.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(proceso.readAllStandardError()).trimmed(),
@@ -498,8 +506,8 @@ private slots:
 #endif
         QTemporaryDir carpeta;
         const QString salida = carpeta.filePath(QStringLiteral("x.rtf"));
-        for (const QStringList& argumentos : {QStringList{"reporte", "-o", salida},
-                                              QStringList{"reporte-escorrentia", "--nc", "80", "-o", salida}}) {
+        for (const QStringList& argumentos :
+             {QStringList{"reporte", "-o", salida}, QStringList{"reporte-escorrentia", "--nc", "80", "-o", salida}}) {
             const TSalida r = Ejecutar(argumentos);
             QCOMPARE(r.estado, 1);
             QCOMPARE(QString::fromUtf8(r.errores),
@@ -520,8 +528,10 @@ private slots:
         QVERIFY2(texto.contains(QStringLiteral("Número de Curva 80 -")), qPrintable(texto));
         QVERIFY(texto.contains(QStringLiteral("Caudal pico ")));
         // The hydrograph table, one row per ordinate.
-        const QJsonObject json = QJsonDocument::fromJson(
-            Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--nc"), QStringLiteral("80")}).salida).object();
+        const QJsonObject json =
+            QJsonDocument::fromJson(
+                Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--nc"), QStringLiteral("80")}).salida)
+                .object();
         const int ordenadas = json[QStringLiteral("CantidadHe")].toInt();
         QVERIFY(ordenadas > 5);
         QCOMPARE(texto.count(QStringLiteral("Valor: ")), ordenadas);
@@ -675,7 +685,8 @@ private slots:
         // Past its arguments and the project, a report under Node ends with the one reason.
         if (argumentos.value(0).startsWith(QStringLiteral("reporte")) && estado == 1 &&
             !enErrores.contains(QStringLiteral("no se pudo leer")))
-            enErrores = QStringLiteral("no se pudo escribir el reporte: los reportes necesitan el programa de escritorio");
+            enErrores =
+                QStringLiteral("no se pudo escribir el reporte: los reportes necesitan el programa de escritorio");
 #endif
         const TSalida r = Ejecutar(argumentos);
         QCOMPARE(r.estado, estado);
@@ -688,12 +699,13 @@ private slots:
     // numbers off as answers; the exchange carries that to the slope.
     void EscorrentiaNombraLoQueNoSePudoCalcular() {
         const QJsonObject json =
-            QJsonDocument::fromJson(Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--paso"), QStringLiteral("0")}).salida)
+            QJsonDocument::fromJson(
+                Ejecutar({QStringLiteral("escorrentia"), QStringLiteral("--paso"), QStringLiteral("0")}).salida)
                 .object();
         QStringList viejos;
         for (const auto& nombre : json["sin_actualizar"].toArray()) viejos << nombre.toString();
-        QCOMPARE(viejos, (QStringList{"LlParcial", "LlAcumulada", "LlHietograma", "Svaeua", "SvaeuaParcial", "He", "Vte",
-                                      "Vtesp", "Cp"}));
+        QCOMPARE(viejos, (QStringList{"LlParcial", "LlAcumulada", "LlHietograma", "Svaeua", "SvaeuaParcial", "He",
+                                      "Vte", "Vtesp", "Cp"}));
         const QJsonObject bien = QJsonDocument::fromJson(Ejecutar({QStringLiteral("escorrentia")}).salida).object();
         QCOMPARE(bien["sin_actualizar"].toArray().size(), 0);
     }
@@ -784,17 +796,17 @@ private slots:
         for (int vez = 0; vez < 2; ++vez) {
             QProcess proceso;
             proceso.setWorkingDirectory(carpeta.path());
-            proceso.start(QStringLiteral(BROVEL_CALC), {QStringLiteral("reporte"), QStringLiteral("-o"),
-                                                         QString::fromLatin1(largo)});
+            proceso.start(QStringLiteral(BROVEL_CALC),
+                          {QStringLiteral("reporte"), QStringLiteral("-o"), QString::fromLatin1(largo)});
             QVERIFY(proceso.waitForFinished(30000));
             QCOMPARE(proceso.exitCode(), 0);
             QVERIFY(QFileInfo(carpeta.filePath(QString::fromLatin1(largo))).size() > 0);
         }
         QProcess proceso;
         proceso.setWorkingDirectory(carpeta.path());
-        proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"),
-                                                   QStringLiteral("\"$0\" reporte -o \"$(printf '\\377\\376.rtf')\""),
-                                                   QStringLiteral(BROVEL_CALC)});
+        proceso.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("\"$0\" reporte -o \"$(printf '\\377\\376.rtf')\""),
+                       QStringLiteral(BROVEL_CALC)});
         QVERIFY(proceso.waitForFinished(30000));
         QCOMPARE(proceso.exitCode(), 0);
         struct stat datos {};
@@ -828,8 +840,9 @@ private slots:
     void UnBarridoEnormeSeRechazaSinReservarMemoria() {
         const auto conLimite = [](const QString& orden) {
             QProcess proceso;
-            proceso.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -v 400000; ") + orden,
-                                                       QStringLiteral(BROVEL_CALC)});
+            proceso.start(
+                QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("ulimit -v 400000; ") + orden, QStringLiteral(BROVEL_CALC)});
             proceso.waitForFinished(60000);
             return std::make_pair(proceso.exitCode(), proceso.readAllStandardError());
         };

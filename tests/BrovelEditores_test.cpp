@@ -99,9 +99,8 @@ private slots:
                       v.euPlm->SetBaseValue(50);
                   },
                   [](TMainFormBrovel& v) { v.euPlm->SetBaseValue(70); }}},
-                {"zumbrel", {[](TMainFormBrovel& v) { Activar(v.cbPhn4, 2); }, [](TMainFormBrovel& v) {
-                                 v.Nuevo->trigger();
-                             }}},
+                {"zumbrel",
+                 {[](TMainFormBrovel& v) { Activar(v.cbPhn4, 2); }, [](TMainFormBrovel& v) { v.Nuevo->trigger(); }}},
             };
         const auto& [fallar, corregir] = casos.at(caso);
         fallar(*ventana);
@@ -150,8 +149,7 @@ private slots:
     // Every list offers the form's entries, shows its choice, and is only picked from.
     void losSelectoresMuestranLasEntradasDeLaForma_data() {
         QTest::addColumn<int>("lista");
-        for (int i = 0; i < kCantidadDeListas; ++i)
-            QTest::newRow(NombreDe(static_cast<TListaBrovel>(i))) << i;
+        for (int i = 0; i < kCantidadDeListas; ++i) QTest::newRow(NombreDe(static_cast<TListaBrovel>(i))) << i;
     }
     void losSelectoresMuestranLasEntradasDeLaForma() {
         QFETCH(int, lista);

@@ -224,12 +224,13 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, muestra);
         const QString ruta = carpeta->filePath("abierto.bvx");
-        Escribir(ruta, "[Geometria]\r\nDeclive=9.5\r\nLongitud=42\r\n"
-                       "[Suelo]\r\nOpcion=3\r\nClase_estr=2\r\nP_limos=45\r\nClase_perm=4\r\nDescongelamiento=1\r\n"
-                       "[Forzantes]\r\nOpcion=2\r\nCantidad_hieto=3\r\nPasos_hieto=4\r\ncant_lluvia_1_1=2.5\r\n"
-                       "Opcion2=2\r\nCantidad_escorrentia=48.5\r\n"
-                       "[Condicionantes]\r\nMulching=0\r\nTipo_practica=3\r\nTiempo_perturbado=6\r\n"
-                       "[Disipacion]\r\nIndice_rugosidad=2.3\r\n");
+        Escribir(ruta,
+                 "[Geometria]\r\nDeclive=9.5\r\nLongitud=42\r\n"
+                 "[Suelo]\r\nOpcion=3\r\nClase_estr=2\r\nP_limos=45\r\nClase_perm=4\r\nDescongelamiento=1\r\n"
+                 "[Forzantes]\r\nOpcion=2\r\nCantidad_hieto=3\r\nPasos_hieto=4\r\ncant_lluvia_1_1=2.5\r\n"
+                 "Opcion2=2\r\nCantidad_escorrentia=48.5\r\n"
+                 "[Condicionantes]\r\nMulching=0\r\nTipo_practica=3\r\nTiempo_perturbado=6\r\n"
+                 "[Disipacion]\r\nIndice_rugosidad=2.3\r\n");
         escritorio->archivosElegidos << ruta;
         ventana->Abrir->trigger();
         QCOMPARE(TituloMostrado(*ventana), QStringLiteral("Brovel - abierto"));

@@ -68,7 +68,7 @@ QSet<int> ColumnaDeCampos(const TMainFormBrovel& v, int pestana) {
     return columnas;
 }
 
-const char* const kListasDeNumeros[] = {"cbPcg", "cbCph", "cbPhn", "cbCh",   "cbCph2", "cbHn",
+const char* const kListasDeNumeros[] = {"cbPcg",  "cbCph",  "cbPhn",  "cbCh",   "cbCph2", "cbHn",
                                         "cbPhn2", "cbCph3", "cbPhn3", "cbCph4", "cbPhn4"};
 
 // Counts the times a widget is painted.
@@ -204,8 +204,7 @@ private slots:
         const auto g = static_cast<TGrupoOpciones>(grupo);
         const auto& nombres = BotonesDe(g);
         const auto radio = [&](int i) {
-            return ventana->PageControl->findChild<QRadioButton*>(
-                QString::fromLatin1(nombres[static_cast<size_t>(i)]));
+            return ventana->PageControl->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
         };
         radio(boton)->click();
         QCOMPARE(ventana->Forma().Opcion(g), boton);
@@ -257,8 +256,8 @@ private slots:
         for (const char* opcion :
              {"rbDm", "rbCyT", "rbCrr", "rbSh", "rbPre", "rbFelle", "rbHr", "rbHdlt", "rbCe", "rbPrde", "rbHdlt2"})
             QTest::newRow(opcion) << opcion;
-        for (const char* accion : {"sin labranza", "sin mulching", "sin prácticas", "franjas", "terrazas",
-                                   "pastoreo", "Disipación", "Nuevo"})
+        for (const char* accion : {"sin labranza", "sin mulching", "sin prácticas", "franjas", "terrazas", "pastoreo",
+                                   "Disipación", "Nuevo"})
             QTest::newRow(accion) << accion;
     }
     void losControlesSeMuestranComoDiceLaForma() {
@@ -270,11 +269,13 @@ private slots:
             {"franjas", [](TMainFormBrovel& v) { Activar(v.cbTp, 1); }},
             {"terrazas", [](TMainFormBrovel& v) { Activar(v.cbTp, 2); }},
             {"pastoreo", [](TMainFormBrovel& v) { Activar(v.cbTp, 3); }},
-            {"Disipación", [](TMainFormBrovel& v) {
+            {"Disipación",
+             [](TMainFormBrovel& v) {
                  Activar(v.cbTp, 3);
                  MostrarPestana(v, kDisipacion);
              }},
-            {"Nuevo", [](TMainFormBrovel& v) {
+            {"Nuevo",
+             [](TMainFormBrovel& v) {
                  Elegir(v.rbDm);
                  Elegir(v.rbFelle);
                  Marcar(v.cbHmg, false);
@@ -518,8 +519,9 @@ private slots:
             QFile archivo(ruta);
             QVERIFY(archivo.open(QIODevice::WriteOnly));
             // The same options as a new project, with other counts.
-            archivo.write("[Suelo]\r\nOpcion=1\r\nCant_puntos=3\r\n"
-                          "[Forzantes]\r\nOpcion=1\r\nPasos_hieto=4\r\nOpcion2=2\r\nOpcion3=1\r\nPasos_hieto3=5\r\n");
+            archivo.write(
+                "[Suelo]\r\nOpcion=1\r\nCant_puntos=3\r\n"
+                "[Forzantes]\r\nOpcion=1\r\nPasos_hieto=4\r\nOpcion2=2\r\nOpcion3=1\r\nPasos_hieto3=5\r\n");
         }
         ventana->resize(774, 586);
         ventana->show();

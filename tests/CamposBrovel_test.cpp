@@ -237,10 +237,10 @@ TEST(CamposBrovel, ListasYCantidadesLleganAlModelo) {
         int esperado;
     };
     const TCaso casos[] = {
-        {2, L::cbCspe, 3, &TEstadoBrovel::Cspe, nullptr, 4},  {2, L::cbCspp, 4, &TEstadoBrovel::Cspp, nullptr, 5},
-        {0, L::cbMde, 2, nullptr, &TEstadoBrovel::Mde, 2},    {0, L::cbCph, 11, &TEstadoBrovel::Cph, nullptr, 12},
-        {1, L::cbCh, 4, &TEstadoBrovel::Ch, nullptr, 5},      {1, L::cbCph2, 6, &TEstadoBrovel::Cph2, nullptr, 7},
-        {1, L::cbCph3, 2, &TEstadoBrovel::Cph3, nullptr, 3},  {0, L::cbCph4, 9, &TEstadoBrovel::Cph4, nullptr, 10},
+        {2, L::cbCspe, 3, &TEstadoBrovel::Cspe, nullptr, 4}, {2, L::cbCspp, 4, &TEstadoBrovel::Cspp, nullptr, 5},
+        {0, L::cbMde, 2, nullptr, &TEstadoBrovel::Mde, 2},   {0, L::cbCph, 11, &TEstadoBrovel::Cph, nullptr, 12},
+        {1, L::cbCh, 4, &TEstadoBrovel::Ch, nullptr, 5},     {1, L::cbCph2, 6, &TEstadoBrovel::Cph2, nullptr, 7},
+        {1, L::cbCph3, 2, &TEstadoBrovel::Cph3, nullptr, 3}, {0, L::cbCph4, 9, &TEstadoBrovel::Cph4, nullptr, 10},
         {3, L::cbTp, 3, nullptr, &TEstadoBrovel::Tp, 3},
     };
     for (const TCaso& caso : casos) {

@@ -96,9 +96,8 @@ TEST_F(CampoCargado, LoTecleadoCuentaConTodosSusDecimalesHastaSalir) {
 TEST_F(CampoCargado, AlSalirNormalizaElTexto) {
     Preparar({"m|1|0"}, 5);
     const std::pair<const char*, const char*> casos[] = {
-        {"12,", "12"}, {"-", "0"}, {"1,000", "1"}, {"15,5", "15.5"}, {"-0,25", "-0.25"}, {"", "0"}, {"7.", "7"},
-        {"2.50", "2.5"}, {"1e", "1"},
-        {"1e4", "1E+4"}, {"0.00001", "1E-5"}, {"-0.0001", "-1E-4"},
+        {"12,", "12"}, {"-", "0"},      {"1,000", "1"}, {"15,5", "15.5"}, {"-0,25", "-0.25"},  {"", "0"},
+        {"7.", "7"},   {"2.50", "2.5"}, {"1e", "1"},    {"1e4", "1E+4"},  {"0.00001", "1E-5"}, {"-0.0001", "-1E-4"},
     };
     for (const auto& [tecleado, final] : casos) {
         campo.TextoEditado(tecleado);
@@ -238,8 +237,8 @@ TEST_F(CampoCargado, ElRangoSePruebaEnLaUnidadActual) {
     EXPECT_EQ(campo.BoundUpper(), 120 * 0.001L);
 
     const std::pair<const char*, TESBBoundsValidationType> casos[] = {
-        {"0.5", TESBBoundsValidationType::Encima},   {"0.12", TESBBoundsValidationType::Ninguno},
-        {"0.1", TESBBoundsValidationType::Ninguno},  {"0.0001", TESBBoundsValidationType::Debajo},
+        {"0.5", TESBBoundsValidationType::Encima},     {"0.12", TESBBoundsValidationType::Ninguno},
+        {"0.1", TESBBoundsValidationType::Ninguno},    {"0.0001", TESBBoundsValidationType::Debajo},
         {"0.0009", TESBBoundsValidationType::Ninguno}, {"-1", TESBBoundsValidationType::Debajo},
     };
     for (const auto& [texto, tipo] : casos) {

@@ -30,7 +30,8 @@ inline void EscribirBytes(const fs::path& ruta, const std::string& bytes) {
 
 // Every entry under a folder: its kind, permissions and, for files, content. Only
 // regular files are read, and links are not followed, not even a loop of them.
-inline void AnotarContenido(const fs::path& carpeta, const fs::path& base, std::map<std::string, std::string>& entradas) {
+inline void AnotarContenido(const fs::path& carpeta, const fs::path& base,
+                            std::map<std::string, std::string>& entradas) {
     for (const auto& entrada : fs::directory_iterator(carpeta)) {
         struct stat datos {};
         ::lstat(entrada.path().c_str(), &datos);

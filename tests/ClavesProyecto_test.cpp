@@ -33,7 +33,8 @@ std::map<std::string, std::string> Entradas(const std::string& texto) {
         if (fin == std::string::npos) fin = texto.size();
         std::string linea = texto.substr(inicio, fin - inicio);
         if (!linea.empty() && linea.back() == '\r') linea.pop_back();
-        if (linea.starts_with("[")) seccion = linea.substr(1, linea.find(']') - 1);
+        if (linea.starts_with("["))
+            seccion = linea.substr(1, linea.find(']') - 1);
         else if (const size_t igual = linea.find('='); igual != std::string::npos)
             entradas[seccion + "." + linea.substr(0, igual)] = linea.substr(igual + 1);
         inicio = fin + 1;

@@ -59,7 +59,10 @@ class PruebaColocacion : public QObject {
 
 private slots:
     // Each case starts without places kept by an earlier one.
-    void init() { QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Brovel"), QStringLiteral("ventanas")).clear(); }
+    void init() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Brovel"), QStringLiteral("ventanas"))
+            .clear();
+    }
 
     void lugarDeVentana_data() {
         QTest::addColumn<QSize>("deseado");
@@ -116,16 +119,23 @@ private slots:
         ventana.setGeometry(-3000, -3000, 700, 500);
         RecordarVentana(&ventana);
         ColocarVentana(&ventana, QSize(1210, 640));
-        QVERIFY2(libre.contains(ventana.geometry().marginsAdded(kMarco)),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(ventana.x()).arg(ventana.y()).arg(ventana.width()).arg(ventana.height())));
+        QVERIFY2(libre.contains(ventana.geometry().marginsAdded(kMarco)), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                                         .arg(ventana.x())
+                                                                                         .arg(ventana.y())
+                                                                                         .arg(ventana.width())
+                                                                                         .arg(ventana.height())));
 
         // The runoff window's grids make it wider than this screen leaves for it with
         // a frame: its inside, at least, is all on the screen.
         TMainFormZumbrel* zumbrel = ventana.Zumbrel();
         zumbrel->show();
-        QVERIFY2(libre.contains(zumbrel->geometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4 en %5x%6").arg(zumbrel->x()).arg(zumbrel->y())
-                                .arg(zumbrel->width()).arg(zumbrel->height()).arg(libre.width()).arg(libre.height())));
+        QVERIFY2(libre.contains(zumbrel->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 en %5x%6")
+                                                                     .arg(zumbrel->x())
+                                                                     .arg(zumbrel->y())
+                                                                     .arg(zumbrel->width())
+                                                                     .arg(zumbrel->height())
+                                                                     .arg(libre.width())
+                                                                     .arg(libre.height())));
         zumbrel->hide();
     }
 

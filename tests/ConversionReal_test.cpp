@@ -72,8 +72,13 @@ TEST(ConversionReal, ElFijoExactoEsElDeLaBiblioteca) {
 // numbers read from a project hold them: written with all of their digits, never
 // as the double they do not fit in.
 TEST(ConversionReal, ElFijoDeUnLongDoubleFueraDelDoubleEsElDeLaBiblioteca) {
-    std::vector<long double> v = {1.1E4900L, -1.1E4900L, 1e400L, -2.5e-400L, 1e-4000L,
-                                  std::numeric_limits<long double>::max(), std::numeric_limits<long double>::min(),
+    std::vector<long double> v = {1.1E4900L,
+                                  -1.1E4900L,
+                                  1e400L,
+                                  -2.5e-400L,
+                                  1e-4000L,
+                                  std::numeric_limits<long double>::max(),
+                                  std::numeric_limits<long double>::min(),
                                   std::numeric_limits<long double>::denorm_min()};
     std::mt19937_64 azar(4900);
     for (int i = 0; i < 300; ++i)
@@ -89,7 +94,8 @@ TEST(ConversionReal, ElFijoDeUnLongDoubleFueraDelDoubleEsElDeLaBiblioteca) {
 
 TEST(ConversionReal, ElGeneralEsElDeLaBiblioteca) {
     for (const double x : Numeros())
-        for (const int cifras : {6, 15, 16, 17}) ASSERT_EQ(respaldo::RealGeneral(x, cifras), GeneralNativo(x, cifras)) << x;
+        for (const int cifras : {6, 15, 16, 17})
+            ASSERT_EQ(respaldo::RealGeneral(x, cifras), GeneralNativo(x, cifras)) << x;
 }
 
 TEST(ConversionReal, ElFijoMasCortoEsElDeLaBiblioteca) {
@@ -150,13 +156,12 @@ TEST_P(LecturaDeTexto, ComoLaBiblioteca) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Textos, LecturaDeTexto, testing::ValuesIn(kLecturas),
-                         [](const auto& info) {
-                             std::string n = info.param.nombre;
-                             for (char& c : n)
-                                 if (c == ' ') c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Textos, LecturaDeTexto, testing::ValuesIn(kLecturas), [](const auto& info) {
+    std::string n = info.param.nombre;
+    for (char& c : n)
+        if (c == ' ') c = '_';
+    return n;
+});
 
 }  // namespace
 }  // namespace brovel

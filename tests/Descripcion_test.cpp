@@ -198,8 +198,8 @@ TEST_P(Descripcion, CadaFilaEnSuLugar) {
     const auto revisar = [](const auto& descripcion) {
         for (const auto& pestana : descripcion) {
             for (const TFilaDescrita& fila : pestana.filas) {
-                const bool dePagina = fila.tipo == TTipoFila::Grupo || fila.tipo == TTipoFila::Grafico ||
-                                      fila.tipo == TTipoFila::Dibujo;
+                const bool dePagina =
+                    fila.tipo == TTipoFila::Grupo || fila.tipo == TTipoFila::Grafico || fila.tipo == TTipoFila::Dibujo;
                 EXPECT_TRUE(dePagina) << pestana.nombre << ": " << fila.nombre;
                 RecorrerFilas(fila.filas, [&](const TFilaDescrita& dentro) {
                     const bool dePagina = dentro.tipo == TTipoFila::Grupo || dentro.tipo == TTipoFila::Grafico ||
@@ -231,20 +231,19 @@ TEST_P(ControlesDeLaVentana, SonLosQueLaDescripcionColoca) {
     EXPECT_EQ(GetParam().esControl(GetParam().control), GetParam().es) << GetParam().control;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Nombres, ControlesDeLaVentana,
-    ::testing::Values(TCasoControl{"campoDeZumbrel", "euAi", EsControlDeZumbrel, true},
-                      TCasoControl{"panelDeZumbrel", "Bevel8", EsControlDeZumbrel, true},
-                      TCasoControl{"rotuloDeBotonDeZumbrel", "Label15", EsControlDeZumbrel, false},
-                      TCasoControl{"campoDeOtraVentana", "euAi", EsControlDeBrovel, false},
-                      TCasoControl{"lista", "cbCph", EsControlDeBrovel, true},
-                      TCasoControl{"rotuloDeLista", "lblCph", EsControlDeBrovel, false},
-                      TCasoControl{"boton", "btUsarZumbrel", EsControlDeBrovel, true},
-                      TCasoControl{"botonDeTablaConRotulo", "BitBtn4", EsControlDeBrovel, true},
-                      TCasoControl{"grupoNombrado", "pHr", EsControlDeBrovel, true},
-                      TCasoControl{"grupoSinNombre", "", EsControlDeBrovel, false},
-                      TCasoControl{"malEscrito", "euPthh", EsControlDeBrovel, false}),
-    [](const auto& info) { return info.param.nombre; });
+INSTANTIATE_TEST_SUITE_P(Nombres, ControlesDeLaVentana,
+                         ::testing::Values(TCasoControl{"campoDeZumbrel", "euAi", EsControlDeZumbrel, true},
+                                           TCasoControl{"panelDeZumbrel", "Bevel8", EsControlDeZumbrel, true},
+                                           TCasoControl{"rotuloDeBotonDeZumbrel", "Label15", EsControlDeZumbrel, false},
+                                           TCasoControl{"campoDeOtraVentana", "euAi", EsControlDeBrovel, false},
+                                           TCasoControl{"lista", "cbCph", EsControlDeBrovel, true},
+                                           TCasoControl{"rotuloDeLista", "lblCph", EsControlDeBrovel, false},
+                                           TCasoControl{"boton", "btUsarZumbrel", EsControlDeBrovel, true},
+                                           TCasoControl{"botonDeTablaConRotulo", "BitBtn4", EsControlDeBrovel, true},
+                                           TCasoControl{"grupoNombrado", "pHr", EsControlDeBrovel, true},
+                                           TCasoControl{"grupoSinNombre", "", EsControlDeBrovel, false},
+                                           TCasoControl{"malEscrito", "euPthh", EsControlDeBrovel, false}),
+                         [](const auto& info) { return info.param.nombre; });
 
 // Every option, check box and list the rules follow, at each of its choices:
 // each name the form's visibility holds is a control of the window.
@@ -281,8 +280,7 @@ TEST(ReglasDeVisibilidad, NombranSoloControlesDeLaVentana) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ventanas, Descripcion,
-                         ::testing::Values(TCaso{"Brovel", Brovel}, TCaso{"Zumbrel", Zumbrel}),
+INSTANTIATE_TEST_SUITE_P(Ventanas, Descripcion, ::testing::Values(TCaso{"Brovel", Brovel}, TCaso{"Zumbrel", Zumbrel}),
                          [](const auto& info) { return info.param.nombre; });
 
 }  // namespace

@@ -62,7 +62,8 @@ private slots:
         QTest::addColumn<int>("alineacion");
         QTest::addColumn<QSize>("tamano");
         QTest::newRow("ladera arriba, chica") << QStringLiteral(":/ladera.svg") << int(Qt::AlignTop) << QSize(500, 300);
-        QTest::newRow("ladera arriba, grande") << QStringLiteral(":/ladera.svg") << int(Qt::AlignTop) << QSize(1300, 700);
+        QTest::newRow("ladera arriba, grande")
+            << QStringLiteral(":/ladera.svg") << int(Qt::AlignTop) << QSize(1300, 700);
         QTest::newRow("cuenca al medio, angosta")
             << QStringLiteral(":/cuenca.svg") << int(Qt::AlignVCenter) << QSize(400, 600);
         QTest::newRow("cuenca al medio, ancha")

@@ -61,21 +61,22 @@ TEST_P(FechaDelReporteCasos, DiaMesYAnio) {
     EXPECT_EQ(FechaDelReporte(), caso.fecha.value_or(Hoy()));
 }
 
-INSTANTIATE_TEST_SUITE_P(, FechaDelReporteCasos, ::testing::Values(
-    TCasoFecha{"sin variable, hoy", std::nullopt, std::nullopt},
-    TCasoFecha{"el comienzo de la época", "0", "01/01/1970"},
-    TCasoFecha{"un año nuevo", "1767225600", "01/01/2026"},
-    TCasoFecha{"un 29 de febrero", "951782400", "29/02/2000"},
-    TCasoFecha{"el último segundo del día", "1767311999", "01/01/2026"},
-    TCasoFecha{"vacía, hoy", "", std::nullopt},
-    TCasoFecha{"no es un número, hoy", "mañana", std::nullopt},
-    TCasoFecha{"negativa, hoy", "-86400", std::nullopt},
-    TCasoFecha{"con algo detrás, hoy", "0x10", std::nullopt}),
-    [](const auto& info) {
-        std::string nombre;
-        for (const char c : std::string(info.param.nombre)) nombre += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return nombre;
-    });
+INSTANTIATE_TEST_SUITE_P(, FechaDelReporteCasos,
+                         ::testing::Values(TCasoFecha{"sin variable, hoy", std::nullopt, std::nullopt},
+                                           TCasoFecha{"el comienzo de la época", "0", "01/01/1970"},
+                                           TCasoFecha{"un año nuevo", "1767225600", "01/01/2026"},
+                                           TCasoFecha{"un 29 de febrero", "951782400", "29/02/2000"},
+                                           TCasoFecha{"el último segundo del día", "1767311999", "01/01/2026"},
+                                           TCasoFecha{"vacía, hoy", "", std::nullopt},
+                                           TCasoFecha{"no es un número, hoy", "mañana", std::nullopt},
+                                           TCasoFecha{"negativa, hoy", "-86400", std::nullopt},
+                                           TCasoFecha{"con algo detrás, hoy", "0x10", std::nullopt}),
+                         [](const auto& info) {
+                             std::string nombre;
+                             for (const char c : std::string(info.param.nombre))
+                                 nombre += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return nombre;
+                         });
 
 TEST(TextoLiteralRtf, EscapaLoQueCambiariaElReporte) {
     EXPECT_EQ(TextoLiteralRtf("ladera"), "ladera");

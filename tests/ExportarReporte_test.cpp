@@ -84,7 +84,7 @@ TEST(ExportarReporte, NoSeEscribeSobreLoQueNoEsUnArchivoNiSobreUnoDeSoloLectura)
 TEST(ExportarReporte, CualquierNombreQueElSistemaAdmiteSeGuardaTalCual) {
     TCarpetaTemporal carpeta;
     for (const std::string& nombre : {std::string("\xFF\xFE.rtf"), std::string("\xFF\xFE.pdf"),
-                                     std::string(251, 'n') + ".rtf", std::string(251, 'n') + ".pdf"}) {
+                                      std::string(251, 'n') + ".rtf", std::string(251, 'n') + ".pdf"}) {
         const fs::path ruta = carpeta / nombre;
         EscribirBytes(ruta, "viejo");
         ASSERT_EQ(::chmod(ruta.c_str(), 0640), 0);

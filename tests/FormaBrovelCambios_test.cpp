@@ -58,11 +58,13 @@ TEST_F(FormaBrovelProyecto, LasOrdenesPreguntanPorLosCambios) {
     const std::string otro = Ruta("otro.bvx");
     Escribir(otro, "[Geometria]\r\nDeclive=9\r\n");
     const TOrden ordenes[] = {
-        {"Nuevo", [](FormaBrovelPrueba&, TFormaBrovel& f) {
+        {"Nuevo",
+         [](FormaBrovelPrueba&, TFormaBrovel& f) {
              f.NuevoExecute();
              return f.Estado.Lt == 60;
          }},
-        {"Abrir", [](FormaBrovelPrueba&, TFormaBrovel& f) {
+        {"Abrir",
+         [](FormaBrovelPrueba&, TFormaBrovel& f) {
              f.AbrirExecute();
              return f.Estado.Dt == 9;
          }},
@@ -88,8 +90,8 @@ TEST_F(FormaBrovelProyecto, LasOrdenesPreguntanPorLosCambios) {
             if (caso.cambiado) o.forma.euLt.SetBaseValue(80);
             o.persona.respuestas = caso.respuestas;
             // Sí on a new project asks where to save it; Abrir then asks what to open.
-            o.persona.archivosElegidos = caso.guardado ? std::vector<std::string>{ruta, otro}
-                                                       : std::vector<std::string>{otro};
+            o.persona.archivosElegidos =
+                caso.guardado ? std::vector<std::string>{ruta, otro} : std::vector<std::string>{otro};
             const std::string caption = o.forma.Titulo();
             const bool siguio = orden.ejecutar(*this, o.forma);
             const std::string donde = std::string(orden.nombre) + ", " + caso.que;

@@ -53,7 +53,6 @@ std::vector<std::string> Numeros(int desde, int hasta) {
 const double kDiametros[] = {4.76, 2.0, 0.42, 0.25, 0.15, 0.07, 0.05, 0.005, 0.0005};
 const double kPasantes[] = {100, 100, 99, 98, 84.8, 64.5, 43, 12.5, 1};
 
-
 // The grain-size curve.
 
 class FormaBrovelCurva : public FormaBrovelPrueba {};
@@ -204,8 +203,7 @@ TEST_P(FormaBrovelDiametroMenor, SoloUnDiametroMenorPideVerificar) {
 INSTANTIATE_TEST_SUITE_P(, FormaBrovelDiametroMenor,
                          ::testing::Values(TCasoDiametro{"menor", 0.1, true},
                                            TCasoDiametro{"apenasMenor", 0.14999, true},
-                                           TCasoDiametro{"igual", 0.15, false},
-                                           TCasoDiametro{"mayor", 0.2, false}),
+                                           TCasoDiametro{"igual", 0.15, false}, TCasoDiametro{"mayor", 0.2, false}),
                          NombreDeCaso<TCasoDiametro>);
 
 // The count of points is a whole number within the arrays; the list follows it.
@@ -424,9 +422,8 @@ const TEditorDePasos kEditoresDePasos[] = {
 };
 // clang-format on
 
-class FormaBrovelEditoresDePasos
-    : public FormaBrovelPrueba,
-      public ::testing::WithParamInterface<std::tuple<TEditorDePasos, TValorDePaso>> {};
+class FormaBrovelEditoresDePasos : public FormaBrovelPrueba,
+                                   public ::testing::WithParamInterface<std::tuple<TEditorDePasos, TValorDePaso>> {};
 
 TEST_P(FormaBrovelEditoresDePasos, GuardanLoQueMuestran) {
     const auto& [editor, valor] = GetParam();
@@ -440,8 +437,7 @@ INSTANTIATE_TEST_SUITE_P(, FormaBrovelEditoresDePasos,
                                             ::testing::Values(TValorDePaso{"1_234567", 1.234567, 1.23457},
                                                               TValorDePaso{"2_000004", 2.000004, 2.0})),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).nombre) + "_" +
-                                    std::get<1>(info.param).nombre;
+                             return std::string(std::get<0>(info.param).nombre) + "_" + std::get<1>(info.param).nombre;
                          });
 
 // Only the two storms handed to the runoff module ask for it again; the mark

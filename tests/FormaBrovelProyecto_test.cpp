@@ -43,9 +43,7 @@ void Aplicar(TFormaBrovel& f, const TCombinacion& c) {
             f.ElegirEnLista(L::cbPcg, 0);
             break;
         }
-        case TOpcionSuelo::DiametroMedio:
-            f.euDm.SetBaseValue(0.12);
-            break;
+        case TOpcionSuelo::DiametroMedio: f.euDm.SetBaseValue(0.12); break;
         case TOpcionSuelo::ClaseYTextura:
             f.ElegirEnLista(L::cbCspe, 3);
             f.euPl.SetBaseValue(40);
@@ -76,9 +74,7 @@ void Aplicar(TFormaBrovel& f, const TCombinacion& c) {
             f.euEt.SetBaseValue(35);
             f.euMi30m.SetBaseValue(40);
             break;
-        case TOpcionLluviaMedia::Erosividad:
-            f.euFele.SetBaseValue(30000);
-            break;
+        case TOpcionLluviaMedia::Erosividad: f.euFele.SetBaseValue(30000); break;
     }
     f.ElegirOpcion(G::LluviaExtrema, static_cast<int>(c.extrema));
     if (c.extrema == TOpcionLluviaExtrema::Hietograma) {
@@ -114,9 +110,7 @@ void Aplicar(TFormaBrovel& f, const TCombinacion& c) {
                 f.euAl.SetBaseValue(8);
                 f.euCmst.SetBaseValue(0.04);
                 break;
-            case 1:
-                f.euFps.SetBaseValue(0.39);
-                break;
+            case 1: f.euFps.SetBaseValue(0.39); break;
             case 2:
                 f.euEet.SetBaseValue(30);
                 f.euPt.SetBaseValue(2);
@@ -141,7 +135,8 @@ std::vector<std::string> Describir(TFormaBrovel& f) {
     }
     for (const G grupo : kGruposDeOpciones)
         d.push_back(std::string(BotonesDe(grupo)[static_cast<size_t>(f.Opcion(grupo))]) + " elegido");
-    for (const TCasilla casilla : kCasillas) d.push_back(std::string(NombreDe(casilla)) + (f.Marcada(casilla) ? "+" : "-"));
+    for (const TCasilla casilla : kCasillas)
+        d.push_back(std::string(NombreDe(casilla)) + (f.Marcada(casilla) ? "+" : "-"));
     for (int i = 0; i < kCantidadDeListas; ++i) {
         const TLista& lista = f.Lista(static_cast<L>(i));
         d.push_back(std::string(NombreDe(static_cast<L>(i))) + ": " + lista.Texto() + " de " +
@@ -158,8 +153,8 @@ std::vector<std::string> Describir(TFormaBrovel& f) {
     }
     f.MostrarPestana(TPestanaBrovel::Erosion);
     const std::pair<const char*, double> resultados[] = {
-        {"Fes", e.Fes}, {"Ft", e.Ft},   {"Felle", e.Felle}, {"Fp", e.Fp},     {"Fcm", e.Fcm},
-        {"Fps", e.Fps}, {"Lct", e.Lct}, {"TeE", e.TeE},     {"PsE", e.PsE},   {"Tp", double(e.Tp)},
+        {"Fes", e.Fes}, {"Ft", e.Ft},   {"Felle", e.Felle}, {"Fp", e.Fp},   {"Fcm", e.Fcm},
+        {"Fps", e.Fps}, {"Lct", e.Lct}, {"TeE", e.TeE},     {"PsE", e.PsE}, {"Tp", double(e.Tp)},
     };
     for (const auto& [nombre, valor] : resultados) d.push_back(std::string(nombre) + "=" + Numero(valor));
     return d;
@@ -176,26 +171,26 @@ TEST_F(FormaBrovelProyecto, CadaCombinacionDeOpcionesVuelveIgualDeSuArchivo) {
     const TCombinacion combinaciones[] = {
         {"curva, representativo, tormenta, evento, perfilado", S::Curva, M::HietogramaRepresentativo, X::Hietograma,
          V::Hietograma, true, true, true, 0},
-        {"diámetro, serie, escorrentía, sin labranza, franjas", S::DiametroMedio, M::SerieDeHietogramas,
-         X::Escorrentia, V::Hietograma, false, true, true, 1},
+        {"diámetro, serie, escorrentía, sin labranza, franjas", S::DiametroMedio, M::SerieDeHietogramas, X::Escorrentia,
+         V::Hietograma, false, true, true, 1},
         {"textura, energía, parámetros, sin mulching, terrazas", S::ClaseYTextura, M::ParametrosDeEnergia,
          X::Hietograma, V::Parametros, true, false, true, 2},
-        {"curva, erosividad, escorrentía, parámetros, pastoreo", S::Curva, M::Erosividad, X::Escorrentia,
-         V::Parametros, true, true, true, 3},
+        {"curva, erosividad, escorrentía, parámetros, pastoreo", S::Curva, M::Erosividad, X::Escorrentia, V::Parametros,
+         true, true, true, 3},
         {"diámetro, representativo, tormenta, evento, perfilado", S::DiametroMedio, M::HietogramaRepresentativo,
          X::Hietograma, V::Hietograma, true, true, true, 0},
         {"textura, serie, escorrentía, sin mulching ni prácticas", S::ClaseYTextura, M::SerieDeHietogramas,
          X::Escorrentia, V::Hietograma, true, false, false, 1},
         {"curva, energía, tormenta, parámetros, sin labranza, terrazas", S::Curva, M::ParametrosDeEnergia,
          X::Hietograma, V::Parametros, false, true, true, 2},
-        {"diámetro, erosividad, escorrentía, parámetros, pastoreo", S::DiametroMedio, M::Erosividad,
-         X::Escorrentia, V::Parametros, true, true, true, 3},
+        {"diámetro, erosividad, escorrentía, parámetros, pastoreo", S::DiametroMedio, M::Erosividad, X::Escorrentia,
+         V::Parametros, true, true, true, 3},
         {"textura, representativo, tormenta, evento, sin mulching", S::ClaseYTextura, M::HietogramaRepresentativo,
          X::Hietograma, V::Hietograma, true, false, true, 0},
-        {"curva, serie, escorrentía, evento, franjas", S::Curva, M::SerieDeHietogramas, X::Escorrentia,
-         V::Hietograma, true, true, true, 1},
-        {"diámetro, energía, tormenta, parámetros, terrazas", S::DiametroMedio, M::ParametrosDeEnergia,
-         X::Hietograma, V::Parametros, true, true, true, 2},
+        {"curva, serie, escorrentía, evento, franjas", S::Curva, M::SerieDeHietogramas, X::Escorrentia, V::Hietograma,
+         true, true, true, 1},
+        {"diámetro, energía, tormenta, parámetros, terrazas", S::DiametroMedio, M::ParametrosDeEnergia, X::Hietograma,
+         V::Parametros, true, true, true, 2},
         {"textura, erosividad, escorrentía, nada marcado", S::ClaseYTextura, M::Erosividad, X::Escorrentia,
          V::Parametros, false, false, false, 3},
     };
@@ -226,11 +221,10 @@ TEST_F(FormaBrovelProyecto, CadaCombinacionDeOpcionesVuelveIgualDeSuArchivo) {
 std::vector<std::string> Resultados(TFormaBrovel& f) {
     const TEstadoBrovel& e = f.Estado;
     const std::pair<const char*, double> resultados[] = {
-        {"Fes", e.Fes},     {"Ft", e.Ft},       {"Dm", e.Dm},       {"Fde", e.Fde},     {"Felle", e.Felle},
-        {"Fp", e.Fp},       {"Tecr", e.Tecr},   {"Pspcr", e.Pspcr}, {"Sups", e.Sups},   {"Scf", e.Scf},
-        {"Fpsb", e.Fpsb},   {"Fpset", e.Fpset}, {"Fpsed", e.Fpsed}, {"Scs", e.Scs},     {"Srs", e.Srs},
-        {"Fcm", e.Fcm},     {"Lct", e.Lct},     {"Fps", e.Fps},     {"Cph", double(e.Cph)},
-        {"Mde", double(e.Mde)},
+        {"Fes", e.Fes},   {"Ft", e.Ft},       {"Dm", e.Dm},       {"Fde", e.Fde},         {"Felle", e.Felle},
+        {"Fp", e.Fp},     {"Tecr", e.Tecr},   {"Pspcr", e.Pspcr}, {"Sups", e.Sups},       {"Scf", e.Scf},
+        {"Fpsb", e.Fpsb}, {"Fpset", e.Fpset}, {"Fpsed", e.Fpsed}, {"Scs", e.Scs},         {"Srs", e.Srs},
+        {"Fcm", e.Fcm},   {"Lct", e.Lct},     {"Fps", e.Fps},     {"Cph", double(e.Cph)}, {"Mde", double(e.Mde)},
     };
     std::vector<std::string> r;
     for (const auto& [nombre, valor] : resultados) r.push_back(std::string(nombre) + "=" + Numero(valor));
@@ -250,18 +244,30 @@ TEST_F(FormaBrovelProyecto, AbrirRecalculaTodasLasPestanas) {
     struct TCaso {
         const char* nombre;
         std::function<void(TFormaBrovel&)> proyecto;  // the project shown, a new one if none
-        const char* entrada;                           // as that project is saved
+        const char* entrada;                          // as that project is saved
         const char* cambiada;
         std::function<void(TFormaBrovel&)> edicion;  // the same change, made by hand
     };
     const TCaso casos[] = {
-        {"un punto de la curva", {}, "diam_punto_3=0.42", "diam_punto_3=0.3",
+        {"un punto de la curva",
+         {},
+         "diam_punto_3=0.42",
+         "diam_punto_3=0.3",
          [](TFormaBrovel& f) { f.Estado.Dg[3] = 0.3; }},
-        {"un paso del hietograma representativo", {}, "cant_lluvia_3=5.84", "cant_lluvia_3=12",
+        {"un paso del hietograma representativo",
+         {},
+         "cant_lluvia_3=5.84",
+         "cant_lluvia_3=12",
          [](TFormaBrovel& f) { f.Estado.Cll1[1][3] = 12; }},
-        {"los pasos del hietograma representativo", {}, "Pasos_hieto=8", "Pasos_hieto=5",
+        {"los pasos del hietograma representativo",
+         {},
+         "Pasos_hieto=8",
+         "Pasos_hieto=5",
          [](TFormaBrovel& f) { f.SetIndice(L::cbCph, 4); }},
-        {"el mecanismo de erosión", {}, "Mecanismo=0", "Mecanismo=2",
+        {"el mecanismo de erosión",
+         {},
+         "Mecanismo=0",
+         "Mecanismo=2",
          [](TFormaBrovel& f) { f.SetIndice(L::cbMde, 2); }},
         {"la clase de estructura", textura, "Clase_estr=1", "Clase_estr=3",
          [](TFormaBrovel& f) { f.SetIndice(L::cbCspe, 3); }},
@@ -322,8 +328,9 @@ TEST_F(FormaBrovelProyecto, GuardarDosVecesConservaLaOpcionAnterior) {
 // its place, and the program's entries go where the file has them.
 TEST_F(FormaBrovelProyecto, LoQueElProgramaNoConoceSobrevive) {
     const std::string ruta = Ruta("ajeno.bvx");
-    Escribir(ruta, "; notas del técnico\r\n[Geometria]\r\nLongitud=80\r\nParcela=12\r\n[Otra]\r\nclave=valor\r\n"
-                   "# al final\r\n");
+    Escribir(ruta,
+             "; notas del técnico\r\n[Geometria]\r\nLongitud=80\r\nParcela=12\r\n[Otra]\r\nclave=valor\r\n"
+             "# al final\r\n");
     ASSERT_TRUE(forma.GuardarValores(ruta, "ajeno.bvx"));
     const std::string texto = Contenido(ruta);
     EXPECT_EQ(texto.rfind("; notas del técnico\r\n", 0), 0u) << texto;
@@ -507,8 +514,7 @@ TEST_F(FormaBrovelProyecto, LasEntradasFueraDeRangoSeAcotan) {
         {"una clase de permeabilidad negativa", "[Suelo]\nOpcion=3\nClase_perm=-1\n", elegido(L::cbCspp),
          "Rápida a muy rápida (< 1 mm/h)"},
         {"un mecanismo que no existe", "[Condicionantes]\nMecanismo=3\n", elegido(L::cbMde), "Entresurco"},
-        {"una práctica que no existe", "[Condicionantes]\nTipo_practica=4\n", elegido(L::cbTp),
-         "Cultivo en Franjas"},
+        {"una práctica que no existe", "[Condicionantes]\nTipo_practica=4\n", elegido(L::cbTp), "Cultivo en Franjas"},
     };
     for (const TCaso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -540,7 +546,7 @@ TEST_F(FormaBrovelProyecto, AbrirUnNombreNuevoDaLosValoresDeLasEntradas) {
 TEST_F(FormaBrovelProyecto, AbrirUnProyectoExistentePideQueExista) {
     struct TCaso {
         const char* nombre;
-        const char* ruta;  // inside the test's folder
+        const char* ruta;   // inside the test's folder
         std::string razon;  // empty: opened
         const char* titulo;
     };

@@ -372,7 +372,8 @@ const std::vector<TSignificado>& Significados() {
         {"Forzantes", "Cantidad_tormentas", DelCampo("euCta"), [](E e) { return e.Cta; }},
         // A step of the representative hyetograph; in a series, the amount of one
         // hyetograph that older files hold, kept as its last step's.
-        {"Forzantes", "cant_lluvia_#",
+        {"Forzantes",
+         "cant_lluvia_#",
          [](TFormaBrovel& f, int i, int) {
              return EnSerie(f) ? f.Estado.Cll1[i][EnteroDeLista(f.Lista(L::cbCph2))] : f.Estado.Cll1[1][i];
          },
@@ -510,12 +511,14 @@ TEST_F(FormaBrovelProyecto, CadaEntradaDeLosProyectosDeReferenciaSeLeeYSeEscribe
 TEST(ClavesDelProyecto, SonLasQueLeeElRecorrido) {
     for (const TArchivoDeReferencia& archivo : kArchivosDeReferencia)
         for (const TEntrada& entrada : Entradas(ConCrLf(archivo.texto)))
-            EXPECT_TRUE(EsClaveDelProyecto(entrada.seccion, entrada.clave)) << archivo.nombre << ": " << entrada.Nombre();
+            EXPECT_TRUE(EsClaveDelProyecto(entrada.seccion, entrada.clave))
+                << archivo.nombre << ": " << entrada.Nombre();
     const std::pair<const char*, const char*> ajenas[] = {
-        {"Geometria", "Ancho"}, {"Suelo", "diam_punto_21"}, {"Suelo", "diam_punto_0"}, {"Suelo", "diam_punto_01"},
-        {"Suelo", "Declive"}, {"Forzantes", "cant_lluvia_"}, {"Disipacion", "Rugosidad"},
+        {"Geometria", "Ancho"}, {"Suelo", "diam_punto_21"},    {"Suelo", "diam_punto_0"},   {"Suelo", "diam_punto_01"},
+        {"Suelo", "Declive"},   {"Forzantes", "cant_lluvia_"}, {"Disipacion", "Rugosidad"},
     };
-    for (const auto& [seccion, clave] : ajenas) EXPECT_FALSE(EsClaveDelProyecto(seccion, clave)) << seccion << "." << clave;
+    for (const auto& [seccion, clave] : ajenas)
+        EXPECT_FALSE(EsClaveDelProyecto(seccion, clave)) << seccion << "." << clave;
 }
 
 }  // namespace

@@ -16,8 +16,9 @@ namespace {
 std::vector<std::string> Resultados(const TFormaBrovel& f) {
     const TEstadoBrovel& e = f.Estado;
     std::vector<std::string> r = {f.TextoEstado()};
-    for (const double v : {e.Dm, e.Fes, e.Ft, e.Et, e.Mi30m, e.Fde, e.Felle, e.Tecr, e.Fp, e.Pspcr, e.Fcss, e.Sups,
-                           e.Scf, e.Fpsb, e.Fpset, e.Fpsed, e.Fps, e.Scs, e.Srs, e.Fcm, e.Lct, e.TeE, e.PsE})
+    for (const double v :
+         {e.Dm,  e.Fes,  e.Ft,    e.Et,    e.Mi30m, e.Fde, e.Felle, e.Tecr, e.Fp,  e.Pspcr, e.Fcss, e.Sups,
+          e.Scf, e.Fpsb, e.Fpset, e.Fpsed, e.Fps,   e.Scs, e.Srs,   e.Fcm,  e.Lct, e.TeE,   e.PsE})
         r.push_back(Numero(v));
     return r;
 }
@@ -52,8 +53,7 @@ const TCasoPuntoFijo kPuntosFijos[] = {
 // Open, compute, save, open again: the same results and the same file.
 TEST_F(FormaBrovelProyecto, UnProyectoAbiertoYGuardadoVuelveIgual) {
     for (const TCasoPuntoFijo& caso : kPuntosFijos) {
-        const std::string original = Ruta("original.bvx"), primera = Ruta("primera.bvx"),
-                          segunda = Ruta("segunda.bvx");
+        const std::string original = Ruta("original.bvx"), primera = Ruta("primera.bvx"), segunda = Ruta("segunda.bvx");
         Escribir(original, ConCrLf(caso.texto));
         TOtraForma a, b;
         ASSERT_TRUE(a.forma.AbrirProyecto(original)) << caso.nombre;

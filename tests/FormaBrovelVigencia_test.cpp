@@ -49,9 +49,9 @@ TEST_F(FormaBrovelPrueba, UnaPendienteNegativaDejaAtrasLoQueDependeDeLS) {
     forma.MostrarPestana(TPestanaBrovel::Erosion);
 
     EXPECT_EQ(forma.Estado.Dt, 15);
-    EXPECT_EQ(forma.SinActualizar(), (std::vector<std::string>{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr",
-                                                               "Pspcr", "Fpsb", "Fpset", "Fpsed", "Fps", "Lct",
-                                                               "TeE", "PsE"}));
+    EXPECT_EQ(forma.SinActualizar(),
+              (std::vector<std::string>{"Ft", "SenoPendiente", "ExponenteLongitud", "Tecr", "Pspcr", "Fpsb", "Fpset",
+                                        "Fpsed", "Fps", "Lct", "TeE", "PsE"}));
     EXPECT_EQ(Desactualizados(forma, kResultados),
               (std::vector<std::string>{"euFtResultado", "euTecrResultado", "euPspcrResultado", "euFpsb", "euFpset",
                                         "euFpsed", "euLctResultado", "euFpsResultado", "euFtEResultado",

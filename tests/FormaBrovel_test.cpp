@@ -80,12 +80,18 @@ const TNombres kSerie = {"euPths", "cbCh", "cbCph2", "pSh"};
 const TNombres kEnergia = {"euEt", "euMi30m"};
 const TNombres kTormenta = {"euPth2", "cbCph3", "pHt2", "btUsarZumbrel"};
 const TNombres kEvento = {"euPth3", "cbCph4", "pHt3", "btUsarZumbrel2"};
-const TNombres kPerfilado = {"euPs",   "euAl",             "euFpsb",            "euFpset",          "euFpsed",
-                             "euCmst", "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado"};
+const TNombres kPerfilado = {"euPs",
+                             "euAl",
+                             "euFpsb",
+                             "euFpset",
+                             "euFpsed",
+                             "euCmst",
+                             "euFpsbEResultado",
+                             "euFpsetEResultado",
+                             "euFpsedEResultado"};
 const TNombres kFranjas = {"euFps"};
 const TNombres kTerrazas = {"euEet", "euPt"};
 const TNombres kPastoreo = {"euTfp", "euCtc", "euFliii", "euIrst"};
-
 
 // Start-up.
 

@@ -70,7 +70,8 @@ TEST(GuardarDatosDeZumbrel, NoSeEscribeSobreLoQueNoEsUnArchivoNiSobreUnoDeSoloLe
         TFormaBrovel forma(persona);
         const auto antes = Contenido(carpeta.Ruta());
         EXPECT_FALSE(forma.Zumbrel.GuardarDatos(ruta.string())) << d.que;
-        EXPECT_EQ(persona.errores, std::vector<std::string>{"No se pudo guardar \"" + ruta.string() + "\": " + d.motivo})
+        EXPECT_EQ(persona.errores,
+                  std::vector<std::string>{"No se pudo guardar \"" + ruta.string() + "\": " + d.motivo})
             << d.que;
         EXPECT_EQ(Contenido(carpeta.Ruta()), antes) << d.que;
     }

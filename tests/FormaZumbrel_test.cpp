@@ -40,8 +40,9 @@ using S = std::vector<std::string>;
 // What the runoff window computes: its inputs and results, each series as far as
 // it is meaningful.
 std::vector<double> Calculado(const TEstadoZumbrel& e) {
-    std::vector<double> r = {e.Ddpmrhls, e.Dntepmrys, e.Ac, e.Tcc, e.Ai,   e.Ptsd,         e.Rpm,
-                             e.Vte,      e.Vtesp,     e.Cp, double(e.Sall), double(e.Nc), double(e.CantidadHe)};
+    std::vector<double> r = {
+        e.Ddpmrhls,   e.Dntepmrys,         e.Ac, e.Tcc, e.Ai, e.Ptsd, e.Rpm, e.Vte, e.Vtesp, e.Cp, double(e.Sall),
+        double(e.Nc), double(e.CantidadHe)};
     for (const TSerieZumbrel* serie : {&e.LlParcial, &e.LlAcumulada, &e.LlHietograma, &e.Svaeua, &e.SvaeuaParcial})
         r.insert(r.end(), serie->begin() + 1, serie->begin() + 1 + e.Sall);
     r.insert(r.end(), e.He.begin() + 1, e.He.begin() + 1 + e.CantidadHe);
@@ -63,7 +64,7 @@ TEST_F(FormaZumbrelPrueba, ArrancaComoLaVentana) {
     const TGrillaResultados& lluvia = z.GrillaLluvia();
     ASSERT_EQ(lluvia.Filas(), 6);
     EXPECT_EQ(Fila(lluvia, 0), (S{"[Horas]", "[mm]", "[mm]", "[mm/hr]"}));
-    const S esperadas[] = {{"0.5", "9.4", "9.4", "18.8"},    {"1", "22.6", "32", "45.2"},
+    const S esperadas[] = {{"0.5", "9.4", "9.4", "18.8"},     {"1", "22.6", "32", "45.2"},
                            {"1.5", "73.4", "105.4", "146.8"}, {"2", "13.2", "118.6", "26.4"},
                            {"2.5", "7.3", "125.9", "14.6"},   {"3", "6", "131.9", "12"}};
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(Fila(lluvia, k), esperadas[k - 1]) << k;

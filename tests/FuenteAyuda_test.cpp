@@ -38,7 +38,10 @@ std::string ComoLoMuestra(const TCantidad& campo) {
 }
 
 TEST(Marcadores, SeReemplazanPorLoQueDiceElResolutor) {
-    struct Caso { const char* fuente; const char* esperado; };
+    struct Caso {
+        const char* fuente;
+        const char* esperado;
+    };
     const Caso casos[] = {
         {"sin marcadores", "sin marcadores"},
         {"{{a}}", "uno"},
@@ -54,7 +57,10 @@ TEST(Marcadores, SeReemplazanPorLoQueDiceElResolutor) {
 }
 
 TEST(Marcadores, UnMarcadorQueNadieConoceDetieneTodoYDiceCualYDonde) {
-    struct Caso { const char* fuente; const char* mensaje; };
+    struct Caso {
+        const char* fuente;
+        const char* mensaje;
+    };
     const Caso casos[] = {
         {"<p>\n<p>\n{{desconocido}}", "línea 3: marcador desconocido «{{desconocido}}»"},
         {"{{a}} {{euNoExiste.numero}}", "línea 1: marcador desconocido «{{euNoExiste.numero}}»"},
@@ -113,7 +119,10 @@ TEST_F(EjemploAyudaPrueba, LosResultadosDelEjemploSonLosDeUnProyectoNuevo) {
 }
 
 TEST_F(EjemploAyudaPrueba, LasGrillasDanUnaFilaDeUnidadesYUnaPorDato) {
-    struct Caso { const char* nombre; const TGrillaResultados& grilla; };
+    struct Caso {
+        const char* nombre;
+        const TGrillaResultados& grilla;
+    };
     const Caso casos[] = {
         {"filas.lluvia", forma.Zumbrel.GrillaLluvia()},
         {"filas.escorrentia", forma.Zumbrel.GrillaEscorrentia()},
@@ -146,7 +155,10 @@ TEST_F(EjemploAyudaPrueba, LoQueNoConoceNoLoInventa) {
 }
 
 TEST(Glosario, CadaCampoAparecePorSuTituloUnaVezPorAyuda) {
-    struct Caso { const char* ventana; const std::vector<TDefinicionCampo>& campos; };
+    struct Caso {
+        const char* ventana;
+        const std::vector<TDefinicionCampo>& campos;
+    };
     const Caso casos[] = {{"Brovel", CamposBrovel()}, {"Zumbrel", CamposZumbrel()}};
     for (const auto& c : casos) {
         const std::string filas = FilasDeGlosario(c.campos);
@@ -166,16 +178,22 @@ TEST(Glosario, VaEnOrdenAlfabeticoSinMirarAcentosNiMayusculas) {
     for (size_t p = filas.find("<b>"); p != std::string::npos; p = filas.find("<b>", p + 3))
         claves.push_back(ClaveDeOrden(filas.substr(p + 3, filas.find("</b>", p) - p - 3)));
     EXPECT_TRUE(std::is_sorted(claves.begin(), claves.end()));
-    struct Caso { const char* antes; const char* despues; };
+    struct Caso {
+        const char* antes;
+        const char* despues;
+    };
     const Caso casos[] = {{"Área", "Biomasa"}, {"abstracción", "Altura"}, {"Índice", "Kilo"}, {"Año", "Anzuelo"}};
     for (const auto& c : casos) EXPECT_LT(ClaveDeOrden(c.antes), ClaveDeOrden(c.despues)) << c.antes;
 }
 
 TEST(Glosario, ElRangoSaleDeLaTablaDeCampos) {
-    struct Caso { const char* campo; const char* rango; };
+    struct Caso {
+        const char* campo;
+        const char* rango;
+    };
     const Caso casos[] = {
-        {"euLt", "de 0.9 a 120\u00a0m"},   {"euDt", "desde 0\u00a0%"},     {"euShs", "de 0 a 1"},
-        {"euRacmr", "desde 0\u00a0ha/kg"}, {"euTeEResultado", ""},          {"euEt", ""},
+        {"euLt", "de 0.9 a 120\u00a0m"},   {"euDt", "desde 0\u00a0%"}, {"euShs", "de 0 a 1"},
+        {"euRacmr", "desde 0\u00a0ha/kg"}, {"euTeEResultado", ""},     {"euEt", ""},
     };
     for (const auto& c : casos) EXPECT_EQ(RangoDeCampo(CampoBrovel(c.campo)), c.rango) << c.campo;
     EXPECT_EQ(RangoDeCampo(CampoZumbrel("euNc")), "de 0 a 100");

@@ -83,9 +83,12 @@ TEST_F(HidrogramaPorOrdenadas, TriangulosDeFormaRara) {
         int sall;
     };
     const TCaso casos[] = {
-        {"paso mayor que el triángulo", 600, 0.1, 70, 6}, {"cuenca sin tiempo de concentración", 30, 0, 70, 6},
-        {"cuenca sin área", 30, 2, 0, 6},                  {"paso negativo", -30, 2, 70, 6},
-        {"paso nulo", 0, 2, 70, 6},                        {"sin pasos", 30, 2, 70, 0},
+        {"paso mayor que el triángulo", 600, 0.1, 70, 6},
+        {"cuenca sin tiempo de concentración", 30, 0, 70, 6},
+        {"cuenca sin área", 30, 2, 0, 6},
+        {"paso negativo", -30, 2, 70, 6},
+        {"paso nulo", 0, 2, 70, 6},
+        {"sin pasos", 30, 2, 70, 0},
         {"un paso", 1, 2, 70, 1},
     };
     for (const TCaso& c : casos) {

@@ -85,8 +85,9 @@ class PruebaImpresion : public QObject {
 private slots:
     void init() {
         if (QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("No hay un servidor de impresión con impresora predeterminada (scripts/servidor-impresion.sh lo "
-                  "prepara como root)");
+            QSKIP(
+                "No hay un servidor de impresión con impresora predeterminada (scripts/servidor-impresion.sh lo "
+                "prepara como root)");
         escritorio = std::make_unique<TEscritorioDePrueba>();
         ventana = VentanaConReportes();
     }
@@ -133,14 +134,16 @@ private slots:
         vista->findChild<QAction*>(escorrentia ? QStringLiteral("ImprimirReporte1") : QStringLiteral("ImprimirReporte"))
             ->trigger();
         QCOMPARE(escritorio->errores, QStringList());
-        const QString nombre = escorrentia ? QStringLiteral("Zumbrel_-_Sin_Nombre") : QStringLiteral("Brovel_-_Sin_Nombre");
+        const QString nombre =
+            escorrentia ? QStringLiteral("Zumbrel_-_Sin_Nombre") : QStringLiteral("Brovel_-_Sin_Nombre");
         const QString impreso = RutaDelTrabajo(nombre, desde);
         QVERIFY2(!impreso.isEmpty(), qPrintable(QStringLiteral("La impresora no dejó ningún trabajo ") + nombre));
         QCOMPARE(Paginas(impreso), paginas);
         const QString texto = Texto(impreso);
         for (int pagina = 1; pagina <= paginas; ++pagina)
             QVERIFY2(texto.contains(QStringLiteral("Página %1 de %2").arg(pagina).arg(paginas)), qPrintable(texto));
-        QVERIFY(texto.contains(escorrentia ? QStringLiteral("Reporte de Zumbrel") : QStringLiteral("Reporte de Brovel")));
+        QVERIFY(
+            texto.contains(escorrentia ? QStringLiteral("Reporte de Zumbrel") : QStringLiteral("Reporte de Brovel")));
         const QString impresora = QPrinterInfo::defaultPrinter().printerName();
         TPanelEstado* panel = escorrentia ? ventana->Zumbrel()->Panel1 : ventana->Panel1;
         QCOMPARE(panel->text(), QStringLiteral("Reporte enviado a la impresora «%1»").arg(impresora));

@@ -86,7 +86,8 @@ TEST(LeerRtf, LeeElTextoYSusSignos) {
         {R"({\rtf1 a\page b})", "a\nb"},
         {R"({\rtf1 \\ \{ \}})", "\\ { }"},
         {R"({\rtf1 a\~b\-c\_d})", "a\u00A0b\u00ADc\u2011d"},
-        {R"({\rtf1 \emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})", "\u2014\u2013\u2022\u2018\u2019\u201C\u201D"},
+        {R"({\rtf1 \emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote})",
+         "\u2014\u2013\u2022\u2018\u2019\u201C\u201D"},
         {R"({\rtf1 a\|\:b})", "ab"},
         // Words the reader does not know are dropped with their parameter.
         {R"({\rtf1 \foo Hola\bar-12 \baz99 !})", "Hola!"},
@@ -181,7 +182,8 @@ struct CasoLetra {
     QVariant esperado;
 };
 
-constexpr const char* kFuentes = R"({\fonttbl{\f0\fswiss DejaVu Sans;}{\f1\froman Liberation Serif;}{\f2\fmodern{\*\falt Courier} Mono;}})";
+constexpr const char* kFuentes =
+    R"({\fonttbl{\f0\fswiss DejaVu Sans;}{\f1\froman Liberation Serif;}{\f2\fmodern{\*\falt Courier} Mono;}})";
 constexpr const char* kColores = R"({\colortbl;\red255\green0\blue0;\red0\green0\blue128;;})";
 
 std::string ConTablas(const char* cuerpo) {
@@ -400,8 +402,9 @@ TEST(LeerRtf, ToleraLoMalFormado) {
         {R"({\rtf1 \uc99999 \u243 abcdefghijklmnopqrstuvwxyz})", "óqrstuvwxyz"},
         {R"({\rtf1 \uc-5 \u243 a})", "óa"},
         // Characters that would break the document's structure.
-        {R"({\rtf1 \u-560?\u-559?\u8233?\u10?\u13?\u0?\u-4?\u-2?})", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {std::string("{\\rtf1 a\0b\x01\x1F""c}", 14), "abc"},
+        {R"({\rtf1 \u-560?\u-559?\u8233?\u10?\u13?\u0?\u-4?\u-2?})",
+         "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {std::string("{\\rtf1 a\0b\x01\037c}", 14), "abc"},
         {"{\\rtf1 a\tb}", "a\tb"},
         {R"({\rtf1 a\bin99999999 bcd})", "a"},
         {R"({\rtf1 {\*}a})", "a"},
@@ -424,9 +427,10 @@ TEST(LeerRtf, ToleraLoMalFormado) {
 // Any bytes made of RTF's pieces: the reader ends soon, and never writes more
 // characters than it read bytes.
 TEST(LeerRtf, LeeCualquierMezclaDePiezas) {
-    const char* piezas[] = {"{", "}", "\\", "\\par ", "\\tab", "\\b", "\\u", "-", "9", "99999999999", "\\'",
-                            "f3", "a", " ", "\\*", "\\fonttbl", "\\colortbl", ";", "\\f", "\\cf", "\\fs",
-                            "\\bin", "\\tx", "\\qc", "\\pard", "\\uc", "\xF3", "\r\n", "\\line", "\\page"};
+    const char* piezas[] = {"{",          "}",           "\\",   "\\par ", "\\tab",  "\\b",   "\\u",  "-",
+                            "9",          "99999999999", "\\'",  "f3",     "a",      " ",     "\\*",  "\\fonttbl",
+                            "\\colortbl", ";",           "\\f",  "\\cf",   "\\fs",   "\\bin", "\\tx", "\\qc",
+                            "\\pard",     "\\uc",        "\xF3", "\r\n",   "\\line", "\\page"};
     std::mt19937 azar(12345);
     std::uniform_int_distribution<size_t> pieza(0, std::size(piezas) - 1);
     std::uniform_int_distribution<int> largo(0, 400);

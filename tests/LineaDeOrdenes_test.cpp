@@ -109,8 +109,8 @@ private slots:
     void abreElProyectoConLaVentanaYaMostrada_data() {
         QTest::addColumn<QString>("nombrado");  // "@" stands for the test's folder
         QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QString>("ruta");     // of the project opened
-        QTest::addColumn<QString>("error");    // how the error box begins
+        QTest::addColumn<QString>("ruta");   // of the project opened
+        QTest::addColumn<QString>("error");  // how the error box begins
         // clang-format off
         QTest::newRow("sin proyecto") << "" << "Brovel - Sin Nombre" << "" << "";
         QTest::newRow("una ruta completa") << "@/ladera.bvx" << "Brovel - ladera" << "@/ladera.bvx" << "";
@@ -155,8 +155,7 @@ private slots:
             QCOMPARE(escritorio->duenosDeErrores, QList<QWidget*>{ventana.get()});
         }
         ventana->Abrir->trigger();
-        QCOMPARE(escritorio->carpetasPedidas,
-                 QStringList{ruta.isEmpty() ? QApplication::applicationDirPath() : raiz});
+        QCOMPARE(escritorio->carpetasPedidas, QStringList{ruta.isEmpty() ? QApplication::applicationDirPath() : raiz});
         QVERIFY(!ventana->Forma().Modificado());
     }
 
@@ -177,17 +176,17 @@ private slots:
         QTest::newRow("dos proyectos y opciones de Qt")
             << QStringList{"-style", "fusion", "a.bvx", "b.bvx"} << true << 2 << ""
             << "brovel: se abre un proyecto por vez, y se nombraron 2: «a.bvx», «b.bvx» (pruebe «brovel --help»)\n";
-        QTest::newRow("una opción desconocida")
-            << QStringList{"--version"} << true << 2 << ""
-            << "brovel: opción desconocida: «--version» (pruebe «brovel --help»)\n";
+        QTest::newRow("una opción desconocida") << QStringList{"--version"} << true << 2 << ""
+                                                << "brovel: opción desconocida: «--version» (pruebe «brovel --help»)\n";
         QTest::newRow("un nombre con ESC y salto de línea")
             << QStringList{"a.bvx", "\x1b[2J\nb.bvx"} << true << 2 << ""
             << "brovel: se abre un proyecto por vez, y se nombraron 2: «a.bvx», «\\x1B[2J\\x0Ab.bvx» (pruebe «brovel "
                "--help»)\n";
         QTest::newRow("una opción con ESC") << QStringList{"-\x1b"} << true << 2 << ""
                                             << "brovel: opción desconocida: «-\\x1B» (pruebe «brovel --help»)\n";
-        QTest::newRow("sin pantalla") << QStringList{"a.bvx"} << false << 1 << ""
-                                      << "Brovel necesita un escritorio gráfico y no hay ninguno (DISPLAY está vacío).\n";
+        QTest::newRow("sin pantalla")
+            << QStringList{"a.bvx"} << false << 1 << ""
+            << "Brovel necesita un escritorio gráfico y no hay ninguno (DISPLAY está vacío).\n";
     }
     void elProgramaRechazaLoQueNoEntiende() {
         QFETCH(QStringList, argumentos);

@@ -12,9 +12,15 @@ TEST(MensajeFueraDeRango, NombraLosLimitesConDosCifras) {
         long double minimo, maximo;
         const char* final;
     } casos[] = {
-        {0.9L, 120, "(0.9 - 1.2E2)"}, {0, 100, "(0 - 1E2)"},           {0, 20, "(0 - 20)"},
-        {0, 1, "(0 - 1)"},            {0, kSinLimite, "(0 - 1.1E4900)"}, {0.00005L, 99.5L, "(5E-5 - 1E2)"},
-        {-5, 5, "(-5 - 5)"},          {0.0001L, 0.5L, "(0.0001 - 0.5)"}, {1, 1440, "(1 - 1.4E3)"},
+        {0.9L, 120, "(0.9 - 1.2E2)"},
+        {0, 100, "(0 - 1E2)"},
+        {0, 20, "(0 - 20)"},
+        {0, 1, "(0 - 1)"},
+        {0, kSinLimite, "(0 - 1.1E4900)"},
+        {0.00005L, 99.5L, "(5E-5 - 1E2)"},
+        {-5, 5, "(-5 - 5)"},
+        {0.0001L, 0.5L, "(0.0001 - 0.5)"},
+        {1, 1440, "(1 - 1.4E3)"},
     };
     for (const auto& c : casos)
         EXPECT_EQ(MensajeFueraDeRango(c.minimo, c.maximo),

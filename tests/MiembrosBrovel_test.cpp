@@ -103,18 +103,16 @@ TEST(MiembrosBrovel, LoQueMueveUnResultadoEsLoQueLaTablaDiceQueLee) {
     ComprobarLoLeido<ErrorAritmetico>(Laderas(), DerivacionesBrovel(), MiembrosBrovel(), Igual);
 }
 
-TEST(MiembrosBrovel, CadaMiembroTieneUnNombreYUnaFila) {
-    ComprobarNombres(MiembrosBrovel(), 80);
-}
+TEST(MiembrosBrovel, CadaMiembroTieneUnNombreYUnaFila) { ComprobarNombres(MiembrosBrovel(), 80); }
 
 TEST(MiembrosBrovel, LaLaderaCorreLosBloquesDeLasPestanasEnOrden) {
     TEstadoBrovel porBloques = Ladera(0, 0, 0, false);
     TEstadoBrovel rutinaARutina = porBloques;
     CalcularLadera(porBloques);
-    for (const TRutinaBrovel r : {TRutinaBrovel::Fes, TRutinaBrovel::Ft, TRutinaBrovel::Erosividad, TRutinaBrovel::Fp,
-                                  TRutinaBrovel::Fcss, TRutinaBrovel::Sups, TRutinaBrovel::Scf, TRutinaBrovel::Practicas,
-                                  TRutinaBrovel::Scs, TRutinaBrovel::Srs, TRutinaBrovel::Fcm, TRutinaBrovel::Lct,
-                                  TRutinaBrovel::Erosion})
+    for (const TRutinaBrovel r :
+         {TRutinaBrovel::Fes, TRutinaBrovel::Ft, TRutinaBrovel::Erosividad, TRutinaBrovel::Fp, TRutinaBrovel::Fcss,
+          TRutinaBrovel::Sups, TRutinaBrovel::Scf, TRutinaBrovel::Practicas, TRutinaBrovel::Scs, TRutinaBrovel::Srs,
+          TRutinaBrovel::Fcm, TRutinaBrovel::Lct, TRutinaBrovel::Erosion})
         Calcular(r, rutinaARutina);
     for (const TFilaMiembroBrovel& m : MiembrosBrovel())
         EXPECT_TRUE(Igual(porBloques, rutinaARutina, m.miembro)) << m.nombre;

@@ -111,9 +111,7 @@ TEST(MiembrosZumbrel, LoQueUnaRutinaEscribeEsLoQueLaTablaDice) {
     }
 }
 
-TEST(MiembrosZumbrel, CadaMiembroTieneUnNombreYUnaFila) {
-    ComprobarNombres(MiembrosZumbrel(), 25);
-}
+TEST(MiembrosZumbrel, CadaMiembroTieneUnNombreYUnaFila) { ComprobarNombres(MiembrosZumbrel(), 25); }
 
 // What a routine reads leaves out what it computed itself before reading it.
 TEST(MiembrosZumbrel, LoLeidoNoIncluyeLoQueLaRutinaCalculaAntes) {

@@ -32,12 +32,14 @@ struct TModelo {
 };
 
 const TModelo kModelos[] = {
-    {"ModeloRep.rtf", 32,
+    {"ModeloRep.rtf",
+     32,
      {"Reporte de Brovel", "Proyecto:", "Fecha:", "1. Geometría", "2. Suelo", "3. Forzantes", "4. Condicionantes",
       "5. Disipación", "6. Erosión"},
      {1, 2, 3, 5, 6, 7, 8, 9, 10, 13, 15, 17, 20, 21, 22, 24, 26},
      {}},
-    {"ModeloRepZumbrel.rtf", 13,
+    {"ModeloRepZumbrel.rtf",
+     13,
      {"Reporte de Zumbrel", "Proyecto:", "Fecha:", "1. Cuenca", "2. Suelo y abstracción", "3. Lluvia",
       "4. Uso del suelo", "5. Escorrentía", "6. Hidrograma"},
      {6, 10},
@@ -63,7 +65,8 @@ std::vector<std::string> Identificadores(std::string_view modelo) {
     bool juntando = false;
     for (size_t i = 0; i < modelo.size(); ++i) {
         const char c = modelo[i];
-        if (c == '[' && i + 1 < modelo.size() && std::string_view("#&$").find(modelo[i + 1]) != std::string_view::npos) {
+        if (c == '[' && i + 1 < modelo.size() &&
+            std::string_view("#&$").find(modelo[i + 1]) != std::string_view::npos) {
             juntando = true;
         } else if (c == ']') {
             encontrados.push_back(actual);
@@ -179,10 +182,11 @@ TEST(ModelosReporte, AlineanLosValoresYLasColumnas) {
         std::map<int, std::string> piezas;
         for (const int n : m.valores) piezas[n] = "VALOR";
         for (const int n : m.tablas)
-            piezas[n] = "Tiempo: 0.5\\tab \\tab Parcial: 9.4\\tab \\tab Acum.: 9.4\\tab \\tab Hietograma: 18.8\\par "
-                        "Tiempo : 10.08333\\tab \\tab Parcial: 123.45678\\tab \\tab Acum.: 1234.56789\\tab \\tab "
-                        "Hietograma: 246.91356\\par "
-                        "Tiempo : 1\\tab \\tab Vol/Area: 0\\tab \\tab Acum.: 0\\tab \\tab Hietograma: 0";
+            piezas[n] =
+                "Tiempo: 0.5\\tab \\tab Parcial: 9.4\\tab \\tab Acum.: 9.4\\tab \\tab Hietograma: 18.8\\par "
+                "Tiempo : 10.08333\\tab \\tab Parcial: 123.45678\\tab \\tab Acum.: 1234.56789\\tab \\tab "
+                "Hietograma: 246.91356\\par "
+                "Tiempo : 1\\tab \\tab Vol/Area: 0\\tab \\tab Acum.: 0\\tab \\tab Hietograma: 0";
         const auto documento = Leer(Llenar(LeerArchivo(m.archivo), piezas));
         for (const char* marca : {"VALOR", "Parcial", "Vol/Area", "Acum.", "Hietograma"}) {
             const auto columnas = Columnas(*documento, marca);

@@ -72,8 +72,8 @@ TEST(RenderizarCampo, ElRangoFijoEsAbiertoEnAmbosExtremos) {
 // 2.675 as a double is 2.67499999999999982236431605997495353221893310546875.
 TEST(RenderizarFijo, RedondeaLaMitadAlejandoseDeCeroSobreElValorExacto) {
     const Caso casos[] = {
-        {0.0625L, 3, "0.063"},   {-0.0625L, 3, "-0.063"}, {2.5L, 0, "3"},
-        {-2.5L, 0, "-3"},        {0.125L, 2, "0.13"},     {static_cast<double>(2.675), 2, "2.67"},
+        {0.0625L, 3, "0.063"},    {-0.0625L, 3, "-0.063"},  {2.5L, 0, "3"},
+        {-2.5L, 0, "-3"},         {0.125L, 2, "0.13"},      {static_cast<double>(2.675), 2, "2.67"},
         {1.0L / 3, 5, "0.33333"}, {2.0L / 3, 5, "0.66667"},
     };
     for (const auto& c : casos) EXPECT_EQ(RenderizarFijo(c.valor, c.cifras, true), c.texto) << c.texto;
@@ -135,9 +135,8 @@ TEST(FormatoGeneral, FijoMientrasCabeYNoEsMenorQueUnDiezmilesimo) {
 
 TEST(FormatoCincoDecimales, AlMenosUnaCifraEnteraYHastaCincoDecimales) {
     const std::pair<long double, const char*> casos[] = {
-        {4.76, "4.76"}, {1.0 / 3, "0.33333"}, {0.000004, "0"},     {123.456789, "123.45679"},
-        {-0.5, "-0.5"}, {2, "2"},             {0.5, "0.5"},        {1234567.0, "1234567"},
-        {-0.000001, "0"}, {0.000005, "0.00001"},
+        {4.76, "4.76"}, {1.0 / 3, "0.33333"}, {0.000004, "0"},        {123.456789, "123.45679"}, {-0.5, "-0.5"},
+        {2, "2"},       {0.5, "0.5"},         {1234567.0, "1234567"}, {-0.000001, "0"},          {0.000005, "0.00001"},
     };
     for (const auto& [valor, texto] : casos) EXPECT_EQ(FormatoCincoDecimales(valor), texto) << texto;
 }
@@ -159,11 +158,30 @@ struct CasoLectura {
 
 TEST(LeerNumero, LimpiaElTextoAntesDeConvertirlo) {
     const CasoLectura casos[] = {
-        {"6", 6},        {"1,5", 15},     {"12,", 12},       {"-", 0},       {"", 0},
-        {"   ", 0},      {"1e", 1},       {"1e+", 1},        {"1E-4", 1E-4L}, {"50%", 50},
-        {"%50", 50},     {" 7 ", 7},      {"1,000", 1000},   {".5", 0.5L},   {"-.5", -0.5L},
-        {"+3", 3},       {"5.", 5},       {"12.", 12},       {"-2.5", -2.5L}, {"1E+0004", 1E4L},
-        {"0.333", 0.333L}, {"3.333E+4", 3.333E4L}, {"1E-5000", 0}, {"1.1E4900", 1.1E4900L},
+        {"6", 6},
+        {"1,5", 15},
+        {"12,", 12},
+        {"-", 0},
+        {"", 0},
+        {"   ", 0},
+        {"1e", 1},
+        {"1e+", 1},
+        {"1E-4", 1E-4L},
+        {"50%", 50},
+        {"%50", 50},
+        {" 7 ", 7},
+        {"1,000", 1000},
+        {".5", 0.5L},
+        {"-.5", -0.5L},
+        {"+3", 3},
+        {"5.", 5},
+        {"12.", 12},
+        {"-2.5", -2.5L},
+        {"1E+0004", 1E4L},
+        {"0.333", 0.333L},
+        {"3.333E+4", 3.333E4L},
+        {"1E-5000", 0},
+        {"1.1E4900", 1.1E4900L},
         {"0.016666666666666666666666666666667", 0.016666666666666666666666666666667L},
     };
     for (const auto& c : casos) EXPECT_EQ(LeerNumero(c.texto), c.valor) << '"' << c.texto << '"';
@@ -254,8 +272,8 @@ TEST(RenderizarFijo, DaLasCifrasExactasDeCualquierNumero) {
             std::string esperado = referencia;
             if (esperado.find_first_of("123456789") == std::string::npos && esperado.front() == '-')
                 esperado.erase(0, 1);
-            ASSERT_EQ(RenderizarFijo(valor, decimales, false), esperado) << std::setprecision(21) << valor << " "
-                                                                        << decimales;
+            ASSERT_EQ(RenderizarFijo(valor, decimales, false), esperado)
+                << std::setprecision(21) << valor << " " << decimales;
             ++probados;
         }
     }

@@ -25,9 +25,7 @@ QString Parrafos(int cantidad) {
 }
 
 // A numbered heading's text: its number, three blanks that do not break, its title.
-QString Titulo(const QString& numero, const QString& titulo) {
-    return numero + QString(3, QChar(0xa0)) + titulo;
-}
+QString Titulo(const QString& numero, const QString& titulo) { return numero + QString(3, QChar(0xa0)) + titulo; }
 
 // The page a block's first line lies on, read from the layout directly.
 int PaginaDelTexto(QTextDocument& documento, const QString& inicio) {
@@ -43,7 +41,11 @@ TEST(NumerarEncabezados, NumeraCapitulosYSeccionesEnOrden) {
     std::vector<TEncabezado> e;
     const QString html = NumerarEncabezados(
         "<!-- <h1>no</h1> --><h1>Uno</h1><h2 class=\"x\">A</h2><h2>B</h2><h3>no</h3><h1>Dos</h1><h2>C</h2>", e);
-    struct Caso { int nivel; const char* numero; const char* titulo; };
+    struct Caso {
+        int nivel;
+        const char* numero;
+        const char* titulo;
+    };
     const Caso casos[] = {{1, "1", "Uno"}, {2, "1.1", "A"}, {2, "1.2", "B"}, {1, "2", "Dos"}, {2, "2.1", "C"}};
     ASSERT_EQ(e.size(), std::size(casos));
     for (size_t i = 0; i < e.size(); ++i) {
@@ -66,7 +68,8 @@ TEST(DocumentoPaginado, ElIndiceDiceLaPaginaEnQueCaeCadaTitulo) {
     ASSERT_EQ(encabezados.size(), 80u);
     EXPECT_GT(encabezados.front().pagina, 3) << "el índice ocupa más de una página";
     for (const TEncabezado& e : encabezados)
-        EXPECT_EQ(e.pagina, PaginaDelTexto(documento.Documento(), Titulo(e.numero, e.titulo))) << e.numero.toStdString();
+        EXPECT_EQ(e.pagina, PaginaDelTexto(documento.Documento(), Titulo(e.numero, e.titulo)))
+            << e.numero.toStdString();
     // The contents the reader sees carry those pages.
     const QString texto = documento.Documento().toPlainText();
     EXPECT_TRUE(texto.contains(QStringLiteral("Capítulo 40\n%1").arg(encabezados[78].pagina)));
@@ -80,7 +83,8 @@ TEST(DocumentoPaginado, UnTituloNoQuedaSoloAlPieDeUnaPagina) {
                              QStringLiteral("<h2>Sección</h2><p>primer renglón</p><h3>Apartado</h3><p>segundo</p>");
         TDocumentoPaginado documento(html, kEstilo, {}, nullptr, kCuerpo);
         QTextDocument& d = documento.Documento();
-        EXPECT_EQ(PaginaDelTexto(d, Titulo("1.1", "Sección")), PaginaDelTexto(d, "primer renglón")) << antes << " renglones";
+        EXPECT_EQ(PaginaDelTexto(d, Titulo("1.1", "Sección")), PaginaDelTexto(d, "primer renglón"))
+            << antes << " renglones";
         EXPECT_EQ(PaginaDelTexto(d, "Apartado"), PaginaDelTexto(d, "segundo")) << antes << " renglones";
     }
 }
@@ -93,7 +97,8 @@ TEST(DocumentoPaginado, UnaTablaQueLlenaLaPaginaNoDejaUnaPaginaEnBlanco) {
                              QStringLiteral("</table><h1>Dos</h1><p>fin</p>");
         TDocumentoPaginado documento(html, kEstilo, {}, nullptr, kCuerpo);
         QTextDocument& d = documento.Documento();
-        EXPECT_EQ(PaginaDelTexto(d, Titulo("2", "Dos")), PaginaDelTexto(d, QStringLiteral("fila %1").arg(filas - 1)) + 1)
+        EXPECT_EQ(PaginaDelTexto(d, Titulo("2", "Dos")),
+                  PaginaDelTexto(d, QStringLiteral("fila %1").arg(filas - 1)) + 1)
             << filas << " filas";
     }
 }

@@ -32,8 +32,8 @@ protected:
 };
 
 TEST_F(CampoDePendiente, UnaPendienteEnPorcentajeSeMuestraComoCorridaHorizontal) {
-    const std::pair<long double, const char*> casos[] = {{5, "20"}, {4, "25"}, {100, "1"}, {6, "16.667"},
-                                                         {0.5L, "200"}, {200, "0.5"}};
+    const std::pair<long double, const char*> casos[] = {{5, "20"},     {4, "25"},     {100, "1"},
+                                                         {6, "16.667"}, {0.5L, "200"}, {200, "0.5"}};
     for (const auto& [porcentaje, texto] : casos) {
         Mostrar(porcentaje, 1);
         EXPECT_EQ(campo.Text(), texto) << static_cast<double>(porcentaje) << " %";

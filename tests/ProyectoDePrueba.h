@@ -22,8 +22,6 @@
 #include "docs/ArchivoIni.h"
 #include "forms/CamposBrovel.h"
 
-
-
 namespace brovel::pruebas {
 
 namespace fs = std::filesystem;

@@ -9,7 +9,6 @@
 namespace brovel {
 namespace pruebas {
 
-
 // The state as a new project leaves it: every input at the value the slope
 // window's defaults write, results still zero. The inputs of the options not in
 // force (mean diameter, class and texture, the series, the energy parameters, the

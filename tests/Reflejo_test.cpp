@@ -62,8 +62,8 @@ private slots:
         QTest::addColumn<int>("indice");
         QTest::addColumn<bool>("rellena");
         QTest::newRow("las mismas") << QStringList{"1", "2", "3"} << QStringList{"1", "2", "3"} << 1 << false;
-        QTest::newRow("otras de igual cantidad") << QStringList{"arena", "limo"} << QStringList{"limo", "arcilla"} << 0
-                                                 << true;
+        QTest::newRow("otras de igual cantidad")
+            << QStringList{"arena", "limo"} << QStringList{"limo", "arcilla"} << 0 << true;
         QTest::newRow("más") << QStringList{"1", "2"} << QStringList{"1", "2", "3"} << 2 << true;
         QTest::newRow("ninguna") << QStringList{"1"} << QStringList{} << -1 << true;
     }

@@ -44,14 +44,14 @@ TEST_P(ReporteBrovelPiezas, DiceLoQueMuestraLaVentana) {
     if (caso.preparar) caso.preparar(forma);
     const std::string pieza = Pieza(caso.identificador);
     switch (caso.como) {
-    case Como::Igual: EXPECT_EQ(pieza, caso.texto); break;
-    case Como::Empieza: EXPECT_EQ(pieza.substr(0, caso.texto.size()), caso.texto) << pieza; break;
-    case Como::Termina:
-        EXPECT_GE(pieza.size(), caso.texto.size());
-        EXPECT_EQ(pieza.substr(pieza.size() - std::min(pieza.size(), caso.texto.size())), caso.texto) << pieza;
-        break;
-    case Como::Contiene: EXPECT_NE(pieza.find(caso.texto), std::string::npos) << pieza; break;
-    case Como::NoContiene: EXPECT_EQ(pieza.find(caso.texto), std::string::npos) << pieza; break;
+        case Como::Igual: EXPECT_EQ(pieza, caso.texto); break;
+        case Como::Empieza: EXPECT_EQ(pieza.substr(0, caso.texto.size()), caso.texto) << pieza; break;
+        case Como::Termina:
+            EXPECT_GE(pieza.size(), caso.texto.size());
+            EXPECT_EQ(pieza.substr(pieza.size() - std::min(pieza.size(), caso.texto.size())), caso.texto) << pieza;
+            break;
+        case Como::Contiene: EXPECT_NE(pieza.find(caso.texto), std::string::npos) << pieza; break;
+        case Como::NoContiene: EXPECT_EQ(pieza.find(caso.texto), std::string::npos) << pieza; break;
     }
 }
 
@@ -172,8 +172,10 @@ INSTANTIATE_TEST_SUITE_P(, ReporteBrovelPiezas, ::testing::Values(
 // clang-format on
 
 TEST_F(ReporteBrovel, LasCasillasDicenSiONo) {
-    for (const auto& [casilla, pieza] : {std::pair{TCasilla::Descongelamiento, 6}, {TCasilla::Labranza, 22},
-                                         {TCasilla::Mulching, 24}, {TCasilla::PracticasDeSoporte, 26}}) {
+    for (const auto& [casilla, pieza] : {std::pair{TCasilla::Descongelamiento, 6},
+                                         {TCasilla::Labranza, 22},
+                                         {TCasilla::Mulching, 24},
+                                         {TCasilla::PracticasDeSoporte, 26}}) {
         for (bool marcada : {true, false}) {
             forma.Marcar(casilla, marcada);
             EXPECT_EQ(Pieza(pieza), marcada ? "Si" : "No") << NombreDe(casilla);

@@ -39,15 +39,17 @@ TEST(EscalaLineal, LlegaAUnNumeroRedondoEnTresACincoPasos) {
         int marcas;
     };
     const Caso casos[] = {
-        {0, 1, 6},      {-5, 1, 6},      {NAN, 1, 6},  {1, 1, 6},      {0.9, 1, 6},      {1.147, 1.25, 6},
-        {7, 8, 5},      {73.4, 80, 5},   {100, 100, 6}, {131.9, 150, 4}, {1151.8, 1250, 6}, {0.0042, 0.005, 6},
+        {0, 1, 6}, {-5, 1, 6},    {NAN, 1, 6},   {1, 1, 6},       {0.9, 1, 6},       {1.147, 1.25, 6},
+        {7, 8, 5}, {73.4, 80, 5}, {100, 100, 6}, {131.9, 150, 4}, {1151.8, 1250, 6}, {0.0042, 0.005, 6},
     };
     for (const Caso& c : casos) {
         const TEje eje = EscalaLineal("x", c.maximo);
         EXPECT_EQ(eje.minimo, 0) << c.maximo;
         EXPECT_NEAR(eje.maximo, c.tope, c.tope * 1e-12) << c.maximo;
         EXPECT_EQ(eje.marcas, c.marcas) << c.maximo;
-        if (c.maximo > 0) { EXPECT_GE(eje.maximo, c.maximo); }
+        if (c.maximo > 0) {
+            EXPECT_GE(eje.maximo, c.maximo);
+        }
     }
 }
 
@@ -58,7 +60,10 @@ TEST(EscalaLogaritmica, AbarcaDecadasEnteras) {
         int marcas;
     };
     const Caso casos[] = {
-        {0.0005, 4.76, 1e-4, 10, 6}, {1, 1, 1, 10, 2}, {0.01, 100, 0.01, 100, 5}, {0, 3, 1e-3, 10, 5},
+        {0.0005, 4.76, 1e-4, 10, 6},
+        {1, 1, 1, 10, 2},
+        {0.01, 100, 0.01, 100, 5},
+        {0, 3, 1e-3, 10, 5},
     };
     for (const Caso& c : casos) {
         const TEje eje = EscalaLogaritmica("d", c.minimo, c.maximo);
@@ -152,8 +157,8 @@ TEST_F(FormaBrovelPrueba, ElHietogramaGraficadoEsElUltimoUsado) {
              forma.ElegirEnLista(L::cbHn, 1);
          },
          "Hietograma 2 de la serie", 5, 0},
-        {"erosividad: el primero mostrado",
-         [&] { forma.ElegirOpcion(TGrupoOpciones::LluviaMedia, 3); }, "Hietograma del evento de lluvia", 6, 2},
+        {"erosividad: el primero mostrado", [&] { forma.ElegirOpcion(TGrupoOpciones::LluviaMedia, 3); },
+         "Hietograma del evento de lluvia", 6, 2},
         {"tormenta extrema", [&] { forma.ElegirOpcion(TGrupoOpciones::LluviaExtrema, 0); },
          "Hietograma de la tormenta extrema", 0, -1},
         {"sin hietogramas",
@@ -167,9 +172,15 @@ TEST_F(FormaBrovelPrueba, ElHietogramaGraficadoEsElUltimoUsado) {
         c.hacer();
         const TDatosHietograma h = DatosHietograma(forma);
         EXPECT_EQ(h.titulo, c.titulo) << c.accion;
-        if (c.pasos) { EXPECT_EQ(h.alturas.size(), c.pasos) << c.accion; }
-        if (c.pasos) { EXPECT_EQ(h.pasos.size(), c.pasos) << c.accion; }
-        if (c.elegido >= 0) { EXPECT_EQ(h.elegido, c.elegido) << c.accion; }
+        if (c.pasos) {
+            EXPECT_EQ(h.alturas.size(), c.pasos) << c.accion;
+        }
+        if (c.pasos) {
+            EXPECT_EQ(h.pasos.size(), c.pasos) << c.accion;
+        }
+        if (c.elegido >= 0) {
+            EXPECT_EQ(h.elegido, c.elegido) << c.accion;
+        }
     }
 }
 

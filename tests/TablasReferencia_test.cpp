@@ -29,8 +29,16 @@ int Fila(const TTablaReferencia& tabla, const std::string& texto) {
 
 TEST(TextoDeCelda, EsLaFormaDecimalMasCorta) {
     const std::pair<TCelda, const char*> casos[] = {
-        {0.00049, "0.00049"}, {0.53, "0.53"}, {1.0, "1"}, {6.1, "6.1"}, {1200.0, "1200"},
-        {0.023, "0.023"},     {0.0, "0"},     {15LL, "15"}, {std::string("Maíz"), "Maíz"}, {std::monostate{}, ""},
+        {0.00049, "0.00049"},
+        {0.53, "0.53"},
+        {1.0, "1"},
+        {6.1, "6.1"},
+        {1200.0, "1200"},
+        {0.023, "0.023"},
+        {0.0, "0"},
+        {15LL, "15"},
+        {std::string("Maíz"), "Maíz"},
+        {std::monostate{}, ""},
     };
     for (const auto& [celda, texto] : casos) EXPECT_EQ(TextoDeCelda(celda), texto) << texto;
 }
@@ -69,9 +77,9 @@ TEST(Catalogo, DivideLosPorcentajesYLasMasasDeRaices) {
 
 TEST(AnchosColumna, CubrenElTituloYElValorMasLargo) {
     const TTablaReferencia tc2 = Tabla("TC2");
-    EXPECT_EQ(tc2.AnchosColumna()[Columna(tc2, "P")], 4);  // "0.53"
+    EXPECT_EQ(tc2.AnchosColumna()[Columna(tc2, "P")], 4);         // "0.53"
     EXPECT_EQ(tc2.AnchosColumna()[Columna(tc2, "Sistema")], 22);  // "Franjas amortiguadoras"
-    EXPECT_EQ(tc2.AnchosColumna()[0], 11);  // the flag's title
+    EXPECT_EQ(tc2.AnchosColumna()[0], 11);                        // the flag's title
     const TTablaReferencia tc1 = Tabla("TC1");
     EXPECT_EQ(tc1.AnchosColumna()[Columna(tc1, "Relación Area/Masa")], 18);
     const TTablaReferencia tc4 = Tabla("TC4");
@@ -83,14 +91,15 @@ TEST(AnchosColumna, CubrenElTituloYElValorMasLargo) {
 
 TEST(TablaReferencia, DefinirColumnasEmpiezaDeNuevo) {
     TTablaReferencia tabla;
-    tabla.DefinirColumnas({{"FlagMostrar", TTipoColumna::Entero}, {"FlagColor", TTipoColumna::Entero},
-                           {"A", TTipoColumna::Numero}});
+    tabla.DefinirColumnas(
+        {{"FlagMostrar", TTipoColumna::Entero}, {"FlagColor", TTipoColumna::Entero}, {"A", TTipoColumna::Numero}});
     tabla.AgregarFila({1, 1, 123456});
     EXPECT_EQ(tabla.AnchosColumna()[2], 6);
     // A whole number stored into a number column is a number that can be chosen.
     EXPECT_EQ(tabla.NumeroElegible(0, 2), 123456.0);
     EXPECT_THROW(tabla.AgregarFila({1, 1}), std::invalid_argument);
-    tabla.DefinirColumnas({{"FlagMostrar", TTipoColumna::Entero}, {"FlagColor", TTipoColumna::Entero},
+    tabla.DefinirColumnas({{"FlagMostrar", TTipoColumna::Entero},
+                           {"FlagColor", TTipoColumna::Entero},
                            {"Texto largo", TTipoColumna::Texto}});
     EXPECT_EQ(tabla.CantidadFilas(), 0);
     EXPECT_EQ(tabla.AnchosColumna()[2], 11);
@@ -115,7 +124,7 @@ TEST(NumeroElegible, SoloLasCeldasNumericasConValor) {
         {"TC1", "Maíz", "Relación Area/Masa", 0.00034},
         {"TC6", "Maíz", "Peso seco por unidad de área", 1100},
         {"TS3", "45", "Maíz", 390},
-        {"TS3", "180", "Maíz", std::nullopt},  // the season is over
+        {"TS3", "180", "Maíz", std::nullopt},                               // the season is over
         {"TS3", "45", "Cantidad de días luego de plantado", std::nullopt},  // days are an integer column
         {"TS4", "Hierba", "Nombre", std::nullopt},
         {"TD1", "Broca", "Rugosidad", 1.05},

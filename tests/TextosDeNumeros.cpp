@@ -61,9 +61,11 @@ std::vector<long double> Numeros() {
 // Decimal texts as fields, files and options hold them, with ties at every count of
 // decimals a field shows.
 std::vector<std::string> Textos() {
-    std::vector<std::string> t = {"0.345", "12.345", "1.005", "2.675", "0.125", "0.0005", "4.35", "1e-5",
+    std::vector<std::string> t = {"0.345",    "12.345",  "1.005",     "2.675",
+                                  "0.125",    "0.0005",  "4.35",      "1e-5",
                                   "1.1E4900", "1E-5000", "9.9E-4940", "123456789012345678901234567890",
-                                  "0.3048", "25.4", "1609.344", "0.45359237", "-7.5", "15,5", "3,14159"};
+                                  "0.3048",   "25.4",    "1609.344",  "0.45359237",
+                                  "-7.5",     "15,5",    "3,14159"};
     std::mt19937_64 azar(1234);
     for (int i = 0; i < 4000; ++i) {
         const int decimales = static_cast<int>(azar() % 8);
@@ -101,14 +103,15 @@ void Leer(const std::string& texto) {
     std::string l = texto;
     try {
         const long double x = LeerNumeroDeCampo(texto);
-        for (int decimales = 0; decimales <= 9; ++decimales) l += " " + RenderizarCampo(x, decimales, 0.0001L, 10000, true);
+        for (int decimales = 0; decimales <= 9; ++decimales)
+            l += " " + RenderizarCampo(x, decimales, 0.0001L, 10000, true);
         l += " " + FormatoGeneral(x, 15) + " " + FormatoGeneral(x, 19) + " " + RealGeneral(static_cast<double>(x), 17);
     } catch (const ErrorDeConversion&) {
         l += " ilegible";
     }
     double d = 0;
     const LecturaReal r = LeerReal(texto, d);
-    const char* error = r.error == std::errc{}                        ? "bien"
+    const char* error = r.error == std::errc{}                      ? "bien"
                         : r.error == std::errc::result_out_of_range ? "fuera-de-rango"
                                                                     : "no-es-un-numero";
     l += " " + std::to_string(r.usados) + " " + error + " " + RealGeneral(d, 17);

@@ -22,8 +22,8 @@ TEST_F(URutinasPracticas, FactorDeEspaciamientoEntreTerrazas) {
         double espaciamiento, factor;
     };
     const Caso casos[] = {
-        {0, 0.5},   {4, 0.5},    {33.5, 0.5}, {33.6, 0.6}, {38, 0.6},  {38.1, 0.7},
-        {48, 0.7},  {48.1, 0.8}, {61, 0.8},   {61.1, 0.9}, {79, 0.9},  {79.1, 1.0},
+        {0, 0.5},  {4, 0.5},    {33.5, 0.5}, {33.6, 0.6}, {38, 0.6}, {38.1, 0.7},
+        {48, 0.7}, {48.1, 0.8}, {61, 0.8},   {61.1, 0.9}, {79, 0.9}, {79.1, 1.0},
     };
     for (const auto& c : casos) EXPECT_TRUE(Cerca(FactorTerraza(c.espaciamiento), c.factor)) << c.espaciamiento << " m";
 }

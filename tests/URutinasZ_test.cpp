@@ -41,7 +41,7 @@ const std::vector<double> kHidrograma = {
     7.0873638624901574,
     0.0,
 };
-constexpr double kVte = 8633573.148549013;   // m³
+constexpr double kVte = 8633573.148549013;    // m³
 constexpr double kVtesp = 122.8803465492316;  // mm
 constexpr double kCp = 767.86679672082322;    // m³/s
 
@@ -99,9 +99,8 @@ TEST_F(URutinasZValores, RedondeoConLaMitadAlPar) {
         int32_t esperado;
     };
     const Caso casos[] = {
-        {0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {3.5L, 4}, {6.5L, 6},         {-0.5L, 0},
-        {-1.5L, -2}, {-2.5L, -2}, {2.4999L, 2}, {2.5001L, 3}, {3.299L, 3}, {-3.7L, -4},
-        {0, 0},      {2147483647.4L, 2147483647},
+        {0.5L, 0},   {1.5L, 2},    {2.5L, 2},    {3.5L, 4},   {6.5L, 6},   {-0.5L, 0}, {-1.5L, -2},
+        {-2.5L, -2}, {2.4999L, 2}, {2.5001L, 3}, {3.299L, 3}, {-3.7L, -4}, {0, 0},     {2147483647.4L, 2147483647},
     };
     for (const auto& c : casos) EXPECT_EQ(RedondearAlPar(c.x), c.esperado) << "x = " << static_cast<double>(c.x);
 }
@@ -178,7 +177,12 @@ TEST_F(URutinasZLluvia, SeriesParcialesYAcumuladas) {
     const Caso casos[] = {
         {true, 30, {12.5}, {12.5}, {12.5}, {25}, "una altura parcial"},
         {false, 30, {12.5}, {12.5}, {12.5}, {25}, "una altura acumulada"},
-        {false, 30, {10, 25, 20}, {10, 15, -5}, {10, 25, 20}, {20, 30, -10},
+        {false,
+         30,
+         {10, 25, 20},
+         {10, 15, -5},
+         {10, 25, 20},
+         {20, 30, -10},
          "acumulada decreciente: parcial e intensidad negativas"},
         {true, 15, {1, 2, 3}, {1, 2, 3}, {1, 3, 6}, {4, 8, 12}, "parcial, paso de 15 min"},
         {false, 60, {1, 3, 6}, {1, 2, 3}, {1, 3, 6}, {1, 2, 3}, "acumulada, paso de una hora"},
@@ -269,24 +273,48 @@ TEST_F(URutinasZEscorrentia, EscorrentiaAcumuladaPorPaso) {
         const char* caso;
     };
     const Caso casos[] = {
-        {85, true, 18, kAcumuladas,
+        {85,
+         true,
+         18,
+         kAcumuladas,
          {0, q(23.4, kRpm), q(105.4, kRpm), q(118.6, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
          "por defecto: 18 mm asignados, quedan 8.6 en el paso 2"},
-        {85, false, 18, kAcumuladas,
+        {85,
+         false,
+         18,
+         kAcumuladas,
          {q(9.4 - aiCalculada, kRpm), q(32, kRpm), q(105.4, kRpm), q(118.6, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
          "abstracción 0.2 Rpm, satisfecha en el paso 1"},
         {100, true, 18, kAcumuladas, {0, 23.4, 105.4, 118.6, 125.9, 131.9}, "número de curva 100"},
-        {85, true, 200, kAcumuladas, {0, 0, 0, q(65.4, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
+        {85,
+         true,
+         200,
+         kAcumuladas,
+         {0, 0, 0, q(65.4, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
          "abstracción mayor que la lluvia total: 200 - 9.4 - 32 - 105.4 deja 53.2 en el paso 4"},
-        {85, true, 600, kAcumuladas, {0, 0, 0, 0, 0, 0},
+        {85,
+         true,
+         600,
+         kAcumuladas,
+         {0, 0, 0, 0, 0, 0},
          "abstracción mayor que la suma de las alturas acumuladas, 523.2 mm"},
         {85, true, 40, {32}, {0}, "un paso, abstracción mayor que la lluvia"},
-        {85, true, 9.4, kAcumuladas,
+        {85,
+         true,
+         9.4,
+         kAcumuladas,
          {0, q(32, kRpm), q(105.4, kRpm), q(118.6, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
          "altura igual a la abstracción: sin escorrentía"},
-        {100, true, 9.4, kAcumuladas, {0, 32, 105.4, 118.6, 125.9, 131.9},
+        {100,
+         true,
+         9.4,
+         kAcumuladas,
+         {0, 32, 105.4, 118.6, 125.9, 131.9},
          "número de curva 100, altura igual a la abstracción: nada que dividir"},
-        {85, true, 50, kAcumuladas,
+        {85,
+         true,
+         50,
+         kAcumuladas,
          {0, 0, q(96.8, kRpm), q(118.6, kRpm), q(125.9, kRpm), q(131.9, kRpm)},
          "cada paso seco descuenta su altura acumulada: 50 - 9.4 - 32"},
         {100, true, 0, {10, 25, 20}, {10, 25, 20}, "serie decreciente: escorrentía parcial negativa"},
@@ -382,8 +410,8 @@ TEST_F(URutinasZHidrograma, PasosHastaElPicoRedondeadosAlPar) {
 
 TEST_F(URutinasZHidrograma, ProporcionalAlAreaDeLaCuenca) {
     e.Tcc = kTcc;
-    Poner(e.SvaeuaParcial, {0, 8.0259699948266956, 65.924895382258441, 12.119727092859435, 6.7743132944491862,
-                            5.6004458982231711});
+    Poner(e.SvaeuaParcial,
+          {0, 8.0259699948266956, 65.924895382258441, 12.119727092859435, 6.7743132944491862, 5.6004458982231711});
     for (double factor : {0.5, 2.0, 10.0}) {
         e.Ac = 70.26 * factor;
         CalcularHidrograma(e);

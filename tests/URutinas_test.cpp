@@ -238,10 +238,9 @@ TEST_F(URutinasLluvia, ErosividadPorOpcionDeLluviaMedia) {
     };
     const double fdeAnterior = 123;
     const Caso casos[] = {
-        {0, 10, 8.3372603243446858, 54.900000000000001, 457.71559180652319, 6865.7338770978481,
-         283.81124151806572, "hietograma representativo"},
-        {1, 30, 50, 55, 871.5620921692273, 13073.431382538409, 540.42100349334429,
-         "serie: Et y Mi30m sin tocar"},
+        {0, 10, 8.3372603243446858, 54.900000000000001, 457.71559180652319, 6865.7338770978481, 283.81124151806572,
+         "hietograma representativo"},
+        {1, 30, 50, 55, 871.5620921692273, 13073.431382538409, 540.42100349334429, "serie: Et y Mi30m sin tocar"},
         {2, 10, 50, 55, 2750, 41250, 1705.1656708792886, "parámetros de la energía"},
         {3, 10, 50, 55, fdeAnterior, 41100, 1698.9650684397276, "R dado: EI sin tocar"},
     };

@@ -234,8 +234,7 @@ private slots:
         v->Enfocar(v->porcentaje);
         QTest::keyClicks(v->porcentaje, "150");
         QTest::keyClick(v->porcentaje, Qt::Key_Tab);
-        QCOMPARE(v->escritorio.errores,
-                 QStringList{"Your entered Value is above the acceptable limit of 100.000"});
+        QCOMPARE(v->escritorio.errores, QStringList{"Your entered Value is above the acceptable limit of 100.000"});
         QVERIFY(v->porcentaje->hasFocus());
         QCOMPARE(v->porcentaje->text(), QStringLiteral("150"));
         QCOMPARE(v->porcentaje->selectedText(), QStringLiteral("150"));

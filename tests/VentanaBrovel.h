@@ -38,7 +38,8 @@ constexpr int kDisipacion = Indice(TPestanaBrovel::Disipacion);
 constexpr int kErosion = Indice(TPestanaBrovel::Erosion);
 
 inline const QString kOk = QStringLiteral("OK");
-inline const QString kFaltaVerificar = QStringLiteral("Falta Verificar los datos de Diámetro Medio y Porcentaje Pasante");
+inline const QString kFaltaVerificar =
+    QStringLiteral("Falta Verificar los datos de Diámetro Medio y Porcentaje Pasante");
 inline const QString kNoDecreciente =
     QStringLiteral("ERROR: El rango de datos de Diámetro Medio y Porcentaje Pasante no es decreciente");
 inline const QString kArena = QStringLiteral("ERROR: porcentaje de arena debe ser menor");
@@ -151,8 +152,15 @@ inline const QStringList kSerie = {"euPths", "cbCh", "lblCh", "cbCph2", "lblCph2
 inline const QStringList kEnergia = {"euEt", "euMi30m"};
 inline const QStringList kTormenta = {"euPth2", "cbCph3", "lblCph3", "pHt2", "btUsarZumbrel"};
 inline const QStringList kEvento = {"euPth3", "cbCph4", "lblCph4", "pHt3", "btUsarZumbrel2"};
-inline const QStringList kPerfilado = {"euPs",   "euAl",             "euFpsb",            "euFpset",          "euFpsed",
-                                "euCmst", "euFpsbEResultado", "euFpsetEResultado", "euFpsedEResultado"};
+inline const QStringList kPerfilado = {"euPs",
+                                       "euAl",
+                                       "euFpsb",
+                                       "euFpset",
+                                       "euFpsed",
+                                       "euCmst",
+                                       "euFpsbEResultado",
+                                       "euFpsetEResultado",
+                                       "euFpsedEResultado"};
 inline const QStringList kFranjas = {"euFps"};
 inline const QStringList kTerrazas = {"euEet", "euPt"};
 inline const QStringList kPastoreo = {"euTfp", "euCtc", "euFliii", "euIrst"};

@@ -51,8 +51,7 @@ QStringList Entradas(QMenuBar* barra, int indice) {
 
 QStringList Pestanas(const QTabWidget* pestanas) {
     QStringList lista;
-    for (int i = 0; i < pestanas->count(); ++i)
-        lista << pestanas->widget(i)->objectName() + "=" + pestanas->tabText(i);
+    for (int i = 0; i < pestanas->count(); ++i) lista << pestanas->widget(i)->objectName() + "=" + pestanas->tabText(i);
     return lista;
 }
 
@@ -186,10 +185,10 @@ private slots:
     }
 
     void lasSietePestanasEnOrden() {
-        QCOMPARE(Pestanas(ventana->PageControl),
-                 (QStringList{"Geometria=Geometría", "Suelo=Suelo", "tsForzantes=Forzantes",
-                              "Condicionantes=Condicionantes", "Disipacion=Disipación", "tsErosion=Erosión",
-                              "Reporte=Reporte"}));
+        QCOMPARE(
+            Pestanas(ventana->PageControl),
+            (QStringList{"Geometria=Geometría", "Suelo=Suelo", "tsForzantes=Forzantes", "Condicionantes=Condicionantes",
+                         "Disipacion=Disipación", "tsErosion=Erosión", "Reporte=Reporte"}));
     }
 
     void losMenusConSusAccesosYAtajos() {
@@ -216,10 +215,11 @@ private slots:
         QCOMPARE(zumbrel->Panel1->text(), QStringLiteral("OK"));
         QMenuBar* barra = zumbrel->findChild<QMenuBar*>();
         QVERIFY(barra);
-        QCOMPARE(Entradas(barra, 0), (QStringList{"&Cargar", "&Grabar", "-", "Imprimir &Reporte", "E&xportar reporte...", "-", "&Salir"}));
+        QCOMPARE(Entradas(barra, 0),
+                 (QStringList{"&Cargar", "&Grabar", "-", "Imprimir &Reporte", "E&xportar reporte...", "-", "&Salir"}));
         QCOMPARE(Entradas(barra, 1), (QStringList{"&Notas...", "A&cerca de..."}));
-        for (QAction* activa : {zumbrel->Cargar, zumbrel->Grabar, zumbrel->ImprimirReporte, zumbrel->ExportarReporte,
-                                zumbrel->Salir})
+        for (QAction* activa :
+             {zumbrel->Cargar, zumbrel->Grabar, zumbrel->ImprimirReporte, zumbrel->ExportarReporte, zumbrel->Salir})
             QVERIFY(activa->isEnabled());
         QCOMPARE(escritorio->modales, QStringList{"Acerca de Brovel"});
     }
@@ -260,8 +260,8 @@ private slots:
     }
 
     void abrirTambienConLaTeclaDelEscritorio() {
-        QCOMPARE(ventana->Abrir->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+A")),
-                                                                   QKeySequence(QKeySequence::Open)}));
+        QCOMPARE(ventana->Abrir->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence(QKeySequence::Open)}));
     }
 
     // Inside a field Ctrl+A selects its text, as in any edit; Ctrl+O opens a project

@@ -346,7 +346,8 @@ private slots:
     // are counted, not written, and the rows' height is fixed, so the view never
     // measures them.
     void cienMilFilasSeCuentanSinEscribirse() {
-        TGrillaResultados grande{{"[Horas]", "[m³/s]"}, {std::vector<double>(100000, 0.5), std::vector<double>(100000, 2.25)}, false, {}};
+        TGrillaResultados grande{
+            {"[Horas]", "[m³/s]"}, {std::vector<double>(100000, 0.5), std::vector<double>(100000, 2.25)}, false, {}};
         TVistaGrilla vista(nullptr, QStringLiteral("grande"), grande);
         QCOMPARE(vista.model()->rowCount(), 100000);
         QCOMPARE(Filas(&vista), 100000);
@@ -431,7 +432,8 @@ private slots:
             return izquierda >= inicio && derecha <= inicio + vista->columnWidth(c);
         };
         QVERIFY(dentroDeColumna(lista, columna));
-        QVERIFY(lista->mapTo(ventana.get(), QPoint(0, lista->height())).y() <= vista->mapTo(ventana.get(), QPoint(0, 0)).y());
+        QVERIFY(lista->mapTo(ventana.get(), QPoint(0, lista->height())).y() <=
+                vista->mapTo(ventana.get(), QPoint(0, 0)).y());
         QVERIFY(lista->width() >= lista->minimumSizeHint().width());
         for (int c = 0; c < titulos.size(); ++c) {
             QLabel* titulo = nullptr;

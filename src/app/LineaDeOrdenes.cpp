@@ -35,8 +35,7 @@ TLineaDeOrdenes LeerLineaDeOrdenes(const QStringList& argumentos) {
         return Error(QStringLiteral("se abre un proyecto por vez, y se nombraron %1: «%2»")
                          .arg(rutas.size())
                          .arg(rutas.join(QStringLiteral("», «"))));
-    if (rutas.size() == 1 && rutas.front().isEmpty())
-        return Error(QStringLiteral("el nombre del proyecto está vacío"));
+    if (rutas.size() == 1 && rutas.front().isEmpty()) return Error(QStringLiteral("el nombre del proyecto está vacío"));
     return {TLineaDeOrdenes::TPedido::Arrancar, rutas.value(0), {}};
 }
 

@@ -312,7 +312,8 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
             if (csv) return ArgumentoErroneo("«--csv» se dio más de una vez");
             csv = true;
         } else if (a == "--variar") {
-            if (i + 1 >= argumentos.size()) return ArgumentoErroneo("«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO");
+            if (i + 1 >= argumentos.size())
+                return ArgumentoErroneo("«--variar» necesita SECCION.CLAVE=DESDE:HASTA:PASO");
             const auto variacion = LeerVariacion(argumentos[++i], maximoDePuntos, error);
             if (!variacion) return ArgumentoErroneo(error);
             for (const TVariacion& otra : variaciones)

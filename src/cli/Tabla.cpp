@@ -27,8 +27,8 @@ std::string CeldaJson(const TCelda& celda) {
 }  // namespace
 
 std::string TablaComoJson(const TTablaReferencia& tabla, bool todo) {
-    std::string r = "{\n  \"codigo\": " + CadenaJson(tabla.Codigo()) + ",\n  \"titulo\": " +
-                    CadenaJson(tabla.Titulo()) + ",\n  \"columnas\": [";
+    std::string r = "{\n  \"codigo\": " + CadenaJson(tabla.Codigo()) +
+                    ",\n  \"titulo\": " + CadenaJson(tabla.Titulo()) + ",\n  \"columnas\": [";
     const auto& columnas = tabla.Columnas();
     const int primera = todo ? 0 : TTablaReferencia::kPrimeraColumnaVisible;
     for (size_t i = static_cast<size_t>(primera); i < columnas.size(); ++i) {

@@ -145,8 +145,8 @@ int PrepararEscorrentia(const Argumentos& argumentos, brovel::TFormaZumbrel& for
     std::string datos;
     std::string error;
     const std::pair<const char*, std::optional<double>*> numeros[] = {
-        {"--distancia", &distancia}, {"--desnivel", &desnivel}, {"--area", &area},
-        {"--abstraccion", &abstraccion}, {"--paso", &paso}, {"--nc", &nc},
+        {"--distancia", &distancia},     {"--desnivel", &desnivel}, {"--area", &area},
+        {"--abstraccion", &abstraccion}, {"--paso", &paso},         {"--nc", &nc},
     };
     std::vector<std::string_view> vistas;
     for (size_t i = 0; i < argumentos.size(); ++i) {
@@ -206,8 +206,7 @@ int PrepararEscorrentia(const Argumentos& argumentos, brovel::TFormaZumbrel& for
         }
         return ArgumentoErroneo("argumento inesperado para «escorrentia»: " + TextoMostrable(a));
     }
-    if (calculada && abstraccion)
-        return ArgumentoErroneo("«--abstraccion» y «--abstraccion-calculada» se excluyen");
+    if (calculada && abstraccion) return ArgumentoErroneo("«--abstraccion» y «--abstraccion-calculada» se excluyen");
 
     using brovel::TGrupoZumbrel;
     using brovel::TListaZumbrel;
@@ -286,7 +285,8 @@ int Tabla(const Argumentos& argumentos) {
 
 // The keys the calculations print, with their fields' captions and units.
 int Claves(const Argumentos& argumentos) {
-    if (!argumentos.empty()) return ArgumentoErroneo("argumento inesperado para «claves»: " + TextoMostrable(argumentos[0]));
+    if (!argumentos.empty())
+        return ArgumentoErroneo("argumento inesperado para «claves»: " + TextoMostrable(argumentos[0]));
     return Imprimir(brovel::ClavesComoJson());
 }
 

@@ -127,7 +127,7 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
 struct TArchivoIni::Datos {
     enum class TTipo { Otra, Comentario, Seccion, Entrada };
     struct TLinea {
-        std::string texto;    // as the file has it, without its end
+        std::string texto;  // as the file has it, without its end
         TTipo tipo = TTipo::Otra;
         std::string seccion;  // the section it is in, in lower case ("" before any)
         std::string clave;    // an entry's key, in lower case

@@ -72,9 +72,8 @@ int SeguirEnlaces(std::string& destino) {
         if (largo < 0) return errno;
         if (static_cast<size_t>(largo) >= apuntado.size()) return ENAMETOOLONG;
         apuntado.resize(static_cast<size_t>(largo));
-        destino = apuntado.front() == '/' || destino.find('/') == std::string::npos
-                      ? apuntado
-                      : Carpeta(destino) + '/' + apuntado;
+        destino = apuntado.front() == '/' || destino.find('/') == std::string::npos ? apuntado
+                                                                                    : Carpeta(destino) + '/' + apuntado;
     }
 }
 

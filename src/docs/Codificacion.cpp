@@ -8,12 +8,14 @@ namespace brovel {
 namespace {
 
 // Bytes 0x80 to 0x9F; from 0xA0 on, Windows-1252 is Latin-1.
+// clang-format off
 constexpr std::array<char16_t, 32> kWindows1252 = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 }  // namespace
 
@@ -38,9 +40,12 @@ std::size_t LeerUtf8(std::string_view texto, char32_t& caracter) {
     }
     size_t largo = 0;
     char32_t minimo = 0;
-    if (c >= 0xC2 && c <= 0xDF) largo = 2, minimo = 0x80;
-    else if (c >= 0xE0 && c <= 0xEF) largo = 3, minimo = 0x800;
-    else if (c >= 0xF0 && c <= 0xF4) largo = 4, minimo = 0x10000;
+    if (c >= 0xC2 && c <= 0xDF)
+        largo = 2, minimo = 0x80;
+    else if (c >= 0xE0 && c <= 0xEF)
+        largo = 3, minimo = 0x800;
+    else if (c >= 0xF0 && c <= 0xF4)
+        largo = 4, minimo = 0x10000;
     if (largo == 0 || texto.size() < largo) return 0;
     char32_t punto = c & (0x7F >> largo);
     for (size_t i = 1; i < largo; ++i) {

@@ -97,8 +97,9 @@ int PaginarReporte(QPagedPaintDevice& dispositivo, int resolucion, const QTextDo
     dispositivo.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMargenes, QPageLayout::Millimeter));
     // The footer sits in the band at the bottom of the text area.
-    const QRectF area = dispositivo.pageLayout().paintRectPixels(resolucion).translated(
-        -dispositivo.pageLayout().paintRectPixels(resolucion).topLeft());
+    const QRectF area = dispositivo.pageLayout()
+                            .paintRectPixels(resolucion)
+                            .translated(-dispositivo.pageLayout().paintRectPixels(resolucion).topLeft());
     const QRectF cuerpo(area.topLeft(), QSizeF(area.width(), area.height() - Milimetros(kPie)));
 
     std::unique_ptr<QTextDocument> copia(documento.clone());

@@ -116,7 +116,10 @@ char32_t Admisible(char32_t c) {
 class TLector {
 public:
     TLector(std::string_view rtf, QTextDocument& documento)
-        : rtf_(rtf), documento_(documento), cursor_(&documento), escala_(PuntosPorPulgada(documento) / kTwipsPorPulgada) {}
+        : rtf_(rtf),
+          documento_(documento),
+          cursor_(&documento),
+          escala_(PuntosPorPulgada(documento) / kTwipsPorPulgada) {}
 
     void Leer();
 
@@ -237,7 +240,8 @@ const TPalabra kPalabras[] = {
     {"super", [](TLector& l, TParametro) { l.Letra().vertical = QTextCharFormat::AlignSuperScript; }},
     {"sub", [](TLector& l, TParametro) { l.Letra().vertical = QTextCharFormat::AlignSubScript; }},
     {"nosupersub", [](TLector& l, TParametro) { l.Letra().vertical = QTextCharFormat::AlignNormal; }},
-    {"fs", [](TLector& l, TParametro p) {
+    {"fs",
+     [](TLector& l, TParametro p) {
          l.Letra().medioPuntos = Acotar(p, kMedioPuntosPorDefecto, kMedioPuntosMinimos, kMedioPuntosMaximos);
      }},
     {"f", [](TLector& l, TParametro p) { l.Fuente(p); }},
@@ -299,8 +303,7 @@ TAccion BuscarPalabra(std::string_view nombre) {
 }
 
 double TLector::PuntosPorPulgada(QTextDocument& documento) {
-    if (const auto* dispositivo = documento.documentLayout()->paintDevice())
-        return dispositivo->logicalDpiY();
+    if (const auto* dispositivo = documento.documentLayout()->paintDevice()) return dispositivo->logicalDpiY();
     if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
     if (const auto* pantalla = QGuiApplication::primaryScreen()) return qRound(pantalla->logicalDotsPerInchY());
     return 96;
@@ -312,21 +315,19 @@ void TLector::Leer() {
     while (pos_ < rtf_.size()) {
         const auto c = static_cast<unsigned char>(rtf_[pos_]);
         switch (c) {
-        case '{':
-            ++pos_;
-            AbrirGrupo();
-            break;
-        case '}':
-            ++pos_;
-            CerrarGrupo();
-            break;
-        case '\\':
-            LeerControl();
-            break;
-        default:
-            ++pos_;
-            Byte(c);
-            break;
+            case '{':
+                ++pos_;
+                AbrirGrupo();
+                break;
+            case '}':
+                ++pos_;
+                CerrarGrupo();
+                break;
+            case '\\': LeerControl(); break;
+            default:
+                ++pos_;
+                Byte(c);
+                break;
         }
     }
     const TEstado final = alCerrar_ ? *alCerrar_ : estado_;
@@ -374,7 +375,8 @@ void TLector::LeerControl() {
 
     // A parameter beyond an int's range is read as the nearest int.
     TParametro parametro;
-    const bool negativo = pos_ + 1 < rtf_.size() && rtf_[pos_] == '-' && EsDigito(static_cast<unsigned char>(rtf_[pos_ + 1]));
+    const bool negativo =
+        pos_ + 1 < rtf_.size() && rtf_[pos_] == '-' && EsDigito(static_cast<unsigned char>(rtf_[pos_ + 1]));
     if (negativo) ++pos_;
     if (pos_ < rtf_.size() && EsDigito(static_cast<unsigned char>(rtf_[pos_]))) {
         int64_t valor = 0;
@@ -416,30 +418,19 @@ void TLector::Simbolo(unsigned char c) {
     }
     if (Omitiendo() || Alternativa()) return;
     switch (c) {
-    case '\\':
-    case '{':
-    case '}':
-        Caracter(c);
-        break;
-    case '~':
-        Caracter(0x00A0);
-        break;
-    case '-':
-        Caracter(0x00AD);
-        break;
-    case '_':
-        Caracter(0x2011);
-        break;
-    case '*':
-        // The reader knows none of the destinations marked as optional.
-        estado_.destino = TDestino::Omitido;
-        break;
-    case '\r':
-    case '\n':
-        FinParrafo();
-        break;
-    default:
-        break;
+        case '\\':
+        case '{':
+        case '}': Caracter(c); break;
+        case '~': Caracter(0x00A0); break;
+        case '-': Caracter(0x00AD); break;
+        case '_': Caracter(0x2011); break;
+        case '*':
+            // The reader knows none of the destinations marked as optional.
+            estado_.destino = TDestino::Omitido;
+            break;
+        case '\r':
+        case '\n': FinParrafo(); break;
+        default: break;
     }
 }
 
@@ -452,23 +443,22 @@ void TLector::Byte(unsigned char c) {
 
 void TLector::Caracter(char32_t c) {
     switch (estado_.destino) {
-    case TDestino::Texto:
-        break;
-    case TDestino::Fuentes:
-        if (c == ';')
-            GuardarFuente();
-        else if (nombreFuente_.size() < 256)
-            nombreFuente_.append(QChar(static_cast<char16_t>(c)));
-        return;
-    case TDestino::Colores:
-        if (c == ';') {
-            colores_.push_back(colorDefinido_ ? QColor(componentes_[0], componentes_[1], componentes_[2]) : QColor());
-            componentes_ = {};
-            colorDefinido_ = false;
-        }
-        return;
-    case TDestino::Omitido:
-        return;
+        case TDestino::Texto: break;
+        case TDestino::Fuentes:
+            if (c == ';')
+                GuardarFuente();
+            else if (nombreFuente_.size() < 256)
+                nombreFuente_.append(QChar(static_cast<char16_t>(c)));
+            return;
+        case TDestino::Colores:
+            if (c == ';') {
+                colores_.push_back(colorDefinido_ ? QColor(componentes_[0], componentes_[1], componentes_[2])
+                                                  : QColor());
+                componentes_ = {};
+                colorDefinido_ = false;
+            }
+            return;
+        case TDestino::Omitido: return;
     }
     if (altoPendiente_ != 0) {
         altoPendiente_ = 0;
@@ -622,7 +612,6 @@ QTextBlockFormat TLector::FormatoBloque(const TParrafo& p) const {
 }
 
 }  // namespace
-
 
 void LeerRtf(std::string_view rtf, QTextDocument& documento) {
     const bool deshacer = documento.isUndoRedoEnabled();

@@ -13,7 +13,8 @@ constexpr size_t kTamanoMaximoPlantilla = 16u << 20;
 }  // namespace
 
 int NumeroDeIdentificador(std::string_view identificador) {
-    if (identificador.empty() || identificador.front() != '$') throw ErrorReporte(std::string(kMensajeIdentificadorInvalido));
+    if (identificador.empty() || identificador.front() != '$')
+        throw ErrorReporte(std::string(kMensajeIdentificadorInvalido));
     return LeerEntero(identificador.substr(1, 10));
 }
 

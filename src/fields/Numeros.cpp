@@ -171,9 +171,12 @@ bool Convertir(std::string_view t, long double& valor) {
 // Words for what has no digits; no field ever holds one, but a
 // report or a file may be asked to write one.
 bool NoFinito(long double valor, std::string& texto) {
-    if (std::isnan(valor)) texto = "NAN";
-    else if (std::isinf(valor)) texto = valor < 0 ? "-INF" : "INF";
-    else return false;
+    if (std::isnan(valor))
+        texto = "NAN";
+    else if (std::isinf(valor))
+        texto = valor < 0 ? "-INF" : "INF";
+    else
+        return false;
     return true;
 }
 
@@ -231,8 +234,7 @@ std::string RenderizarCientifico(long double valor, int decimales, bool recortar
     return ConSigno(valor, mantisa) + "E" + exponente;
 }
 
-std::string RenderizarCampo(long double valor, int decimales, long double sciMin, long double sciMax,
-                            bool recortar) {
+std::string RenderizarCampo(long double valor, int decimales, long double sciMin, long double sciMax, bool recortar) {
     const long double a = std::fabs(valor);
     if ((sciMin < a && a < sciMax) || a == 0) return RenderizarFijo(valor, decimales, recortar);
     return RenderizarCientifico(valor, decimales, recortar);

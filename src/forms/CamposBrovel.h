@@ -19,10 +19,10 @@ inline constexpr long double kSciMaxVentana = 10000;
 inline constexpr long double kSinValor = std::numeric_limits<long double>::quiet_NaN();
 
 enum class TClaseCampo {
-    Entrada,         // an input whose range is tested on leaving it
-    EntradaLibre,    // an input without a range test
-    EntradaSinAviso, // an input that reports its range with the field's own message
-    Resultado,       // read-only, written by the chain
+    Entrada,          // an input whose range is tested on leaving it
+    EntradaLibre,     // an input without a range test
+    EntradaSinAviso,  // an input that reports its range with the field's own message
+    Resultado,        // read-only, written by the chain
 };
 
 struct TDefinicionCampo {

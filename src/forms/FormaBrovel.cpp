@@ -115,12 +115,13 @@ void TFormaBrovel::CrearCampos() {
 void TFormaBrovel::CrearEditores() {
     TEstadoBrovel& e = Estado;
     curva_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPcg), nullptr, [this] { SueloShow(); });
-    curva_->AgregarColumna(euDg, [&e](int, int i) -> double& { return e.Dg[i]; },
-                           [this](std::optional<double> anterior, double nuevo) {
-                               // Lowering a diameter can only be judged against the whole curve.
-                               if (anterior && *anterior - nuevo > 1e-11) FaltaVerificar = true;
-                               ActualizarEstado();
-                           });
+    curva_->AgregarColumna(
+        euDg, [&e](int, int i) -> double& { return e.Dg[i]; },
+        [this](std::optional<double> anterior, double nuevo) {
+            // Lowering a diameter can only be judged against the whole curve.
+            if (anterior && *anterior - nuevo > 1e-11) FaltaVerificar = true;
+            ActualizarEstado();
+        });
     curva_->AgregarColumna(euPp, [&e](int, int i) -> double& { return e.Pp[i]; });
 
     // Using an editor also makes its hyetograph the one the tab plots.
@@ -142,7 +143,8 @@ void TFormaBrovel::CrearEditores() {
     serie_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn2), &ListaMutable(TListaBrovel::cbHn),
                                             forzantes(THietograma::Serie));
     serie_->AgregarColumna(euCll1, [&e](int h, int k) -> double& { return e.Cll1[h][k]; });
-    tormenta_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn3), nullptr, cambio(THietograma::Tormenta));
+    tormenta_ =
+        std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn3), nullptr, cambio(THietograma::Tormenta));
     tormenta_->AgregarColumna(euCll2, [&e](int, int k) -> double& { return e.Cll2[k]; });
     evento_ = std::make_unique<TEditorSerie>(ListaMutable(TListaBrovel::cbPhn4), nullptr, cambio(THietograma::Evento));
     evento_->AgregarColumna(euCll3, [&e](int, int k) -> double& { return e.Cll3[k]; });
@@ -279,9 +281,10 @@ void TFormaBrovel::ElegirPorTexto(TListaBrovel lista, std::string_view texto) {
 
 std::optional<THietograma> TFormaBrovel::HietogramaGraficado() const {
     // Each editor's panel, in the order of the tab.
-    static constexpr std::pair<THietograma, const char*> kPaneles[] = {
-        {THietograma::Representativo, "pHr"}, {THietograma::Serie, "pSh"},
-        {THietograma::Tormenta, "pHt2"},      {THietograma::Evento, "pHt3"}};
+    static constexpr std::pair<THietograma, const char*> kPaneles[] = {{THietograma::Representativo, "pHr"},
+                                                                       {THietograma::Serie, "pSh"},
+                                                                       {THietograma::Tormenta, "pHt2"},
+                                                                       {THietograma::Evento, "pHt3"}};
     for (const auto& [h, panel] : kPaneles)
         if (h == hietogramaUsado_ && Mostrado(panel)) return h;
     for (const auto& [h, panel] : kPaneles)
@@ -330,17 +333,19 @@ void TFormaBrovel::MostrarPestana(TPestanaBrovel pestana) {
     }
 }
 
+// clang-format off
 void TFormaBrovel::GeometriaShow() { Cadena([this] { CalcularGeometria(); }); }
 void TFormaBrovel::SueloShow() { Cadena([this] { CalcularSuelo(); }); }
 void TFormaBrovel::tsForzantesShow() { Cadena([this] { CalcularForzantes(); }); }
 void TFormaBrovel::CondicionantesShow() { Cadena([this] { CalcularCondicionantes(); }); }
 void TFormaBrovel::DisipacionShow() { Cadena([this] { CalcularDisipacion(); }); }
 void TFormaBrovel::tsErosionShow() { Cadena([this] { CalcularErosionPestana(); }); }
+// clang-format on
 
 // Every array editor shows its first entry, as after loading a project.
 void TFormaBrovel::MostrarPrimerasEntradas() {
-    for (TListaBrovel lista : {TListaBrovel::cbPcg, TListaBrovel::cbPhn, TListaBrovel::cbHn, TListaBrovel::cbPhn3,
-                               TListaBrovel::cbPhn4})
+    for (TListaBrovel lista :
+         {TListaBrovel::cbPcg, TListaBrovel::cbPhn, TListaBrovel::cbHn, TListaBrovel::cbPhn3, TListaBrovel::cbPhn4})
         EjecutarManejadorDeLista(lista);
     // Showing them used no editor.
     hietogramaUsado_ = THietograma::Representativo;

@@ -76,7 +76,7 @@ const char* TituloDe(TGrupoOpciones grupo, int boton);
 const char* NombreDe(TCasilla casilla);
 const char* NombreDe(TListaBrovel lista);
 inline constexpr TGrupoOpciones kGruposDeOpciones[] = {TGrupoOpciones::Suelo, TGrupoOpciones::LluviaMedia,
-                                                        TGrupoOpciones::LluviaExtrema, TGrupoOpciones::Evento};
+                                                       TGrupoOpciones::LluviaExtrema, TGrupoOpciones::Evento};
 inline constexpr TCasilla kCasillas[] = {TCasilla::Descongelamiento, TCasilla::Labranza, TCasilla::Mulching,
                                          TCasilla::PracticasDeSoporte};
 inline constexpr int kCantidadDeListas = static_cast<int>(TListaBrovel::cbPhn4) + 1;
@@ -109,8 +109,8 @@ int32_t CantidadDeCampo(TCantidad& campo);
 
 class TRecorridoProyecto;
 
-class TFormaBrovel : public TFormaConControles<TGrupoOpciones, std::size(kGruposDeOpciones), TListaBrovel,
-                                                kCantidadDeListas> {
+class TFormaBrovel
+    : public TFormaConControles<TGrupoOpciones, std::size(kGruposDeOpciones), TListaBrovel, kCantidadDeListas> {
 public:
     explicit TFormaBrovel(TInterlocutor& interlocutor);
     ~TFormaBrovel();

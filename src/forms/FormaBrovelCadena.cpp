@@ -194,9 +194,7 @@ void TFormaBrovel::CalcularCondicionantes() {
                 Copiar(euPs, &E::Ps);
                 Copiar(euAl, &E::Al);
                 break;
-            case 1:
-                Copiar(euFps, &E::Fps);
-                break;
+            case 1: Copiar(euFps, &E::Fps); break;
             case 2:
                 Copiar(euEet, &E::Eet);
                 Copiar(euPt, &E::Pt);
@@ -206,8 +204,7 @@ void TFormaBrovel::CalcularCondicionantes() {
                 Copiar(euCtc, &E::Ctc);
                 Copiar(euFliii, &E::Fliii);
                 break;
-            default:
-                break;
+            default: break;
         }
     }
 

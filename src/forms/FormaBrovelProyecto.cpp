@@ -57,7 +57,9 @@ public:
     void Seccion(const char* seccion) { seccion_ = seccion; }
 
     // A walk that writes can look for the field of one entry.
-    void Buscar(std::string_view seccion, std::string_view clave) { buscada_ = Minusculas(seccion) + "." + Minusculas(clave); }
+    void Buscar(std::string_view seccion, std::string_view clave) {
+        buscada_ = Minusculas(seccion) + "." + Minusculas(clave);
+    }
     const TCantidad* Hallado() const { return hallado_; }
 
     // The field's entry; one the file lacks reads as the table says, or leaves the
@@ -68,9 +70,9 @@ public:
         if (!buscada_.empty() && !hallado_ && Minusculas(seccion_) + "." + Minusculas(fila.clave) == buscada_)
             hallado_ = &campo;
         if (leyendo_)
-            campo.SetBaseValue(ini_.LeerReal(seccion_, fila.clave,
-                                             std::isnan(fila.ausente) ? static_cast<double>(campo.GetBaseValue())
-                                                                      : fila.ausente));
+            campo.SetBaseValue(
+                ini_.LeerReal(seccion_, fila.clave,
+                              std::isnan(fila.ausente) ? static_cast<double>(campo.GetBaseValue()) : fila.ausente));
         else
             EscribirReal(fila.clave, static_cast<double>(campo.GetBaseValue()));
     }
@@ -218,8 +220,8 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             if (p.Leyendo()) {
                 // A curve of more points than the model holds is cut to its size.
                 const TClaveProyecto& puntos = p.Fila(&F::euCpcg);
-                euCpcg.SetBaseValue(
-                    std::clamp(p.Ini().LeerReal(puntos.seccion, puntos.clave, puntos.ausente), 0.0, double(kMaxElementos)));
+                euCpcg.SetBaseValue(std::clamp(p.Ini().LeerReal(puntos.seccion, puntos.clave, puntos.ausente), 0.0,
+                                               double(kMaxElementos)));
             } else {
                 p.Campo(&F::euCpcg);
             }
@@ -231,9 +233,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             redondear(*curva_);
             break;
         }
-        case 2:
-            p.Campo(&F::euDm);
-            break;
+        case 2: p.Campo(&F::euDm); break;
         case 3:
             p.Lista(L::cbCspe);
             p.Campo(&F::euPl);
@@ -275,9 +275,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             p.Campo(&F::euMi30m);
             p.Campo(&F::euCta);
             break;
-        case 4:
-            p.Campo(&F::euFele);
-            break;
+        case 4: p.Campo(&F::euFele); break;
     }
     switch (p.Opcion(TGrupoOpciones::LluviaExtrema)) {
         case 1: {
@@ -288,9 +286,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             redondear(*tormenta_);
             break;
         }
-        case 2:
-            p.Campo(&F::euCe);
-            break;
+        case 2: p.Campo(&F::euCe); break;
     }
     // The runoff taken from the runoff window, kept for the option that takes it.
     if (Opcion(TGrupoOpciones::LluviaExtrema) == 0) p.Tomado(tomadoExtrema_, {&E::Ce});
@@ -308,8 +304,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
             p.Campo(&F::euCp);
             break;
     }
-    if (Opcion(TGrupoOpciones::Evento) == 0)
-        p.Tomado(tomadoEvento_, {&E::Vp, &E::Cp});
+    if (Opcion(TGrupoOpciones::Evento) == 0) p.Tomado(tomadoEvento_, {&E::Vp, &E::Cp});
 
     p.Seccion("Condicionantes");
     p.Campo(&F::euFatc);
@@ -333,9 +328,7 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
                 p.Campo(&F::euPs);
                 p.Campo(&F::euAl);
                 break;
-            case 1:
-                p.Campo(&F::euFps);
-                break;
+            case 1: p.Campo(&F::euFps); break;
             case 2:
                 p.Campo(&F::euEet);
                 p.Campo(&F::euPt);
@@ -358,7 +351,9 @@ void TFormaBrovel::RecorrerProyecto(TRecorridoProyecto& p) {
     if (p.Leyendo() && (tomadoExtrema_ || tomadoEvento_) && TFormaZumbrel::TieneDatos(p.Ini(), kPrefijoZumbrel)) {
         Zumbrel.LeerDatos(p.Ini(), kPrefijoZumbrel, RutaProyecto);
         if (tomadoExtrema_) frescura_.Marcar({&TEstadoBrovel::Ce}, MotivoDeZumbrel({&TEstadoZumbrel::Vtesp}));
-        if (tomadoEvento_) frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp}, MotivoDeZumbrel({&TEstadoZumbrel::Vte, &TEstadoZumbrel::Cp}));
+        if (tomadoEvento_)
+            frescura_.Marcar({&TEstadoBrovel::Vp, &TEstadoBrovel::Cp},
+                             MotivoDeZumbrel({&TEstadoZumbrel::Vte, &TEstadoZumbrel::Cp}));
     } else if (!p.Leyendo() && (tomadoExtrema_ || tomadoEvento_))
         Zumbrel.EscribirDatos(p.Ini(), kPrefijoZumbrel);
 }
@@ -378,7 +373,8 @@ void TFormaBrovel::SerieDeHietogramas(TRecorridoProyecto& p, int hietogramas, in
             for (int k = 1; k <= AcotarCantidad(pasos); ++k)
                 serie[k] = ini.LeerReal(seccion, unico + "_" + std::to_string(k), comun);
         } else {
-            for (int k = 1; k <= AcotarCantidad(pasos); ++k) p.Valor(unico + "_" + std::to_string(k), serie[k], fila.ausente);
+            for (int k = 1; k <= AcotarCantidad(pasos); ++k)
+                p.Valor(unico + "_" + std::to_string(k), serie[k], fila.ausente);
             p.EscribirReal(unico, serie[AcotarCantidad(pasos)]);
         }
     }
@@ -458,8 +454,10 @@ bool TFormaBrovel::GuardarValores(const std::string& ruta, const std::string& no
         if (!recorrido.NoGuardados().empty()) {
             std::string lista;
             for (const std::string& clave : recorrido.NoGuardados()) lista += (lista.empty() ? "" : ", ") + clave;
-            interlocutor_.MostrarError("Estos valores no son números finitos y no se guardaron; el archivo conserva "
-                                       "los anteriores: " + lista);
+            interlocutor_.MostrarError(
+                "Estos valores no son números finitos y no se guardaron; el archivo conserva "
+                "los anteriores: " +
+                lista);
         }
     });
     return guardado;

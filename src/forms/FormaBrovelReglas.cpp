@@ -18,8 +18,7 @@ void TFormaBrovel::rbCrrClick() {
         const TOpcionSuelo opcion = OpcionSuelo();
         Mostrar({"euCpcg", "cbPcg", "euDg", "euPp", "Button1"}, opcion == TOpcionSuelo::Curva);
         Mostrar({"euDm"}, opcion == TOpcionSuelo::DiametroMedio);
-        Mostrar({"cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp"},
-                opcion == TOpcionSuelo::ClaseYTextura);
+        Mostrar({"cbCspe", "euPl", "euPlm", "euPa", "euPmo", "cbCspp"}, opcion == TOpcionSuelo::ClaseYTextura);
         SueloShow();
     });
 }
@@ -94,7 +93,9 @@ void TFormaBrovel::cbTpChange() {
 
 // Checks.
 
-void TFormaBrovel::Button1Click() { Manejar([this] { VerificarCurva(); }); }
+void TFormaBrovel::Button1Click() {
+    Manejar([this] { VerificarCurva(); });
+}
 
 void TFormaBrovel::VerificarCurva() {
     if (OpcionSuelo() == TOpcionSuelo::Curva) {
@@ -208,9 +209,8 @@ void TFormaBrovel::RecibirDeZumbrel(bool extrema) {
 // from it; the values stay in the model and in the project as taken.
 void TFormaBrovel::TomarDeZumbrel(bool extrema) {
     TEstadoBrovel& e = Estado;
-    std::optional<std::string> motivo =
-        extrema ? frescura_.PrimerViejo({&TEstadoBrovel::Pth2, &TEstadoBrovel::Cll2})
-                : frescura_.PrimerViejo({&TEstadoBrovel::Pth3, &TEstadoBrovel::Cll3});
+    std::optional<std::string> motivo = extrema ? frescura_.PrimerViejo({&TEstadoBrovel::Pth2, &TEstadoBrovel::Cll2})
+                                                : frescura_.PrimerViejo({&TEstadoBrovel::Pth3, &TEstadoBrovel::Cll3});
     if (extrema) {
         e.Ce = Zumbrel.Estado.Vtesp;
         if (!motivo) motivo = MotivoDeZumbrel({&TEstadoZumbrel::Vtesp});
@@ -321,8 +321,8 @@ void TFormaBrovel::ValoresPorDefecto() {
         SetIndice(L::cbTp, 0);
         cbTpChange();
 
-        PonerPorDefecto({"euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euRast", "euCmst",
-                         "euIrst"});
+        PonerPorDefecto(
+            {"euPs", "euAl", "euFps", "euEet", "euPt", "euTfp", "euCtc", "euFliii", "euRast", "euCmst", "euIrst"});
 
         FaltaZumbrel = false;
         ActualizarEstado();

@@ -43,8 +43,8 @@ const std::vector<const char*> kTitulosZumbrel[] = {
     {"Areas urbanas", "Terrenos agrícolas cultivados", "Otros terrenos agrícolas",
      "Terrenos de pastoreo áridos y semiáridos"},
 };
-const char* const kNombresListasZumbrel[] = {"cbGh", "cbSall", "cbLluvia", "cbUnidadesHietograma",
-                                             "cbUnidadesVolumenes", "cbUnidadHidrograma"};
+const char* const kNombresListasZumbrel[] = {
+    "cbGh", "cbSall", "cbLluvia", "cbUnidadesHietograma", "cbUnidadesVolumenes", "cbUnidadHidrograma"};
 
 const std::pair<L, std::vector<std::string>> kEntradas[] = {
     {L::cbGh,
@@ -83,7 +83,8 @@ const char* NombreDe(TListaZumbrel lista) { return kNombresListasZumbrel[static_
 
 std::string TGrillaResultados::Celda(int fila, int columna) const {
     if (columna < 0 || columna >= static_cast<int>(columnas.size())) return {};
-    if (fila == 0) return columna < static_cast<int>(encabezados.size()) ? encabezados[static_cast<size_t>(columna)] : "";
+    if (fila == 0)
+        return columna < static_cast<int>(encabezados.size()) ? encabezados[static_cast<size_t>(columna)] : "";
     if (fila < 1 || fila > Filas()) return {};
     const double valor = columnas[static_cast<size_t>(columna)][static_cast<size_t>(fila - 1)];
     const std::string texto = FormatoCincoDecimales(valor);
@@ -119,8 +120,7 @@ void TFormaZumbrel::CrearCampos() {
 }
 
 void TFormaZumbrel::ConectarManejadores() {
-    for (TCantidad* campo : {&euDdpmrhls, &euDntepmrys, &euAc})
-        campo->OnChange = [this] { GeometriaShow(); };
+    for (TCantidad* campo : {&euDdpmrhls, &euDntepmrys, &euAc}) campo->OnChange = [this] { GeometriaShow(); };
     euAi.OnChange = [this] { SueloShow(); };
     euPtsd.OnChange = [this] { ForzantesShow(); };
     euNc.OnChange = [this] { CondicionantesShow(); };
@@ -328,8 +328,8 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     SerieInvalida = false;
     for (int k = 2; acumulada && k <= AcotarDatosSerie(e.Sall); ++k)
         if (e.AllAcumulada[static_cast<size_t>(k)] < e.AllAcumulada[static_cast<size_t>(k - 1)]) SerieInvalida = true;
-    frescura_.Marcar({kMarcaSerie}, SerieInvalida ? std::optional<std::string>(std::string(kMensajeSerieMalCargada))
-                                              : std::nullopt);
+    frescura_.Marcar({kMarcaSerie},
+                     SerieInvalida ? std::optional<std::string>(std::string(kMensajeSerieMalCargada)) : std::nullopt);
     Copiar(euPtsd, &E::Ptsd);
     MarcarEntrada(euAll, kMarcaEditor);
     const auto unidadHietograma = Lista(L::cbUnidadesHietograma).indice;
@@ -356,8 +356,7 @@ void TFormaZumbrel::Calcular(TPestanaZumbrel hasta) {
     if (MarcarEntrada(euNc, NombreDe(&E::Nc))) {
         try {
             e.Nc = Truncar(euNc.GetBaseValue());
-        } catch (const ErrorAritmetico&) {
-        }
+        } catch (const ErrorAritmetico&) {}
     }
     Bloque(TRutinaZumbrel::Retencion);
     Bloque(TRutinaZumbrel::Escorrentia);

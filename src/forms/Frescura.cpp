@@ -1,6 +1,5 @@
 #include "forms/Frescura.h"
 
-
 namespace brovel {
 
 namespace {
@@ -58,8 +57,7 @@ std::string EntradaImposible(TRutinaBrovel rutina, const TEstadoBrovel& e) {
         case R::Scs:
             if (e.Hm && e.Rast == 0) return "la rugosidad del terreno es nula";
             break;
-        default:
-            break;
+        default: break;
     }
     return {};
 }
@@ -79,7 +77,8 @@ std::string TFrescura::Motivo(std::string_view miembro) const {
 void TFrescura::Marcar(std::initializer_list<const char*> miembros, const std::optional<std::string>& motivo) {
     for (const char* miembro : miembros) {
         if (!motivo) {
-            if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) viejos_.erase(viejo);
+            if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end())
+                viejos_.erase(viejo);
         } else {
             viejos_[miembro] = *motivo;
         }
@@ -98,7 +97,8 @@ void TFrescura::Marcar(std::initializer_list<TMiembroBrovel> miembros, const std
 
 std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<TMiembroBrovel> dependencias) const {
     for (const TMiembroBrovel& miembro : dependencias)
-        if (const auto viejo = viejos_.find(std::string_view(NombreDe(miembro))); viejo != viejos_.end()) return viejo->second;
+        if (const auto viejo = viejos_.find(std::string_view(NombreDe(miembro))); viejo != viejos_.end())
+            return viejo->second;
     return std::nullopt;
 }
 

@@ -11,7 +11,7 @@ namespace {
 // The sections a project writes, in lower case; the runoff window's data go in
 // sections of their own, all starting "zumbrel_".
 constexpr std::array<std::string_view, 5> kSecciones = {"geometria", "suelo", "forzantes", "condicionantes",
-                                                         "disipacion"};
+                                                        "disipacion"};
 constexpr std::string_view kPrefijoZumbrel = "zumbrel_";
 
 bool EsDeProyecto(std::string_view seccion) {
@@ -19,17 +19,14 @@ bool EsDeProyecto(std::string_view seccion) {
            seccion.starts_with(kPrefijoZumbrel);
 }
 
-bool EnBlanco(std::string_view texto) {
-    return texto.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
-}
+bool EnBlanco(std::string_view texto) { return texto.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos; }
 
 }  // namespace
 
 bool EsTextoBinario(std::string_view texto) {
     return std::any_of(texto.begin(), texto.end(), [](char c) {
         const auto b = static_cast<unsigned char>(c);
-        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\v' && b != '\f' && b != 0x1A) ||
-               b == 0x7F;
+        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\v' && b != '\f' && b != 0x1A) || b == 0x7F;
     });
 }
 

@@ -33,52 +33,53 @@ public:
 
     std::string Pieza(int numero) {
         switch (numero) {
-        case 1: return V(f_, f_.euDt);
-        case 2: return V(f_, f_.euLt);
-        case 3: return TituloDe(TGrupoOpciones::Suelo, f_.Opcion(TGrupoOpciones::Suelo));
-        case 4: return Suelo();
-        case 5: return V(f_, f_.euShs);
-        case 6: return SiNo(f_.Marcada(TCasilla::Descongelamiento));
-        case 7: return V(f_, f_.euBvs);
-        case 8: return V(f_, f_.euBrvs);
-        case 9: return V(f_, f_.euFesResultado);
-        case 10: return V(f_, f_.euFtResultado);
-        case 11: return f_.Mostrado("euDMResultado") ? "Diámetro Medio " + V(f_, f_.euDMResultado) + " \\par " : "";
-        case 12:
-            return e_.FaltaExpresionLS
-                       ? "No existen expresiones validadas para el factor topografico bajo estas condiciones"
-                       : "";
-        case 13: return TituloDe(TGrupoOpciones::LluviaMedia, f_.Opcion(TGrupoOpciones::LluviaMedia));
-        case 14: return LluviaMedia();
-        case 15: return TituloDe(TGrupoOpciones::LluviaExtrema, f_.Opcion(TGrupoOpciones::LluviaExtrema));
-        case 16:
-            return f_.OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma
-                       ? Tormenta(f_.euPth2, TListaBrovel::cbCph3, e_.Cll2)
-                       : "Cantidad de Escorrentía " + V(f_, f_.euCe);
-        case 17: return TituloDe(TGrupoOpciones::Evento, f_.Opcion(TGrupoOpciones::Evento));
-        case 18:
-            return f_.OpcionEvento() == TOpcionEvento::Hietograma
-                       ? Tormenta(f_.euPth3, TListaBrovel::cbCph4, e_.Cll3)
-                       : "Volumen Precipitado " + V(f_, f_.euVp) + "\\par " + "Caudal Pico " + V(f_, f_.euCp);
-        case 19: return ResultadosLluvia();
-        case 20: return V(f_, f_.euFatc);
-        case 21: return V(f_, f_.euAmf);
-        case 22: return SiNo(Labranza());
-        case 23:
-            return Labranza() ? "Tiempo Transcurrido desde la Finalización de las Operaciones " + V(f_, f_.euTtfo) : "";
-        case 24: return SiNo(f_.Marcada(TCasilla::Mulching));
-        case 25: return Mulching();
-        case 26: return SiNo(Practicas());
-        case 27: return Practicas() ? "Tipo de Práctica: " + f_.Lista(TListaBrovel::cbTp).Texto() + "\\par " : "";
-        case 28: return Practicas() ? Practica() : "";
-        case 29: return FactoresCoberturaYPractica();
-        case 30: return Rugosidad();
-        case 31: return Disipacion();
-        case 32: return Erosion();
-        case kIdentificadorProyecto: return TextoLiteralRtf(NombreDelProyecto(f_));
-        case kIdentificadorFecha: return FechaDelReporte();
-        case kIdentificadorAviso: return Aviso();
-        default: return " ";
+            case 1: return V(f_, f_.euDt);
+            case 2: return V(f_, f_.euLt);
+            case 3: return TituloDe(TGrupoOpciones::Suelo, f_.Opcion(TGrupoOpciones::Suelo));
+            case 4: return Suelo();
+            case 5: return V(f_, f_.euShs);
+            case 6: return SiNo(f_.Marcada(TCasilla::Descongelamiento));
+            case 7: return V(f_, f_.euBvs);
+            case 8: return V(f_, f_.euBrvs);
+            case 9: return V(f_, f_.euFesResultado);
+            case 10: return V(f_, f_.euFtResultado);
+            case 11: return f_.Mostrado("euDMResultado") ? "Diámetro Medio " + V(f_, f_.euDMResultado) + " \\par " : "";
+            case 12:
+                return e_.FaltaExpresionLS
+                           ? "No existen expresiones validadas para el factor topografico bajo estas condiciones"
+                           : "";
+            case 13: return TituloDe(TGrupoOpciones::LluviaMedia, f_.Opcion(TGrupoOpciones::LluviaMedia));
+            case 14: return LluviaMedia();
+            case 15: return TituloDe(TGrupoOpciones::LluviaExtrema, f_.Opcion(TGrupoOpciones::LluviaExtrema));
+            case 16:
+                return f_.OpcionLluviaExtrema() == TOpcionLluviaExtrema::Hietograma
+                           ? Tormenta(f_.euPth2, TListaBrovel::cbCph3, e_.Cll2)
+                           : "Cantidad de Escorrentía " + V(f_, f_.euCe);
+            case 17: return TituloDe(TGrupoOpciones::Evento, f_.Opcion(TGrupoOpciones::Evento));
+            case 18:
+                return f_.OpcionEvento() == TOpcionEvento::Hietograma
+                           ? Tormenta(f_.euPth3, TListaBrovel::cbCph4, e_.Cll3)
+                           : "Volumen Precipitado " + V(f_, f_.euVp) + "\\par " + "Caudal Pico " + V(f_, f_.euCp);
+            case 19: return ResultadosLluvia();
+            case 20: return V(f_, f_.euFatc);
+            case 21: return V(f_, f_.euAmf);
+            case 22: return SiNo(Labranza());
+            case 23:
+                return Labranza() ? "Tiempo Transcurrido desde la Finalización de las Operaciones " + V(f_, f_.euTtfo)
+                                  : "";
+            case 24: return SiNo(f_.Marcada(TCasilla::Mulching));
+            case 25: return Mulching();
+            case 26: return SiNo(Practicas());
+            case 27: return Practicas() ? "Tipo de Práctica: " + f_.Lista(TListaBrovel::cbTp).Texto() + "\\par " : "";
+            case 28: return Practicas() ? Practica() : "";
+            case 29: return FactoresCoberturaYPractica();
+            case 30: return Rugosidad();
+            case 31: return Disipacion();
+            case 32: return Erosion();
+            case kIdentificadorProyecto: return TextoLiteralRtf(NombreDelProyecto(f_));
+            case kIdentificadorFecha: return FechaDelReporte();
+            case kIdentificadorAviso: return Aviso();
+            default: return " ";
         }
     }
 
@@ -95,22 +96,22 @@ private:
 
     std::string Suelo() {
         switch (f_.OpcionSuelo()) {
-        case TOpcionSuelo::Curva: {
-            std::string texto = "Cantidad de Puntos: " + V(f_, f_.euCpcg) + "\\par ";
-            const int n = CantidadDeCampo(f_.euCpcg);
-            for (int i = 1; i <= n; ++i)
-                texto += "Punto: " + std::to_string(i) + "        Diam. Grano: " + F6(e_.Dg[i]) + "  \\tab  " +
-                         "% pasante: " + F4(e_.Pp[i]) + "\\par ";
-            return texto;
-        }
-        case TOpcionSuelo::DiametroMedio: return "Diámetro medio: " + V(f_, f_.euDm);
-        case TOpcionSuelo::ClaseYTextura:
-            return "Clase de Suelo por Estructura " + f_.Lista(TListaBrovel::cbCspe).Texto() + " \\par " +
-                   "% de Limos (15-20 cm sup.)   " + V(f_, f_.euPl) + " \\par " +
-                   "% de Limos Modificado (15-20 cm sup.)   " + V(f_, f_.euPlm) + " \\par " +
-                   "% de Arenas (15-20 cm sup.)   " + V(f_, f_.euPa) + " \\par " +
-                   "% de Limos Mat. Org. (15-20 cm sup.)    " + V(f_, f_.euPmo) + " \\par " +
-                   "Clase de Suelo por Perm.   " + f_.Lista(TListaBrovel::cbCspp).Texto() + " \\par ";
+            case TOpcionSuelo::Curva: {
+                std::string texto = "Cantidad de Puntos: " + V(f_, f_.euCpcg) + "\\par ";
+                const int n = CantidadDeCampo(f_.euCpcg);
+                for (int i = 1; i <= n; ++i)
+                    texto += "Punto: " + std::to_string(i) + "        Diam. Grano: " + F6(e_.Dg[i]) + "  \\tab  " +
+                             "% pasante: " + F4(e_.Pp[i]) + "\\par ";
+                return texto;
+            }
+            case TOpcionSuelo::DiametroMedio: return "Diámetro medio: " + V(f_, f_.euDm);
+            case TOpcionSuelo::ClaseYTextura:
+                return "Clase de Suelo por Estructura " + f_.Lista(TListaBrovel::cbCspe).Texto() + " \\par " +
+                       "% de Limos (15-20 cm sup.)   " + V(f_, f_.euPl) + " \\par " +
+                       "% de Limos Modificado (15-20 cm sup.)   " + V(f_, f_.euPlm) + " \\par " +
+                       "% de Arenas (15-20 cm sup.)   " + V(f_, f_.euPa) + " \\par " +
+                       "% de Limos Mat. Org. (15-20 cm sup.)    " + V(f_, f_.euPmo) + " \\par " +
+                       "Clase de Suelo por Perm.   " + f_.Lista(TListaBrovel::cbCspp).Texto() + " \\par ";
         }
         return "";
     }
@@ -127,23 +128,24 @@ private:
     std::string LluviaMedia() {
         const std::string tormentas = "Cantidad de Tormentas por Año " + V(f_, f_.euCta);
         switch (f_.OpcionLluviaMedia()) {
-        case TOpcionLluviaMedia::HietogramaRepresentativo:
-            return "Paso Temporal del Hietograma " + V(f_, f_.euPth) + " \\par " + "Cantidad de Pasos del Hietograma : " +
-                   f_.Lista(TListaBrovel::cbCph).Texto() + " \\par " + Pasos(N(f_.Lista(TListaBrovel::cbCph)), 1) +
-                   tormentas;
-        case TOpcionLluviaMedia::SerieDeHietogramas: {
-            std::string texto = "Paso Temporal de los Hietogramas " + V(f_, f_.euPths) + " \\par " +
-                                "Cantidad de Hietogramas: " + f_.Lista(TListaBrovel::cbCh).Texto() + " \\par ";
-            const TLista& pasos = f_.Lista(TListaBrovel::cbCph2);
-            for (int h = 1; h <= N(f_.Lista(TListaBrovel::cbCh)); ++h)
-                texto += "Cantidad de Pasos del Hietograma número " + std::to_string(h) + ": " + pasos.Texto() +
-                         " \\par " + Pasos(N(pasos), h);
-            return texto + tormentas;
-        }
-        case TOpcionLluviaMedia::ParametrosDeEnergia:
-            return "Energía de la Tormenta " + V(f_, f_.euEt) + "\\par " + "Máxima Intensidad de 30 min. " +
-                   V(f_, f_.euMi30m) + "\\par " + tormentas;
-        case TOpcionLluviaMedia::Erosividad: return "Factor de Erosividad de Lluvia de Escorrentía " + V(f_, f_.euFele);
+            case TOpcionLluviaMedia::HietogramaRepresentativo:
+                return "Paso Temporal del Hietograma " + V(f_, f_.euPth) + " \\par " +
+                       "Cantidad de Pasos del Hietograma : " + f_.Lista(TListaBrovel::cbCph).Texto() + " \\par " +
+                       Pasos(N(f_.Lista(TListaBrovel::cbCph)), 1) + tormentas;
+            case TOpcionLluviaMedia::SerieDeHietogramas: {
+                std::string texto = "Paso Temporal de los Hietogramas " + V(f_, f_.euPths) + " \\par " +
+                                    "Cantidad de Hietogramas: " + f_.Lista(TListaBrovel::cbCh).Texto() + " \\par ";
+                const TLista& pasos = f_.Lista(TListaBrovel::cbCph2);
+                for (int h = 1; h <= N(f_.Lista(TListaBrovel::cbCh)); ++h)
+                    texto += "Cantidad de Pasos del Hietograma número " + std::to_string(h) + ": " + pasos.Texto() +
+                             " \\par " + Pasos(N(pasos), h);
+                return texto + tormentas;
+            }
+            case TOpcionLluviaMedia::ParametrosDeEnergia:
+                return "Energía de la Tormenta " + V(f_, f_.euEt) + "\\par " + "Máxima Intensidad de 30 min. " +
+                       V(f_, f_.euMi30m) + "\\par " + tormentas;
+            case TOpcionLluviaMedia::Erosividad:
+                return "Factor de Erosividad de Lluvia de Escorrentía " + V(f_, f_.euFele);
         }
         return "";
     }
@@ -152,19 +154,18 @@ private:
     std::string Tormenta(TCantidad& paso, TListaBrovel cantidad, const TSerie& lluvia) const {
         std::string texto = "Paso Temporal del Hietograma : " + paso.Text() + " \\par ";
         for (int k = 1; k <= N(f_.Lista(cantidad)); ++k)
-            texto += "\\tab Paso: " + std::to_string(k) + "        Cantidad de Lluvia: " +
-                     F6(lluvia[static_cast<size_t>(k)]) + "\\par ";
+            texto += "\\tab Paso: " + std::to_string(k) +
+                     "        Cantidad de Lluvia: " + F6(lluvia[static_cast<size_t>(k)]) + "\\par ";
         return texto;
     }
 
     std::string ResultadosLluvia() {
-        std::string texto = "Factor de Erosividad de Lluvia Escorrentía (R)" + V(f_, f_.euFelleResultado) + "\\par " +
-                            "Volumen Escurrido para el Evento " + V(f_, f_.euVeeResultado) + "\\par " +
-                            "Caudal Pico del Evento " + V(f_, f_.euCpeResultado) + "\\par " +
-                            "Factor de Producción (X) " + V(f_, f_.euFpResultado) + "\\par " +
-                            "Tasa de Erosión para Condiciones de Referencia (A)" + V(f_, f_.euTecrResultado) + "\\par " +
-                            "Producción de Sedimentos para Condiciones de Referencia (T)" +
-                            V(f_, f_.euPspcrResultado) + "\\par ";
+        std::string texto =
+            "Factor de Erosividad de Lluvia Escorrentía (R)" + V(f_, f_.euFelleResultado) + "\\par " +
+            "Volumen Escurrido para el Evento " + V(f_, f_.euVeeResultado) + "\\par " + "Caudal Pico del Evento " +
+            V(f_, f_.euCpeResultado) + "\\par " + "Factor de Producción (X) " + V(f_, f_.euFpResultado) + "\\par " +
+            "Tasa de Erosión para Condiciones de Referencia (A)" + V(f_, f_.euTecrResultado) + "\\par " +
+            "Producción de Sedimentos para Condiciones de Referencia (T)" + V(f_, f_.euPspcrResultado) + "\\par ";
         if (e_.OpcionLluviaExtrema == 0) texto += "Cantidad de Escorrentía " + V(f_, f_.euCEResultado) + "\\par ";
         if (e_.OpcionLluviaMedia <= 2) texto += "Factor de Energía (EI)" + V(f_, f_.euFdeResultado);
         return texto;
@@ -179,15 +180,17 @@ private:
 
     std::string Practica() {
         switch (TipoDePractica()) {
-        case 0: return "Pendiente de los Surcos " + V(f_, f_.euPs) + "\\par " + "Altura de los Lomos " + V(f_, f_.euAl);
-        case 1: return "Factor de Práctica de Soporte " + V(f_, f_.euFps);
-        case 2:
-            return "Espaciamiento entre Terrazas " + V(f_, f_.euEet) + "\\par " + "Pendiente de la Terraza " + V(f_, f_.euPt);
-        case 3:
-            return "Tiempo Desde que Fué Perturbado " + V(f_, f_.euTfp) + "\\par " +
-                   "Constante de Tiempo de Consolidación " + V(f_, f_.euCtc) + "\\par " +
-                   "Fracción de LLuvia Infiltrada en el Instante Inicial " + V(f_, f_.euFliii);
-        default: return "";
+            case 0:
+                return "Pendiente de los Surcos " + V(f_, f_.euPs) + "\\par " + "Altura de los Lomos " + V(f_, f_.euAl);
+            case 1: return "Factor de Práctica de Soporte " + V(f_, f_.euFps);
+            case 2:
+                return "Espaciamiento entre Terrazas " + V(f_, f_.euEet) + "\\par " + "Pendiente de la Terraza " +
+                       V(f_, f_.euPt);
+            case 3:
+                return "Tiempo Desde que Fué Perturbado " + V(f_, f_.euTfp) + "\\par " +
+                       "Constante de Tiempo de Consolidación " + V(f_, f_.euCtc) + "\\par " +
+                       "Fracción de LLuvia Infiltrada en el Instante Inicial " + V(f_, f_.euFliii);
+            default: return "";
         }
     }
 
@@ -199,13 +202,13 @@ private:
         const std::string p = "Factor de Práctica de Soporte (P) " + V(f_, f_.euFdPdS) + "\\par ";
         if (!Practicas()) return texto + p;
         switch (TipoDePractica()) {
-        case 0:
-            return texto + "Factor de Práctica de Soporte Básico (Pb) " + V(f_, f_.euFpsb) + "\\par " +
-                   "Factor de Práctica de Soporte con Efecto de Tormentas (Pt) " + V(f_, f_.euFpset) + "\\par " +
-                   "Factor de Práctica de Soporte con Efecto de Desnivel (Pg)  " + V(f_, f_.euFpsed) + "\\par ";
-        case 1:
-        case 2: return texto + p;
-        default: return texto;
+            case 0:
+                return texto + "Factor de Práctica de Soporte Básico (Pb) " + V(f_, f_.euFpsb) + "\\par " +
+                       "Factor de Práctica de Soporte con Efecto de Tormentas (Pt) " + V(f_, f_.euFpset) + "\\par " +
+                       "Factor de Práctica de Soporte con Efecto de Desnivel (Pg)  " + V(f_, f_.euFpsed) + "\\par ";
+            case 1:
+            case 2: return texto + p;
+            default: return texto;
         }
     }
 
@@ -277,16 +280,16 @@ std::optional<std::string> ConstruirReporte(TFormaBrovel& forma, const std::stri
     if (forma.RecalculoSuspendido) return std::nullopt;
     std::string reporte;
     int cuenta = 0;
-    GenerarReporte(LeerPlantilla(rutaPlantilla),
-                   [&](std::string_view id) {
-                       std::string pieza = ValorIdentificador(forma, id);
-                       if (id != "$" + std::to_string(kIdentificadorAviso))
-                           for (size_t i = pieza.find(kSinCalcular); i != std::string::npos;
-                                i = pieza.find(kSinCalcular, i + 1))
-                               ++cuenta;
-                       return pieza;
-                   },
-                   reporte);
+    GenerarReporte(
+        LeerPlantilla(rutaPlantilla),
+        [&](std::string_view id) {
+            std::string pieza = ValorIdentificador(forma, id);
+            if (id != "$" + std::to_string(kIdentificadorAviso))
+                for (size_t i = pieza.find(kSinCalcular); i != std::string::npos; i = pieza.find(kSinCalcular, i + 1))
+                    ++cuenta;
+            return pieza;
+        },
+        reporte);
     if (sinCalcular) *sinCalcular = cuenta;
     return reporte;
 }

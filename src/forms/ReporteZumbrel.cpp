@@ -25,31 +25,33 @@ public:
 
     std::string Pieza(int numero) {
         switch (numero) {
-        case 1:
-            return "Distancia Desde el Punto más Remoto Hasta la Salida " + V(f_, f_.euDdpmrhls) + "\\par " +
-                   "Diferencia de Nivel del Terreno entre el Punto más Remoto y la Salida " + V(f_, f_.euDntepmrys) +
-                   "\\par " + "Area de la Cuenca " + V(f_, f_.euAc);
-        case 2: return "Tiempo de Concentración de la Cuenca " + V(f_, f_.euTccResultado);
-        case 3: return "Grupo Hidrológico " + f_.Lista(TListaZumbrel::cbGh).Texto();
-        case 4: return std::string("Asignación de Abstracción Inicial: ") + (f_.AbstraccionAsignada() ? " Si" : " No");
-        case 5: return "Abstracción Inicial " + V(f_, f_.euAi);
-        case 6: return Titulo(TGrupoZumbrel::Serie);
-        case 7: return "Paso de Tiempo de la Serie de Datos " + V(f_, f_.euPtsd);
-        case 8: return SerieIngresada();
-        case 9: return f_.GrillaLluvia().motivoViejo.empty() ? TablaLluvia() : std::string(kSinCalcular);
-        case 10: return Titulo(TGrupoZumbrel::UsoSuelo);
-        case 11: return "Número de Curva " + V(f_, f_.euNc) + " \\par ";
-        case 12: return "Retención potencial máxima" + V(f_, f_.euRpmResultado) + "\\par " +
-                   (f_.GrillaEscorrentia().motivoViejo.empty() ? TablaEscorrentia() : std::string(kSinCalcular));
-        case 13: return f_.GrillaHidrograma().motivoViejo.empty() ? Hidrograma() : std::string(kSinCalcular);
-        case kIdentificadorProyecto: return TextoLiteralRtf(f_.NombreProyecto);
-        case kIdentificadorFecha: return FechaDelReporte();
-        case kIdentificadorAviso: {
-            std::vector<std::string> motivos;
-            for (const std::string& miembro : f_.SinActualizar()) motivos.push_back(f_.MotivoDe(miembro));
-            return AvisoSinCalcular(motivos);
-        }
-        default: return " ";
+            case 1:
+                return "Distancia Desde el Punto más Remoto Hasta la Salida " + V(f_, f_.euDdpmrhls) + "\\par " +
+                       "Diferencia de Nivel del Terreno entre el Punto más Remoto y la Salida " +
+                       V(f_, f_.euDntepmrys) + "\\par " + "Area de la Cuenca " + V(f_, f_.euAc);
+            case 2: return "Tiempo de Concentración de la Cuenca " + V(f_, f_.euTccResultado);
+            case 3: return "Grupo Hidrológico " + f_.Lista(TListaZumbrel::cbGh).Texto();
+            case 4:
+                return std::string("Asignación de Abstracción Inicial: ") + (f_.AbstraccionAsignada() ? " Si" : " No");
+            case 5: return "Abstracción Inicial " + V(f_, f_.euAi);
+            case 6: return Titulo(TGrupoZumbrel::Serie);
+            case 7: return "Paso de Tiempo de la Serie de Datos " + V(f_, f_.euPtsd);
+            case 8: return SerieIngresada();
+            case 9: return f_.GrillaLluvia().motivoViejo.empty() ? TablaLluvia() : std::string(kSinCalcular);
+            case 10: return Titulo(TGrupoZumbrel::UsoSuelo);
+            case 11: return "Número de Curva " + V(f_, f_.euNc) + " \\par ";
+            case 12:
+                return "Retención potencial máxima" + V(f_, f_.euRpmResultado) + "\\par " +
+                       (f_.GrillaEscorrentia().motivoViejo.empty() ? TablaEscorrentia() : std::string(kSinCalcular));
+            case 13: return f_.GrillaHidrograma().motivoViejo.empty() ? Hidrograma() : std::string(kSinCalcular);
+            case kIdentificadorProyecto: return TextoLiteralRtf(f_.NombreProyecto);
+            case kIdentificadorFecha: return FechaDelReporte();
+            case kIdentificadorAviso: {
+                std::vector<std::string> motivos;
+                for (const std::string& miembro : f_.SinActualizar()) motivos.push_back(f_.MotivoDe(miembro));
+                return AvisoSinCalcular(motivos);
+            }
+            default: return " ";
         }
     }
 
@@ -82,8 +84,8 @@ private:
         for (int k = 1; k <= Pasos(); ++k) {
             const auto i = static_cast<size_t>(k);
             texto += "Tiempo: " + F(Hora(k)) + "\\tab \\tab Parcial: " + F(e_.LlParcial[i]) +
-                     "\\tab \\tab Acum.: " + F(e_.LlAcumulada[i]) + "\\tab \\tab Hietograma: " +
-                     F(e_.LlHietograma[i]) + "\\par ";
+                     "\\tab \\tab Acum.: " + F(e_.LlAcumulada[i]) + "\\tab \\tab Hietograma: " + F(e_.LlHietograma[i]) +
+                     "\\par ";
         }
         return texto + "Nota: tiempos en horas, alturas en mm, Hietograma en mm/hr.";
     }
@@ -91,8 +93,8 @@ private:
     std::string TablaEscorrentia() const {
         std::string texto;
         for (int k = 1; k <= Pasos(); ++k)
-            texto += "Tiempo : " + F(Hora(k)) + "\\tab \\tab Vol/Area: " + F(e_.Svaeua[static_cast<size_t>(k)]) +
-                     "\\par ";
+            texto +=
+                "Tiempo : " + F(Hora(k)) + "\\tab \\tab Vol/Area: " + F(e_.Svaeua[static_cast<size_t>(k)]) + "\\par ";
         return texto + "Nota: tiempos en horas, volumenes por unidad de área en mm.";
     }
 
@@ -119,8 +121,8 @@ std::string ValorIdentificador(TFormaZumbrel& forma, std::string_view identifica
 std::string ConstruirReporte(TFormaZumbrel& forma, const std::string& rutaPlantilla) {
     forma.EscorrentiaShow();
     std::string reporte;
-    GenerarReporte(LeerPlantilla(rutaPlantilla), [&](std::string_view id) { return ValorIdentificador(forma, id); },
-                   reporte);
+    GenerarReporte(
+        LeerPlantilla(rutaPlantilla), [&](std::string_view id) { return ValorIdentificador(forma, id); }, reporte);
     return reporte;
 }
 

@@ -155,7 +155,8 @@ TDatosCurva DatosCurva(TFormaBrovel& forma) {
     for (int i = 1; i <= n; ++i) {
         const double dg = forma.Estado.Dg[static_cast<size_t>(i)];
         if (!(dg > 0)) continue;
-        const TPuntoGrafico p{EnUnidadDelCampo(diametro, dg), EnUnidadDelCampo(forma.euPp, forma.Estado.Pp[static_cast<size_t>(i)])};
+        const TPuntoGrafico p{EnUnidadDelCampo(diametro, dg),
+                              EnUnidadDelCampo(forma.euPp, forma.Estado.Pp[static_cast<size_t>(i)])};
         datos.puntos.push_back(p);
         if (i == puntos.Posicion()) datos.elegido = p;
     }
@@ -197,8 +198,8 @@ TDatosHietograma DatosHietograma(TFormaBrovel& forma) {
         const TEstadoBrovel& e = forma.Estado;
         const size_t i = static_cast<size_t>(k);
         const double base = editor->hietograma == THietograma::Tormenta ? e.Cll2[i]
-                            : editor->hietograma == THietograma::Evento  ? e.Cll3[i]
-                                                                         : e.Cll1[static_cast<size_t>(h)][i];
+                            : editor->hietograma == THietograma::Evento ? e.Cll3[i]
+                                                                        : e.Cll1[static_cast<size_t>(h)][i];
         datos.pasos.push_back(std::to_string(k));
         datos.alturas.push_back(EnUnidadDelCampo(altura, base));
         maximo = std::max(maximo, datos.alturas.back());
@@ -237,8 +238,8 @@ namespace {
 // A plot of grids is current while the window's last recalculation went through
 // and none of its grids kept numbers of earlier data.
 bool AlDia(const TFormaZumbrel& forma, std::initializer_list<const TGrillaResultados*> grillas) {
-    return !forma.EstadoEnError() &&
-           std::all_of(grillas.begin(), grillas.end(), [](const TGrillaResultados* g) { return g->motivoViejo.empty(); });
+    return !forma.EstadoEnError() && std::all_of(grillas.begin(), grillas.end(),
+                                                 [](const TGrillaResultados* g) { return g->motivoViejo.empty(); });
 }
 
 }  // namespace
@@ -284,8 +285,8 @@ TDatosTiempo DatosHidrograma(const TFormaZumbrel& forma) {
     for (const TPuntoGrafico& p : datos.linea)
         if (!datos.pico || p.y > datos.pico->y) datos.pico = p;
     if (datos.pico && datos.pico->y > 0)
-        datos.rotuloPico =
-            "Qp = " + FormatoGeneral(datos.pico->y, 4) + " " + unidad + " a las " + FormatoGeneral(datos.pico->x, 4) + " h";
+        datos.rotuloPico = "Qp = " + FormatoGeneral(datos.pico->y, 4) + " " + unidad + " a las " +
+                           FormatoGeneral(datos.pico->x, 4) + " h";
     else
         datos.pico.reset();
     datos.ejeX = EscalaLineal(kTiempo, FinDelTiempo(datos.linea, datos.barras));

@@ -39,8 +39,7 @@ template <typename F>
 void BloqueProtegido(F&& calculo) {
     try {
         calculo();
-    } catch (const ErrorAritmetico&) {
-    }
+    } catch (const ErrorAritmetico&) {}
 }
 
 }  // namespace brovel

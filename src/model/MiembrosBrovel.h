@@ -26,9 +26,8 @@ enum class TPestanaLadera { Geometria, Suelo, Forzantes, Condicionantes, Disipac
 void Calcular(TRutinaBrovel rutina, TEstadoBrovel& e);
 
 // A member of the record, of any of the types it holds.
-using TMiembroBrovel =
-    std::variant<double TEstadoBrovel::*, int32_t TEstadoBrovel::*, uint8_t TEstadoBrovel::*, bool TEstadoBrovel::*,
-                 TSerie TEstadoBrovel::*, TSerieDeSeries TEstadoBrovel::*>;
+using TMiembroBrovel = std::variant<double TEstadoBrovel::*, int32_t TEstadoBrovel::*, uint8_t TEstadoBrovel::*,
+                                    bool TEstadoBrovel::*, TSerie TEstadoBrovel::*, TSerieDeSeries TEstadoBrovel::*>;
 
 struct TFilaMiembroBrovel {
     const char* nombre;

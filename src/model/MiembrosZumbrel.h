@@ -23,9 +23,9 @@ enum class TRutinaZumbrel { TiempoConcentracion, SerieLluvia, Retencion, Escorre
 void Calcular(TRutinaZumbrel rutina, TEstadoZumbrel& e);
 
 // A member of the record, of any of the types it holds.
-using TMiembroZumbrel = std::variant<double TEstadoZumbrel::*, int32_t TEstadoZumbrel::*, uint8_t TEstadoZumbrel::*,
-                                     bool TEstadoZumbrel::*, TSerieZumbrel TEstadoZumbrel::*,
-                                     std::vector<double> TEstadoZumbrel::*>;
+using TMiembroZumbrel =
+    std::variant<double TEstadoZumbrel::*, int32_t TEstadoZumbrel::*, uint8_t TEstadoZumbrel::*, bool TEstadoZumbrel::*,
+                 TSerieZumbrel TEstadoZumbrel::*, std::vector<double> TEstadoZumbrel::*>;
 
 struct TFilaMiembroZumbrel {
     const char* nombre;

@@ -16,12 +16,13 @@ constexpr Real kRugosidadDeReferencia = 0.61L;
 // Contouring parameters of one ridge-height class.
 struct TParametrosPerfilado {
     double alturaMenorQue;  // cm; the class holds below this height (compared as the stored height is)
-    Real pmb;             // lowest basic factor at the reference runoff
-    Real smin;            // grade of the lowest basic factor, %
-    Real scrit;           // grade where the basic factor reaches 1, %
-    Real piso;            // lowest storm-adjusted factor
+    Real pmb;               // lowest basic factor at the reference runoff
+    Real smin;              // grade of the lowest basic factor, %
+    Real scrit;             // grade where the basic factor reaches 1, %
+    Real piso;              // lowest storm-adjusted factor
 };
 
+// clang-format off
 constexpr TParametrosPerfilado kPerfilado[] = {
     {5.1, 0.85L, 5, 11, 0.5L},
     {7.6, 0.65L, 6, 15, 0.3L},
@@ -29,6 +30,7 @@ constexpr TParametrosPerfilado kPerfilado[] = {
     {15.2, 0.27L, 8, 26, 0.08L},
     {INFINITY, 0.10L, 8, 36, 0.05L},
 };
+// clang-format on
 
 const TParametrosPerfilado& ParametrosPerfilado(double altura) {
     for (const auto& fila : kPerfilado)
@@ -175,8 +177,7 @@ void CalcularErosividad(TEstadoBrovel& e) {
             e.Fde = static_cast<double>(Finito(Real(e.Et) * e.Mi30m));
             e.Felle = static_cast<double>(Finito(Real(e.Cta) * e.Fde));
             break;
-        default:
-            break;
+        default: break;
     }
     e.Tecr = static_cast<double>(Finito(Real(e.Felle) * e.Fes * e.Ft));
 }
@@ -200,9 +201,7 @@ void CalcularSups(TEstadoBrovel& e) {
     e.Sups = static_cast<double>(Finito(0.951L * e.Fcss * Exp(exponente)));
 }
 
-void CalcularScf(TEstadoBrovel& e) {
-    e.Scf = static_cast<double>(1 - Real(e.Fatc) * Exp(-0.33L * e.Amf / 100));
-}
+void CalcularScf(TEstadoBrovel& e) { e.Scf = static_cast<double>(1 - Real(e.Fatc) * Exp(-0.33L * e.Amf / 100)); }
 
 Real FactorTerraza(Real espaciamiento) {
     if (espaciamiento <= 33.5L) return 0.5L;
@@ -250,14 +249,13 @@ void CalcularPracticas(TEstadoBrovel& e) {
 void CalcularLct(TEstadoBrovel& e) {
     if (e.Tp == 0) {
         const Real sigma = e.SenoPendiente;
-        e.Lct = static_cast<double>(
-            Dividir(Dividir(513 * 1000 * Potencia(e.Cmst, 1.5L), e.Ce), Potencia(sigma, 1.1667L)));
+        e.Lct =
+            static_cast<double>(Dividir(Dividir(513 * 1000 * Potencia(e.Cmst, 1.5L), e.Ce), Potencia(sigma, 1.1667L)));
         const Real pg = e.Fpsed;
         if (e.Lct >= e.Lt)
             e.Fps = static_cast<double>(pg);
         else
-            e.Fps = static_cast<double>(
-                1 - Potencia(Dividir(e.Lct, e.Lt), Real(e.ExponenteLongitud) + 1) * (1 - pg));
+            e.Fps = static_cast<double>(1 - Potencia(Dividir(e.Lct, e.Lt), Real(e.ExponenteLongitud) + 1) * (1 - pg));
     } else if (e.Tp == 3) {
         const Real k = Dividir(-Ln(0.05L), e.Tfp);
         const Real E = Exp(-k * e.Ctc);
@@ -277,8 +275,7 @@ void CalcularScs(TEstadoBrovel& e) {
     }
     const Real b = e.Mde == 0 ? 0.05L : (e.Mde == 1 ? 0.025L : 0.035L);
     const Real cubierto = 100 * (1 - Exp(-Real(e.Racmr) * e.Psrua));
-    e.Scs = static_cast<double>(
-        Exp(-b * cubierto * Potencia(Dividir(kRugosidadDeReferencia, e.Rast), 0.08L)));
+    e.Scs = static_cast<double>(Exp(-b * cubierto * Potencia(Dividir(kRugosidadDeReferencia, e.Rast), 0.08L)));
 }
 
 void CalcularSrs(TEstadoBrovel& e) {

@@ -181,7 +181,8 @@ bool HidrogramaPorOrdenadas(TEstadoZumbrel& e, const TTriangulo& t) {
         // The triangles past their peak at j come from the earlier steps.
         const int64_t desdeBajada = std::max<int64_t>(1, j - t.nb + 1);
         const int64_t hastaBajada = std::min<int64_t>(n, j - t.np);
-        for (int64_t i = desdeBajada; i <= hastaBajada; ++i) h = static_cast<double>(h + m[i] * (i - 1 + t.nb - j) / t.nr);
+        for (int64_t i = desdeBajada; i <= hastaBajada; ++i)
+            h = static_cast<double>(h + m[i] * (i - 1 + t.nb - j) / t.nr);
         const int64_t desdeSubida = std::max<int64_t>(1, j - t.np + 1);
         const int64_t hastaSubida = std::min<int64_t>(n, j);
         for (int64_t i = desdeSubida; i <= hastaSubida; ++i) h = static_cast<double>(h + m[i] * (j - i + 1) / t.np);

@@ -96,8 +96,8 @@ std::string TextoDeCelda(const TCelda& celda) {
 
 int LongitudEnCaracteres(std::string_view texto) {
     // Every byte that does not continue a UTF-8 sequence starts a character.
-    return static_cast<int>(
-        std::count_if(texto.begin(), texto.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(std::count_if(texto.begin(), texto.end(),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::optional<TTablaReferencia> CargarTabla(std::string_view codigo) {

@@ -86,8 +86,8 @@ std::optional<TTablaReferencia> CargarTabla(std::string_view codigo);
 struct TEntradaCatalogo {
     const char* codigo;
     const char* titulo;
-    double divisor;     // 100 turns a percentage into a fraction, 10 kg/ha into kg/ha/cm
-    bool referencias;   // shows the legend of the rotation abbreviations
+    double divisor;    // 100 turns a percentage into a fraction, 10 kg/ha into kg/ha/cm
+    bool referencias;  // shows the legend of the rotation abbreviations
 };
 // Every table, in catalogue order.
 const std::vector<TEntradaCatalogo>& CatalogoDeTablas();

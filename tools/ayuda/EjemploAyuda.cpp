@@ -40,7 +40,8 @@ bool EsDeLaLadera(std::string_view nombre) {
     return std::any_of(CamposBrovel().begin(), CamposBrovel().end(), [&](const auto& c) { return c.nombre == nombre; });
 }
 bool EsDeLaCuenca(std::string_view nombre) {
-    return std::any_of(CamposZumbrel().begin(), CamposZumbrel().end(), [&](const auto& c) { return c.nombre == nombre; });
+    return std::any_of(CamposZumbrel().begin(), CamposZumbrel().end(),
+                       [&](const auto& c) { return c.nombre == nombre; });
 }
 
 std::string FilasDeGrilla(const TGrillaResultados& grilla) {
@@ -72,10 +73,14 @@ TEjemploAyuda::TEjemploAyuda() : ladera_(std::make_unique<TFormaBrovel>(persona_
     ladera_->MostrarPestana(TPestanaBrovel::Erosion);
     ladera_->Zumbrel.MostrarPestana(TPestanaZumbrel::Escorrentia);
     std::string motivo;
-    if (!persona_.errores.empty()) motivo = persona_.errores.front();
-    else if (ladera_->EstadoEnError()) motivo = ladera_->TextoEstado();
-    else if (ladera_->Zumbrel.EstadoEnError()) motivo = ladera_->Zumbrel.TextoEstado();
-    else if (!ladera_->SinActualizar().empty()) motivo = "sin actualizar: " + ladera_->SinActualizar().front();
+    if (!persona_.errores.empty())
+        motivo = persona_.errores.front();
+    else if (ladera_->EstadoEnError())
+        motivo = ladera_->TextoEstado();
+    else if (ladera_->Zumbrel.EstadoEnError())
+        motivo = ladera_->Zumbrel.TextoEstado();
+    else if (!ladera_->SinActualizar().empty())
+        motivo = "sin actualizar: " + ladera_->SinActualizar().front();
     if (!motivo.empty()) throw std::runtime_error("el proyecto nuevo no se calcula limpio: " + motivo);
     imagenes_[std::string(kNombreGrafico)] = SvgHidrograma();
 }
@@ -158,8 +163,8 @@ std::string TEjemploAyuda::SvgHidrograma() const {
     for (int j = 1; j <= ordenadas; ++j)
         svg += "<circle cx=\"" + Num(X(j * horasPorPaso)) + "\" cy=\"" + Num(YQ(e.He[static_cast<size_t>(j)])) +
                "\" r=\"2.4\" fill=\"#9b2c2c\"/>\n";
-    svg += "<rect x=\"" + Num(x0) + "\" y=\"" + Num(y0) + "\" width=\"" + Num(x1 - x0) + "\" height=\"" +
-           Num(y1 - y0) + "\" fill=\"none\" stroke=\"#4a5568\" stroke-width=\"1\"/>\n";
+    svg += "<rect x=\"" + Num(x0) + "\" y=\"" + Num(y0) + "\" width=\"" + Num(x1 - x0) + "\" height=\"" + Num(y1 - y0) +
+           "\" fill=\"none\" stroke=\"#4a5568\" stroke-width=\"1\"/>\n";
     svg += "<text x=\"" + Num((x0 + x1) / 2) + "\" y=\"" + Num(y1 + 32) +
            "\" text-anchor=\"middle\">Tiempo desde el comienzo de la lluvia [h]</text>\n";
     svg += "<text x=\"14\" y=\"" + Num((y0 + y1) / 2) + "\" text-anchor=\"middle\" transform=\"rotate(-90 14 " +

@@ -24,7 +24,8 @@ const char kTitulo[] = "Ayuda de Brovel y Zumbrel";
 QByteArray Leer(const QString& ruta) {
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
-        throw std::runtime_error("no se puede leer «" + ruta.toStdString() + "»: " + archivo.errorString().toStdString());
+        throw std::runtime_error("no se puede leer «" + ruta.toStdString() +
+                                 "»: " + archivo.errorString().toStdString());
     return archivo.readAll();
 }
 

@@ -109,9 +109,9 @@ std::string FilasDeTablas() {
     for (const TEntradaCatalogo& entrada : CatalogoDeTablas()) {
         const auto tabla = CargarTabla(entrada.codigo);
         const int cantidad = tabla ? tabla->CantidadFilas() : 0;
-        filas += "<tr><td class=\"codigo\">" + EscaparHtml(entrada.codigo) + "</td><td>" +
-                 EscaparHtml(entrada.titulo) + "</td><td class=\"numero\">" + std::to_string(cantidad) +
-                 "</td><td>" + EscaparHtml(Conversion(entrada.divisor)) + "</td></tr>\n";
+        filas += "<tr><td class=\"codigo\">" + EscaparHtml(entrada.codigo) + "</td><td>" + EscaparHtml(entrada.titulo) +
+                 "</td><td class=\"numero\">" + std::to_string(cantidad) + "</td><td>" +
+                 EscaparHtml(Conversion(entrada.divisor)) + "</td></tr>\n";
     }
     return filas;
 }

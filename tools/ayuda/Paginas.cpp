@@ -112,9 +112,11 @@ QString HtmlDelIndice(const std::vector<TEncabezado>& encabezados) {
     QString filas;
     for (const TEncabezado& e : encabezados) {
         const QString clase = e.nivel == 1 ? QStringLiteral("indice1") : QStringLiteral("indice2");
-        filas += QStringLiteral("<tr><td class=\"%1\" width=\"%2\">%3</td><td class=\"%1\">%4</td>"
-                                "<td class=\"%1\" align=\"right\">%5</td></tr>\n")
-                     .arg(clase, e.nivel == 1 ? QStringLiteral("7%") : QStringLiteral("9%"), e.nivel == 1 ? e.numero : QString(),
+        filas += QStringLiteral(
+                     "<tr><td class=\"%1\" width=\"%2\">%3</td><td class=\"%1\">%4</td>"
+                     "<td class=\"%1\" align=\"right\">%5</td></tr>\n")
+                     .arg(clase, e.nivel == 1 ? QStringLiteral("7%") : QStringLiteral("9%"),
+                          e.nivel == 1 ? e.numero : QString(),
                           e.nivel == 1 ? e.titulo : e.numero + QStringLiteral("&#160;&#160;") + e.titulo)
                      .arg(e.pagina);
     }

@@ -28,10 +28,10 @@ public:
 };
 
 struct TEncabezado {
-    int nivel = 1;     // 1 for <h1>, 2 for <h2>
-    QString numero;    // "3", "3.2"
-    QString titulo;    // as written, without its number
-    int pagina = 0;    // 1 is the title page
+    int nivel = 1;   // 1 for <h1>, 2 for <h2>
+    QString numero;  // "3", "3.2"
+    QString titulo;  // as written, without its number
+    int pagina = 0;  // 1 is the title page
 };
 
 // Numbers the <h1> and <h2> headings of `html` in order ("1", "1.1", "1.2", "2")
@@ -54,8 +54,8 @@ public:
     // contents in can push what follows onto later pages. `dispositivo` gives the
     // resolution the fonts and pictures are measured in; it may be null (the
     // screen's).
-    TDocumentoPaginado(const QString& html, const QString& estilo, const TImagenes& imagenes,
-                       QPaintDevice* dispositivo, QSizeF cuerpo);
+    TDocumentoPaginado(const QString& html, const QString& estilo, const TImagenes& imagenes, QPaintDevice* dispositivo,
+                       QSizeF cuerpo);
     ~TDocumentoPaginado();
 
     const std::vector<TEncabezado>& Encabezados() const { return encabezados_; }

@@ -201,17 +201,12 @@ void TUnidades::keyPressEvent(QKeyEvent* evento) {
     switch (evento->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Down:
-            focusNextChild();
-            return;
-        case Qt::Key_Up:
-            focusPreviousChild();
-            return;
+        case Qt::Key_Down: focusNextChild(); return;
+        case Qt::Key_Up: focusPreviousChild(); return;
         case Qt::Key_Escape:
             if (!isReadOnly()) undo();
             return;
-        default:
-            break;
+        default: break;
     }
     const bool conControl = evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (isReadOnly()) {
@@ -239,11 +234,8 @@ void TUnidades::focusInEvent(QFocusEvent* evento) {
         case Qt::TabFocusReason:
         case Qt::BacktabFocusReason:
         case Qt::ShortcutFocusReason:
-        case Qt::OtherFocusReason:
-            selectAll();
-            break;
-        default:
-            break;
+        case Qt::OtherFocusReason: selectAll(); break;
+        default: break;
     }
 }
 
@@ -255,10 +247,8 @@ void TUnidades::focusOutEvent(QFocusEvent* evento) {
         case Qt::ActiveWindowFocusReason:
         case Qt::PopupFocusReason:
         case Qt::MenuBarFocusReason:
-        case Qt::NoFocusReason:
-            return;
-        default:
-            ProcesarSalida();
+        case Qt::NoFocusReason: return;
+        default: ProcesarSalida();
     }
 }
 

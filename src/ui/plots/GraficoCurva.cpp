@@ -12,8 +12,11 @@
 namespace brovel {
 
 TGraficoCurva::TGraficoCurva()
-    : curva_(new QLineSeries(this)), puntos_(new QScatterSeries(this)), elegido_(new QScatterSeries(this)),
-      ejeX_(new QLogValueAxis(this)), ejeY_(new QValueAxis(this)) {
+    : curva_(new QLineSeries(this)),
+      puntos_(new QScatterSeries(this)),
+      elegido_(new QScatterSeries(this)),
+      ejeX_(new QLogValueAxis(this)),
+      ejeY_(new QValueAxis(this)) {
     PrepararGrafico(this);
     curva_->setColor(kAzulGrafico);
     puntos_->setColor(kAzulGrafico);

@@ -16,11 +16,14 @@
 namespace brovel {
 
 TGraficoFactores::TGraficoFactores()
-    : serie_(new QHorizontalStackedBarSeries(this)), factores_(new QBarSet(QStringLiteral("Factor"), this)),
+    : serie_(new QHorizontalStackedBarSeries(this)),
+      factores_(new QBarSet(QStringLiteral("Factor"), this)),
       subfactores_(new QBarSet(QStringLiteral("Subfactor"), this)),
       masReductor_(new QBarSet(QStringLiteral("El que más reduce"), this)),
-      viejos_(new QBarSet(QStringLiteral("Sin actualizar"), this)), referencia_(new QLineSeries(this)),
-      ejeX_(new QValueAxis(this)), ejeY_(new QBarCategoryAxis(this)) {
+      viejos_(new QBarSet(QStringLiteral("Sin actualizar"), this)),
+      referencia_(new QLineSeries(this)),
+      ejeX_(new QValueAxis(this)),
+      ejeY_(new QBarCategoryAxis(this)) {
     PrepararGrafico(this);
     const std::pair<QBarSet*, QColor> colores[] = {{factores_, kAzulGrafico},
                                                    {subfactores_, kAzulClaroGrafico},

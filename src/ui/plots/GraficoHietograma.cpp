@@ -12,8 +12,10 @@
 namespace brovel {
 
 TGraficoHietograma::TGraficoHietograma()
-    : serie_(new QBarSeries(this)), barras_(new QBarSet(QStringLiteral("Lluvia"), this)),
-      ejeX_(new QBarCategoryAxis(this)), ejeY_(new QValueAxis(this)) {
+    : serie_(new QBarSeries(this)),
+      barras_(new QBarSet(QStringLiteral("Lluvia"), this)),
+      ejeX_(new QBarCategoryAxis(this)),
+      ejeY_(new QValueAxis(this)) {
     PrepararGrafico(this);
     barras_->setColor(kAzulClaroGrafico);
     barras_->setBorderColor(kAzulGrafico);

@@ -32,8 +32,12 @@ constexpr double kHueco = 0.08;
 }  // namespace
 
 TGraficoTiempo::TGraficoTiempo(TDisposicionTiempo disposicion)
-    : disposicion_(disposicion), linea_(new QLineSeries(this)), contorno_(new QLineSeries(this)),
-      base_(new QLineSeries(this)), ejeX_(new QValueAxis(this)), ejeLinea_(new QValueAxis(this)) {
+    : disposicion_(disposicion),
+      linea_(new QLineSeries(this)),
+      contorno_(new QLineSeries(this)),
+      base_(new QLineSeries(this)),
+      ejeX_(new QValueAxis(this)),
+      ejeLinea_(new QValueAxis(this)) {
     PrepararGrafico(this);
     PrepararEje(ejeX_);
     PrepararEje(ejeLinea_);
@@ -86,9 +90,8 @@ void TGraficoTiempo::Colorear(bool alDia) {
     const QColor linea = alDia ? kAzulGrafico : kGrisGrafico;
     const QColor barras = alDia ? kAzulClaroGrafico : kGrisGrafico.lighter(125);
     // The rain of the hydrograph figure is the same rain as the Forzantes tab's.
-    linea_->setPen(QPen(disposicion_ == TDisposicionTiempo::LluviaYAcumulada ? (alDia ? kNaranjaGrafico : kGrisGrafico)
-                                                                             : linea,
-                        2));
+    linea_->setPen(QPen(
+        disposicion_ == TDisposicionTiempo::LluviaYAcumulada ? (alDia ? kNaranjaGrafico : kGrisGrafico) : linea, 2));
     if (barras_) {
         barras_->setColor(barras);
         barras_->setBorderColor(barras.darker(130));

@@ -22,7 +22,8 @@ void Dibujar(QGraphicsScene& escena, const QList<QChart*>& graficos, QPainter& p
     const bool apilados = destino.height() >= destino.width();
     const QSizeF total(kAnchoLogico, kAnchoLogico * destino.height() / destino.width());
     const int n = static_cast<int>(graficos.size());
-    const QSizeF celda = apilados ? QSizeF(total.width(), total.height() / n) : QSizeF(total.width() / n, total.height());
+    const QSizeF celda =
+        apilados ? QSizeF(total.width(), total.height() / n) : QSizeF(total.width() / n, total.height());
     for (int i = 0; i < n; ++i) {
         QChart* grafico = graficos[i];
         escena.addItem(grafico);

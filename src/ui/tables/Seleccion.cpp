@@ -37,7 +37,9 @@ public:
         endResetModel();
     }
     const TTablaReferencia& Tabla() const { return tabla_; }
-    static int ColumnaDeTabla(int columnaMostrada) { return columnaMostrada + TTablaReferencia::kPrimeraColumnaVisible; }
+    static int ColumnaDeTabla(int columnaMostrada) {
+        return columnaMostrada + TTablaReferencia::kPrimeraColumnaVisible;
+    }
 
     int rowCount(const QModelIndex& padre = {}) const override { return padre.isValid() ? 0 : tabla_.CantidadFilas(); }
     int columnCount(const QModelIndex& padre = {}) const override {
@@ -49,15 +51,13 @@ public:
         const int fila = indice.row();
         const int columna = ColumnaDeTabla(indice.column());
         switch (rol) {
-        case Qt::DisplayRole:
-            // A row may leave its numbers undrawn (they repeat the row above);
-            // choosing the cell still gives the number back.
-            if (tabla_.Columnas()[columna].tipo == TTipoColumna::Numero && !tabla_.Mostrar(fila)) return QString();
-            return QString::fromStdString(TextoDeCelda(tabla_.Celda(fila, columna)));
-        case Qt::BackgroundRole:
-            return tabla_.FondoBlanco(fila) ? QColor(255, 255, 255) : QColor(192, 220, 192);
-        default:
-            return {};
+            case Qt::DisplayRole:
+                // A row may leave its numbers undrawn (they repeat the row above);
+                // choosing the cell still gives the number back.
+                if (tabla_.Columnas()[columna].tipo == TTipoColumna::Numero && !tabla_.Mostrar(fila)) return QString();
+                return QString::fromStdString(TextoDeCelda(tabla_.Celda(fila, columna)));
+            case Qt::BackgroundRole: return tabla_.FondoBlanco(fila) ? QColor(255, 255, 255) : QColor(192, 220, 192);
+            default: return {};
         }
     }
 
@@ -154,9 +154,9 @@ protected:
             pintor->setRenderHint(QPainter::Antialiasing);
             pintor->setPen(Qt::NoPen);
             pintor->setBrush(paleta.color(QPalette::ButtonText));
-            pintor->drawPolygon(QPolygon({QPoint(centro.x() - h / 2, centro.y() - h),
-                                          QPoint(centro.x() - h / 2, centro.y() + h),
-                                          QPoint(centro.x() + h / 2 + 1, centro.y())}));
+            pintor->drawPolygon(
+                QPolygon({QPoint(centro.x() - h / 2, centro.y() - h), QPoint(centro.x() - h / 2, centro.y() + h),
+                          QPoint(centro.x() + h / 2 + 1, centro.y())}));
         }
         pintor->restore();
     }
@@ -296,11 +296,11 @@ void TSeleccionForm::CargarTabla(const QString& codigo) {
     anchosNecesarios_.clear();
     columnaElastica_ = -1;
     for (int c = 0; c < modelo_->columnCount(); ++c) {
-        int ancho = AnchoEnDosLineas(metricaCabecera, modelo_->headerData(c, Qt::Horizontal).toString()) +
-                    kRellenoCabecera;
+        int ancho =
+            AnchoEnDosLineas(metricaCabecera, modelo_->headerData(c, Qt::Horizontal).toString()) + kRellenoCabecera;
         for (int f = 0; f < modelo_->rowCount(); ++f)
-            ancho = std::max(ancho, metricaCeldas.horizontalAdvance(modelo_->index(f, c).data().toString()) +
-                                        kRellenoColumna);
+            ancho = std::max(ancho,
+                             metricaCeldas.horizontalAdvance(modelo_->index(f, c).data().toString()) + kRellenoColumna);
         anchosNecesarios_.push_back(ancho);
         // The descriptions take the room left, not a column of one-letter codes.
         const auto tipo = cargada.Columnas()[TModeloTablaReferencia::ColumnaDeTabla(c)].tipo;

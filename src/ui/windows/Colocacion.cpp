@@ -27,7 +27,9 @@ QRect Acotar(QRect interior, const QMargins& marco, const QRect& libre) {
     return exterior.marginsRemoved(marco);
 }
 
-QSettings Ajustes() { return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Brovel"), QStringLiteral("ventanas")); }
+QSettings Ajustes() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Brovel"), QStringLiteral("ventanas"));
+}
 
 QString Clave(const QWidget* ventana) { return ventana->objectName() + QStringLiteral("/lugar"); }
 
@@ -77,7 +79,8 @@ protected:
         if (++vueltas_ <= kVueltas && ventana_->frameGeometry() == ventana_->geometry()) return;
         reloj_.stop();
         if (ventana_->frameGeometry() == ventana_->geometry()) return;
-        const QRect lugar = LugarDeVentana(ventana_->size(), MarcoDe(ventana_), Pantallas(ventana_), ventana_->geometry());
+        const QRect lugar =
+            LugarDeVentana(ventana_->size(), MarcoDe(ventana_), Pantallas(ventana_), ventana_->geometry());
         if (lugar != ventana_->geometry()) ventana_->setGeometry(lugar);
     }
 

@@ -30,8 +30,8 @@ void AbrirAyuda(QWidget* dueno) {
 }
 
 void BoundsError(TUnidades* campo, const QString&, TESBBoundsValidationType) {
-    TEscritorio::Actual().MostrarError(
-        campo->window(), QString::fromStdString(MensajeFueraDeRango(campo->BaseMin(), campo->BaseMax())));
+    TEscritorio::Actual().MostrarError(campo->window(),
+                                       QString::fromStdString(MensajeFueraDeRango(campo->BaseMin(), campo->BaseMax())));
     campo->RecuperarFoco();
 }
 

@@ -84,7 +84,8 @@ void TVistaGrilla::Actualizar() {
 }
 
 QSize TVistaGrilla::sizeHint() const {
-    const int ancho = modelo_->columnCount() * kAnchoColumna + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    const int ancho =
+        modelo_->columnCount() * kAnchoColumna + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
     return {ancho, horizontalHeader()->sizeHint().height() + 12 * kAltoFila + 2 * frameWidth()};
 }
 

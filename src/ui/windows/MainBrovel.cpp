@@ -85,7 +85,6 @@ TMainFormBrovel::~TMainFormBrovel() {
 #undef BROVEL_DESVINCULAR_CAMPO
 }
 
-
 TMainFormZumbrel* TMainFormBrovel::Zumbrel() {
     if (!zumbrel_) {
         zumbrel_ = new TMainFormZumbrel(this, forma_->Zumbrel);
@@ -216,16 +215,17 @@ void TMainFormBrovel::closeEvent(QCloseEvent* evento) {
 void TMainFormBrovel::ReporteShow() {
     forma_->tsErosionShow();
     if (forma_->RecalculoSuspendido) return;
-    Reporte->Construir([this] { return ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString()).value_or(""); });
+    Reporte->Construir(
+        [this] { return ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString()).value_or(""); });
 }
 
 // The job is named after the window and the project, as the title bar reads.
 void TMainFormBrovel::ImprimirReporteExecute() {
     QString motivo;
-    const QString impresora =
-        Reporte->Imprimir(QStringLiteral("Brovel - ") + NombreParaTrabajos(), QStringLiteral("Reporte de Brovel"),
-                          QString::fromStdString(forma_->NombreProyecto),
-                          [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); }, motivo);
+    const QString impresora = Reporte->Imprimir(
+        QStringLiteral("Brovel - ") + NombreParaTrabajos(), QStringLiteral("Reporte de Brovel"),
+        QString::fromStdString(forma_->NombreProyecto),
+        [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); }, motivo);
     if (impresora.isEmpty())
         TEscritorio::Actual().MostrarError(this, QStringLiteral("Error al querer imprimir el reporte"));
     else
@@ -235,11 +235,14 @@ void TMainFormBrovel::ImprimirReporteExecute() {
 QString TMainFormBrovel::NombreParaTrabajos() const { return QString::fromStdString(NombreDelProyecto(*forma_)); }
 
 void TMainFormBrovel::ExportarReporteExecute() {
-    Reporte->Exportar(this, QStringLiteral("Reporte de Brovel"), QString::fromStdString(forma_->NombreProyecto), [this] {
-        const auto reporte = ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString());
-        if (!reporte) throw ErrorReporte(forma_->TextoEstado());
-        return *reporte;
-    }, [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); });
+    Reporte->Exportar(
+        this, QStringLiteral("Reporte de Brovel"), QString::fromStdString(forma_->NombreProyecto),
+        [this] {
+            const auto reporte = ConstruirReporte(*forma_, QFile::encodeName(RutaModeloReporte).toStdString());
+            if (!reporte) throw ErrorReporte(forma_->TextoEstado());
+            return *reporte;
+        },
+        [this](QPainter& pintor, const QRectF& area) { DibujarGraficos(*forma_, pintor, area); });
 }
 
 void TMainFormBrovel::NotasExecute() { AbrirAyuda(this); }

@@ -60,15 +60,19 @@ void TMainFormBrovel::TInterlocutorVentana::MostrarError(const std::string& text
 
 std::string TMainFormBrovel::TInterlocutorVentana::ElegirProyectoParaAbrir() {
     return RutaDelSistema(Recordar(ventana_, TEscritorio::Actual().ElegirArchivoParaAbrir(
-        &ventana_, QStringLiteral("Abrir"), CarpetaDeProyectos(ventana_), kFiltroProyecto, kSufijoProyecto)));
+                                                 &ventana_, QStringLiteral("Abrir"), CarpetaDeProyectos(ventana_),
+                                                 kFiltroProyecto, kSufijoProyecto)));
 }
 
 std::string TMainFormBrovel::TInterlocutorVentana::ElegirProyectoParaGuardar() {
     return RutaDelSistema(Recordar(ventana_, TEscritorio::Actual().ElegirArchivoParaGuardar(
-        &ventana_, QStringLiteral("Guardar como"), CarpetaDeProyectos(ventana_), kFiltroProyecto, kSufijoProyecto)));
+                                                 &ventana_, QStringLiteral("Guardar como"),
+                                                 CarpetaDeProyectos(ventana_), kFiltroProyecto, kSufijoProyecto)));
 }
 
-void TMainFormBrovel::TInterlocutorVentana::MostrarZumbrel() { TEscritorio::Actual().MostrarModal(*ventana_.Zumbrel()); }
+void TMainFormBrovel::TInterlocutorVentana::MostrarZumbrel() {
+    TEscritorio::Actual().MostrarModal(*ventana_.Zumbrel());
+}
 
 TRespuesta TMainFormBrovel::TInterlocutorVentana::PreguntarGuardarCambios(const std::string& nombre) {
     const QString texto = QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(QString::fromStdString(nombre));

@@ -57,8 +57,7 @@ private:
     TMainFormZumbrel* vista_;
 };
 
-TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma)
-    : TVentanaDeForma(dueno), forma_(forma) {
+TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : TVentanaDeForma(dueno), forma_(forma) {
     setObjectName(QStringLiteral("MainFormZumbrel"));
     setWindowTitle(QStringLiteral("Zumbrel"));
     setWindowIcon(QIcon(QStringLiteral(":/zumbrel.svg")));
@@ -146,7 +145,8 @@ void TMainFormZumbrel::Reflejar() {
 
     ReflejarEstado(Panel1, forma_.TextoEstado(), forma_.EstadoEnError());
     for (const TDefinicionCampo& d : CamposZumbrel())
-        if (d.clase == TClaseCampo::Resultado) ReflejarVigencia(CampoPorNombre(d.nombre), forma_.MotivoDeCampo(d.nombre));
+        if (d.clase == TClaseCampo::Resultado)
+            ReflejarVigencia(CampoPorNombre(d.nombre), forma_.MotivoDeCampo(d.nombre));
     const std::pair<TVistaGrilla*, const TGrillaResultados*> grillas[] = {
         {sgLlResultado, &forma_.GrillaLluvia()},
         {sgSvaeuaResultados, &forma_.GrillaEscorrentia()},
@@ -186,7 +186,7 @@ void TMainFormZumbrel::CargarClick() {
 
 void TMainFormZumbrel::GrabarClick() {
     const QString ruta = TEscritorio::Actual().ElegirArchivoParaGuardar(this, QStringLiteral("Grabar"), carpetaDatos_,
-                                                                       kFiltroDatos, kSufijoDatos);
+                                                                        kFiltroDatos, kSufijoDatos);
     if (ruta.isEmpty()) return;
     carpetaDatos_ = QFileInfo(ruta).path();
     forma_.GuardarDatos(QFile::encodeName(ruta).toStdString());
@@ -201,10 +201,9 @@ void TMainFormZumbrel::TabSheet1Show() {
 void TMainFormZumbrel::ImprimirReporte1Click() {
     const QString nombre = NombreProyecto ? NombreProyecto() : QStringLiteral("Sin Nombre");
     QString motivo;
-    const QString impresora =
-        Reporte->Imprimir(QStringLiteral("Zumbrel - ") + nombre, QStringLiteral("Reporte de Zumbrel"), QString(),
-                          [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); },
-                          motivo);
+    const QString impresora = Reporte->Imprimir(
+        QStringLiteral("Zumbrel - ") + nombre, QStringLiteral("Reporte de Zumbrel"), QString(),
+        [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); }, motivo);
     if (impresora.isEmpty())
         TEscritorio::Actual().MostrarError(this, motivo);
     else
@@ -213,9 +212,10 @@ void TMainFormZumbrel::ImprimirReporte1Click() {
 
 void TMainFormZumbrel::ExportarReporteClick() {
     if (NombreProyecto) forma_.NombreProyecto = NombreProyecto().toStdString();
-    Reporte->Exportar(this, QStringLiteral("Reporte de Zumbrel"), QString(),
-                      [this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); },
-                      [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); });
+    Reporte->Exportar(
+        this, QStringLiteral("Reporte de Zumbrel"), QString(),
+        [this] { return ConstruirReporte(forma_, QFile::encodeName(RutaModeloReporte).toStdString()); },
+        [this](QPainter& pintor, const QRectF& area) { DibujarGraficosZumbrel(forma_, pintor, area); });
 }
 
 void TMainFormZumbrel::Ayuda2Click() { AbrirAyuda(this); }

@@ -91,7 +91,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
     BROVEL_BUSCAR(sgLlResultado) BROVEL_BUSCAR(sgSvaeuaResultados) BROVEL_BUSCAR(sgHeResultado)
     // clang-format on
 #undef BROVEL_BUSCAR
-    Label15 = RotuloDe(BitBtn6, "Label15");
+                            Label15 = RotuloDe(BitBtn6, "Label15");
     Label8 = RotuloDe(BitBtn2, "Label8");
 }
 

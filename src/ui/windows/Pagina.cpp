@@ -105,9 +105,7 @@ private:
 // is first painted, and its scroll bar is right from the start.
 class TMedirAlMostrar : public QObject {
 public:
-    TMedirAlMostrar(QWidget* pagina, QWidget* area) : QObject(pagina), area_(area) {
-        pagina->installEventFilter(this);
-    }
+    TMedirAlMostrar(QWidget* pagina, QWidget* area) : QObject(pagina), area_(area) { pagina->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* evento) override {

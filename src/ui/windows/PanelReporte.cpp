@@ -60,7 +60,7 @@ void TPanelReporte::Construir(const std::function<std::string()>& construir) {
 }
 
 QString TPanelReporte::Imprimir(const QString& trabajo, const QString& titulo, const QString& proyecto,
-                               const TPaginaFinal& graficos, QString& motivo) {
+                                const TPaginaFinal& graficos, QString& motivo) {
     const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
     if (predeterminada.isNull()) {
         motivo = QStringLiteral("No hay una impresora predeterminada");
@@ -73,7 +73,8 @@ QString TPanelReporte::Imprimir(const QString& trabajo, const QString& titulo, c
         motivo = QStringLiteral("La impresora «%1» no está disponible").arg(predeterminada.printerName());
         return {};
     }
-    const int paginas = PaginarReporte(impresora, impresora.resolution(), *vista_->document(), titulo, proyecto, graficos);
+    const int paginas =
+        PaginarReporte(impresora, impresora.resolution(), *vista_->document(), titulo, proyecto, graficos);
     if (paginas < 0 || impresora.printerState() == QPrinter::Error || impresora.printerState() == QPrinter::Aborted) {
         motivo = QStringLiteral("La impresora «%1» no aceptó el trabajo").arg(predeterminada.printerName());
         return {};

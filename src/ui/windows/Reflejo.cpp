@@ -63,7 +63,8 @@ void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, 
     for (const auto& [nombre, mostrado] : visibilidad) {
         while (control != controles.end() && control->first < nombre) ++control;
         if (control == controles.end() || control->first != nombre)
-            control = controles.emplace_hint(control, nombre, raiz->findChild<QWidget*>(QString::fromStdString(nombre)));
+            control =
+                controles.emplace_hint(control, nombre, raiz->findChild<QWidget*>(QString::fromStdString(nombre)));
         QWidget* widget = control->second;
         // A name the window does not know is a fault of the form's rules, not a
         // control to leave as it is.
@@ -92,8 +93,7 @@ void ReflejarVigencia(QWidget* resultado, const std::string& motivo) {
     if (viejo && !resultado->property("desactualizado").toBool()) resultado->setProperty("ayuda", resultado->toolTip());
     resultado->setProperty("desactualizado", viejo);
     QPalette paleta = resultado->palette();
-    paleta.setColor(QPalette::Text,
-                    viejo ? kRojoApagado : QApplication::palette(resultado).color(QPalette::Text));
+    paleta.setColor(QPalette::Text, viejo ? kRojoApagado : QApplication::palette(resultado).color(QPalette::Text));
     resultado->setPalette(paleta);
     resultado->setToolTip(viejo ? ayuda : resultado->property("ayuda").toString());
 }

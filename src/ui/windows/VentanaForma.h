@@ -117,7 +117,8 @@ protected:
     void ConectarOpcionesYListas(TForma& forma, const typename TForma::TGrupoDeForma (&grupos)[n]) {
         using TNombreLista = typename TForma::TListaDeForma;
         for (const auto grupo : grupos) {
-            AgruparOpciones(this, PageControl, BotonesDe(grupo), [&forma, grupo](int i) { forma.ElegirOpcion(grupo, i); });
+            AgruparOpciones(this, PageControl, BotonesDe(grupo),
+                            [&forma, grupo](int i) { forma.ElegirOpcion(grupo, i); });
             opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
         }
         for (std::size_t i = 0; i < TForma::kListasDeForma; ++i) {
