@@ -309,6 +309,26 @@ TEST(FormatoGeneral, RedondeaLosEmpatesExactosAlejandoseDeCero) {
     EXPECT_EQ(RenderizarCientifico(-12.5L, 1, false), "-1.3E+1");
 }
 
+// The same number asked again with other decimals, trimmed or not, or with the
+// other sign, gets the text of what was asked, whatever was asked before.
+TEST(RenderizarCientifico, CadaFormatoDaSuTextoAunqueElNumeroSeRepita) {
+    const struct {
+        long double valor;
+        int decimales;
+        bool recortar;
+        const char* texto;
+    } casos[] = {
+        {1.5E-5L, 3, true, "1.5E-5"}, {1.5E-5L, 3, false, "1.500E-5"}, {1.5E-5L, 1, false, "1.5E-5"},
+        {1.5E-5L, 0, false, "2.E-5"}, {-1.5E-5L, 3, true, "-1.5E-5"},  {1.5E-5L, 3, true, "1.5E-5"},
+        {0.0L, 2, false, "0.00E+0"},  {-0.0L, 2, false, "0.00E+0"},    {2.5E4L, 2, false, "2.50E+4"},
+        {2.5E4L, 2, true, "2.5E+4"},
+    };
+    for (int vuelta = 0; vuelta < 2; ++vuelta)
+        for (const auto& c : casos)
+            EXPECT_EQ(RenderizarCientifico(c.valor, c.decimales, c.recortar), c.texto)
+                << static_cast<double>(c.valor) << " " << c.decimales << " " << c.recortar;
+}
+
 // Away from exact ties the significant digits are printf's, for numbers of every
 // size the extended format holds, including those a hair from a half.
 TEST(RenderizarCientifico, DaLasCifrasExactasDeCualquierNumero) {

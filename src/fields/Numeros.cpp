@@ -9,6 +9,8 @@
 #include <iterator>
 #include <limits>
 #include <locale.h>
+#include <map>
+#include <tuple>
 #include <stdlib.h>
 
 namespace brovel {
@@ -262,13 +264,33 @@ std::string RenderizarFijo(long double valor, int decimales, bool recortar) {
     return ConSigno(valor, texto);
 }
 
-std::string RenderizarCientifico(long double valor, int decimales, bool recortar) {
-    if (std::string t; NoFinito(valor, t)) return t;
+namespace {
+
+std::string RenderizarCientificoDeNuevo(long double valor, int decimales, bool recortar) {
     const Significativas s = RedondearSignificativas(valor, std::max(0, decimales) + 1);
     std::string mantisa = s.digitos.substr(0, 1) + "." + s.digitos.substr(1);
     if (recortar) RecortarCeros(mantisa);
     const std::string exponente = (s.exponente < 0 ? "-" : "+") + std::to_string(std::abs(s.exponente));
     return ConSigno(valor, mantisa) + "E" + exponente;
+}
+
+// The last texts written, by number and format: a recalculation writes the same
+// results into their fields again and again, and the scientific digits cost a
+// printf each. Bounded, since a batch writes ever new numbers.
+constexpr size_t kCientificosGuardados = 1024;
+
+}  // namespace
+
+std::string RenderizarCientifico(long double valor, int decimales, bool recortar) {
+    if (std::string t; NoFinito(valor, t)) return t;
+    using TClave = std::tuple<long double, int, bool>;
+    thread_local std::map<TClave, std::string> guardados;
+    const TClave clave{valor, decimales, recortar};
+    if (const auto guardado = guardados.find(clave); guardado != guardados.end()) return guardado->second;
+    std::string texto = RenderizarCientificoDeNuevo(valor, decimales, recortar);
+    if (guardados.size() >= kCientificosGuardados) guardados.clear();
+    guardados.emplace(clave, texto);
+    return texto;
 }
 
 std::string RenderizarCampo(long double valor, int decimales, long double sciMin, long double sciMax, bool recortar) {
