@@ -32,6 +32,18 @@ void BM_FormatoGeneral(benchmark::State& estado) {
 }
 BENCHMARK(BM_FormatoGeneral);
 
+// The limits of a range message and the scientific texts of results far from 1,
+// as a field without an upper limit (1.1E4900) or a vanishing result gives them.
+void BM_FormatoGeneralLejosDeUno(benchmark::State& estado) {
+    long double x = 1.1E4900L;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(FormatoGeneral(x, 2));
+        benchmark::DoNotOptimize(FormatoGeneral(1 / x, 2));
+        x *= 1.0001L;
+    }
+}
+BENCHMARK(BM_FormatoGeneralLejosDeUno);
+
 // One result field written with a new value and read back, as the chain does.
 void BM_EscribirYLeerCampo(benchmark::State& estado) {
     TCantidad campo;

@@ -280,5 +280,94 @@ TEST(RenderizarFijo, DaLasCifrasExactasDeCualquierNumero) {
     EXPECT_GT(probados, 119000);
 }
 
+// Exact ties round away from zero at any size, where printf would go to the even
+// digit; the digits of numbers far from 1 are those of their exact value.
+TEST(FormatoGeneral, RedondeaLosEmpatesExactosAlejandoseDeCero) {
+    const Caso casos[] = {
+        {0.25L, 1, "0.3"},
+        {-0.25L, 1, "-0.3"},
+        {2.5L, 1, "3"},
+        {1.25L, 2, "1.3"},
+        {0.125L, 2, "0.13"},
+        // A hair from a tie rounds by the side it lies on.
+        {1.25L - 0x1p-62L, 2, "1.2"},
+        {1.25L + 0x1p-62L, 2, "1.3"},
+        {-(0.125L - 0x1p-66L), 2, "-0.12"},
+        {1.0000152587890625L, 5, "1"},
+        {1.0000152587890625L, 16, "1.000015258789063"},
+        {0x1p-16445L, 1, "4E-4951"},
+        {0x1p-16445L, 2, "3.6E-4951"},
+        {0x1p16383L, 3, "5.95E4931"},
+        {0x1p-100L, 2, "7.9E-31"},
+        {3.0L * 0x1p-60L, 2, "2.6E-18"},
+        {std::numeric_limits<long double>::max(), 5, "1.1897E4932"},
+        {std::numeric_limits<long double>::min(), 5, "3.3621E-4932"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(FormatoGeneral(c.valor, c.cifras), c.texto) << c.texto << " con " << c.cifras << " cifras";
+    EXPECT_EQ(RenderizarCientifico(0.25L, 0, false), "3.E-1");
+    EXPECT_EQ(RenderizarCientifico(-12.5L, 1, false), "-1.3E+1");
+}
+
+// The same number asked again with other decimals, trimmed or not, or with the
+// other sign, gets the text of what was asked, whatever was asked before.
+TEST(RenderizarCientifico, CadaFormatoDaSuTextoAunqueElNumeroSeRepita) {
+    const struct {
+        long double valor;
+        int decimales;
+        bool recortar;
+        const char* texto;
+    } casos[] = {
+        {1.5E-5L, 3, true, "1.5E-5"}, {1.5E-5L, 3, false, "1.500E-5"}, {1.5E-5L, 1, false, "1.5E-5"},
+        {1.5E-5L, 0, false, "2.E-5"}, {-1.5E-5L, 3, true, "-1.5E-5"},  {1.5E-5L, 3, true, "1.5E-5"},
+        {0.0L, 2, false, "0.00E+0"},  {-0.0L, 2, false, "0.00E+0"},    {2.5E4L, 2, false, "2.50E+4"},
+        {2.5E4L, 2, true, "2.5E+4"},
+    };
+    for (int vuelta = 0; vuelta < 2; ++vuelta)
+        for (const auto& c : casos)
+            EXPECT_EQ(RenderizarCientifico(c.valor, c.decimales, c.recortar), c.texto)
+                << static_cast<double>(c.valor) << " " << c.decimales << " " << c.recortar;
+}
+
+// Away from exact ties the significant digits are printf's, for numbers of every
+// size the extended format holds, including those a hair from a half.
+TEST(RenderizarCientifico, DaLasCifrasExactasDeCualquierNumero) {
+    std::mt19937_64 azar(20261211);
+    std::uniform_int_distribution<int> exponente2(-16440, 16380);
+    int probados = 0;
+    for (int i = 0; i < 3000; ++i) {
+        const long double mantisa = static_cast<long double>(azar() >> 11) / (1ULL << 53);
+        long double valor = std::ldexp(1 + mantisa, i % 4 == 0 ? exponente2(azar) : exponente2(azar) / 300);
+        if (i % 3 == 0) valor = -valor;
+        for (int decimales : {0, 1, 2, 4, 8, 14}) {
+            // A hair from a half at this many digits.
+            long double v = valor;
+            if (i % 5 == 0) {
+                char corto[64];
+                std::snprintf(corto, sizeof corto, "%.*Le", decimales + 1, v);
+                std::string t = corto;
+                t[static_cast<size_t>(decimales) + 2] = '5';
+                v = std::strtold(t.c_str(), nullptr);
+            }
+            char largo[128];
+            std::snprintf(largo, sizeof largo, "%.*Le", decimales + 40, std::fabs(v));
+            const std::string cola = std::string(largo).substr(static_cast<size_t>(decimales) + 2, 41);
+            if (cola.front() == '5' && cola.find_first_not_of('0', 1) == 40) continue;
+            char referencia[128];
+            std::snprintf(referencia, sizeof referencia, "%.*Le", decimales, v);
+            std::string esperado = referencia;
+            const size_t e = esperado.find('e');
+            std::string exp = esperado.substr(e + 2);
+            exp.erase(0, std::min(exp.find_first_not_of('0'), exp.size() - 1));
+            esperado = esperado.substr(0, e) + "E" + esperado[e + 1] + exp;
+            if (decimales == 0) esperado.insert(esperado.find('E'), ".");
+            ASSERT_EQ(RenderizarCientifico(v, decimales, false), esperado)
+                << std::setprecision(25) << v << " " << decimales;
+            ++probados;
+        }
+    }
+    EXPECT_GT(probados, 17000);
+}
+
 }  // namespace
 }  // namespace brovel

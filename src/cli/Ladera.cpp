@@ -13,6 +13,7 @@ namespace brovel {
 
 TRegistro LaderaComoRegistro(const TFormaBrovel& forma) {
     TRegistro r;
+    r.reserve(MiembrosBrovel().size() + 4);
     r.push_back({"estado", forma.TextoEstado()});
     r.push_back({"mensajes", forma.MensajesSuelo()});
     r.push_back({"sin_actualizar", forma.SinActualizar()});

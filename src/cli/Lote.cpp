@@ -217,8 +217,8 @@ int Lote(const Argumentos& argumentos) {
             } else {
                 Zumbrel(forma, zumbrel);
                 forma.MostrarPestana(TPestanaBrovel::Erosion);
-                TRegistro registro = archivo;
-                for (TCampoSalida& c : LaderaComoRegistro(forma)) registro.push_back(std::move(c));
+                TRegistro registro = LaderaComoRegistro(forma);
+                registro.insert(registro.begin(), archivo.front());
                 fallo = salida.Escribir(registro);
             }
             if (fallo) return 1;
@@ -386,7 +386,9 @@ int BarridoHasta(const Argumentos& argumentos, size_t maximoDePuntos) {
         TFormaBrovel& forma = formas.Nueva();
         forma.AbrirDocumento(punto, archivo);
         forma.MostrarPestana(TPestanaBrovel::Erosion);
-        for (TCampoSalida& c : LaderaComoRegistro(forma)) registro.push_back(std::move(c));
+        TRegistro resultados = LaderaComoRegistro(forma);
+        registro.reserve(registro.size() + resultados.size());
+        for (TCampoSalida& c : resultados) registro.push_back(std::move(c));
         if (salida.Escribir(registro)) return 1;
         progreso.Avanzar(n + 1);
         // The last entry varies fastest.

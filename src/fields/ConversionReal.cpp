@@ -57,6 +57,12 @@ std::string RealFijo(long double valor, int precision) {
     return Imprimir("%.*Lf", precision, valor);
 }
 
+std::string RealCientifico(long double valor, int precision) {
+    std::string texto;
+    if (NoFinito(valor, texto)) return texto;
+    return Imprimir("%.*Le", precision, valor);
+}
+
 std::string RealGeneral(double valor, int precision) {
     std::string texto;
     if (NoFinito(valor, texto)) return texto;
@@ -152,6 +158,7 @@ LecturaReal LeerReal(std::string_view texto, double& valor) {
 #ifdef BROVEL_CONVERSION_PROPIA
 
 std::string RealFijo(long double valor, int precision) { return respaldo::RealFijo(valor, precision); }
+std::string RealCientifico(long double valor, int precision) { return respaldo::RealCientifico(valor, precision); }
 std::string RealGeneral(double valor, int precision) { return respaldo::RealGeneral(valor, precision); }
 std::string RealFijoMasCorto(double valor) { return respaldo::RealFijoMasCorto(valor); }
 LecturaReal LeerReal(std::string_view texto, double& valor) { return respaldo::LeerReal(texto, valor); }
@@ -170,6 +177,9 @@ std::string Escribir(size_t lugar, T... argumentos) {
 
 std::string RealFijo(long double valor, int precision) {
     return Escribir(static_cast<size_t>(precision) + 5000, valor, std::chars_format::fixed, precision);
+}
+std::string RealCientifico(long double valor, int precision) {
+    return Escribir(static_cast<size_t>(precision) + 32, valor, std::chars_format::scientific, precision);
 }
 std::string RealGeneral(double valor, int precision) {
     return Escribir(static_cast<size_t>(precision) + 32, valor, std::chars_format::general, precision);

@@ -14,6 +14,11 @@ namespace brovel {
 // digits after the point, correctly rounded.
 std::string RealFijo(long double valor, int precision);
 
+// std::to_chars(…, valor, chars_format::scientific, precision): one digit, the
+// point and `precision` digits, correctly rounded, then "e", the exponent's sign
+// and at least two of its digits ("1.250e+02").
+std::string RealCientifico(long double valor, int precision);
+
 // std::to_chars(…, valor, chars_format::general, precision).
 std::string RealGeneral(double valor, int precision);
 
@@ -33,6 +38,7 @@ LecturaReal LeerReal(std::string_view texto, double& valor);
 // library's own conversions.
 namespace respaldo {
 std::string RealFijo(long double valor, int precision);
+std::string RealCientifico(long double valor, int precision);
 std::string RealGeneral(double valor, int precision);
 std::string RealFijoMasCorto(double valor);
 LecturaReal LeerReal(std::string_view texto, double& valor);

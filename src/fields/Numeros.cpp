@@ -9,6 +9,8 @@
 #include <iterator>
 #include <limits>
 #include <locale.h>
+#include <map>
+#include <tuple>
 #include <stdlib.h>
 
 namespace brovel {
@@ -73,8 +75,45 @@ struct Significativas {
     bool cero = true;
 };
 
+// The same digits taken from the correctly rounded scientific text with a few
+// digits more. Rounding is monotonic and every halfway point at `cifras` digits is
+// a number of that text, so the text lies on the same side of each halfway point
+// as the exact value, or on it: only then ("5" and zeros after the digits kept)
+// does the exact expansion decide. The expansion of a number far from 1 writes
+// thousands of digits; this text, a few dozen.
+bool RedondearPorCientifico(long double valor, int cifras, Significativas& s) {
+    constexpr int kCifrasDeMas = 4;
+    const std::string texto = RealCientifico(std::fabs(valor), cifras + kCifrasDeMas - 1);
+    // "d.ddd…de±x…"
+    const size_t e = texto.find('e');
+    if (e == std::string::npos || e < 3 || texto[1] != '.') return false;
+    std::string digitos;
+    digitos.reserve(e);
+    digitos += texto[0];
+    digitos.append(texto, 2, e - 2);
+    const size_t resto = static_cast<size_t>(cifras);
+    if (digitos[resto] == '5' && digitos.find_first_not_of('0', resto + 1) == std::string::npos) return false;
+    int exponente = 0;
+    const char* fin = texto.data() + texto.size();
+    const char* inicio = texto.data() + e + 1 + (texto[e + 1] == '+' ? 1 : 0);
+    if (std::from_chars(inicio, fin, exponente).ptr != fin) return false;
+    s.cero = false;
+    s.exponente = exponente;
+    s.digitos = std::move(digitos);
+    if (Redondear(s.digitos, resto)) {
+        s.digitos.pop_back();
+        ++s.exponente;
+    }
+    return true;
+}
+
 Significativas RedondearSignificativas(long double valor, int cifras) {
     Significativas s;
+    if (valor == 0) {
+        s.digitos.assign(static_cast<size_t>(cifras), '0');
+        return s;
+    }
+    if (RedondearPorCientifico(valor, cifras, s)) return s;
     DecimalExacto d = Expandir(valor);
     const auto primera = d.digitos.find_first_not_of('0');
     if (primera == std::string::npos) {
@@ -225,13 +264,33 @@ std::string RenderizarFijo(long double valor, int decimales, bool recortar) {
     return ConSigno(valor, texto);
 }
 
-std::string RenderizarCientifico(long double valor, int decimales, bool recortar) {
-    if (std::string t; NoFinito(valor, t)) return t;
+namespace {
+
+std::string RenderizarCientificoDeNuevo(long double valor, int decimales, bool recortar) {
     const Significativas s = RedondearSignificativas(valor, std::max(0, decimales) + 1);
     std::string mantisa = s.digitos.substr(0, 1) + "." + s.digitos.substr(1);
     if (recortar) RecortarCeros(mantisa);
     const std::string exponente = (s.exponente < 0 ? "-" : "+") + std::to_string(std::abs(s.exponente));
     return ConSigno(valor, mantisa) + "E" + exponente;
+}
+
+// The last texts written, by number and format: a recalculation writes the same
+// results into their fields again and again, and the scientific digits cost a
+// printf each. Bounded, since a batch writes ever new numbers.
+constexpr size_t kCientificosGuardados = 1024;
+
+}  // namespace
+
+std::string RenderizarCientifico(long double valor, int decimales, bool recortar) {
+    if (std::string t; NoFinito(valor, t)) return t;
+    using TClave = std::tuple<long double, int, bool>;
+    thread_local std::map<TClave, std::string> guardados;
+    const TClave clave{valor, decimales, recortar};
+    if (const auto guardado = guardados.find(clave); guardado != guardados.end()) return guardado->second;
+    std::string texto = RenderizarCientificoDeNuevo(valor, decimales, recortar);
+    if (guardados.size() >= kCientificosGuardados) guardados.clear();
+    guardados.emplace(clave, texto);
+    return texto;
 }
 
 std::string RenderizarCampo(long double valor, int decimales, long double sciMin, long double sciMax, bool recortar) {

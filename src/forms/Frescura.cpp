@@ -79,8 +79,10 @@ void TFrescura::Marcar(std::initializer_list<const char*> miembros, const std::o
         if (!motivo) {
             if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end())
                 viejos_.erase(viejo);
+        } else if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) {
+            viejo->second = *motivo;
         } else {
-            viejos_[miembro] = *motivo;
+            viejos_.emplace(miembro, *motivo);
         }
     }
 }
@@ -102,18 +104,46 @@ std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<TMiembro
     return std::nullopt;
 }
 
+namespace {
+
+// A derivation with the names of what it writes and reads, looked up once.
+struct TDerivacionNombrada {
+    const TDerivacionBrovel* derivacion;
+    std::vector<const char*> escribe, lee;
+};
+
+// The derivations of each routine, in the table's order: the chain asks for one
+// routine's at every step.
+const std::vector<TDerivacionNombrada>& DerivacionesDe(TRutinaBrovel rutina) {
+    static const auto kPorRutina = [] {
+        std::map<TRutinaBrovel, std::vector<TDerivacionNombrada>> porRutina;
+        for (const TDerivacionBrovel& d : DerivacionesBrovel()) {
+            TDerivacionNombrada nombrada{&d, {}, {}};
+            for (const TMiembroBrovel& escrito : d.escribe) nombrada.escribe.push_back(NombreDe(escrito));
+            for (const TMiembroBrovel& leido : d.lee) nombrada.lee.push_back(NombreDe(leido));
+            porRutina[d.rutina].push_back(std::move(nombrada));
+        }
+        return porRutina;
+    }();
+    static const std::vector<TDerivacionNombrada> kNinguna;
+    const auto derivaciones = kPorRutina.find(rutina);
+    return derivaciones == kPorRutina.end() ? kNinguna : derivaciones->second;
+}
+
+}  // namespace
+
 void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const std::optional<std::string>& falla) {
-    for (const TDerivacionBrovel& d : DerivacionesBrovel()) {
-        if (d.rutina != rutina || !d.rige(e)) continue;
+    for (const TDerivacionNombrada& d : DerivacionesDe(rutina)) {
+        if (!d.derivacion->rige(e)) continue;
         // What it read being out of date is what stopped it: a fault on numbers
         // that are not the current data's says nothing of the current data.
         std::optional<std::string> motivo = falla;
-        for (const TMiembroBrovel& leido : d.lee)
-            if (const auto viejo = viejos_.find(std::string_view(NombreDe(leido))); viejo != viejos_.end()) {
+        for (const char* leido : d.lee)
+            if (const auto viejo = viejos_.find(std::string_view(leido)); viejo != viejos_.end()) {
                 motivo = viejo->second;
                 break;
             }
-        for (const TMiembroBrovel& escrito : d.escribe) Marcar({NombreDe(escrito)}, motivo);
+        for (const char* escrito : d.escribe) Marcar({escrito}, motivo);
     }
 }
 
