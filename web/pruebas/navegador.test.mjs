@@ -431,6 +431,23 @@ test('Ayuda abre el documento de ayuda, o dice dónde debería estar', async () 
   }
 });
 
+test('la ayuda abierta una vez se abre también sin conexión', { skip: !existsSync(ayuda) }, async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto);
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  const abrir = async () => {
+    const abierta = contexto.waitForTarget((t) => t.url().includes('/Ayuda/'), { timeout: 10000 });
+    await pagina.click('#ladera [data-orden="ayuda"]');
+    const pestana = await (await abierta).page();
+    await pestana?.close();
+  };
+  await abrir();
+  await pagina.waitForFunction(async () => Boolean(await caches.match('Ayuda/Ayuda Brovel y Zumbrel.pdf')));
+  await pagina.setOfflineMode(true);
+  await abrir();
+  assert.equal(await pagina.$('dialog.caja-error[open]'), null);
+});
+
 test('recargar la página conserva el proyecto', async () => {
   const contexto = await navegador.createBrowserContext();
   const pagina = await abrirPagina(contexto);

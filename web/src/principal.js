@@ -309,8 +309,10 @@ document.body.append(selectorArchivo, selectorZbr);
 // The help document the desktop opens, beside the page when the build had it.
 const AYUDA = 'Ayuda/Ayuda Brovel y Zumbrel.pdf';
 async function abrirAyuda() {
-  const respuesta = await fetch(AYUDA, { method: 'HEAD' }).catch(() => null);
-  if (respuesta?.ok) window.open(AYUDA, '_blank');
+  // Without a connection, the copy kept when it was last opened.
+  const hay = (await fetch(AYUDA, { method: 'HEAD' }).then((r) => r.ok).catch(() => false))
+    || Boolean(await window.caches?.match(AYUDA).catch(() => null));
+  if (hay) window.open(AYUDA, '_blank');
   else await dialogos.error(modulo.faltaLaAyuda(new URL(AYUDA, location.href).href));
 }
 
