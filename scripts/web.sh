@@ -42,7 +42,25 @@ construir() {
   if [[ ! -d web/node_modules ]] || [[ web/package-lock.json -nt web/node_modules/.package-lock.json ]]; then
     (cd web && npm ci --no-audit --no-fund --loglevel=error)
   fi
+  ayuda
   node web/construir.mjs build-web
+}
+
+# The help document is built as the desktop's is, with Qt (tools/ayuda), in the
+# native build; a machine without Qt builds the page without it.
+ayuda() {
+  if [[ ! -f build/build.ninja ]]; then
+    local p estado
+    for p in qt6-base-dev qt6-svg-dev libgtest-dev; do
+      estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+      if [[ "$estado" != "install ok installed" ]]; then
+        echo "La página se construye sin la ayuda, que se genera con Qt (scripts/instalar-dependencias.sh)." >&2
+        return 0
+      fi
+    done
+    cmake -S . -B build -G Ninja --log-level=WARNING
+  fi
+  cmake --build build -j2 --target ayuda
 }
 
 case "${1:-}" in

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "ProyectoDePrueba.h"
+#include "forms/Preguntas.h"
 
 using namespace brovel;
 using namespace brovel::pruebas;
@@ -141,4 +142,21 @@ TEST_F(FormaBrovelProyecto, UnGuardadoQueNoOcurreDetieneLaOrden) {
     EXPECT_EQ(fallida.persona.errores.size(), 1u);
     EXPECT_EQ(fallida.forma.Estado.Lt, 90);
     EXPECT_TRUE(fallida.forma.Modificado());
+}
+
+// The question names the project as the form gives it, whole and unchanged, so
+// that each view puts the same sentence.
+TEST(PreguntaGuardarCambios, NombraElProyecto) {
+    struct TCaso {
+        const char* que;
+        const char* nombre;
+        const char* pregunta;
+    };
+    const TCaso casos[] = {
+        {"proyecto nuevo", "Sin Nombre", "¿Desea guardar los cambios de «Sin Nombre»?"},
+        {"nombre con acentos", "Ladera Ñuñoa", "¿Desea guardar los cambios de «Ladera Ñuñoa»?"},
+        {"nombre con comillas", "la «otra»", "¿Desea guardar los cambios de «la «otra»»?"},
+        {"nombre vacío", "", "¿Desea guardar los cambios de «»?"},
+    };
+    for (const TCaso& caso : casos) EXPECT_EQ(PreguntaGuardarCambios(caso.nombre), caso.pregunta) << caso.que;
 }

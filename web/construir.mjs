@@ -2,7 +2,7 @@
 // the C++ build left in build-web/modulo/, the icons and the service worker
 // with the list of every file it keeps.
 import * as esbuild from 'esbuild';
-import { cpSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createHash } from 'node:crypto';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -21,6 +21,16 @@ for (const f of ['brovel.svg', 'zumbrel.svg', 'ladera.svg', 'cuenca.svg'])
 cpSync(path.join(raiz, 'resources', 'ladera.svg'), path.join(salida, 'DibujoLadera.svg'));
 cpSync(path.join(raiz, 'resources', 'cuenca.svg'), path.join(salida, 'DibujoCuenca.svg'));
 
+// The help document, built with the desktop program (tools/ayuda) where the
+// machine can build it (scripts/web.sh says so when it cannot).
+const AYUDA = path.join('Ayuda', 'Ayuda Brovel y Zumbrel.pdf');
+const ayuda = process.env.BROVEL_AYUDA ?? path.join(raiz, 'build', 'bin', AYUDA);
+rmSync(path.join(salida, 'Ayuda'), { recursive: true, force: true });
+if (existsSync(ayuda)) {
+  mkdirSync(path.join(salida, 'Ayuda'), { recursive: true });
+  cpSync(ayuda, path.join(salida, AYUDA));
+}
+
 await esbuild.build({
   entryPoints: [path.join(aqui, 'src', 'principal.js')],
   bundle: true, format: 'esm', minify: true, target: 'es2022', outdir: salida,
@@ -32,7 +42,9 @@ const archivos = [];
   for (const e of readdirSync(carpeta, { withFileTypes: true })) {
     const ruta = path.join(carpeta, e.name);
     if (e.isDirectory()) listar(ruta);
-    else if (e.name !== 'sw.js') archivos.push(path.relative(salida, ruta));
+    // The help is kept once it is opened, not on the first visit: it weighs
+    // more than the rest of the page.
+    else if (e.name !== 'sw.js' && path.relative(salida, ruta) !== AYUDA) archivos.push(path.relative(salida, ruta));
   }
 })(salida);
 archivos.sort();

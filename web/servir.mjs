@@ -8,7 +8,7 @@ import path from 'node:path';
 const TIPOS = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
   '.css': 'text/css', '.wasm': 'application/wasm', '.svg': 'image/svg+xml',
-  '.webmanifest': 'application/manifest+json', '.json': 'application/json',
+  '.webmanifest': 'application/manifest+json', '.json': 'application/json', '.pdf': 'application/pdf',
 };
 
 export function servir(carpeta, puerto = 8080, anfitrion = '127.0.0.1') {

@@ -12,10 +12,12 @@
 #include "docs/Archivos.h"
 #include "docs/RtfHtml.h"
 #include "fields/MensajesRango.h"
+#include "forms/Ayuda.h"
 #include "forms/CamposBrovel.h"
 #include "forms/CamposZumbrel.h"
 #include "forms/EncabezadoReporte.h"
 #include "forms/FormaBrovel.h"
+#include "forms/Preguntas.h"
 #include "forms/ReporteBrovel.h"
 #include "forms/ReporteZumbrel.h"
 #include "web/DescripcionWeb.h"
@@ -278,16 +280,21 @@ public:
         return html;
     }
 
+    // The project's file name, empty for one never saved.
+    std::string NombreProyecto() const { return forma_.NombreProyecto; }
+
     // ---- The project. The page asks first whether a changed project is saved
     // (`Modificado`), saves it if the person says so, and passes the answer.
     bool Modificado() { return forma_.Modificado(); }
-    // The name the form gives the project when it asks before leaving it, or
-    // empty when it would not ask: the question is put to the form and cancelled.
-    std::string NombreAlPreguntar() {
+    // The question the form asks before the project is left, or empty when it
+    // would not ask: the question is put to the form and cancelled.
+    std::string PreguntaAlSalir() {
         interlocutor_.preguntado.clear();
         interlocutor_.respuesta = TRespuesta::Cancelar;
-        Proteger(interlocutor_, [&] { forma_.ConfirmarCambios(); });
-        return std::exchange(interlocutor_.preguntado, std::string());
+        bool pregunto = false;
+        Proteger(interlocutor_, [&] { pregunto = !forma_.ConfirmarCambios(); });
+        const std::string nombre = std::exchange(interlocutor_.preguntado, std::string());
+        return pregunto ? PreguntaGuardarCambios(nombre) : std::string();
     }
     void Nuevo(int respuesta) {
         interlocutor_.respuesta = RespuestaDe(respuesta);
@@ -310,15 +317,32 @@ public:
     }
     // Guardar: the bytes saved, or null for a project never saved (the page asks
     // for a name and uses GuardarComo) or a save that failed (said in the error box).
-    val Guardar() {
+    // `existente` is what the file holds now, when the page could read it: the
+    // project is written into it, as the desktop writes into the file on its disk;
+    // null keeps the file as last opened or saved here.
+    val Guardar(const val& existente) {
         if (forma_.NombreProyecto.empty()) return val::null();
+        if (!existente.isNull()) web::Escribir(forma_.RutaProyecto, BytesDe(existente));
         return Guardado(forma_.GuardarValores(forma_.RutaProyecto, forma_.NombreProyecto));
     }
-    val GuardarComo(const std::string& nombre) {
-        interlocutor_.rutaParaGuardar = RutaPara(nombre).string();
-        const std::string antes = forma_.RutaProyecto;
+    // Guardar como into a file named `nombre` holding `existente` (its bytes, or
+    // null when the page cannot read it: then only the open project's own file is
+    // known, and any other is written anew).
+    val GuardarComo(const std::string& nombre, const val& existente) {
+        const std::filesystem::path ruta = RutaPara(nombre);
+        if (!existente.isNull())
+            web::Escribir(ruta, BytesDe(existente));
+        else if (ruta.string() != forma_.RutaProyecto)
+            std::filesystem::remove(ruta);
+        interlocutor_.rutaParaGuardar = ruta.string();
+        // A save remembers the project as saved: with nothing remembered before,
+        // something remembered after says the save happened.
+        const std::optional<std::string> recordado = forma_.ProyectoRecordado();
+        forma_.RecordarProyectoComo(std::nullopt);
         Proteger(interlocutor_, [&] { forma_.GuardarComoExecute(); });
-        return Guardado(forma_.RutaProyecto != antes || !forma_.Modificado());
+        const bool guardado = forma_.ProyectoRecordado().has_value();
+        if (!guardado) forma_.RecordarProyectoComo(recordado);
+        return Guardado(guardado);
     }
 
     // What the page keeps in the browser's storage so that a reload loses nothing:
@@ -543,7 +567,8 @@ EMSCRIPTEN_BINDINGS(brovel) {
         .function("reporteRtf", &TLaderaWeb::ReporteRtf)
         .function("reporteHtml", &TLaderaWeb::ReporteHtml)
         .function("modificado", &TLaderaWeb::Modificado)
-        .function("nombreAlPreguntar", &TLaderaWeb::NombreAlPreguntar)
+        .function("nombreProyecto", &TLaderaWeb::NombreProyecto)
+        .function("preguntaAlSalir", &TLaderaWeb::PreguntaAlSalir)
         .function("nuevo", &TLaderaWeb::Nuevo)
         .function("abrir", &TLaderaWeb::Abrir)
         .function("guardar", &TLaderaWeb::Guardar)
@@ -574,6 +599,7 @@ EMSCRIPTEN_BINDINGS(brovel) {
     function("descripcionLadera", &DescripcionDeLadera);
     function("descripcionZumbrel", &DescripcionDeZumbrel);
     function("noSePudoGuardar", &NoSePudoGuardar);
+    function("faltaLaAyuda", &MensajeSinAyuda);
 }
 
 }  // namespace brovel::web

@@ -56,7 +56,7 @@ test('una pendiente escrita cambia A como en la ventana', () => {
     ladera.pestana(EROSION);
     const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-'));
     const archivo = path.join(carpeta, 'p.bvx');
-    writeFileSync(archivo, ladera.guardarComo('p.bvx'));
+    writeFileSync(archivo, ladera.guardarComo('p.bvx', null));
     const esperado = JSON.parse(calc('ladera', archivo)).TeE;
     assert.notEqual(texto(ladera, A), '9.35051', caso.nombre);
     assert.equal(texto(ladera, A), esperado.toFixed(5), caso.nombre);
@@ -122,7 +122,7 @@ test('abrir, editar y guardar da los bytes de brovel-calc --guardar', () => {
   ladera.escribir('euLt', '55');
   ladera.salir('euLt');
   assert.equal(ladera.modificado(), true);
-  const guardado = ladera.guardar();
+  const guardado = ladera.guardar(null);
   assert.ok(guardado instanceof Uint8Array);
   assert.equal(ladera.modificado(), false);
 
@@ -134,13 +134,38 @@ test('abrir, editar y guardar da los bytes de brovel-calc --guardar', () => {
 
 test('guardar como y abrir de nuevo dan el mismo proyecto', () => {
   const ladera = nueva();
-  assert.equal(ladera.guardar(), null);
+  assert.equal(ladera.guardar(null), null);
   ladera.escribir('euDt', '9');
-  const bytes = ladera.guardarComo('nuevo.bvx');
+  const bytes = ladera.guardarComo('nuevo.bvx', null);
   assert.ok(bytes instanceof Uint8Array);
   const otra = nueva();
   assert.equal(otra.abrir(bytes, 'nuevo.bvx', 1), true);
   assert.equal(Number(texto(otra, 'euDt')), 9);
+});
+
+test('guardar como en un archivo con lo suyo escribe en él; en uno que no es un proyecto no guarda', () => {
+  const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-'));
+  const ajeno = '; notas\r\n[Geometria]\r\nColor=verde\r\n[Mia]\r\nclave=valor\r\n';
+  const original = '[Geometria]\r\nDeclive=8\r\nLongitud=40\r\n';
+  const ladera = nueva();
+  assert.equal(ladera.abrir(new TextEncoder().encode(original), 'parcela.bvx', 1), true);
+  ladera.escribir('euLt', '55');
+  ladera.salir('euLt');
+  const bytes = ladera.guardarComo('otro.bvx', new TextEncoder().encode(ajeno));
+  assert.ok(bytes instanceof Uint8Array);
+  assert.equal(ladera.modificado(), false);
+  const abierto = path.join(carpeta, 'abierto.bvx');
+  const otro = path.join(carpeta, 'otro.bvx');
+  writeFileSync(abierto, original.replace('Longitud=40', 'Longitud=55'));
+  writeFileSync(otro, ajeno);
+  calc('ladera', '--guardar', otro, abierto);
+  assert.deepEqual(Buffer.from(bytes), readFileSync(otro));
+
+  ladera.escribir('euLt', '65');
+  ladera.salir('euLt');
+  assert.equal(ladera.guardarComo('imagen.bvx', new Uint8Array([0x89, 0x50, 0x4e, 0x47, 0, 1, 2])), null);
+  assert.match(ladera.estado().errores.join('\n'), /no es un proyecto de Brovel/);
+  assert.equal(ladera.modificado(), true);
 });
 
 test('nuevo y abrir respetan la respuesta sobre los cambios', () => {

@@ -54,7 +54,10 @@ const teclas = await pagina.evaluate((n) => {
 await navegador.close();
 servidor.close();
 
+// The help document is fetched only when it is opened, not by a visit.
+const AYUDA = path.join('Ayuda', 'Ayuda Brovel y Zumbrel.pdf');
 let total = 0;
+let ayuda = 0;
 const archivos = [];
 (function listar(c) {
   for (const e of readdirSync(c)) {
@@ -62,7 +65,7 @@ const archivos = [];
     if (statSync(ruta).isDirectory()) listar(ruta);
     else {
       const gz = gzipSync(readFileSync(ruta), { level: 9 }).length;
-      total += gz;
+      if (path.relative(carpeta, ruta) === AYUDA) ayuda = gz; else total += gz;
       archivos.push(`${path.relative(carpeta, ruta)} ${(gz / 1024).toFixed(1)} KiB`);
     }
   }
@@ -71,5 +74,6 @@ const archivos = [];
 console.log(`Carga en frío hasta la primera pestaña: mediana ${mediana(cargas).toFixed(0)} ms (${veces} veces, sin caché)`);
 console.log(`Tecla en la pendiente hasta los campos al día: mediana ${mediana(teclas.tiempos).toFixed(2)} ms, máx ${Math.max(...teclas.tiempos).toFixed(2)} ms`);
 console.log(`Pestaña Erosión recalculada y mostrada (A al día): mediana ${mediana(teclas.pestana).toFixed(2)} ms`);
-console.log(`Archivos transferidos, gzip: ${(total / 1024).toFixed(0)} KiB en total`);
+console.log(`Archivos transferidos, gzip: ${(total / 1024).toFixed(0)} KiB en total`
+  + (ayuda ? `, y ${(ayuda / 1024).toFixed(0)} KiB la ayuda, al abrirla` : ''));
 for (const a of archivos) console.log(`  ${a}`);

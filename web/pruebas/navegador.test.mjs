@@ -5,7 +5,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -126,12 +126,14 @@ test('un número fuera de rango se avisa y deja A sin actualizar', async () => {
 
 // A project written by hand, and what the desktop saves for it with Longitud
 const ORIGINAL = '; a mano\r\n[Geometria]\r\nDeclive=8\r\nLongitud=40\r\n[Otra]\r\nx=1\r\n';
-// set to `longitud`: into the file it opened, or with Guardar como into a new one.
+// set to `longitud`: into the file it opened, or with Guardar como into another
+// one, new (`enOtro` true) or holding `enOtro`.
 function guardadoPorElEscritorio(longitud, enOtro = false) {
   const carpeta = mkdtempSync(path.join(tmpdir(), 'brovel-esperado-'));
   const abierto = path.join(carpeta, 'abierto.bvx');
   const esperado = enOtro ? path.join(carpeta, 'otro.bvx') : abierto;
   writeFileSync(abierto, ORIGINAL.replace('Longitud=40', `Longitud=${longitud}`));
+  if (typeof enOtro !== 'boolean') writeFileSync(esperado, enOtro);
   calc('ladera', '--guardar', esperado, abierto);
   return readFileSync(esperado);
 }
@@ -171,7 +173,7 @@ function conAccesoAArchivos(original) {
   window.sinPermiso = [];
   const manejador = (name) => ({
     kind: 'file', name,
-    getFile: async () => new File([window.discos[name]], name),
+    getFile: async () => new File([window.discos[name] ?? ''], name),
     createWritable: async () => {
       if (window.sinPermiso.includes(name)) throw new DOMException('Permiso denegado', 'NotAllowedError');
       const partes = [];
@@ -206,6 +208,107 @@ test('con acceso a archivos, Guardar escribe otra vez en el archivo abierto o el
   assert.deepEqual(await enDisco(pagina, 'copia.bvx'), guardadoPorElEscritorio(65, true));
   assert.deepEqual(await enDisco(pagina, 'parcela.bvx'), guardadoPorElEscritorio(55));
   assert.deepEqual(await pagina.evaluate(() => window.pedidos), ['abrir', 'guardar parcela.bvx']);
+  assert.deepEqual(pagina.errores, []);
+});
+
+// A file with what the program does not write: a comment, a key it does not
+// know, a section of its own.
+const AJENO = '; notas del campo\r\n[Geometria]\r\nDeclive=3\r\nColor=verde\r\n[Mia]\r\nclave=valor\r\n';
+
+test('guardar como sobre un archivo existente escribe en él como el escritorio y conserva lo ajeno', async () => {
+  const pagina = await abrirPagina(undefined, conAccesoAArchivos, ORIGINAL);
+  await pagina.evaluate((ajeno) => { window.discos['otra.bvx'] = ajeno; window.elegirComo = 'otra.bvx'; }, AJENO);
+  await pagina.click('[data-orden="abrir"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  await escribir(pagina, 'l-euLt', '60');
+  await pagina.click('[data-orden="guardarComo"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - otra') && !document.title.endsWith('*'));
+  const guardado = await enDisco(pagina, 'otra.bvx');
+  assert.deepEqual(guardado, guardadoPorElEscritorio(60, AJENO));
+  assert.match(String(guardado), /^; notas del campo\r\n[^]*Color=verde\r\n[^]*\[Mia\]\r\nclave=valor\r\n/);
+
+  // Changed by hand since: Guardar writes into what the file holds now.
+  const aMano = Buffer.concat([guardado, Buffer.from('; revisado\r\n')]);
+  await pagina.evaluate((b) => { window.discos['otra.bvx'] = new Blob([new Uint8Array(b)]); }, [...aMano]);
+  await escribir(pagina, 'l-euLt', '65');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  assert.deepEqual(await enDisco(pagina, 'otra.bvx'), guardadoPorElEscritorio(65, aMano));
+  assert.deepEqual(pagina.errores, []);
+});
+
+test('Guardar sobre un archivo que dejó de ser un proyecto se avisa, no pregunta dónde y no lo toca', async () => {
+  const pagina = await abrirPagina(undefined, conAccesoAArchivos, ORIGINAL);
+  await pagina.click('[data-orden="abrir"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  const imagen = '\x89PNG\r\n\x1a\n\x00\x01\x02';
+  await pagina.evaluate((b) => { window.discos['parcela.bvx'] = b; }, imagen);
+  await escribir(pagina, 'l-euLt', '55');
+  await pagina.click('[data-orden="guardar"]');
+  assert.match(await aceptarError(pagina), /^No se pudo guardar "[^"]*parcela\.bvx": .*no es un proyecto de Brovel/i);
+  assert.match(await titulo(pagina), /\*$/);
+  assert.equal(await enDisco(pagina, 'parcela.bvx').then(String), imagen);
+  assert.deepEqual(await pagina.evaluate(() => window.pedidos), ['abrir']);
+});
+
+// The pickers answer with files of the browser's own storage for the page: real
+// handles, which the browser keeps in its database. A handle asks for leave to
+// write until given it in the page's visit; `window.negar` refuses it.
+async function conArchivosDelNavegador() {
+  window.pedidos = [];
+  const archivo = async (nombre) => (await navigator.storage.getDirectory()).getFileHandle(nombre, { create: true });
+  window.showOpenFilePicker = async () => { window.pedidos.push('abrir'); return [await archivo('parcela.bvx')]; };
+  window.showSaveFilePicker = async (o) => { window.pedidos.push(`guardar ${o.suggestedName}`); return archivo(window.elegirComo); };
+  let concedido = false;
+  FileSystemHandle.prototype.queryPermission = async () => (concedido ? 'granted' : 'prompt');
+  FileSystemHandle.prototype.requestPermission = async function pedir() {
+    window.pedidos.push(`permiso ${this.name}`);
+    concedido = !window.negar;
+    return concedido ? 'granted' : 'denied';
+  };
+}
+const enElNavegador = async (pagina, nombre) => Buffer.from(await pagina.evaluate(async (n) => {
+  const h = await (await navigator.storage.getDirectory()).getFileHandle(n);
+  return [...new Uint8Array(await (await h.getFile()).arrayBuffer())];
+}, nombre));
+async function recargar(pagina) {
+  await pagina.reload();
+  await pagina.waitForSelector('body.listo.archivo-buscado');
+}
+
+test('después de recargar, Guardar escribe en el archivo elegido sin preguntar dónde', async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto, conArchivosDelNavegador);
+  await pagina.evaluate(async (texto) => {
+    const h = await (await navigator.storage.getDirectory()).getFileHandle('parcela.bvx', { create: true });
+    const w = await h.createWritable();
+    await w.write(texto);
+    await w.close();
+  }, ORIGINAL);
+  await pagina.click('[data-orden="abrir"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - parcela'));
+  await escribir(pagina, 'l-euLt', '55');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  assert.deepEqual(await enElNavegador(pagina, 'parcela.bvx'), guardadoPorElEscritorio(55));
+
+  // A reload: the browser asks for leave again, and Guardar writes there.
+  await recargar(pagina);
+  await escribir(pagina, 'l-euLt', '65');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => !document.title.endsWith('*'));
+  assert.deepEqual(await enElNavegador(pagina, 'parcela.bvx'), guardadoPorElEscritorio(65));
+  assert.deepEqual(await pagina.evaluate(() => window.pedidos), ['permiso parcela.bvx']);
+
+  // Leave refused: Guardar asks where instead, and the file stays as it was.
+  await recargar(pagina);
+  await pagina.evaluate(() => { window.negar = true; window.elegirComo = 'copia.bvx'; });
+  await escribir(pagina, 'l-euLt', '70');
+  await pagina.click('[data-orden="guardar"]');
+  await pagina.waitForFunction(() => document.title.startsWith('Brovel - copia') && !document.title.endsWith('*'));
+  assert.deepEqual(await pagina.evaluate(() => window.pedidos), ['permiso parcela.bvx', 'guardar parcela.bvx']);
+  assert.deepEqual(await enElNavegador(pagina, 'parcela.bvx'), guardadoPorElEscritorio(65));
+  assert.deepEqual(await enElNavegador(pagina, 'copia.bvx'), guardadoPorElEscritorio(70, true));
   assert.deepEqual(pagina.errores, []);
 });
 
@@ -289,6 +392,60 @@ test('el reporte impreso en PDF tiene la tasa de erosión', async () => {
   for (const serie of [forma.curva(), forma.hietograma(), forma.factores()]) assert.match(ultima, new RegExp(serie.titulo));
   assert.doesNotMatch(ultima, /Tasa de Erosión/);
   assert.ok(paginas.length >= 2);
+});
+
+// Paper gets the plots at print resolution, not at the screen's: each printed
+// canvas holds at least 250 pixels per inch of the A4 page it is laid out on, and
+// the plots keep the places they had (the same width, one under the other).
+test('los gráficos impresos se dibujan a la resolución de la impresión', async () => {
+  const pagina = await abrirPagina();
+  await pagina.emulateMediaType('print');
+  await pagina.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+  const lienzos = await pagina.$$eval('#impresion .grafico-impreso', (graficos) => graficos.map((g) => {
+    const lienzo = g.querySelector('canvas');
+    const caja = lienzo.getBoundingClientRect();
+    return { ppp: (lienzo.width / caja.width) * 96, ancho: Math.round(caja.width), arriba: caja.top };
+  }));
+  assert.equal(lienzos.length, 3);
+  for (const l of lienzos) assert.ok(l.ppp >= 250, JSON.stringify(lienzos));
+  assert.ok(lienzos.every((l) => l.ancho > 500 && l.ancho <= 700), JSON.stringify(lienzos));
+  assert.ok(lienzos[0].arriba < lienzos[1].arriba && lienzos[1].arriba < lienzos[2].arriba);
+});
+
+// The help the desktop opens: beside the page when the build had it, and where
+// it is not, the desktop's message naming where it should be.
+const ayuda = path.join(construido, 'pagina', 'Ayuda', 'Ayuda Brovel y Zumbrel.pdf');
+test('Ayuda abre el documento de ayuda, o dice dónde debería estar', async () => {
+  const pagina = await abrirPagina();
+  if (existsSync(ayuda)) {
+    const abierta = navegador.waitForTarget((t) => t.type() === 'page' && t.url() !== url && t.url() !== 'about:blank',
+      { timeout: 10000 });
+    await pagina.click('#ladera [data-orden="ayuda"]');
+    const destino = await abierta;
+    assert.equal(decodeURIComponent(destino.url()), `${url}Ayuda/Ayuda Brovel y Zumbrel.pdf`);
+    const servido = await pagina.evaluate(async () => [...new Uint8Array(await (await fetch('Ayuda/Ayuda Brovel y Zumbrel.pdf')).arrayBuffer())]);
+    assert.deepEqual(Buffer.from(servido), readFileSync(ayuda));
+  } else {
+    await pagina.click('#ladera [data-orden="ayuda"]');
+    assert.match(await aceptarError(pagina), /^Error al querer abrir el archivo de ayuda\.[^]*\/Ayuda\/Ayuda Brovel y Zumbrel\.pdf$/);
+  }
+});
+
+test('la ayuda abierta una vez se abre también sin conexión', { skip: !existsSync(ayuda) }, async () => {
+  const contexto = await navegador.createBrowserContext();
+  const pagina = await abrirPagina(contexto);
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  const abrir = async () => {
+    const abierta = contexto.waitForTarget((t) => t.url().includes('/Ayuda/'), { timeout: 10000 });
+    await pagina.click('#ladera [data-orden="ayuda"]');
+    const pestana = await (await abierta).page();
+    await pestana?.close();
+  };
+  await abrir();
+  await pagina.waitForFunction(async () => Boolean(await caches.match('Ayuda/Ayuda Brovel y Zumbrel.pdf')));
+  await pagina.setOfflineMode(true);
+  await abrir();
+  assert.equal(await pagina.$('dialog.caja-error[open]'), null);
 });
 
 test('recargar la página conserva el proyecto', async () => {

@@ -8,10 +8,32 @@ const barras = uPlot.paths.bars({ size: [0.8, 100] });
 
 // A place may fix its plot's size (`elemento.tamano`, in CSS pixels), as the
 // printed page does; otherwise the plot takes the place's width, within bounds.
+// A printed plot is drawn `tamano.escala` times larger and shown that many times
+// smaller (its place has `zoom` 1/escala), so that paper gets the canvas at
+// print resolution rather than at the screen's.
+const escala = (elemento) => elemento.tamano?.escala ?? 1;
 function ancho(elemento) {
-  return elemento.tamano?.ancho ?? Math.max(260, Math.min(elemento.clientWidth || 480, 560));
+  return (elemento.tamano?.ancho ?? Math.max(260, Math.min(elemento.clientWidth || 480, 560))) * escala(elemento);
 }
-const alto = (elemento, porOmision) => elemento.tamano?.alto ?? porOmision;
+const alto = (elemento, porOmision) => (elemento.tamano?.alto ?? porOmision) * escala(elemento);
+
+// The options of a plot drawn `k` times larger: every length in CSS pixels
+// (fonts, axes, ticks, lines, points, bars) grows with it.
+const FUENTE = '12px system-ui, sans-serif';
+const porK = (k) => (v) => (typeof v === 'number' ? v * k : v);
+const fuente = (k, f = FUENTE) => f.replace(/(\d+(?:\.\d+)?)px/, (_, n) => `${n * k}px`);
+function agrandar(opciones, k) {
+  if (k === 1) return opciones;
+  const x = porK(k);
+  const barrasK = uPlot.paths.bars({ size: [0.8, 100 * k] });
+  return { ...opciones,
+    axes: opciones.axes.map((a, i) => ({ ...a, size: x(a.size ?? 50), space: x(a.space ?? (i === 0 ? 50 : 30)), gap: x(a.gap ?? 5), labelSize: x(a.labelSize ?? 30),
+      font: fuente(k, a.font), labelFont: fuente(k, a.labelFont), ticks: { size: x(10), width: x(2) },
+      grid: { width: x(2) } })),
+    series: opciones.series.map((s, i) => (i === 0 ? s : { ...s, width: x(s.width ?? 1),
+      ...(s.paths === barras && { paths: barrasK }),
+      points: { ...s.points, size: x(s.points?.size ?? 5), width: x(s.points?.width ?? 2) } })) };
+}
 
 // An axis whose title is read from the series last given, through `titulo`.
 function eje(titulo, lado = 3) {
@@ -28,7 +50,7 @@ function dibujar(elemento, forma, d, opciones, datos, altura = 300) {
     g = { forma, d };
     elemento.replaceChildren();
     g.u = new uPlot({ width: ancho(elemento), height: alto(elemento, altura), legend: { show: false }, title: d.titulo,
-      ...opciones(g) }, datos, elemento);
+      ...agrandar(opciones(g), escala(elemento)) }, datos, elemento);
     elemento.grafico = g;
     return g.u;
   }

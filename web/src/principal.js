@@ -121,14 +121,16 @@ const GRAFICOS_IMPRESOS = {
   zumbrel: [['tiempo', () => ladera.lluvia()], ['tiempo', () => ladera.escorrentia()], ['tiempo', () => ladera.hidrograma()]],
 };
 const paginasDeGraficos = new Map();
+const ESCALA_IMPRESA = 3;
 function paginaDeGraficos(deLadera) {
   const cual = deLadera ? 'ladera' : 'zumbrel';
   let pagina = paginasDeGraficos.get(cual);
   if (!pagina) {
     pagina = Object.assign(document.createElement('section'), { className: 'graficos-impresos' });
     // A4's width inside its margins; the factors' plot is taller, as on the screen.
+    // Drawn three times larger than shown: about 290 points per inch on paper.
     pagina.append(...GRAFICOS_IMPRESOS[cual].map(([tipo]) => Object.assign(document.createElement('div'),
-      { className: 'grafico-impreso', tamano: { ancho: 660, alto: tipo === 'factores' ? 320 : 250 } })));
+      { className: 'grafico-impreso', tamano: { ancho: 660, alto: tipo === 'factores' ? 320 : 250, escala: ESCALA_IMPRESA } })));
     paginasDeGraficos.set(cual, pagina);
   }
   GRAFICOS_IMPRESOS[cual].forEach(([tipo, datos], i) => graficos[tipo](pagina.children[i], datos()));
@@ -209,23 +211,32 @@ const TIPO_BVX = 'application/x-brovel';
 
 // Before the project is left: 0 Sí, 1 No, 2 Cancelar, as the form takes it.
 async function confirmarCambios() {
-  const nombre = ladera.nombreAlPreguntar();
-  if (!nombre) return 1;
-  const respuesta = await dialogos.pregunta(`¿Desea guardar los cambios de «${nombre}»?`);
+  const pregunta = ladera.preguntaAlSalir();
+  if (!pregunta) return 1;
+  const respuesta = await dialogos.pregunta(pregunta);
   if (respuesta === 0 && !(await guardar(false))) return 2;
   return respuesta === 0 ? 1 : respuesta;
 }
 
 // Guardar writes into the file chosen last, Guardar como (or Guardar of a
 // project never saved, or of one whose file the page cannot write) asks where;
-// a browser without file system access downloads the file instead.
+// a browser without file system access downloads the file instead. The project
+// goes into what the file holds when it is written, as on the desktop.
 async function guardar(como) {
   const antes = ladera.recordado();
   let destino = como ? null : manejador;
-  let bytes = como || (!destino && archivos.puedeEscribir()) ? null : ladera.guardar();
-  if (!bytes) {
-    const actual = ladera.estado().nombreProyecto || 'Sin Nombre.bvx';
+  // A file remembered from an earlier visit needs the person's leave again.
+  if (destino && !(await archivos.permitido(destino))) destino = null;
+  // A project with a name is saved where it is; one that fails says so and stays.
+  const dondeEsta = !como && ladera.nombreProyecto() !== '' && (destino || !archivos.puedeEscribir());
+  let bytes = null;
+  if (dondeEsta) {
+    bytes = ladera.guardar(destino ? await archivos.leer(destino) : null);
+    if (!bytes) { await refrescar(); return false; }
+  } else {
+    const actual = ladera.nombreProyecto() || 'Sin Nombre.bvx';
     let nombre;
+    let existente = null;
     if (archivos.puedeEscribir()) {
       try {
         destino = await archivos.elegirDondeGuardar(actual, '.bvx', TIPO_BVX);
@@ -234,18 +245,19 @@ async function guardar(como) {
         return false;
       }
       nombre = destino?.name;
+      if (destino) existente = await loQueTiene(destino);
     } else {
       nombre = await dialogos.nombre('Guardar como', actual);
     }
     if (!nombre) return false;
     if (!/\.bvx$/i.test(nombre)) nombre += '.bvx';
-    bytes = ladera.guardarComo(nombre);
+    bytes = ladera.guardarComo(nombre, existente);
   }
   let escrito = Boolean(bytes);
   if (bytes && destino) {
     try {
       await archivos.escribir(destino, bytes);
-      manejador = destino;
+      elegirArchivo(destino);
     } catch (e) {
       // The form took the project as saved; it was not, so it stays changed.
       ladera.recordarComo(antes);
@@ -253,18 +265,32 @@ async function guardar(como) {
       await dialogos.error(modulo.noSePudoGuardar(destino.name, e.message));
     }
   } else if (bytes) {
-    manejador = null;
-    descargar(bytes, ladera.estado().nombreProyecto, TIPO_BVX);
+    elegirArchivo(null);
+    descargar(bytes, ladera.nombreProyecto(), TIPO_BVX);
   }
   await refrescar();
   return escrito;
+}
+
+// What a file chosen to save into holds. A browser may empty the file when the
+// person picks it; the open project's own file is then known as last opened or
+// saved, and null says so.
+async function loQueTiene(destino) {
+  const bytes = await archivos.leer(destino);
+  return bytes?.length === 0 && (await archivos.mismoArchivo(destino, manejador)) ? null : bytes;
+}
+
+// The file Guardar writes into from now on, remembered across visits.
+function elegirArchivo(nuevo) {
+  manejador = nuevo;
+  archivos.recordar(nuevo);
 }
 
 async function abrirArchivo(archivo, deDonde = null) {
   const respuesta = await confirmarCambios();
   if (respuesta === 2) return;
   const bytes = new Uint8Array(await archivo.arrayBuffer());
-  if (ladera.abrir(bytes, archivo.name, 1)) manejador = deDonde;
+  if (ladera.abrir(bytes, archivo.name, 1)) elegirArchivo(deDonde);
   pestana = 0;
   ladera.pestana(0);
   await refrescar();
@@ -280,10 +306,20 @@ selectorZbr.addEventListener('change', async () => {
 });
 document.body.append(selectorArchivo, selectorZbr);
 
+// The help document the desktop opens, beside the page when the build had it.
+const AYUDA = 'Ayuda/Ayuda Brovel y Zumbrel.pdf';
+async function abrirAyuda() {
+  // Without a connection, the copy kept when it was last opened.
+  const hay = (await fetch(AYUDA, { method: 'HEAD' }).then((r) => r.ok).catch(() => false))
+    || Boolean(await window.caches?.match(AYUDA).catch(() => null));
+  if (hay) window.open(AYUDA, '_blank');
+  else await dialogos.error(modulo.faltaLaAyuda(new URL(AYUDA, location.href).href));
+}
+
 const menu = {
   nuevo: async () => {
     const r = await confirmarCambios();
-    if (r !== 2) { ladera.nuevo(1); manejador = null; pestana = 0; ladera.pestana(0); refrescar(); }
+    if (r !== 2) { ladera.nuevo(1); elegirArchivo(null); pestana = 0; ladera.pestana(0); refrescar(); }
   },
   abrir: async () => {
     if (!archivos.puedeElegir()) { selectorArchivo.value = ''; selectorArchivo.click(); return; }
@@ -299,7 +335,7 @@ const menu = {
   imprimir: () => window.print(),
   rtf: () => {
     const rtf = ladera.reporteRtf();
-    if (rtf) descargar(rtf, `${ladera.estado().nombreProyecto.replace(/\.bvx$/i, '') || 'Sin Nombre'}.rtf`, 'application/rtf');
+    if (rtf) descargar(rtf, `${ladera.nombreProyecto().replace(/\.bvx$/i, '') || 'Sin Nombre'}.rtf`, 'application/rtf');
     refrescar();
   },
   cargarZ: () => selectorZbr.click(),
@@ -314,6 +350,7 @@ const menu = {
   imprimirZ: () => window.print(),
   rtfZ: () => { const rtf = ladera.reporteRtfZ(); if (rtf) descargar(rtf, 'Zumbrel.rtf', 'application/rtf'); refrescarZ(); },
   cerrarZ: cerrarZumbrel,
+  ayuda: abrirAyuda,
 };
 for (const boton of document.querySelectorAll('[data-orden]'))
   boton.addEventListener('click', () => menu[boton.dataset.orden]());
@@ -338,5 +375,10 @@ ladera.pestana(pestana);
 await refrescar();
 document.body.classList.add('listo');
 performance.mark('brovel-listo');
+// The file the restored project came from or went into, where the browser kept it.
+archivos.recordado().then((h) => {
+  if (!manejador && h && h.name === ladera.nombreProyecto()) manejador = h;
+  document.body.classList.add('archivo-buscado');
+});
 if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('sw.js');
 window.brovel = { ladera, refrescar, modificado: () => ladera.modificado() };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "fields/MensajesRango.h"
+#include "forms/Ayuda.h"
 #include "ui/Escritorio.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Marco.h"
@@ -22,10 +23,7 @@ void AbrirAyuda(QWidget* dueno) {
     const QString carpeta = archivo.absoluteDir().exists() ? archivo.absolutePath() : QString();
     TEscritorio::Actual().MostrarErrorConCarpeta(
         dueno,
-        QStringLiteral("Error al querer abrir el archivo de ayuda. Dicho problema puede deberse a lo "
-                       "siguiente: o bien el archivo no existe, o no está instalado el programa "
-                       "Acrobat Reader.\n\nEl archivo de ayuda es:\n%1")
-            .arg(QDir::toNativeSeparators(archivo.absoluteFilePath())),
+        QString::fromStdString(MensajeSinAyuda(QDir::toNativeSeparators(archivo.absoluteFilePath()).toStdString())),
         carpeta);
 }
 

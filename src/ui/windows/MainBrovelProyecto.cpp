@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "forms/Preguntas.h"
 #include "ui/Escritorio.h"
 #include "ui/windows/InterlocutorVentana.h"
 #include "ui/windows/MainZumbrel.h"
@@ -75,7 +76,7 @@ void TMainFormBrovel::TInterlocutorVentana::MostrarZumbrel() {
 }
 
 TRespuesta TMainFormBrovel::TInterlocutorVentana::PreguntarGuardarCambios(const std::string& nombre) {
-    const QString texto = QStringLiteral("¿Desea guardar los cambios de «%1»?").arg(QString::fromStdString(nombre));
+    const QString texto = QString::fromStdString(PreguntaGuardarCambios(nombre));
     switch (TEscritorio::Actual().PreguntarSiNoCancelar(&ventana_, texto)) {
         case QMessageBox::Yes: return TRespuesta::Si;
         case QMessageBox::No: return TRespuesta::No;
