@@ -47,19 +47,10 @@ construir() {
 }
 
 # The help document is built as the desktop's is, with Qt (tools/ayuda), in the
-# native build; a machine without Qt builds the page without it.
+# native build, whose packages are installed first when they are missing.
 ayuda() {
-  if [[ ! -f build/build.ninja ]]; then
-    local p estado
-    for p in qt6-base-dev qt6-svg-dev libgtest-dev; do
-      estado=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-      if [[ "$estado" != "install ok installed" ]]; then
-        echo "La página se construye sin la ayuda, que se genera con Qt (scripts/instalar-dependencias.sh)." >&2
-        return 0
-      fi
-    done
-    cmake -S . -B build -G Ninja --log-level=WARNING
-  fi
+  bash scripts/instalar-dependencias.sh
+  [[ -f build/build.ninja ]] || cmake -S . -B build -G Ninja --log-level=WARNING
   cmake --build build -j2 --target ayuda
 }
 
