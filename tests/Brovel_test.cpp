@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include "VentanaBrovel.h"
@@ -502,6 +503,47 @@ private slots:
         const QSet<int> otra = ColumnaDeCampos(*ventana, pestana);
         QCOMPARE(geometria.size(), 1);
         QCOMPARE(otra, geometria);
+    }
+
+    // A tab not yet shown places its fields when it is: after the window changed
+    // size and the options showed more rows, each field is as wide as those of the
+    // tab shown, its caption ends before it, its unit after it and its "..." button
+    // after the unit.
+    void unaPestanaNoVistaColocaSusCamposAlMostrarse_data() {
+        QTest::addColumn<int>("pestana");
+        QTest::newRow("Suelo") << kSuelo;
+        QTest::newRow("Forzantes") << kForzantes;
+        QTest::newRow("Condicionantes") << kCondicionantes;
+        QTest::newRow("Disipación") << kDisipacion;
+        QTest::newRow("Erosión") << kErosion;
+    }
+    void unaPestanaNoVistaColocaSusCamposAlMostrarse() {
+        QFETCH(int, pestana);
+        ventana->resize(774, 586);
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        for (TCasilla casilla : kCasillas) ventana->Forma().Marcar(casilla, true);
+        ventana->Forma().ElegirOpcion(TGrupoOpciones::Suelo, 2);
+        ventana->resize(1300, 900);
+        QTest::qWait(20);
+        const int ancho = ventana->euLt->width();
+        MostrarPestana(*ventana, pestana);
+        int vistos = 0, botones = 0;
+        for (TUnidades* campo : ventana->PageControl->widget(pestana)->findChildren<TUnidades*>()) {
+            if (!campo->isVisible()) continue;
+            ++vistos;
+            const char* nombre = qPrintable(campo->objectName());
+            QVERIFY2(campo->width() == ancho, nombre);
+            QVERIFY2(campo->EditLabel()->geometry().right() + 1 + 3 == campo->geometry().left(), nombre);
+            const QRect unidad = campo->SubCombo()->geometry();
+            QVERIFY2(unidad.left() == campo->geometry().right() + 1 + 3, nombre);
+            for (QToolButton* boton : campo->parentWidget()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+                ++botones;
+                QVERIFY2(boton->geometry().left() == unidad.right() + 1 + 3, nombre);
+            }
+        }
+        QVERIFY(vistos > 0);
+        if (pestana == kCondicionantes) QVERIFY(botones > 0);
     }
 
     // The count and step lists keep their width when New or Open fills them again.

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "EscritorioDePrueba.h"
+#include "forms/SeriesGraficos.h"
 #include "ui/fields/Unidades.h"
 #include "ui/plots/GraficoCurva.h"
 #include "ui/plots/GraficoFactores.h"
@@ -85,6 +86,40 @@ private slots:
         const QString despues = ventana->euSrsEResultado->text();
         QVERIFY(despues != antes);
         QVERIFY(ventana->GraficoFactores->EjeFactores()->categories().contains(QStringLiteral("SR = ") + despues));
+    }
+
+    // A plot made when its tab is first current, after the form changed, is the
+    // one its view shows, and shows what the form holds then.
+    void unGraficoHechoAlMostrarSuPestanaMuestraLaForma_data() {
+        QTest::addColumn<int>("pestana");
+        QTest::addColumn<QString>("vista");
+        QTest::newRow("Suelo") << kSuelo << "VistaCurva";
+        QTest::newRow("Forzantes") << kForzantes << "VistaHietograma";
+        QTest::newRow("Erosión") << kErosion << "VistaFactores";
+    }
+    void unGraficoHechoAlMostrarSuPestanaMuestraLaForma() {
+        QFETCH(int, pestana);
+        QFETCH(QString, vista);
+        ventana->Forma().euDg.SetBaseValue(ventana->Forma().euDg.GetBaseValue() * 2);
+        ventana->Forma().euCll.SetBaseValue(12.5);
+        ventana->Forma().euRast.SetBaseValue(4);
+        ventana->PageControl->setCurrentIndex(pestana);
+        const QChart* mostrado = ventana->PageControl->findChild<TVistaGrafico*>(vista)->chart();
+        QVERIFY(mostrado);
+        if (pestana == kSuelo) {
+            QCOMPARE(mostrado, ventana->GraficoCurva);
+            const TDatosCurva datos = DatosCurva(ventana->Forma());
+            QVERIFY(datos.elegido);
+            QCOMPARE(ventana->GraficoCurva->Elegido()->at(0), QPointF(datos.elegido->x, datos.elegido->y));
+            QCOMPARE(datos.elegido->x, double(ventana->Forma().euDg.GetBaseValue()));
+        } else if (pestana == kForzantes) {
+            QCOMPARE(mostrado, ventana->GraficoHietograma);
+            QCOMPARE(ventana->GraficoHietograma->Barras()->at(0), 12.5);
+        } else {
+            QCOMPARE(mostrado, ventana->GraficoFactores);
+            QVERIFY(ventana->GraficoFactores->EjeFactores()->categories().contains(QStringLiteral("SR = ") +
+                                                                                   ventana->euSrsEResultado->text()));
+        }
     }
 
     // The plot of a tab not shown waits for its tab.

@@ -56,6 +56,38 @@ private slots:
         if (!falla) QVERIFY(campo->isHidden());
     }
 
+    // Where two controls share a name, the one shown or hidden is the one a search
+    // by name finds: a control's children before any of theirs, in their order.
+    void unNombreRepetidoEsElQueEncuentraLaBusqueda_data() {
+        QTest::addColumn<int>("profundidad");
+        QTest::addColumn<bool>("primeroElHondo");
+        QTest::newRow("hijo y nieto, el nieto antes") << 1 << true;
+        QTest::newRow("hijo y bisnieto, el bisnieto antes") << 2 << true;
+        QTest::newRow("hijo y nieto, el hijo antes") << 1 << false;
+    }
+    void unNombreRepetidoEsElQueEncuentraLaBusqueda() {
+        QFETCH(int, profundidad);
+        QFETCH(bool, primeroElHondo);
+        QWidget raiz;
+        const auto hondo = [&] {
+            QWidget* padre = &raiz;
+            for (int i = 0; i < profundidad; ++i) padre = new QWidget(padre);
+            auto* campo = new QWidget(padre);
+            campo->setObjectName(QStringLiteral("euAi"));
+            return campo;
+        };
+        QWidget* nieto = primeroElHondo ? hondo() : nullptr;
+        auto* hijo = new QWidget(&raiz);
+        hijo->setObjectName(QStringLiteral("euAi"));
+        if (!nieto) nieto = hondo();
+        QCOMPARE(raiz.findChild<QWidget*>(QStringLiteral("euAi")), hijo);
+
+        TControlesPorNombre controles;
+        ReflejarVisibilidad(&raiz, {{"euAi", false}}, controles);
+        QVERIFY(hijo->isHidden());
+        QVERIFY(!nieto->isHidden());
+    }
+
     void unaListaSeLlenaSoloCuandoCambia_data() {
         QTest::addColumn<QStringList>("antes");
         QTest::addColumn<QStringList>("despues");

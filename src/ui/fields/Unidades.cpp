@@ -50,8 +50,9 @@ TUnidades::TUnidades(QWidget* padre, const QString& nombre)
     setObjectName(nombre);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etiqueta_->setObjectName(nombre + QStringLiteral("Label"));
+    // The caption takes its size where the field is placed (Reubicar), once it
+    // has its own text, not for the name it shows until then.
     etiqueta_->setText(nombre);
-    etiqueta_->adjustSize();
     selector_->setObjectName(nombre + QStringLiteral("Unidad"));
     selector_->setFixedWidth(kAnchoSelector);
     // Tab and Enter go from field to field; the unit is picked with the mouse.

@@ -12,7 +12,8 @@ inline constexpr int kAnchoMinimoGrafico = 300;
 
 class TVistaGrafico : public QChartView {
 public:
-    // The view owns `grafico`.
+    // The view owns `grafico`; without one it shows nothing until it is given one
+    // (setChart).
     TVistaGrafico(QWidget* padre, const QString& nombre, QChart* grafico);
 
     QSize sizeHint() const override;

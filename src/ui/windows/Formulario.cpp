@@ -133,6 +133,10 @@ private:
 
     void Colocar() {
         if (!control_) return;
+        // A field's place, and that of its button, follows the page's width, which
+        // a row not shown does not have yet: the row is placed when it is shown. The
+        // lists are placed at once, since the width they keep counts in the page's.
+        if (clase_ == Clase::Campo && !isVisible()) return;
         const int h = control_->sizeHint().height();
         const int y = (height() - h) / 2;
         const int x = columna_ + kSeparacionCampo;

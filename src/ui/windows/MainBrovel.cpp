@@ -29,6 +29,7 @@
 #include "ui/plots/GraficoFactores.h"
 #include "ui/plots/GraficoHietograma.h"
 #include "ui/plots/Graficos.h"
+#include "ui/plots/VistaGrafico.h"
 #include "ui/windows/Colocacion.h"
 #include "ui/windows/Comandos.h"
 #include "ui/windows/Constructor.h"
@@ -171,10 +172,23 @@ void TMainFormBrovel::Reflejar() {
 }
 
 void TMainFormBrovel::ActualizarGraficos() {
+    // A plot is made the first time its tab is current: the window starts without
+    // the plots of the tabs it does not show.
+    const auto hacer = [](TVistaGrafico* vista, auto*& grafico) {
+        using TGrafico = std::remove_reference_t<decltype(*grafico)>;
+        if (grafico) return grafico;
+        // The view lets go of the empty chart it was made with.
+        QChart* vacio = vista->chart();
+        vista->setChart(grafico = new TGrafico);
+        delete vacio;
+        return grafico;
+    };
     switch (static_cast<TPestanaBrovel>(PageControl->currentIndex())) {
-        case TPestanaBrovel::Suelo: GraficoCurva->Actualizar(DatosCurva(*forma_)); break;
-        case TPestanaBrovel::Forzantes: GraficoHietograma->Actualizar(DatosHietograma(*forma_)); break;
-        case TPestanaBrovel::Erosion: GraficoFactores->Actualizar(DatosFactores(*forma_)); break;
+        case TPestanaBrovel::Suelo: hacer(vistaCurva_, GraficoCurva)->Actualizar(DatosCurva(*forma_)); break;
+        case TPestanaBrovel::Forzantes:
+            hacer(vistaHietograma_, GraficoHietograma)->Actualizar(DatosHietograma(*forma_));
+            break;
+        case TPestanaBrovel::Erosion: hacer(vistaFactores_, GraficoFactores)->Actualizar(DatosFactores(*forma_)); break;
         default: break;
     }
 }

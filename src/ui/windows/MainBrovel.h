@@ -33,6 +33,7 @@ class TGraficoHietograma;
 class TMainFormZumbrel;
 class TPanelEstado;
 class TUnidades;
+class TVistaGrafico;
 
 class TMainFormBrovel : public TVentanaDeForma<QMainWindow> {
     Q_OBJECT
@@ -85,7 +86,8 @@ public:
     // or cannot be read is shown in the error box and the new project stays; false.
     bool AbrirAlArrancar(const QString& ruta);
     // The plots beside the numbers: the grain-size curve (Suelo), the hyetograph
-    // being edited (Forzantes) and the dimensionless factors (Erosión).
+    // being edited (Forzantes) and the dimensionless factors (Erosión), each made
+    // the first time its tab is current (none until then).
     TGraficoCurva* GraficoCurva = nullptr;
     TGraficoHietograma* GraficoHietograma = nullptr;
     TGraficoFactores* GraficoFactores = nullptr;
@@ -130,6 +132,11 @@ private:
     // The plot of the tab shown follows the form; those of the other tabs wait
     // until theirs is shown.
     void ActualizarGraficos();
+
+    // The views of the plots, empty until their tab is first current.
+    TVistaGrafico* vistaCurva_ = nullptr;
+    TVistaGrafico* vistaHietograma_ = nullptr;
+    TVistaGrafico* vistaFactores_ = nullptr;
 
     std::unique_ptr<TInterlocutorVentana> interlocutor_;
     std::unique_ptr<TFormaBrovel> forma_;

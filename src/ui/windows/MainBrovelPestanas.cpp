@@ -33,10 +33,12 @@ void TMainFormBrovel::ConstruirPestanas() {
     };
     piezas.grafico = [this](QWidget* pagina, std::string_view nombre) -> QWidget* {
         const QString vista = QString::fromLatin1(nombre.data(), static_cast<qsizetype>(nombre.size()));
-        if (nombre == "VistaCurva") return new TVistaGrafico(pagina, vista, GraficoCurva = new TGraficoCurva);
-        if (nombre == "VistaHietograma")
-            return new TVistaGrafico(pagina, vista, GraficoHietograma = new TGraficoHietograma);
-        if (nombre == "VistaFactores") return new TVistaGrafico(pagina, vista, GraficoFactores = new TGraficoFactores);
+        // Each view gets its plot the first time its tab is current (ActualizarGraficos).
+        auto* grafico = new TVistaGrafico(pagina, vista, nullptr);
+        if (nombre == "VistaCurva") return vistaCurva_ = grafico;
+        if (nombre == "VistaHietograma") return vistaHietograma_ = grafico;
+        if (nombre == "VistaFactores") return vistaFactores_ = grafico;
+        delete grafico;
         throw std::logic_error("no hay gráfico " + std::string(nombre));
     };
     piezas.tituloDeOpcion = [](std::string_view boton) { return TituloDeOpcion(kGruposDeOpciones, boton); };

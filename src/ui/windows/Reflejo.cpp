@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <optional>
 #include <stdexcept>
 
 #include "forms/Lista.h"
@@ -56,15 +57,35 @@ void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::st
     if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
 }
 
+namespace {
+
+// The widgets under `padre` by their names, each name given the widget a search
+// by name finds first: a widget's children before any of theirs, in their order.
+void Nombrar(const QObject* padre, std::map<QString, QWidget*>& nombres) {
+    const QObjectList& hijos = padre->children();
+    for (QObject* hijo : hijos)
+        if (auto* widget = qobject_cast<QWidget*>(hijo); widget && !widget->objectName().isEmpty())
+            nombres.try_emplace(widget->objectName(), widget);
+    for (QObject* hijo : hijos) Nombrar(hijo, nombres);
+}
+
+}  // namespace
+
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
                          TControlesPorNombre& controles) {
+    // The window is walked once for all the names not met before, not once for each.
+    std::optional<std::map<QString, QWidget*>> nombres;
+    const auto buscar = [&](const std::string& nombre) -> QWidget* {
+        if (!nombres) Nombrar(raiz, nombres.emplace());
+        const auto encontrado = nombres->find(QString::fromStdString(nombre));
+        return encontrado == nombres->end() ? nullptr : encontrado->second;
+    };
     // Both maps are in the names' order: one walk goes through both.
     auto control = controles.begin();
     for (const auto& [nombre, mostrado] : visibilidad) {
         while (control != controles.end() && control->first < nombre) ++control;
         if (control == controles.end() || control->first != nombre)
-            control =
-                controles.emplace_hint(control, nombre, raiz->findChild<QWidget*>(QString::fromStdString(nombre)));
+            control = controles.emplace_hint(control, nombre, buscar(nombre));
         QWidget* widget = control->second;
         // A name the window does not know is a fault of the form's rules, not a
         // control to leave as it is.
