@@ -5,7 +5,7 @@
 namespace brovel {
 
 TFormaBase::TFormaBase(TInterlocutor& interlocutor, bool (*esControl)(std::string_view))
-    : interlocutor_(interlocutor), esControl_(esControl) {}
+    : TEnlacesDeForma(interlocutor, esControl) {}
 
 bool TFormaBase::Mostrado(std::string_view control) const {
     const auto visible = visibles_.find(control);

@@ -73,7 +73,7 @@ const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<siz
 const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
 
 TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor)
-    : TFormaConControles(interlocutor, EsControlDeBrovel), Zumbrel(interlocutor) {
+    : TFormaConControles(interlocutor, EsControlDeBrovel), TEnlacesLadera(interlocutor) {
     campos_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     CrearCampos();
     for (const auto& [lista, entradas] : kEntradasDeListas) {
