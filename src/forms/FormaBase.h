@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -20,6 +21,8 @@
 #include "forms/Lista.h"
 
 namespace brovel {
+
+struct TDefinicionCampo;
 
 // A form keeps its members in two kinds of records, never in its own body: what a
 // project or an action changes (the data, "TDatos...": copied whole when its state
@@ -78,6 +81,8 @@ protected:
 
     // The fields the form keeps in its members, for Campo: named first of all.
     TCamposPorNombre<TCantidad> campos_;
+    // Each field's row of the field table.
+    std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
     TInterlocutor& interlocutor_;
     // Tells the names of the window's controls from any other.
     bool (*esControl_)(std::string_view);
@@ -126,6 +131,34 @@ protected:
     // Shows or hides controls of the window; a name the window lacks is a fault
     // of the form's rules.
     void Mostrar(std::initializer_list<const char*> controles, bool visibles);
+
+    // Why an input's number cannot be used: outside its field's range, said with
+    // the field's title; none while it is inside.
+    std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
+    // An input outside its field's range leaves its member out of date for that
+    // reason; one inside brings it up to date. Whether the field's number can be used.
+    bool MarcarEntrada(const TCantidad& campo, const char* miembro);
+    template <class TMiembro>
+    bool MarcarEntrada(const TCantidad& campo, const TMiembro& miembro) {
+        return MarcarEntrada(campo, NombreDe(miembro));
+    }
+    // An input is copied into its member of `estado` only when its number can be used.
+    template <class TEstado>
+    void Copiar(TCantidad& campo, double TEstado::*miembro, TEstado& estado) {
+        if (MarcarEntrada(campo, NombreDe(miembro))) estado.*miembro = static_cast<double>(campo.GetBaseValue());
+    }
+    // A result field shows its member's number while the member is up to date; one
+    // out of date keeps the number it showed, and its mark follows the member's, so
+    // the same result is marked alike on every tab.
+    template <class TEstado>
+    void Escribir(TCantidad& campo, double TEstado::*miembro, const TEstado& estado) {
+        EscribirResultado(campo, NombreDe(miembro), estado.*miembro);
+    }
+    // What a form adds before a result is shown: it may mark the result out of date.
+    virtual void RevisarResultado(const char* /*miembro*/, double /*valor*/) {}
+
+private:
+    void EscribirResultado(TCantidad& campo, const char* miembro, double valor);
 };
 static_assert(SoloSusBases<TFormaBase, TDatosDeForma, TEnlacesDeForma>());
 

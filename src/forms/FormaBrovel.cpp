@@ -299,13 +299,6 @@ const std::vector<std::string>& TFormaBrovel::Calculados() {
 
 std::vector<std::string> TFormaBrovel::SinActualizar() const { return frescura_.Viejos(Calculados()); }
 
-std::optional<std::string> TFormaBrovel::MotivoFueraDeRango(const TCantidad& campo) const {
-    if (!campo.FueraDeRango()) return std::nullopt;
-    const auto d = definiciones_.find(&campo);
-    const std::string titulo = d == definiciones_.end() ? std::string() : std::string(d->second->titulo);
-    return "«" + titulo + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
-}
-
 std::string TFormaBrovel::EntradaFueraDeRango() const {
     // The range first: it is the quicker test, and most inputs pass it.
     for (const auto& [d, campo] : entradas_)

@@ -147,8 +147,8 @@ protected:
     THietograma hietogramaUsado_ = THietograma::Representativo;
 };
 
-// What binds the slope form: the runoff window's form, its setting, the field
-// table's rows of its fields, and the editors bound to its fields and model.
+// What binds the slope form: the runoff window's form, its setting, its input
+// fields, and the editors bound to its fields and model.
 class TEnlacesLadera {
 public:
     explicit TEnlacesLadera(TInterlocutor& interlocutor) : Zumbrel(interlocutor) {}
@@ -161,8 +161,6 @@ public:
     bool RecordarProyecto = true;
 
 protected:
-    // Each field's row of the field table.
-    std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
     // The input fields, in the table's order, with their rows.
     std::vector<std::pair<const TDefinicionCampo*, TCantidad*>> entradas_;
     std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
@@ -336,13 +334,11 @@ private:
     // Runs a tab's routines in one guarded block, then writes its results through
     // `resultados`; those a fault left out of date are not written.
     void Bloque(TPestanaLadera pestana, const std::function<void()>& resultados);
-    // A result field shows its member's number while the member is up to date.
-    void Escribir(TCantidad& campo, double TEstadoBrovel::*miembro);
-    // An input outside its field's range is not copied: its member is out of
-    // date for that reason. Returns whether the field's number can be used.
-    void Copiar(TCantidad& campo, double TEstadoBrovel::*miembro);
-    bool MarcarEntrada(TCantidad& campo, const TMiembroBrovel& miembro);
-    std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
+    // Inputs into the model and results out of it, as every form does.
+    void Escribir(TCantidad& campo, double TEstadoBrovel::*miembro) { TFormaBase::Escribir(campo, miembro, Estado); }
+    void Copiar(TCantidad& campo, double TEstadoBrovel::*miembro) { TFormaBase::Copiar(campo, miembro, Estado); }
+    // A result that came out infinite, or no number, is out of date.
+    void RevisarResultado(const char* miembro, double valor) override;
     // The status line: a failed data check, the runoff to take again, or an input
     // out of range, in that order.
     void ComponerEstado();

@@ -166,12 +166,11 @@ private:
     bool Cadena(TPestanaZumbrel hasta);
     void Calcular(TPestanaZumbrel hasta);
     double& AlturaElegida(int k);
-    // An input outside its field's range is not copied into the model.
-    void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro);
-    bool MarcarEntrada(TCantidad& campo, const char* miembro);
+    // Inputs into the model and results out of it, as every form does.
+    void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro) { TFormaBase::Copiar(campo, miembro, Estado); }
+    void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro) { TFormaBase::Escribir(campo, miembro, Estado); }
     // Runs a routine in a guarded block and marks its results.
     void Bloque(TRutinaZumbrel rutina);
-    void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro);
     void ComponerEstado();
 };
 static_assert(SoloSusBases<TFormaZumbrel, TControlesEscorrentia, TDatosEscorrentia>());
