@@ -2,10 +2,13 @@
 
 #include <stdexcept>
 
+#include "fields/MensajesRango.h"
+#include "forms/CamposBrovel.h"
+
 namespace brovel {
 
 TFormaBase::TFormaBase(TInterlocutor& interlocutor, bool (*esControl)(std::string_view))
-    : interlocutor_(interlocutor), esControl_(esControl) {}
+    : TEnlacesDeForma(interlocutor, esControl) {}
 
 bool TFormaBase::Mostrado(std::string_view control) const {
     const auto visible = visibles_.find(control);
@@ -26,6 +29,25 @@ void TFormaBase::Mostrar(std::initializer_list<const char*> controles, bool visi
 std::string TFormaBase::MotivoDeCampo(const TCantidad& campo) const {
     const auto miembro = miembroDeCampo_.find(&campo);
     return miembro == miembroDeCampo_.end() ? std::string() : frescura_.Motivo(miembro->second);
+}
+
+std::optional<std::string> TFormaBase::MotivoFueraDeRango(const TCantidad& campo) const {
+    if (!campo.FueraDeRango()) return std::nullopt;
+    const auto d = definiciones_.find(&campo);
+    const std::string titulo = d == definiciones_.end() ? std::string() : std::string(d->second->titulo);
+    return "«" + titulo + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
+}
+
+bool TFormaBase::MarcarEntrada(const TCantidad& campo, const char* miembro) {
+    const std::optional<std::string> motivo = MotivoFueraDeRango(campo);
+    frescura_.Marcar({miembro}, motivo);
+    return !motivo;
+}
+
+void TFormaBase::EscribirResultado(TCantidad& campo, const char* miembro, double valor) {
+    miembroDeCampo_[&campo] = miembro;
+    RevisarResultado(miembro, valor);
+    if (frescura_.AlDia(miembro)) campo.SetBaseValue(valor);
 }
 
 bool TFormaBase::Manejar(const std::function<void()>& trabajo) {

@@ -9,8 +9,10 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "fields/Cantidad.h"
 #include "forms/CamposPorNombre.h"
@@ -20,7 +22,75 @@
 
 namespace brovel {
 
-class TFormaBase {
+struct TDefinicionCampo;
+
+// A form keeps its members in two kinds of records, never in its own body: what a
+// project or an action changes (the data, "TDatos...": copied whole when its state
+// is taken and put back), and what binds it to itself and to its views (the
+// bindings, "TEnlaces...": made once, never copied). A member cannot then be
+// left out of the state taken, for the state is the data records themselves.
+
+// The last base of a class that holds nothing but its bases: it fills itself to
+// the end, so a member declared in the class's body cannot hide in room left at
+// the end of the bases, and makes the class larger.
+template <class TClase>
+struct TFinDe {
+    alignas(std::max_align_t) unsigned char relleno[alignof(std::max_align_t)]{};
+};
+
+// Whether `TClase` holds nothing but its bases `TBases` (all of them, in order)
+// and then TFinDe<TClase>: a member declared in its body would make it larger
+// than the same bases alone.
+template <bool kVirtual, class... TBases>
+struct TSoloBases : TBases... {};
+template <class... TBases>
+struct TSoloBases<true, TBases...> : TBases... {
+    virtual ~TSoloBases() = default;
+};
+template <class TClase, class... TBases>
+constexpr bool SoloSusBases() {
+    constexpr bool kVirtual = std::is_polymorphic_v<TClase> && !(std::is_polymorphic_v<TBases> || ...);
+    using TMolde = TSoloBases<kVirtual, TBases..., TFinDe<TClase>>;
+    return (std::is_base_of_v<TBases, TClase> && ...) && std::is_base_of_v<TFinDe<TClase>, TClase> &&
+           sizeof(TClase) == sizeof(TMolde);
+}
+
+// The data every form has: which controls are shown, the status text, the marks
+// of its results.
+class TDatosDeForma {
+protected:
+    std::map<std::string, bool, std::less<>> visibles_;
+    std::string textoEstado_;
+    bool estadoEnError_ = false;
+    TFrescura frescura_;
+    // The member each result field shows, as the chain writes it.
+    std::map<const TCantidad*, const char*> miembroDeCampo_;
+};
+
+// What binds every form: its fields by name, the person it answers to, the view
+// it tells, and the guards of its actions.
+class TEnlacesDeForma {
+public:
+    // Raised once an action of the form has finished (a handler, a command), so a
+    // view can show what changed.
+    std::function<void()> AlCambiar;
+
+protected:
+    TEnlacesDeForma(TInterlocutor& interlocutor, bool (*esControl)(std::string_view))
+        : interlocutor_(interlocutor), esControl_(esControl) {}
+
+    // The fields the form keeps in its members, for Campo: named first of all.
+    TCamposPorNombre<TCantidad> campos_;
+    // Each field's row of the field table.
+    std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
+    TInterlocutor& interlocutor_;
+    // Tells the names of the window's controls from any other.
+    bool (*esControl_)(std::string_view);
+    int profundidadCadena_ = 0;
+    int profundidadAccion_ = 0;
+};
+
+class TFormaBase : public TDatosDeForma, public TEnlacesDeForma, public TFinDe<TFormaBase> {
 public:
     TFormaBase(const TFormaBase&) = delete;
     TFormaBase& operator=(const TFormaBase&) = delete;
@@ -46,10 +116,6 @@ public:
     const std::string& TextoEstado() const { return textoEstado_; }
     bool EstadoEnError() const { return estadoEnError_; }
 
-    // Raised once an action of the form has finished (a handler, a command), so a
-    // view can show what changed.
-    std::function<void()> AlCambiar;
-
 protected:
     // `esControl` tells the names of the window's controls from any other.
     TFormaBase(TInterlocutor& interlocutor, bool (*esControl)(std::string_view));
@@ -66,26 +132,50 @@ protected:
     // of the form's rules.
     void Mostrar(std::initializer_list<const char*> controles, bool visibles);
 
-    // The fields the form keeps in its members, for Campo: named first of all.
-    TCamposPorNombre<TCantidad> campos_;
-    TInterlocutor& interlocutor_;
-    std::map<std::string, bool, std::less<>> visibles_;
-    std::string textoEstado_;
-    bool estadoEnError_ = false;
-    TFrescura frescura_;
-    // The member each result field shows, as the chain writes it.
-    std::map<const TCantidad*, const char*> miembroDeCampo_;
+    // Why an input's number cannot be used: outside its field's range, said with
+    // the field's title; none while it is inside.
+    std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
+    // An input outside its field's range leaves its member out of date for that
+    // reason; one inside brings it up to date. Whether the field's number can be used.
+    bool MarcarEntrada(const TCantidad& campo, const char* miembro);
+    template <class TMiembro>
+    bool MarcarEntrada(const TCantidad& campo, const TMiembro& miembro) {
+        return MarcarEntrada(campo, NombreDe(miembro));
+    }
+    // An input is copied into its member of `estado` only when its number can be used.
+    template <class TEstado>
+    void Copiar(TCantidad& campo, double TEstado::*miembro, TEstado& estado) {
+        if (MarcarEntrada(campo, NombreDe(miembro))) estado.*miembro = static_cast<double>(campo.GetBaseValue());
+    }
+    // A result field shows its member's number while the member is up to date; one
+    // out of date keeps the number it showed, and its mark follows the member's, so
+    // the same result is marked alike on every tab.
+    template <class TEstado>
+    void Escribir(TCantidad& campo, double TEstado::*miembro, const TEstado& estado) {
+        EscribirResultado(campo, NombreDe(miembro), estado.*miembro);
+    }
+    // What a form adds before a result is shown: it may mark the result out of date.
+    virtual void RevisarResultado(const char* /*miembro*/, double /*valor*/) {}
 
 private:
-    bool (*esControl_)(std::string_view);
-    int profundidadCadena_ = 0;
-    int profundidadAccion_ = 0;
+    void EscribirResultado(TCantidad& campo, const char* miembro, double valor);
+};
+static_assert(SoloSusBases<TFormaBase, TDatosDeForma, TEnlacesDeForma>());
+
+// The option chosen in each group and the drop-down lists of a form.
+template <std::size_t kGrupos, std::size_t kListas>
+class TDatosDeControles {
+protected:
+    std::array<int, kGrupos> opciones_{};
+    std::array<TLista, kListas> listas_{};
 };
 
 // The option groups and drop-down lists of a form, named by the enums `TGrupo`
 // and `TNombreLista`; `BotonesDe(TGrupo)` names the buttons of each group.
 template <class TGrupo, std::size_t kGrupos, class TNombreLista, std::size_t kListas>
-class TFormaConControles : public TFormaBase {
+class TFormaConControles : public TFormaBase,
+                           public TDatosDeControles<kGrupos, kListas>,
+                           public TFinDe<TFormaConControles<TGrupo, kGrupos, TNombreLista, kListas>> {
 public:
     using TGrupoDeForma = TGrupo;
     using TListaDeForma = TNombreLista;
@@ -122,8 +212,8 @@ protected:
     TLista& ListaMutable(TNombreLista lista) { return listas_[static_cast<std::size_t>(lista)]; }
     virtual void EjecutarManejadorDeLista(TNombreLista lista) = 0;
 
-    std::array<int, kGrupos> opciones_{};
-    std::array<TLista, kListas> listas_{};
+    using TDatosDeControles<kGrupos, kListas>::opciones_;
+    using TDatosDeControles<kGrupos, kListas>::listas_;
 };
 
 }  // namespace brovel

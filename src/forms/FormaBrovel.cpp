@@ -73,7 +73,7 @@ const char* NombreDe(TCasilla casilla) { return kNombresCasillas[static_cast<siz
 const char* NombreDe(TListaBrovel lista) { return kNombresListas[static_cast<size_t>(lista)]; }
 
 TFormaBrovel::TFormaBrovel(TInterlocutor& interlocutor)
-    : TFormaConControles(interlocutor, EsControlDeBrovel), Zumbrel(interlocutor) {
+    : TFormaConControles(interlocutor, EsControlDeBrovel), TEnlacesLadera(interlocutor) {
     campos_.Nombrar({BROVEL_CAMPOS_LADERA(BROVEL_CAMPO_POR_NOMBRE)});
     CrearCampos();
     for (const auto& [lista, entradas] : kEntradasDeListas) {
@@ -298,13 +298,6 @@ const std::vector<std::string>& TFormaBrovel::Calculados() {
 }
 
 std::vector<std::string> TFormaBrovel::SinActualizar() const { return frescura_.Viejos(Calculados()); }
-
-std::optional<std::string> TFormaBrovel::MotivoFueraDeRango(const TCantidad& campo) const {
-    if (!campo.FueraDeRango()) return std::nullopt;
-    const auto d = definiciones_.find(&campo);
-    const std::string titulo = d == definiciones_.end() ? std::string() : std::string(d->second->titulo);
-    return "«" + titulo + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
-}
 
 std::string TFormaBrovel::EntradaFueraDeRango() const {
     // The range first: it is the quicker test, and most inputs pass it.

@@ -109,20 +109,70 @@ int32_t CantidadDeCampo(TCantidad& campo);
 
 class TRecorridoProyecto;
 
-class TFormaBrovel
-    : public TFormaConControles<TGrupoOpciones, std::size(kGruposDeOpciones), TListaBrovel, kCantidadDeListas> {
+// What the slope form holds that a project or an action changes.
+class TDatosLadera {
 public:
-    explicit TFormaBrovel(TInterlocutor& interlocutor);
-    ~TFormaBrovel();
-
     // The slope model: one record, filled by the tab handlers.
     TEstadoBrovel Estado;
-    // The runoff window's form, created with this one and living as long.
-    TFormaZumbrel Zumbrel;
 
 #define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
     BROVEL_CAMPOS_LADERA(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
+
+    // The project: its path and its file name.
+    std::string RutaProyecto;
+    std::string NombreProyecto;
+
+    // Data marks; only RecalculoSuspendido stops the chain.
+    bool RecalculoSuspendido = false;
+    bool ErrorRango = false;
+    bool FaltaVerificar = false;
+    bool ErrorLimos = false;
+    bool ErrorArena = false;
+    bool FaltaZumbrel = false;
+
+protected:
+    std::array<bool, std::size(kCasillas)> casillas_{};
+    std::vector<std::string> mensajesSuelo_;
+    std::string titulo_ = "Brovel";
+    // The project as it was created, opened or last saved, when remembered.
+    std::optional<std::string> guardado_;
+    TPestanaBrovel pestana_ = TPestanaBrovel::Geometria;
+    // The data checks' message, before the runoff and the ranges are considered.
+    std::string_view mensajeDatos_ = kMensajeOk;
+    // Whether the runoff of the extreme storm, or of the event, was taken from the
+    // runoff window: the project then keeps it, with the runoff window's data.
+    bool tomadoExtrema_ = false;
+    bool tomadoEvento_ = false;
+    THietograma hietogramaUsado_ = THietograma::Representativo;
+};
+
+// What binds the slope form: the runoff window's form, its setting, its input
+// fields, and the editors bound to its fields and model.
+class TEnlacesLadera {
+public:
+    explicit TEnlacesLadera(TInterlocutor& interlocutor) : Zumbrel(interlocutor) {}
+
+    // The runoff window's form, created with this one and living as long; its
+    // state is taken with this form's.
+    TFormaZumbrel Zumbrel;
+    // Whether creating, opening and saving remember the project as it then is, for
+    // Modificado. A batch that only computes, and never asks, turns it off.
+    bool RecordarProyecto = true;
+
+protected:
+    // The input fields, in the table's order, with their rows.
+    std::vector<std::pair<const TDefinicionCampo*, TCantidad*>> entradas_;
+    std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
+};
+
+using TControlesLadera =
+    TFormaConControles<TGrupoOpciones, std::size(kGruposDeOpciones), TListaBrovel, kCantidadDeListas>;
+
+class TFormaBrovel : public TControlesLadera, public TDatosLadera, public TEnlacesLadera, public TFinDe<TFormaBrovel> {
+public:
+    explicit TFormaBrovel(TInterlocutor& interlocutor);
+    ~TFormaBrovel();
 
     // Options. Choosing a button that is not the one chosen runs the group's
     // handler, as a click does; choosing the chosen one does nothing.
@@ -167,18 +217,8 @@ public:
     // The Suelo tab's messages, beside the status panel.
     const std::vector<std::string>& MensajesSuelo() const { return mensajesSuelo_; }
 
-    // The project: its path, its file name, and the window's caption.
-    std::string RutaProyecto;
-    std::string NombreProyecto;
+    // The window's caption.
     const std::string& Titulo() const { return titulo_; }
-
-    // Data marks; only RecalculoSuspendido stops the chain.
-    bool RecalculoSuspendido = false;
-    bool ErrorRango = false;
-    bool FaltaVerificar = false;
-    bool ErrorLimos = false;
-    bool ErrorArena = false;
-    bool FaltaZumbrel = false;
 
     // Whether the project differs from what it was when it was created, opened or
     // saved: whether saving it would write anything else. A form that does not
@@ -189,9 +229,6 @@ public:
     // between runs keeps this beside it and gives it back once reopened.
     const std::optional<std::string>& ProyectoRecordado() const { return guardado_; }
     void RecordarProyectoComo(std::optional<std::string> texto) { guardado_ = std::move(texto); }
-    // Whether creating, opening and saving remember the project as it then is, for
-    // Modificado. A batch that only computes, and never asks, turns it off.
-    bool RecordarProyecto = true;
     // The project as its file would hold it, without what the file adds.
     std::string TextoDelProyecto();
     // Before the project is left: when it changed, asks whether to save it and
@@ -297,13 +334,11 @@ private:
     // Runs a tab's routines in one guarded block, then writes its results through
     // `resultados`; those a fault left out of date are not written.
     void Bloque(TPestanaLadera pestana, const std::function<void()>& resultados);
-    // A result field shows its member's number while the member is up to date.
-    void Escribir(TCantidad& campo, double TEstadoBrovel::*miembro);
-    // An input outside its field's range is not copied: its member is out of
-    // date for that reason. Returns whether the field's number can be used.
-    void Copiar(TCantidad& campo, double TEstadoBrovel::*miembro);
-    bool MarcarEntrada(TCantidad& campo, const TMiembroBrovel& miembro);
-    std::optional<std::string> MotivoFueraDeRango(const TCantidad& campo) const;
+    // Inputs into the model and results out of it, as every form does.
+    void Escribir(TCantidad& campo, double TEstadoBrovel::*miembro) { TFormaBase::Escribir(campo, miembro, Estado); }
+    void Copiar(TCantidad& campo, double TEstadoBrovel::*miembro) { TFormaBase::Copiar(campo, miembro, Estado); }
+    // A result that came out infinite, or no number, is out of date.
+    void RevisarResultado(const char* miembro, double valor) override;
     // The status line: a failed data check, the runoff to take again, or an input
     // out of range, in that order.
     void ComponerEstado();
@@ -315,26 +350,9 @@ private:
     void TomarDeZumbrel(bool extrema);
     // Why the runoff window's `miembros` are out of date, if one is.
     std::optional<std::string> MotivoDeZumbrel(std::initializer_list<TMiembroZumbrel> miembros) const;
-
-    std::array<bool, std::size(kCasillas)> casillas_{};
-    std::vector<std::string> mensajesSuelo_;
-    std::string titulo_ = "Brovel";
-    // The project as it was created, opened or last saved, when remembered.
-    std::optional<std::string> guardado_;
-    TPestanaBrovel pestana_ = TPestanaBrovel::Geometria;
-    // Each field's row of the field table.
-    std::map<const TCantidad*, const TDefinicionCampo*> definiciones_;
-    // The input fields, in the table's order, with their rows.
-    std::vector<std::pair<const TDefinicionCampo*, TCantidad*>> entradas_;
-    // The data checks' message, before the runoff and the ranges are considered.
-    std::string_view mensajeDatos_ = kMensajeOk;
-    // Whether the runoff of the extreme storm, or of the event, was taken from the
-    // runoff window: the project then keeps it, with the runoff window's data.
-    bool tomadoExtrema_ = false;
-    bool tomadoEvento_ = false;
-
-    std::unique_ptr<TEditorSerie> curva_, representativo_, serie_, tormenta_, evento_;
-    THietograma hietogramaUsado_ = THietograma::Representativo;
 };
+static_assert(SoloSusBases<TFormaBrovel, TControlesLadera, TDatosLadera, TEnlacesLadera>());
+static_assert(
+    SoloSusBases<TControlesLadera, TFormaBase, TDatosDeControles<std::size(kGruposDeOpciones), kCantidadDeListas>>());
 
 }  // namespace brovel

@@ -16,20 +16,7 @@ namespace {
 
 using E = TEstadoBrovel;
 
-// The field's number in its base unit, as the model keeps it.
-double Leer(TCantidad& campo) { return static_cast<double>(campo.GetBaseValue()); }
-
 }  // namespace
-
-void TFormaBrovel::Copiar(TCantidad& campo, double TEstadoBrovel::*miembro) {
-    if (MarcarEntrada(campo, miembro)) Estado.*miembro = Leer(campo);
-}
-
-bool TFormaBrovel::MarcarEntrada(TCantidad& campo, const TMiembroBrovel& miembro) {
-    const std::optional<std::string> motivo = MotivoFueraDeRango(campo);
-    frescura_.Marcar({miembro}, motivo);
-    return !motivo;
-}
 
 void TFormaBrovel::Bloque(TPestanaLadera pestana, const std::function<void()>& resultados) {
     const std::vector<TRutinaBrovel>& rutinas = RutinasDe(pestana);
@@ -49,16 +36,9 @@ void TFormaBrovel::Bloque(TPestanaLadera pestana, const std::function<void()>& r
     resultados();
 }
 
-// A field shows its member's number while the member is up to date; one out of
-// date keeps the number it showed, and its mark follows the member's, so the same
-// result is marked alike on every tab.
-void TFormaBrovel::Escribir(TCantidad& campo, double TEstadoBrovel::*puntero) {
-    const char* miembro = NombreDe(puntero);
-    const double valor = Estado.*puntero;
-    miembroDeCampo_[&campo] = miembro;
+void TFormaBrovel::RevisarResultado(const char* miembro, double valor) {
     if (frescura_.AlDia(miembro) && !std::isfinite(valor))
         frescura_.Marcar({miembro}, "No se pudo calcular: el resultado no es un número finito");
-    if (frescura_.AlDia(miembro)) campo.SetBaseValue(valor);
 }
 
 void TFormaBrovel::MostrarResultado(const char* campo, bool visible) { Mostrar({campo}, visible); }

@@ -116,7 +116,10 @@ TFormaZumbrel::TFormaZumbrel(TInterlocutor& interlocutor) : TFormaConControles(i
 // Every field as its row describes it, starting from the model's start values;
 // nothing runs while they are written.
 void TFormaZumbrel::CrearCampos() {
-    for (const TDefinicionCampo& d : CamposZumbrel()) PrepararCampo(Campo(d.nombre), d, true);
+    for (const TDefinicionCampo& d : CamposZumbrel()) {
+        PrepararCampo(Campo(d.nombre), d, true);
+        definiciones_[&Campo(d.nombre)] = &d;
+    }
 }
 
 void TFormaZumbrel::ConectarManejadores() {
@@ -218,20 +221,6 @@ bool TFormaZumbrel::Cadena(TPestanaZumbrel hasta) {
 
 std::vector<std::string> TFormaZumbrel::SinActualizar() const { return frescura_.Viejos(CalculadosZumbrel()); }
 
-bool TFormaZumbrel::MarcarEntrada(TCantidad& campo, const char* miembro) {
-    std::optional<std::string> motivo;
-    if (campo.FueraDeRango())
-        for (const TDefinicionCampo& d : CamposZumbrel())
-            if (&Campo(d.nombre) == &campo)
-                motivo = "«" + std::string(d.titulo) + "»: " + MensajeFueraDeRango(campo.BaseMin, campo.BaseMax);
-    frescura_.Marcar({miembro}, motivo);
-    return !motivo;
-}
-
-void TFormaZumbrel::Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro) {
-    if (MarcarEntrada(campo, NombreDe(miembro))) Estado.*miembro = Leer(campo);
-}
-
 // The routine's results follow the fault that stopped it, else the first of the
 // marks of what it read, as the table of derivations says; the entered heights
 // come through the step editor, whose mark is consulted last.
@@ -274,12 +263,6 @@ void TFormaZumbrel::Bloque(TRutinaZumbrel rutina) {
         if (!motivo && conSerie) motivo = frescura_.PrimerViejo({kMarcaEditor});
     }
     for (const TMiembroZumbrel& m : EscritosPor(rutina, Estado)) frescura_.Marcar({NombreDe(m)}, motivo);
-}
-
-void TFormaZumbrel::Escribir(TCantidad& campo, double TEstadoZumbrel::*puntero) {
-    const char* miembro = NombreDe(puntero);
-    miembroDeCampo_[&campo] = miembro;
-    if (frescura_.AlDia(miembro)) campo.SetBaseValue(Estado.*puntero);
 }
 
 // The status line: a series that is no series, else an input out of range, else

@@ -74,11 +74,10 @@ struct TDestinoDeTabla {
     std::string campo;
 };
 
-class TFormaZumbrel
-    : public TFormaConControles<TGrupoZumbrel, std::size(kGruposZumbrel), TListaZumbrel, kCantidadDeListasZumbrel> {
+// What the runoff form holds that a project or an action changes: all it holds
+// besides what every form holds.
+class TDatosEscorrentia {
 public:
-    explicit TFormaZumbrel(TInterlocutor& interlocutor);
-
     // The runoff model: one record, shared with the slope form's exchange.
     TEstadoZumbrel Estado;
     // The project the basin is computed for, as its report names it.
@@ -87,6 +86,21 @@ public:
 #define BROVEL_DECLARAR_CAMPO(nombre) TCantidad nombre;
     BROVEL_CAMPOS_ZUMBREL(BROVEL_DECLARAR_CAMPO)
 #undef BROVEL_DECLARAR_CAMPO
+
+    bool SerieInvalida = false;
+
+protected:
+    bool aai_ = true;
+    TGrillaResultados grillaLluvia_, grillaEscorrentia_, grillaHidrograma_;
+    std::string mensajeHidrograma_;
+};
+
+using TControlesEscorrentia =
+    TFormaConControles<TGrupoZumbrel, std::size(kGruposZumbrel), TListaZumbrel, kCantidadDeListasZumbrel>;
+
+class TFormaZumbrel : public TControlesEscorrentia, public TDatosEscorrentia, public TFinDe<TFormaZumbrel> {
+public:
+    explicit TFormaZumbrel(TInterlocutor& interlocutor);
 
     // Options (a change runs the group's handler) and the tick; the lists are the
     // base's (SetIndice from code, as a soil group chosen from a table).
@@ -107,8 +121,6 @@ public:
 
     // The results out of date, as brovel-calc names them.
     std::vector<std::string> SinActualizar() const;
-
-    bool SerieInvalida = false;
 
     const TGrillaResultados& GrillaLluvia() const { return grillaLluvia_; }
     const TGrillaResultados& GrillaEscorrentia() const { return grillaEscorrentia_; }
@@ -154,17 +166,15 @@ private:
     bool Cadena(TPestanaZumbrel hasta);
     void Calcular(TPestanaZumbrel hasta);
     double& AlturaElegida(int k);
-    // An input outside its field's range is not copied into the model.
-    void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro);
-    bool MarcarEntrada(TCantidad& campo, const char* miembro);
+    // Inputs into the model and results out of it, as every form does.
+    void Copiar(TCantidad& campo, double TEstadoZumbrel::*miembro) { TFormaBase::Copiar(campo, miembro, Estado); }
+    void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro) { TFormaBase::Escribir(campo, miembro, Estado); }
     // Runs a routine in a guarded block and marks its results.
     void Bloque(TRutinaZumbrel rutina);
-    void Escribir(TCantidad& campo, double TEstadoZumbrel::*miembro);
     void ComponerEstado();
-
-    bool aai_ = true;
-    TGrillaResultados grillaLluvia_, grillaEscorrentia_, grillaHidrograma_;
-    std::string mensajeHidrograma_;
 };
+static_assert(SoloSusBases<TFormaZumbrel, TControlesEscorrentia, TDatosEscorrentia>());
+static_assert(SoloSusBases<TControlesEscorrentia, TFormaBase,
+                           TDatosDeControles<std::size(kGruposZumbrel), kCantidadDeListasZumbrel>>());
 
 }  // namespace brovel
