@@ -66,10 +66,21 @@ std::optional<int> LeerEnteroIni(std::string_view texto) {
     return valor;
 }
 
+char Minuscula(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string Minusculas(std::string_view texto) {
     std::string r(texto);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : r) c = Minuscula(c);
+    return r;
+}
+
+// "seccion\nclave", built in one piece; in lower case with `minusculas`.
+std::string Llave(std::string_view seccion, std::string_view clave, bool minusculas) {
+    std::string r(seccion.size() + 1 + clave.size(), '\n');
+    char* p = r.data();
+    p = std::copy(seccion.begin(), seccion.end(), p) + 1;
+    std::copy(clave.begin(), clave.end(), p);
+    if (minusculas) std::transform(r.begin(), r.end(), r.begin(), Minuscula);
     return r;
 }
 
@@ -144,10 +155,6 @@ struct TArchivoIni::Datos {
     // The last entry of each section, or its last header when it has none.
     std::unordered_map<std::string, TLineas::iterator> ultimas;
 
-    static std::string Llave(std::string_view seccion, std::string_view clave) {
-        return Minusculas(seccion) + '\n' + Minusculas(clave);
-    }
-
     // Sorts a line out, given the section it comes in; a header starts another.
     static TLinea Clasificar(std::string texto, const std::string& seccion) {
         TLinea linea{std::move(texto), TTipo::Otra, seccion, {}};
@@ -168,11 +175,20 @@ struct TArchivoIni::Datos {
         return linea;
     }
 
-    // Records a line just placed in the list.
-    void Anotar(TLineas::iterator linea) {
-        if (linea->tipo == TTipo::Entrada) primeras.emplace(linea->seccion + '\n' + linea->clave, linea);
+    // Records a line just placed in the list. `recordada`, when given, remembers the
+    // record of `ultimas` that the previous entry went to, so that a run of entries
+    // of one section looks their section up once.
+    void Anotar(TLineas::iterator linea, std::pair<const std::string, TLineas::iterator>** recordada = nullptr) {
         if (linea->tipo == TTipo::Entrada) {
-            ultimas[linea->seccion] = linea;
+            // A later copy of a key is not recorded: the first one is read and written.
+            primeras.try_emplace(Llave(linea->seccion, linea->clave, false), linea);  // both in lower case
+            if (recordada && *recordada && (*recordada)->first == linea->seccion) {
+                (*recordada)->second = linea;
+                return;
+            }
+            auto& registro = *ultimas.try_emplace(linea->seccion).first;
+            registro.second = linea;
+            if (recordada) *recordada = &registro;
         } else if (linea->tipo == TTipo::Seccion) {
             // A header follows the last entry of its section only while it has none.
             const auto ultima = ultimas.find(linea->seccion);
@@ -187,14 +203,15 @@ struct TArchivoIni::Datos {
         std::string seccion;
         const auto todas = Lineas(texto);
         primeras.reserve(todas.size());
+        std::pair<const std::string, TLineas::iterator>* ultima = nullptr;
         for (const std::string_view l : todas) {
-            Anotar(lineas.insert(lineas.end(), Clasificar(std::string(l), seccion)));
+            Anotar(lineas.insert(lineas.end(), Clasificar(std::string(l), seccion)), &ultima);
             seccion = lineas.back().seccion;
         }
     }
 
     const TLinea* Entrada(std::string_view seccion, std::string_view clave) const {
-        const auto i = primeras.find(Llave(seccion, clave));
+        const auto i = primeras.find(Llave(seccion, clave, true));
         return i == primeras.end() ? nullptr : &*i->second;
     }
 
@@ -206,7 +223,7 @@ struct TArchivoIni::Datos {
     }
 
     void Escribir(std::string_view seccion, std::string_view clave, const std::string& valor) {
-        if (const auto i = primeras.find(Llave(seccion, clave)); i != primeras.end()) {
+        if (const auto i = primeras.find(Llave(seccion, clave, true)); i != primeras.end()) {
             TLinea& linea = *i->second;
             const std::string_view t = Recortar(linea.texto);
             linea.texto = std::string(Recortar(t.substr(0, t.find('=')))) + '=' + valor;
