@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -29,9 +30,10 @@ std::string CadenaJson(std::string_view texto) {
 
 std::string NumeroJson(double valor) {
     if (!std::isfinite(valor)) return "null";
+    // As printf's "%.17g" writes it, with "." whatever the locale.
     char texto[40];
-    std::snprintf(texto, sizeof texto, "%.17g", valor);
-    return texto;
+    char* fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 17).ptr;
+    return std::string(texto, static_cast<size_t>(fin - texto));
 }
 
 void TEscritorJson::Separar() {
