@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <clocale>
@@ -142,6 +144,27 @@ TEST(ArchivoIni, LasSeccionesYLasClavesNoDistinguenMayusculas) {
     // The name keeps the file's spelling.
     ini.EscribirReal("GEOMETRIA", "declive", 7);
     EXPECT_EQ(ini.Texto(), "[Geometria]\r\nDeclive=7\r\n");
+}
+
+// Names of any length, short or long, are found whatever their case.
+TEST(ArchivoIni, LosNombresLargosSeEncuentranIgual) {
+    struct Caso {
+        const char* nombre;
+        size_t largoSeccion;
+        size_t largoClave;
+    };
+    for (const Caso& caso : {Caso{"Cortos", 5, 5}, Caso{"JustoEnElLimite", 60, 67}, Caso{"UnoMasDelLimite", 60, 68},
+                             Caso{"SeccionLarga", 300, 4}, Caso{"ClaveLarga", 4, 300}}) {
+        const std::string seccion = "Sec" + std::string(caso.largoSeccion - 3, 'X');
+        const std::string clave = "Cla" + std::string(caso.largoClave - 3, 'Y');
+        TArchivoIni ini;
+        ini.CargarTexto("[" + seccion + "]\n" + clave + "=2.5\n");
+        std::string seccionMinuscula = seccion;
+        std::transform(seccionMinuscula.begin(), seccionMinuscula.end(), seccionMinuscula.begin(), ::tolower);
+        EXPECT_EQ(ini.LeerReal(seccionMinuscula, clave, 0), 2.5) << caso.nombre;
+        EXPECT_TRUE(ini.Tiene(seccion, clave)) << caso.nombre;
+        EXPECT_FALSE(ini.Tiene(seccion, clave + "Z")) << caso.nombre;
+    }
 }
 
 // A file written elsewhere: comments, sections and keys this program does not

@@ -150,8 +150,13 @@ struct TArchivoIni::Datos {
     TLineas lineas;
     // The text began with a UTF-8 byte-order mark, which goes back where it was.
     bool marca = false;
+    // Looked up by a view as well as by a string.
+    struct TDispersion {
+        using is_transparent = void;
+        size_t operator()(std::string_view texto) const noexcept { return std::hash<std::string_view>{}(texto); }
+    };
     // The first entry of each section and key, "seccion\nclave" in lower case.
-    std::unordered_map<std::string, TLineas::iterator> primeras;
+    std::unordered_map<std::string, TLineas::iterator, TDispersion, std::equal_to<>> primeras;
     // The last entry of each section, or its last header when it has none.
     std::unordered_map<std::string, TLineas::iterator> ultimas;
 
@@ -211,7 +216,18 @@ struct TArchivoIni::Datos {
     }
 
     const TLinea* Entrada(std::string_view seccion, std::string_view clave) const {
-        const auto i = primeras.find(Llave(seccion, clave, true));
+        // A key of the usual length is looked up from the stack, without making a string.
+        char espacio[128];
+        const size_t largo = seccion.size() + 1 + clave.size();
+        if (largo > sizeof espacio) return Buscar(Llave(seccion, clave, true));
+        char* p = std::transform(seccion.begin(), seccion.end(), espacio, Minuscula);
+        *p++ = '\n';
+        std::transform(clave.begin(), clave.end(), p, Minuscula);
+        return Buscar(std::string_view(espacio, largo));
+    }
+
+    const TLinea* Buscar(std::string_view llave) const {
+        const auto i = primeras.find(llave);
         return i == primeras.end() ? nullptr : &*i->second;
     }
 
