@@ -1,8 +1,9 @@
 #include "cli/Json.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "fields/ConversionReal.h"
 
 namespace brovel {
 
@@ -30,10 +31,8 @@ std::string CadenaJson(std::string_view texto) {
 
 std::string NumeroJson(double valor) {
     if (!std::isfinite(valor)) return "null";
-    // As printf's "%.17g" writes it, with "." whatever the locale.
-    char texto[40];
-    char* fin = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::general, 17).ptr;
-    return std::string(texto, static_cast<size_t>(fin - texto));
+    // As printf's "%.17g" writes it in the C locale: enough digits to read the same double back.
+    return RealGeneral(valor, 17);
 }
 
 void TEscritorJson::Separar() {
