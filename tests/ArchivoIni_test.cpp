@@ -146,6 +146,30 @@ TEST(ArchivoIni, LasSeccionesYLasClavesNoDistinguenMayusculas) {
     EXPECT_EQ(ini.Texto(), "[Geometria]\r\nDeclive=7\r\n");
 }
 
+// A line the program added is found and written again like one the file had,
+// after more lines have gone in around it; loading again forgets it all.
+TEST(ArchivoIni, LoEscritoSeVuelveAEncontrarYCargarDeNuevoLoOlvida) {
+    TArchivoIni ini;
+    ini.CargarTexto("[Suelo]\nK=0.05\n");
+    ini.EscribirReal("Geometria", "Declive", 6);
+    for (int i = 0; i < 40; ++i) ini.EscribirEntero("Geometria", "Punto" + std::to_string(i), i);
+    ini.EscribirReal("GEOMETRIA", "declive", 7);
+    ini.EscribirEntero("geometria", "PUNTO3", 33);
+    EXPECT_EQ(ini.LeerReal("geometria", "Declive", 0), 7);
+    EXPECT_EQ(ini.LeerEntero("Geometria", "punto3", 0), 33);
+    const std::string texto = ini.Texto();
+    EXPECT_EQ(texto.find("Declive=6"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("[Geometria]\r\nDeclive=7\r\nPunto0=0\r\n"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("Punto2=2\r\nPunto3=33\r\nPunto4=4\r\n"), std::string::npos) << texto;
+    EXPECT_EQ(ini.Secciones(), (std::vector<std::string>{"suelo", "geometria"}));
+
+    ini.CargarTexto("[Otra]\nA=1\n");
+    EXPECT_FALSE(ini.Tiene("Geometria", "Declive"));
+    EXPECT_FALSE(ini.Tiene("Suelo", "K"));
+    EXPECT_EQ(ini.LeerEntero("otra", "a", 0), 1);
+    EXPECT_EQ(ini.Texto(), "[Otra]\r\nA=1\r\n");
+}
+
 // Names of any length, short or long, are found whatever their case.
 TEST(ArchivoIni, LosNombresLargosSeEncuentranIgual) {
     struct Caso {

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <list>
+#include <memory_resource>
 #include <unordered_map>
 #include <vector>
 
@@ -22,23 +24,12 @@ namespace {
 
 constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
 
-std::string_view Recortar(std::string_view texto) {
-    const auto inicio = texto.find_first_not_of(" \t");
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(" \t") - inicio + 1);
-}
+bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
 
-std::vector<std::string_view> Lineas(std::string_view texto) {
-    std::vector<std::string_view> lineas;
-    size_t inicio = 0;
-    for (size_t i = 0; i < texto.size(); ++i) {
-        if (texto[i] != '\n' && texto[i] != '\r') continue;
-        lineas.push_back(texto.substr(inicio, i - inicio));
-        if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
-        inicio = i + 1;
-    }
-    if (inicio < texto.size()) lineas.push_back(texto.substr(inicio));
-    return lineas;
+std::string_view Recortar(std::string_view texto) {
+    while (!texto.empty() && EsBlanco(texto.front())) texto.remove_prefix(1);
+    while (!texto.empty() && EsBlanco(texto.back())) texto.remove_suffix(1);
+    return texto;
 }
 
 // The trimmed number, without the "+" that from_chars refuses; nothing when
@@ -71,16 +62,6 @@ char Minuscula(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A'
 std::string Minusculas(std::string_view texto) {
     std::string r(texto);
     for (char& c : r) c = Minuscula(c);
-    return r;
-}
-
-// "seccion\nclave", built in one piece; in lower case with `minusculas`.
-std::string Llave(std::string_view seccion, std::string_view clave, bool minusculas) {
-    std::string r(seccion.size() + 1 + clave.size(), '\n');
-    char* p = r.data();
-    p = std::copy(seccion.begin(), seccion.end(), p) + 1;
-    std::copy(clave.begin(), clave.end(), p);
-    if (minusculas) std::transform(r.begin(), r.end(), r.begin(), Minuscula);
     return r;
 }
 
@@ -135,130 +116,185 @@ TCarga LeerArchivo(const std::string& ruta, size_t limite, std::string& texto, s
 // used before, rewrites the whole file from what it understood, and so loses
 // lines that are no entry, later copies of a key and anything after a NUL byte;
 // keeping the file's own lines needs this much less than mending that.
+//
+// A batch opens thousands of files, so a load makes few allocations: the lines
+// are views into the text, which the document keeps, and the nodes of its list
+// and index come from one arena, released with the document.
 struct TArchivoIni::Datos {
     enum class TTipo { Otra, Comentario, Seccion, Entrada };
     struct TLinea {
-        std::string texto;  // as the file has it, without its end
+        std::string_view original;  // as the file has it, without its end
         TTipo tipo = TTipo::Otra;
-        std::string seccion;  // the section it is in, in lower case ("" before any)
-        std::string clave;    // an entry's key, in lower case
+        bool escrita = false;  // its text is `escrito`, not `original`
+        uint32_t seccion = 0;  // the section it is in (0: before any); a header's own
+        std::string escrito;
+        std::string_view Texto() const { return escrita ? std::string_view(escrito) : original; }
     };
 
     // A list, so that a new entry goes in without moving the others, and the
     // places kept below stay good.
-    using TLineas = std::list<TLinea>;
-    TLineas lineas;
+    using TLineas = std::pmr::list<TLinea>;
+
+    // An entry's key: its section, and its key as written, matched without regard
+    // to case. The view is into the loaded text or into `clavesEscritas`, which
+    // never move.
+    struct TLlave {
+        uint32_t seccion;
+        std::string_view clave;
+    };
+    struct TDispersion {
+        size_t operator()(const TLlave& llave) const noexcept {
+            uint64_t h = 1469598103934665603ull ^ llave.seccion;  // FNV-1a
+            for (const char c : llave.clave) h = (h ^ static_cast<unsigned char>(Minuscula(c))) * 1099511628211ull;
+            return static_cast<size_t>(h);
+        }
+    };
+    struct TIgualdad {
+        bool operator()(const TLlave& a, const TLlave& b) const noexcept {
+            return a.seccion == b.seccion && a.clave.size() == b.clave.size() &&
+                   std::equal(a.clave.begin(), a.clave.end(), b.clave.begin(),
+                              [](char x, char y) { return Minuscula(x) == Minuscula(y); });
+        }
+    };
+
+    std::string fuente;  // the text loaded, which the lines look at
+    std::pmr::monotonic_buffer_resource memoria;
+    TLineas lineas{&memoria};
     // The text began with a UTF-8 byte-order mark, which goes back where it was.
     bool marca = false;
-    // Looked up by a view as well as by a string.
-    struct TDispersion {
-        using is_transparent = void;
-        size_t operator()(std::string_view texto) const noexcept { return std::hash<std::string_view>{}(texto); }
-    };
-    // The first entry of each section and key, "seccion\nclave" in lower case.
-    std::unordered_map<std::string, TLineas::iterator, TDispersion, std::equal_to<>> primeras;
-    // The last entry of each section, or its last header when it has none.
-    std::unordered_map<std::string, TLineas::iterator> ultimas;
+    // The section names in lower case; the first is "", before any header.
+    std::vector<std::string> secciones{""};
+    // The first entry of each section and key.
+    std::pmr::unordered_map<TLlave, TLineas::iterator, TDispersion, TIgualdad> primeras{&memoria};
+    // The last entry of each section, or its last header when it has none; the
+    // list's end where it has neither.
+    std::vector<TLineas::iterator> ultimas{lineas.end()};
+    std::deque<std::string> clavesEscritas;
+
+    // `texto` is the whole text, without a byte-order mark.
+    explicit Datos(std::string texto = {}) : fuente(std::move(texto)), memoria(fuente.size() * 2 + 256) { Cargar(); }
+
+    static bool IgualesSinMayusculas(std::string_view a, std::string_view b) { return TIgualdad{}({0, a}, {0, b}); }
+
+    // The index of a section, by its name in any case; nothing when it has none.
+    std::optional<uint32_t> Seccion(std::string_view nombre) const {
+        for (uint32_t i = 0; i < secciones.size(); ++i)
+            if (IgualesSinMayusculas(secciones[i], nombre)) return i;
+        return std::nullopt;
+    }
+
+    uint32_t SeccionCreada(std::string_view nombre) {
+        if (const auto i = Seccion(nombre)) return *i;
+        secciones.push_back(Minusculas(nombre));
+        ultimas.push_back(lineas.end());
+        return static_cast<uint32_t>(secciones.size() - 1);
+    }
+
+    // An entry's key, as written: the text before its first "=", trimmed.
+    static std::string_view ClaveDe(std::string_view texto) {
+        const std::string_view t = Recortar(texto);
+        return Recortar(t.substr(0, t.find('=')));
+    }
 
     // Sorts a line out, given the section it comes in; a header starts another.
-    static TLinea Clasificar(std::string texto, const std::string& seccion) {
-        TLinea linea{std::move(texto), TTipo::Otra, seccion, {}};
-        const std::string_view t = Recortar(linea.texto);
+    TLinea Clasificar(std::string_view texto, uint32_t seccion) {
+        TLinea linea{texto, TTipo::Otra, false, seccion, {}};
+        const std::string_view t = Recortar(texto);
         if (t.empty()) return linea;
         if (t.front() == ';' || t.front() == '#') {
             linea.tipo = TTipo::Comentario;
         } else if (t.front() == '[' && t.find(']') != std::string_view::npos) {
             linea.tipo = TTipo::Seccion;
-            linea.seccion = Minusculas(Recortar(t.substr(1, t.find(']') - 1)));
+            linea.seccion = SeccionCreada(Recortar(t.substr(1, t.find(']') - 1)));
         } else if (const size_t igual = t.find('='); igual != std::string_view::npos) {
-            const std::string_view clave = Recortar(t.substr(0, igual));
-            if (!clave.empty()) {
-                linea.tipo = TTipo::Entrada;
-                linea.clave = Minusculas(clave);
-            }
+            if (!Recortar(t.substr(0, igual)).empty()) linea.tipo = TTipo::Entrada;
         }
         return linea;
     }
 
-    // Records a line just placed in the list. `recordada`, when given, remembers the
-    // record of `ultimas` that the previous entry went to, so that a run of entries
-    // of one section looks their section up once.
-    void Anotar(TLineas::iterator linea, std::pair<const std::string, TLineas::iterator>** recordada = nullptr) {
+    // Records a line just placed in the list, with its key when it is an entry.
+    void Anotar(TLineas::iterator linea, std::string_view clave = {}) {
         if (linea->tipo == TTipo::Entrada) {
             // A later copy of a key is not recorded: the first one is read and written.
-            primeras.try_emplace(Llave(linea->seccion, linea->clave, false), linea);  // both in lower case
-            if (recordada && *recordada && (*recordada)->first == linea->seccion) {
-                (*recordada)->second = linea;
-                return;
-            }
-            auto& registro = *ultimas.try_emplace(linea->seccion).first;
-            registro.second = linea;
-            if (recordada) *recordada = &registro;
+            primeras.try_emplace(TLlave{linea->seccion, clave}, linea);
+            ultimas[linea->seccion] = linea;
         } else if (linea->tipo == TTipo::Seccion) {
             // A header follows the last entry of its section only while it has none.
-            const auto ultima = ultimas.find(linea->seccion);
-            if (ultima == ultimas.end() || ultima->second->tipo == TTipo::Seccion) ultimas[linea->seccion] = linea;
+            TLineas::iterator& ultima = ultimas[linea->seccion];
+            if (ultima == lineas.end() || ultima->tipo == TTipo::Seccion) ultima = linea;
         }
     }
 
-    void Cargar(std::string_view texto) {
-        lineas.clear();
-        primeras.clear();
-        ultimas.clear();
-        std::string seccion;
-        const auto todas = Lineas(texto);
-        primeras.reserve(todas.size());
-        std::pair<const std::string, TLineas::iterator>* ultima = nullptr;
-        for (const std::string_view l : todas) {
-            Anotar(lineas.insert(lineas.end(), Clasificar(std::string(l), seccion)), &ultima);
-            seccion = lineas.back().seccion;
+    void Cargar() {
+        const std::string_view texto = fuente;
+        primeras.reserve(texto.size() / 24);
+        uint32_t seccion = 0;
+        const auto agregar = [&](std::string_view l) {
+            const auto linea = lineas.insert(lineas.end(), Clasificar(l, seccion));
+            Anotar(linea, linea->tipo == TTipo::Entrada ? ClaveDe(l) : std::string_view());
+            seccion = linea->seccion;
+        };
+        size_t inicio = 0;
+        for (size_t i = 0; i < texto.size(); ++i) {
+            if (texto[i] != '\n' && texto[i] != '\r') continue;
+            agregar(texto.substr(inicio, i - inicio));
+            if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+            inicio = i + 1;
         }
+        if (inicio < texto.size()) agregar(texto.substr(inicio));
     }
 
     const TLinea* Entrada(std::string_view seccion, std::string_view clave) const {
-        // A key of the usual length is looked up from the stack, without making a string.
-        char espacio[128];
-        const size_t largo = seccion.size() + 1 + clave.size();
-        if (largo > sizeof espacio) return Buscar(Llave(seccion, clave, true));
-        char* p = std::transform(seccion.begin(), seccion.end(), espacio, Minuscula);
-        *p++ = '\n';
-        std::transform(clave.begin(), clave.end(), p, Minuscula);
-        return Buscar(std::string_view(espacio, largo));
-    }
-
-    const TLinea* Buscar(std::string_view llave) const {
-        const auto i = primeras.find(llave);
+        const auto s = Seccion(seccion);
+        if (!s) return nullptr;
+        const auto i = primeras.find(TLlave{*s, clave});
         return i == primeras.end() ? nullptr : &*i->second;
     }
 
     std::optional<std::string_view> Valor(std::string_view seccion, std::string_view clave) const {
         const TLinea* linea = Entrada(seccion, clave);
         if (!linea) return std::nullopt;
-        const std::string_view t = Recortar(linea->texto);
+        const std::string_view t = Recortar(linea->Texto());
         return Recortar(t.substr(t.find('=') + 1));
     }
 
+    static void Reescribir(TLinea& linea, std::string texto) {
+        linea.escrito = std::move(texto);
+        linea.escrita = true;
+    }
+
     void Escribir(std::string_view seccion, std::string_view clave, const std::string& valor) {
-        if (const auto i = primeras.find(Llave(seccion, clave, true)); i != primeras.end()) {
-            TLinea& linea = *i->second;
-            const std::string_view t = Recortar(linea.texto);
-            linea.texto = std::string(Recortar(t.substr(0, t.find('=')))) + '=' + valor;
+        if (TLinea* linea = const_cast<TLinea*>(Entrada(seccion, clave))) {
+            Reescribir(*linea, std::string(ClaveDe(linea->Texto())) + '=' + valor);
             return;
         }
         // After the last entry of the section, or its last header; or a section of
         // its own at the end, a blank line apart.
-        const std::string nombre = Minusculas(seccion);
-        auto despues = ultimas.find(nombre);
+        const auto existente = Seccion(seccion);
         TLineas::iterator donde = lineas.begin();
-        if (despues != ultimas.end()) {
-            donde = std::next(despues->second);
-        } else if (!nombre.empty()) {
-            if (!lineas.empty() && !Recortar(lineas.back().texto).empty())
-                lineas.push_back(Clasificar("", lineas.back().seccion));
-            Anotar(lineas.insert(lineas.end(), Clasificar("[" + std::string(seccion) + "]", nombre)));
+        uint32_t indice = existente.value_or(0);
+        if (existente && ultimas[indice] != lineas.end()) {
+            donde = std::next(ultimas[indice]);
+        } else if (!seccion.empty()) {
+            if (!lineas.empty() && !Recortar(lineas.back().Texto()).empty())
+                lineas.push_back(TLinea{{}, TTipo::Otra, false, lineas.back().seccion, {}});
+            Anotar(Insertar(lineas.end(), "[" + std::string(seccion) + "]", indice));
+            indice = lineas.back().seccion;
             donde = lineas.end();
         }
-        Anotar(lineas.insert(donde, Clasificar(std::string(clave) + '=' + valor, nombre)));
+        const auto entrada = Insertar(donde, std::string(clave) + '=' + valor, indice);
+        Anotar(entrada, entrada->tipo == TTipo::Entrada ? clavesEscritas.emplace_back(ClaveDe(entrada->Texto()))
+                                                        : std::string_view());
+    }
+
+    // Puts a line the program writes before `donde`, sorted out as a loaded one.
+    TLineas::iterator Insertar(TLineas::iterator donde, std::string texto, uint32_t seccion) {
+        const auto linea = lineas.insert(donde, TLinea{{}, TTipo::Otra, false, seccion, {}});
+        Reescribir(*linea, std::move(texto));
+        const TLinea clasificada = Clasificar(linea->Texto(), seccion);
+        linea->tipo = clasificada.tipo;
+        linea->seccion = clasificada.seccion;
+        return linea;
     }
 };
 
@@ -271,15 +307,18 @@ TCarga TArchivoIni::Leer(const std::string& ruta, std::string* motivo, const cha
     std::string texto, razon;
     TCarga carga = LeerArchivo(ruta, kTamanoMaximoProyecto, texto, razon);
     if (carga == TCarga::Rechazado && razon == kMensajeDemasiadoGrande) razon = demasiadoGrande;
-    CargarTexto(texto);
+    Tomar(std::move(texto));
     if (carga != TCarga::Leido && motivo) *motivo = razon;
     return carga;
 }
 
-void TArchivoIni::CargarTexto(std::string_view texto) {
-    datos_->marca = texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8;
-    if (datos_->marca) texto.remove_prefix(kMarcaUtf8.size());
-    datos_->Cargar(texto);
+void TArchivoIni::CargarTexto(std::string_view texto) { Tomar(std::string(texto)); }
+
+void TArchivoIni::Tomar(std::string texto) {
+    const bool marca = std::string_view(texto).substr(0, kMarcaUtf8.size()) == kMarcaUtf8;
+    if (marca) texto.erase(0, kMarcaUtf8.size());
+    datos_ = std::make_unique<Datos>(std::move(texto));
+    datos_->marca = marca;
 }
 
 bool TArchivoIni::Tiene(std::string_view seccion, std::string_view clave) const {
@@ -288,10 +327,12 @@ bool TArchivoIni::Tiene(std::string_view seccion, std::string_view clave) const 
 
 std::vector<std::string> TArchivoIni::Secciones() const {
     std::vector<std::string> secciones;
-    for (const Datos::TLinea& linea : datos_->lineas)
+    for (const Datos::TLinea& linea : datos_->lineas) {
+        const std::string& nombre = datos_->secciones[linea.seccion];
         if (linea.tipo == Datos::TTipo::Seccion &&
-            std::find(secciones.begin(), secciones.end(), linea.seccion) == secciones.end())
-            secciones.push_back(linea.seccion);
+            std::find(secciones.begin(), secciones.end(), nombre) == secciones.end())
+            secciones.push_back(nombre);
+    }
     return secciones;
 }
 
@@ -325,8 +366,9 @@ void TArchivoIni::EscribirBooleano(std::string_view seccion, std::string_view cl
 
 std::string TArchivoIni::Texto() const {
     std::string texto(datos_->marca ? kMarcaUtf8 : std::string_view());
+    texto.reserve(datos_->fuente.size() + 2 * datos_->lineas.size() + 64);
     for (const auto& linea : datos_->lineas) {
-        texto += linea.texto;
+        texto += linea.Texto();
         texto += "\r\n";
     }
     return texto;

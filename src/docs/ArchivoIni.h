@@ -82,6 +82,9 @@ public:
     void Guardar(const std::string& ruta) const;
 
 private:
+    // Replaces the document with `texto`, which it keeps.
+    void Tomar(std::string texto);
+
     struct Datos;
     std::unique_ptr<Datos> datos_;
 };
