@@ -17,12 +17,14 @@ bool TFormaBase::Mostrado(std::string_view control) const {
 
 void TFormaBase::Mostrar(std::initializer_list<const char*> controles, bool visibles) {
     for (const char* control : controles) {
-        if (!esControl_(control)) throw std::logic_error(std::string("la ventana no tiene el control ") + control);
-        // Found by its name before a key is built: most controls have been shown before.
-        if (const auto visible = visibles_.find(std::string_view(control)); visible != visibles_.end())
+        // Found by its name before a key is built: most controls have been shown
+        // before, and so were checked then.
+        if (const auto visible = visibles_.find(std::string_view(control)); visible != visibles_.end()) {
             visible->second = visibles;
-        else
-            visibles_.emplace(control, visibles);
+            continue;
+        }
+        if (!esControl_(control)) throw std::logic_error(std::string("la ventana no tiene el control ") + control);
+        visibles_.emplace(control, visibles);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "forms/Frescura.h"
 
+#include <map>
+#include <utility>
+
 namespace brovel {
 
 namespace {
@@ -69,27 +72,40 @@ std::string MotivoDeFalla(TRutinaBrovel rutina, const TEstadoBrovel& e, const st
     return std::string("No se pudo calcular ") + QueCalcula(rutina) + ": " + (entrada.empty() ? falla : entrada);
 }
 
+const TFrescura::TViejo* TFrescura::Buscar(std::string_view miembro) const {
+    for (const TViejo& viejo : viejos_)
+        if (viejo.miembro == miembro) return &viejo;
+    return nullptr;
+}
+
+TFrescura::TViejo* TFrescura::Buscar(std::string_view miembro) {
+    return const_cast<TViejo*>(std::as_const(*this).Buscar(miembro));
+}
+
 std::string TFrescura::Motivo(std::string_view miembro) const {
-    const auto viejo = viejos_.find(miembro);
-    return viejo == viejos_.end() ? std::string() : viejo->second;
+    const TViejo* viejo = Buscar(miembro);
+    return viejo ? viejo->motivo : std::string();
 }
 
 void TFrescura::Marcar(std::initializer_list<const char*> miembros, const std::optional<std::string>& motivo) {
+    // Marking up to date where nothing is out of date changes nothing.
+    if (!motivo && viejos_.empty()) return;
     for (const char* miembro : miembros) {
+        TViejo* viejo = Buscar(miembro);
         if (!motivo) {
-            if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end())
-                viejos_.erase(viejo);
-        } else if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) {
-            viejo->second = *motivo;
+            if (viejo) viejos_.erase(viejos_.begin() + (viejo - viejos_.data()));
+        } else if (viejo) {
+            viejo->motivo = *motivo;
         } else {
-            viejos_.emplace(miembro, *motivo);
+            viejos_.push_back({miembro, *motivo});
         }
     }
 }
 
 std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<const char*> dependencias) const {
+    if (viejos_.empty()) return std::nullopt;
     for (const char* miembro : dependencias)
-        if (const auto viejo = viejos_.find(std::string_view(miembro)); viejo != viejos_.end()) return viejo->second;
+        if (const TViejo* viejo = Buscar(miembro)) return viejo->motivo;
     return std::nullopt;
 }
 
@@ -98,9 +114,9 @@ void TFrescura::Marcar(std::initializer_list<TMiembroBrovel> miembros, const std
 }
 
 std::optional<std::string> TFrescura::PrimerViejo(std::initializer_list<TMiembroBrovel> dependencias) const {
+    if (viejos_.empty()) return std::nullopt;
     for (const TMiembroBrovel& miembro : dependencias)
-        if (const auto viejo = viejos_.find(std::string_view(NombreDe(miembro))); viejo != viejos_.end())
-            return viejo->second;
+        if (const TViejo* viejo = Buscar(NombreDe(miembro))) return viejo->motivo;
     return std::nullopt;
 }
 
@@ -138,11 +154,12 @@ void TFrescura::Actualizar(TRutinaBrovel rutina, const TEstadoBrovel& e, const s
         // What it read being out of date is what stopped it: a fault on numbers
         // that are not the current data's says nothing of the current data.
         std::optional<std::string> motivo = falla;
-        for (const char* leido : d.lee)
-            if (const auto viejo = viejos_.find(std::string_view(leido)); viejo != viejos_.end()) {
-                motivo = viejo->second;
-                break;
-            }
+        if (!viejos_.empty())
+            for (const char* leido : d.lee)
+                if (const TViejo* viejo = Buscar(leido)) {
+                    motivo = viejo->motivo;
+                    break;
+                }
         for (const char* escrito : d.escribe) Marcar({escrito}, motivo);
     }
 }

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +23,7 @@ std::string MotivoDeFalla(TRutinaBrovel rutina, const TEstadoBrovel& e, const st
 
 class TFrescura {
 public:
-    bool AlDia(std::string_view miembro) const { return viejos_.find(miembro) == viejos_.end(); }
+    bool AlDia(std::string_view miembro) const { return Buscar(miembro) == nullptr; }
     bool AlDia(const TMiembroBrovel& miembro) const { return AlDia(NombreDe(miembro)); }
     // The reason a member is out of date; empty when it is up to date.
     std::string Motivo(std::string_view miembro) const;
@@ -42,7 +41,15 @@ public:
     std::vector<std::string> Viejos(const std::vector<std::string>& orden) const;
 
 private:
-    std::map<std::string, std::string, std::less<>> viejos_;
+    struct TViejo {
+        std::string miembro, motivo;
+    };
+    const TViejo* Buscar(std::string_view miembro) const;
+    TViejo* Buscar(std::string_view miembro);
+
+    // Few members are out of date at once, and mostly none: a short list looked
+    // through from its start beats a tree, and an empty one answers at once.
+    std::vector<TViejo> viejos_;
 };
 
 }  // namespace brovel
