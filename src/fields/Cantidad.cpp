@@ -138,21 +138,12 @@ TESBBoundsValidationType TCantidad::ProcesarSalida() {
     return PruebaDeRango();
 }
 
-TESBBoundsValidationType TCantidad::PruebaDeRango() const {
-    if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
-    long double v = 0;
-    if (leido_) {
-        v = valorLeido_;
-    } else {
-        try {
-            v = LeerNumeroDeCampo(texto_);
-        } catch (const ErrorDeConversion&) {
-            return TESBBoundsValidationType::Ninguno;
-        }
+TESBBoundsValidationType TCantidad::PruebaDeRangoDelTexto() const {
+    try {
+        return RangoDe(LeerNumeroDeCampo(texto_));
+    } catch (const ErrorDeConversion&) {
+        return TESBBoundsValidationType::Ninguno;
     }
-    if (v < limiteInferior_) return TESBBoundsValidationType::Debajo;
-    if (!(v <= limiteSuperior_)) return TESBBoundsValidationType::Encima;
-    return TESBBoundsValidationType::Ninguno;
 }
 
 std::string TCantidad::MensajeLimite(TESBBoundsValidationType tipo) const {

@@ -96,12 +96,21 @@ public:
     TESBBoundsValidationType ProcesarSalida();
     // The range test alone, in the current unit, on the number the text shows; a
     // text that is no number is not out of range (reading it reports it).
-    TESBBoundsValidationType PruebaDeRango() const;
+    TESBBoundsValidationType PruebaDeRango() const {
+        if (!BoundsEnabled) return TESBBoundsValidationType::Ninguno;
+        return leido_ ? RangoDe(valorLeido_) : PruebaDeRangoDelTexto();
+    }
     bool FueraDeRango() const { return PruebaDeRango() != TESBBoundsValidationType::Ninguno; }
     // The field's own message for a failed range test.
     std::string MensajeLimite(TESBBoundsValidationType tipo) const;
 
 private:
+    TESBBoundsValidationType RangoDe(long double v) const {
+        if (v < limiteInferior_) return TESBBoundsValidationType::Debajo;
+        if (!(v <= limiteSuperior_)) return TESBBoundsValidationType::Encima;
+        return TESBBoundsValidationType::Ninguno;
+    }
+    TESBBoundsValidationType PruebaDeRangoDelTexto() const;
     const TUnidad& Unidad(int indice) const;
     void LeerTexto();
     void EscribirTexto();

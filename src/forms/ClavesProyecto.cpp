@@ -123,7 +123,7 @@ std::span<const TClaveProyecto> ClavesProyecto() { return kClaves; }
 
 const TClaveProyecto& ClaveDe(std::string_view seccion, const TDestinoClave& destino) {
     for (const TClaveProyecto& c : kClaves)
-        if (c.seccion == seccion && c.destino == destino) return c;
+        if (c.destino == destino && c.seccion == seccion) return c;
     throw std::logic_error("entrada sin fila en la tabla de claves: " + std::string(seccion));
 }
 

@@ -5,6 +5,7 @@
 // values and the later ones keep their previous values.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -17,9 +18,21 @@ public:
     explicit ErrorAritmetico(const char* que) : std::runtime_error(que) {}
 };
 
+// Raises the fault; kept out of line, so that the checks below stay small
+// enough to be inlined in every routine.
+[[noreturn]] void Fallar(const char* que);
+
 // The number itself, or the fault when it is infinite or not a number.
-Real Finito(Real x);
-Real Dividir(Real a, Real b);
+inline Real Finito(Real x) {
+    if (!std::isfinite(x)) [[unlikely]]
+        Fallar("desbordamiento");
+    return x;
+}
+inline Real Dividir(Real a, Real b) {
+    if (b == 0) [[unlikely]]
+        Fallar("división por cero");
+    return Finito(a / b);
+}
 // The decimal logarithm; an argument <= 0 faults.
 Real Log10Verificado(Real x);
 // The natural logarithm, through the decimal one.
