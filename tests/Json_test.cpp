@@ -50,5 +50,22 @@ TEST(NumeroJson, EsElTextoDePrintfParaCualquierDouble) {
     }
 }
 
+// What JSON needs escaped is escaped, at any place in the text; the rest, UTF-8
+// included, goes out as it is.
+TEST(CadenaJson, EscapaSoloLoQueJsonPide) {
+    const std::pair<std::string_view, std::string_view> casos[] = {
+        {"", R"j("")j"},
+        {"Tasa de Erosión (A)", R"j("Tasa de Erosión (A)")j"},
+        {"\"", R"j("\"")j"},
+        {"a\\b", R"j("a\\b")j"},
+        {"\"entre\"", R"j("\"entre\"")j"},
+        {"uno\r\ndos\tfin\n", R"j("uno\r\ndos\tfin\n")j"},
+        {std::string_view("\x01z\x1f", 3), R"j("\u0001z\u001f")j"},
+        {std::string_view("a\0b", 3), R"j("a\u0000b")j"},
+        {"\x7f", "\"\x7f\""},
+    };
+    for (const auto& [texto, esperado] : casos) EXPECT_EQ(CadenaJson(texto), esperado) << texto;
+}
+
 }  // namespace
 }  // namespace brovel

@@ -8,25 +8,32 @@
 namespace brovel {
 
 std::string CadenaJson(std::string_view texto) {
-    std::string r = "\"";
-    for (const char c : texto) {
+    std::string r;
+    r.reserve(texto.size() + 2);
+    r += '"';
+    // Runs of characters that need no escape go in at once.
+    size_t inicio = 0;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+        r.append(texto, inicio, i - inicio);
+        inicio = i + 1;
         switch (c) {
             case '"': r += "\\\""; break;
             case '\\': r += "\\\\"; break;
             case '\n': r += "\\n"; break;
             case '\r': r += "\\r"; break;
             case '\t': r += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    r += escape;
-                } else {
-                    r += c;
-                }
+            default: {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                r += escape;
+            }
         }
     }
-    return r + "\"";
+    r.append(texto, inicio);
+    r += '"';
+    return r;
 }
 
 std::string NumeroJson(double valor) {
@@ -44,7 +51,8 @@ void TEscritorJson::Separar() {
 
 void TEscritorJson::Clave(std::string_view clave) {
     Separar();
-    texto_ += CadenaJson(clave) + ": ";
+    texto_ += CadenaJson(clave);
+    texto_ += ": ";
 }
 
 void TEscritorJson::AbrirObjeto() {
