@@ -301,13 +301,16 @@ TEST(ArchivoIni, LoQueNoEsFinitoNoSeEscribe) {
 
 // Lines end in CR LF once written; a leading byte-order mark is kept, as every
 // other byte the program does not own.
-TEST(ArchivoIni, LeeFinesDeLineaLfYCrLfConOSinMarca) {
+TEST(ArchivoIni, LeeFinesDeLineaLfCrYCrLfConOSinMarca) {
     const std::string sinMarca = "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n";
     const char* textos[] = {
         "; c\n\n[A]\nx=1.5\n[B]\ny=2\n",
         "; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n",
         "\xEF\xBB\xBF; c\n\n[A]\nx=1.5\n[B]\ny=2",
         "\xEF\xBB\xBF; c\r\n\r\n[A]\r\nx=1.5\r\n[B]\r\ny=2\r\n",
+        // A lone CR ends a line too, and ends may be mixed.
+        "; c\r\r[A]\rx=1.5\r[B]\ry=2",
+        "; c\r\n\n[A]\rx=1.5\n[B]\r\ny=2\r",
     };
     for (const char* texto : textos) {
         TArchivoIni ini;

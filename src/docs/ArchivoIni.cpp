@@ -143,9 +143,17 @@ struct TArchivoIni::Datos {
         std::string_view clave;
     };
     struct TDispersion {
+        // Eight bytes at a time, each with its 0x20 bit set: that folds case, and
+        // keys equal without regard to case hash alike.
         size_t operator()(const TLlave& llave) const noexcept {
-            uint64_t h = 1469598103934665603ull ^ llave.seccion;  // FNV-1a
-            for (const char c : llave.clave) h = (h ^ static_cast<unsigned char>(Minuscula(c))) * 1099511628211ull;
+            constexpr uint64_t kMezcla = 0x9E3779B97F4A7C15ull;
+            uint64_t h = (llave.seccion + 1) * kMezcla ^ llave.clave.size();
+            for (size_t i = 0; i < llave.clave.size(); i += 8) {
+                uint64_t palabra = 0;
+                std::memcpy(&palabra, llave.clave.data() + i, std::min<size_t>(8, llave.clave.size() - i));
+                h = (h ^ (palabra | 0x2020202020202020ull)) * kMezcla;
+                h ^= h >> 29;
+            }
             return static_cast<size_t>(h);
         }
     };
@@ -234,14 +242,20 @@ struct TArchivoIni::Datos {
             Anotar(linea, linea->tipo == TTipo::Entrada ? ClaveDe(l) : std::string_view());
             seccion = linea->seccion;
         };
+        // A line ends at an LF, a CR, or a CR LF; the last one may have no end.
+        const auto posicion = [&](const void* p) {
+            return static_cast<size_t>(static_cast<const char*>(p) - texto.data());
+        };
         size_t inicio = 0;
-        for (size_t i = 0; i < texto.size(); ++i) {
-            if (texto[i] != '\n' && texto[i] != '\r') continue;
-            agregar(texto.substr(inicio, i - inicio));
-            if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
-            inicio = i + 1;
+        while (inicio < texto.size()) {
+            const char* resto = texto.data() + inicio;
+            const void* lf = std::memchr(resto, '\n', texto.size() - inicio);
+            size_t fin = lf ? posicion(lf) : texto.size();
+            if (const void* cr = std::memchr(resto, '\r', fin - inicio)) fin = posicion(cr);
+            agregar(texto.substr(inicio, fin - inicio));
+            if (fin == texto.size()) break;
+            inicio = fin + (texto[fin] == '\r' && fin + 1 < texto.size() && texto[fin + 1] == '\n' ? 2 : 1);
         }
-        if (inicio < texto.size()) agregar(texto.substr(inicio));
     }
 
     const TLinea* Entrada(std::string_view seccion, std::string_view clave) const {
