@@ -24,10 +24,16 @@ bool EnBlanco(std::string_view texto) { return texto.find_first_not_of(" \t\r\n\
 }  // namespace
 
 bool EsTextoBinario(std::string_view texto) {
-    return std::any_of(texto.begin(), texto.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\v' && b != '\f' && b != 0x1A) || b == 0x7F;
-    });
+    // The control bytes no text has: all below 0x20 but the blanks and the old end
+    // of file (0x1A), and DEL. Looked up, since every byte of every file is.
+    static constexpr auto kBinario = [] {
+        std::array<bool, 256> binario{};
+        for (int b = 0; b < 0x20; ++b) binario[b] = true;
+        for (const int b : {'\t', '\n', '\r', '\v', '\f', 0x1A}) binario[b] = false;
+        binario[0x7F] = true;
+        return binario;
+    }();
+    return std::any_of(texto.begin(), texto.end(), [](char c) { return kBinario[static_cast<unsigned char>(c)]; });
 }
 
 bool EsProyecto(const TArchivoIni& ini) {
