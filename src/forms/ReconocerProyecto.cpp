@@ -29,7 +29,7 @@ bool EsTextoBinario(std::string_view texto) {
     static constexpr auto kBinario = [] {
         std::array<bool, 256> binario{};
         for (int b = 0; b < 0x20; ++b) binario[b] = true;
-        for (const int b : {'\t', '\n', '\r', '\v', '\f', 0x1A}) binario[b] = false;
+        for (const int b : {int{'\t'}, int{'\n'}, int{'\r'}, int{'\v'}, int{'\f'}, 0x1A}) binario[b] = false;
         binario[0x7F] = true;
         return binario;
     }();
