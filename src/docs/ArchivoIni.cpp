@@ -170,32 +170,37 @@ struct TArchivoIni::Datos {
     TLineas lineas{&memoria};
     // The text began with a UTF-8 byte-order mark, which goes back where it was.
     bool marca = false;
-    // The section names in lower case; the first is "", before any header.
-    std::vector<std::string> secciones{""};
+    // The section names in lower case; the first is "", before any header. A deque,
+    // so that the views `indices` keeps of them stay good.
+    std::deque<std::string> secciones{""};
+    // Each section's index, by its name in any case.
+    std::unordered_map<TLlave, uint32_t, TDispersion, TIgualdad> indices{{TLlave{0, secciones.front()}, 0}};
     // The first entry of each section and key.
     std::pmr::unordered_map<TLlave, TLineas::iterator, TDispersion, TIgualdad> primeras{&memoria};
     // The last entry of each section, or its last header when it has none; the
     // list's end where it has neither.
     std::vector<TLineas::iterator> ultimas{lineas.end()};
     std::deque<std::string> clavesEscritas;
+    // The section asked for last, which is mostly the one asked for next.
+    mutable uint32_t pedida = 0;
 
     // `texto` is the whole text, without a byte-order mark.
     explicit Datos(std::string texto = {}) : fuente(std::move(texto)), memoria(fuente.size() * 2 + 256) { Cargar(); }
 
-    static bool IgualesSinMayusculas(std::string_view a, std::string_view b) { return TIgualdad{}({0, a}, {0, b}); }
-
     // The index of a section, by its name in any case; nothing when it has none.
     std::optional<uint32_t> Seccion(std::string_view nombre) const {
-        for (uint32_t i = 0; i < secciones.size(); ++i)
-            if (IgualesSinMayusculas(secciones[i], nombre)) return i;
-        return std::nullopt;
+        if (TIgualdad{}({0, secciones[pedida]}, {0, nombre})) return pedida;
+        const auto i = indices.find(TLlave{0, nombre});
+        if (i == indices.end()) return std::nullopt;
+        return pedida = i->second;
     }
 
     uint32_t SeccionCreada(std::string_view nombre) {
         if (const auto i = Seccion(nombre)) return *i;
-        secciones.push_back(Minusculas(nombre));
+        const auto indice = static_cast<uint32_t>(secciones.size());
+        indices.emplace(TLlave{0, secciones.emplace_back(Minusculas(nombre))}, indice);
         ultimas.push_back(lineas.end());
-        return static_cast<uint32_t>(secciones.size() - 1);
+        return indice;
     }
 
     // An entry's key, as written: the text before its first "=", trimmed.
@@ -341,12 +346,12 @@ bool TArchivoIni::Tiene(std::string_view seccion, std::string_view clave) const 
 
 std::vector<std::string> TArchivoIni::Secciones() const {
     std::vector<std::string> secciones;
-    for (const Datos::TLinea& linea : datos_->lineas) {
-        const std::string& nombre = datos_->secciones[linea.seccion];
-        if (linea.tipo == Datos::TTipo::Seccion &&
-            std::find(secciones.begin(), secciones.end(), nombre) == secciones.end())
-            secciones.push_back(nombre);
-    }
+    std::vector<bool> vista(datos_->secciones.size());
+    for (const Datos::TLinea& linea : datos_->lineas)
+        if (linea.tipo == Datos::TTipo::Seccion && !vista[linea.seccion]) {
+            vista[linea.seccion] = true;
+            secciones.push_back(datos_->secciones[linea.seccion]);
+        }
     return secciones;
 }
 
