@@ -8,7 +8,8 @@
 #include <cstring>
 #include <deque>
 #include <list>
-#include <memory_resource>
+#include <cstddef>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -64,6 +65,50 @@ std::string Minusculas(std::string_view texto) {
     for (char& c : r) c = Minuscula(c);
     return r;
 }
+
+// The nodes of one document, taken in growing blocks and given back all at once
+// with it: a batch loads thousands of files, and a node apiece from the heap
+// cost as much as the rest of the load. std::pmr's monotonic_buffer_resource
+// does this, but the C++ library of the WebAssembly build has no
+// <memory_resource>.
+class TArena {
+public:
+    explicit TArena(size_t primero) : siguiente_(std::max<size_t>(primero, 256)) {}
+    TArena(const TArena&) = delete;
+    TArena& operator=(const TArena&) = delete;
+
+    void* Tomar(size_t bytes, size_t alineacion) {
+        size_t inicio = (usado_ + alineacion - 1) & ~(alineacion - 1);
+        if (bloques_.empty() || inicio + bytes > capacidad_) {
+            // A new block, aligned as new[] aligns any object.
+            capacidad_ = std::max(siguiente_, bytes);
+            bloques_.push_back(std::make_unique<std::byte[]>(capacidad_));
+            siguiente_ *= 2;
+            inicio = 0;
+        }
+        usado_ = inicio + bytes;
+        return bloques_.back().get() + inicio;
+    }
+
+private:
+    std::vector<std::unique_ptr<std::byte[]>> bloques_;
+    size_t capacidad_ = 0, usado_ = 0, siguiente_;
+};
+
+template <class T>
+struct TEnArena {
+    using value_type = T;
+    TArena* arena;
+    explicit TEnArena(TArena& a) : arena(&a) {}
+    template <class U>
+    TEnArena(const TEnArena<U>& otro) : arena(otro.arena) {}
+    T* allocate(size_t n) { return static_cast<T*>(arena->Tomar(n * sizeof(T), alignof(T))); }
+    void deallocate(T*, size_t) {}
+    template <class U>
+    bool operator==(const TEnArena<U>& otro) const {
+        return arena == otro.arena;
+    }
+};
 
 }  // namespace
 
@@ -133,7 +178,7 @@ struct TArchivoIni::Datos {
 
     // A list, so that a new entry goes in without moving the others, and the
     // places kept below stay good.
-    using TLineas = std::pmr::list<TLinea>;
+    using TLineas = std::list<TLinea, TEnArena<TLinea>>;
 
     // An entry's key: its section, and its key as written, matched without regard
     // to case. The view is into the loaded text or into `clavesEscritas`, which
@@ -166,8 +211,8 @@ struct TArchivoIni::Datos {
     };
 
     std::string fuente;  // the text loaded, which the lines look at
-    std::pmr::monotonic_buffer_resource memoria;
-    TLineas lineas{&memoria};
+    TArena memoria;
+    TLineas lineas{TEnArena<TLinea>(memoria)};
     // The text began with a UTF-8 byte-order mark, which goes back where it was.
     bool marca = false;
     // The section names in lower case; the first is "", before any header. A deque,
@@ -176,7 +221,9 @@ struct TArchivoIni::Datos {
     // Each section's index, by its name in any case.
     std::unordered_map<TLlave, uint32_t, TDispersion, TIgualdad> indices{{TLlave{0, secciones.front()}, 0}};
     // The first entry of each section and key.
-    std::pmr::unordered_map<TLlave, TLineas::iterator, TDispersion, TIgualdad> primeras{&memoria};
+    std::unordered_map<TLlave, TLineas::iterator, TDispersion, TIgualdad,
+                       TEnArena<std::pair<const TLlave, TLineas::iterator>>>
+        primeras{0, TDispersion{}, TIgualdad{}, TEnArena<std::pair<const TLlave, TLineas::iterator>>(memoria)};
     // The last entry of each section, or its last header when it has none; the
     // list's end where it has neither.
     std::vector<TLineas::iterator> ultimas{lineas.end()};
