@@ -41,6 +41,20 @@ void BM_EscribirEntradasNuevas(benchmark::State& estado) {
 }
 BENCHMARK(BM_EscribirEntradasNuevas)->RangeMultiplier(8)->Range(64, 1 << 18)->Complexity(benchmark::oN);
 
+// A file of many sections, one entry each, looked through as an opened file is
+// to tell a project: finding and listing sections must grow linearly too.
+void BM_LeerSecciones(benchmark::State& estado) {
+    std::string texto;
+    for (int i = 0; i < estado.range(0); ++i) texto += "[s" + std::to_string(i) + "]\r\nk=1\r\n";
+    for (auto _ : estado) {
+        brovel::TArchivoIni ini;
+        ini.CargarTexto(texto);
+        benchmark::DoNotOptimize(ini.Secciones());
+    }
+    estado.SetComplexityN(estado.range(0));
+}
+BENCHMARK(BM_LeerSecciones)->RangeMultiplier(8)->Range(64, 1 << 18)->Complexity(benchmark::oN);
+
 }  // namespace
 
 BENCHMARK_MAIN();

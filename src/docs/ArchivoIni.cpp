@@ -4,12 +4,13 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <list>
-#include <cstddef>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
 #include <vector>
 
@@ -66,24 +67,27 @@ std::string Minusculas(std::string_view texto) {
     return r;
 }
 
-// The nodes of one document, taken in growing blocks and given back all at once
-// with it: a batch loads thousands of files, and a node apiece from the heap
-// cost as much as the rest of the load. std::pmr's monotonic_buffer_resource
-// does this, but the C++ library of the WebAssembly build has no
-// <memory_resource>.
+// The nodes of one document, taken in blocks and given back all at once with it:
+// a batch loads thousands of files, and a node apiece from the heap cost as much
+// as the rest of the load. std::pmr's monotonic_buffer_resource does this, but
+// the C++ library of the WebAssembly build has no <memory_resource>.
 class TArena {
 public:
-    explicit TArena(size_t primero) : siguiente_(std::max<size_t>(primero, 256)) {}
+    static constexpr size_t kBloque = 64 * 1024;
+
+    TArena() = default;
     TArena(const TArena&) = delete;
     TArena& operator=(const TArena&) = delete;
+    ~TArena() {
+        for (auto& bloque : bloques_) Devolver(std::move(bloque));
+    }
 
     void* Tomar(size_t bytes, size_t alineacion) {
         size_t inicio = (usado_ + alineacion - 1) & ~(alineacion - 1);
-        if (bloques_.empty() || inicio + bytes > capacidad_) {
-            // A new block, aligned as new[] aligns any object.
-            capacidad_ = std::max(siguiente_, bytes);
-            bloques_.push_back(std::make_unique<std::byte[]>(capacidad_));
-            siguiente_ *= 2;
+        if (bloques_.empty() || inicio + bytes > kBloque) {
+            // What no block holds (the key index of a large file) gets a block of its own.
+            if (bytes > kBloque) return grandes_.emplace_back(new std::byte[bytes]).get();
+            bloques_.push_back(Bloque());
             inicio = 0;
         }
         usado_ = inicio + bytes;
@@ -91,8 +95,36 @@ public:
     }
 
 private:
-    std::vector<std::unique_ptr<std::byte[]>> bloques_;
-    size_t capacidad_ = 0, usado_ = 0, siguiente_;
+    using TBloque = std::unique_ptr<std::byte[]>;
+
+    // Blocks given back are kept for the next document, up to a few megabytes:
+    // a batch or a sweep loads document after document, and blocks handed back to
+    // the system would have their pages faulted in again every time.
+    static constexpr size_t kGuardados = 64;
+    struct TGuardados {
+        std::mutex cerrojo;
+        std::vector<TBloque> bloques;
+    };
+    static TGuardados& Guardados() {
+        static auto* guardados = new TGuardados;  // never destroyed: documents may outlive statics
+        return *guardados;
+    }
+    static TBloque Bloque() {
+        TGuardados& g = Guardados();
+        const std::lock_guard cerrado(g.cerrojo);
+        if (g.bloques.empty()) return TBloque(new std::byte[kBloque]);  // left unset: every node sets what it takes
+        TBloque bloque = std::move(g.bloques.back());
+        g.bloques.pop_back();
+        return bloque;
+    }
+    static void Devolver(TBloque bloque) {
+        TGuardados& g = Guardados();
+        const std::lock_guard cerrado(g.cerrojo);
+        if (g.bloques.size() < kGuardados) g.bloques.push_back(std::move(bloque));
+    }
+
+    std::vector<TBloque> bloques_, grandes_;
+    size_t usado_ = 0;
 };
 
 template <class T>
@@ -232,7 +264,7 @@ struct TArchivoIni::Datos {
     mutable uint32_t pedida = 0;
 
     // `texto` is the whole text, without a byte-order mark.
-    explicit Datos(std::string texto = {}) : fuente(std::move(texto)), memoria(fuente.size() * 2 + 256) { Cargar(); }
+    explicit Datos(std::string texto = {}) : fuente(std::move(texto)) { Cargar(); }
 
     // The index of a section, by its name in any case; nothing when it has none.
     std::optional<uint32_t> Seccion(std::string_view nombre) const {
