@@ -26,9 +26,9 @@ bool EsImprimible(const QString& texto) { return !texto.isEmpty() && texto.at(0)
 
 }  // namespace
 
-TBoundLabel::TBoundLabel(QWidget* padre) : QLabel(padre) {}
+TBoundLabel::TBoundLabel(QWidget* padre) : TRotulo(padre) {}
 
-bool TBoundLabel::event(QEvent* evento) { return MostrarAyudaEnParrafo(this, evento) || QLabel::event(evento); }
+bool TBoundLabel::event(QEvent* evento) { return MostrarAyudaEnParrafo(this, evento) || TRotulo::event(evento); }
 
 bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento) {
     if (evento->type() != QEvent::ToolTip) return false;

@@ -12,13 +12,14 @@
 #include <functional>
 
 #include "fields/Cantidad.h"
+#include "ui/fields/Rotulo.h"
 
 namespace brovel {
 
 class TUnidades;
 
 // The caption label owned by a field; it sizes itself to its text.
-class TBoundLabel : public QLabel {
+class TBoundLabel : public TRotulo {
     Q_OBJECT
 public:
     explicit TBoundLabel(QWidget* padre);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "ui/fields/Rotulo.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Pagina.h"
 
@@ -242,7 +243,7 @@ QComboBox* TFormulario::ListaDeNumeros(const QString& nombre, const QString& nom
 QComboBox* TFormulario::NuevaLista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo,
                                    bool deNumeros) {
     TFila* fila = NuevaFila();
-    auto* etiqueta = new QLabel(titulo, fila);
+    auto* etiqueta = new TRotulo(titulo, fila);
     etiqueta->setObjectName(nombreEtiqueta);
     auto* lista = new QComboBox(fila);
     lista->setObjectName(nombre);
