@@ -322,6 +322,31 @@ private slots:
         QCOMPARE(v->longitud->GetBaseValue(), 60.0L);
     }
 
+    // A field made on a form's quantity shows it and follows it from the start, as
+    // one bound to it later; let go, it follows its own quantity again.
+    void unCampoHechoSobreUnaCantidadLaMuestraYLaSigue() {
+        TCantidad cantidad;
+        cantidad.SetUnits({"m|1|0", "km|0.001|0"});
+        cantidad.SetDefaultUnit(1);
+        cantidad.SetText("1.5");
+        auto* campo = new TUnidades(&v->ventana, QStringLiteral("euLc"), &cantidad);
+        QVERIFY(campo->Vinculado());
+        QCOMPARE(campo->text(), QStringLiteral("1.5"));
+        QCOMPARE(campo->SubCombo()->count(), 2);
+        QCOMPARE(campo->SubCombo()->currentIndex(), 1);
+        cantidad.SetText("2.25");
+        QCOMPARE(campo->text(), QStringLiteral("2.25"));
+        campo->setText(QStringLiteral("3"));
+        QCOMPARE(cantidad.Text(), std::string("3"));
+
+        campo->Desvincular();
+        QVERIFY(!campo->Vinculado());
+        campo->SetText(QStringLiteral("7"));
+        QCOMPARE(campo->text(), QStringLiteral("7"));
+        QCOMPARE(cantidad.Text(), std::string("3"));
+        delete campo;
+    }
+
     // A sentence of help shows as a paragraph of a few lines, not as one line
     // across the screen, over the field and over its caption alike.
     void laAyudaSeMuestraEnParrafo_data() {

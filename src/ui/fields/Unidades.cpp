@@ -45,8 +45,11 @@ bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento) {
     return true;
 }
 
-TUnidades::TUnidades(QWidget* padre, const QString& nombre)
-    : QLineEdit(padre), etiqueta_(new TBoundLabel(padre)), selector_(new QComboBox(padre)) {
+TUnidades::TUnidades(QWidget* padre, const QString& nombre, TCantidad* cantidad)
+    : QLineEdit(padre),
+      cantidad_(cantidad ? cantidad : &propia_),
+      etiqueta_(new TBoundLabel(padre)),
+      selector_(new QComboBox(padre)) {
     setObjectName(nombre);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etiqueta_->setObjectName(nombre + QStringLiteral("Label"));
@@ -96,6 +99,7 @@ void TUnidades::Desvincular() {
     if (cantidad_ == &propia_) return;
     cantidad_->AlCambiarTexto = nullptr;
     cantidad_ = &propia_;
+    EscucharCantidad();
 }
 
 void TUnidades::SetUnits(const QStringList& unidades) {

@@ -225,9 +225,9 @@ TFormulario::TFila* TFormulario::NuevaFila() {
     return fila;
 }
 
-TUnidades* TFormulario::Campo(const QString& nombre) {
+TUnidades* TFormulario::Campo(const QString& nombre, TCantidad* cantidad) {
     TFila* fila = NuevaFila();
-    auto* campo = new TUnidades(fila, nombre);
+    auto* campo = new TUnidades(fila, nombre, cantidad);
     fila->Poner(campo, TFila::Clase::Campo);
     return campo;
 }
