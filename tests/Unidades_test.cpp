@@ -303,6 +303,31 @@ private slots:
         comprobar();
     }
 
+    // A caption given before the field has a place goes beside the field once it
+    // has one: placed by code, or shown where it was made.
+    void laEtiquetaVaConElCampoAlColocarloOMostrarlo_data() {
+        QTest::addColumn<bool>("colocado");
+        QTest::newRow("colocado") << true;
+        QTest::newRow("mostrado donde se hizo") << false;
+    }
+    void laEtiquetaVaConElCampoAlColocarloOMostrarlo() {
+        QFETCH(bool, colocado);
+        QWidget marco;
+        auto* campo = new TUnidades(&marco, QStringLiteral("euLc"));
+        campo->SetCaption(QStringLiteral("Longitud del cauce principal"));
+        if (colocado) campo->setGeometry(200, 30, 110, 24);
+        marco.resize(500, 100);
+        marco.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&marco));
+        const QRect g = campo->geometry();
+        const QRect e = campo->EditLabel()->geometry();
+        const QRect s = campo->SubCombo()->geometry();
+        QCOMPARE(e.size(), campo->EditLabel()->sizeHint());
+        QCOMPARE(e.left() + e.width() + 3, g.left());
+        QCOMPARE(e.top(), g.top() + (g.height() - e.height()) / 2);
+        QCOMPARE(s.left(), g.left() + g.width() + 3);
+    }
+
     void ocultarElCampoOcultaEtiquetaYSelector() {
         v->longitud->hide();
         QVERIFY(!v->longitud->EditLabel()->isVisible());

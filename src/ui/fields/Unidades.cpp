@@ -133,7 +133,9 @@ QString TUnidades::Caption() const { return etiqueta_->text(); }
 
 void TUnidades::SetCaption(const QString& titulo) {
     etiqueta_->setText(titulo);
-    Reubicar();
+    // A field not placed nor shown yet has no place to put its caption by: the
+    // caption goes there with the field, when it is moved, sized or shown.
+    if (testAttribute(Qt::WA_Moved) || testAttribute(Qt::WA_Resized) || isVisible()) Reubicar();
 }
 
 void TUnidades::SetReadOnly(bool soloLectura) {
