@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -192,11 +193,30 @@ private:
         return columna_ + kSeparacionCampo + control_->sizeHint().width() + kSeparacionRotulo;
     }
     // The caption beside a button, on one line, and its height in `ancho` pixels.
-    int AnchoRotulo() const { return etiqueta_->fontMetrics().horizontalAdvance(etiqueta_->text()) + 1; }
+    // The layouts ask for both many times over: they are measured again only for
+    // another text, font or width.
+    int AnchoRotulo() const {
+        OlvidarSiCambio();
+        if (anchoRotulo_ < 0) anchoRotulo_ = etiqueta_->fontMetrics().horizontalAdvance(etiqueta_->text()) + 1;
+        return anchoRotulo_;
+    }
     int AltoRotulo(int ancho) const {
-        return etiqueta_->fontMetrics()
-            .boundingRect(QRect(0, 0, std::max(ancho, 1), 10000), Qt::TextWordWrap, etiqueta_->text())
-            .height();
+        OlvidarSiCambio();
+        ancho = std::max(ancho, 1);
+        if (ancho != anchoDelAlto_) {
+            altoRotulo_ = etiqueta_->fontMetrics()
+                              .boundingRect(QRect(0, 0, ancho, 10000), Qt::TextWordWrap, etiqueta_->text())
+                              .height();
+            anchoDelAlto_ = ancho;
+        }
+        return altoRotulo_;
+    }
+    void OlvidarSiCambio() const {
+        if (etiqueta_->text() == textoMedido_ && etiqueta_->font() == letraMedida_) return;
+        textoMedido_ = etiqueta_->text();
+        letraMedida_ = etiqueta_->font();
+        anchoRotulo_ = -1;
+        anchoDelAlto_ = -1;
     }
 
     static constexpr int kSeparacionRotulo = 6;
@@ -207,6 +227,12 @@ private:
     QLabel* etiqueta_ = nullptr;
     Clase clase_ = Clase::Linea;
     int columna_ = 0;
+    // What the caption beside a button measured, and for what.
+    mutable QString textoMedido_;
+    mutable QFont letraMedida_;
+    mutable int anchoRotulo_ = -1;
+    mutable int anchoDelAlto_ = -1;
+    mutable int altoRotulo_ = 0;
 };
 
 TFormulario::TFormulario(QWidget* padre, const QString& titulo, const QString& nombre)
