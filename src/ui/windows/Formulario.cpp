@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "ui/fields/ListaDeNumeros.h"
 #include "ui/fields/Rotulo.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Pagina.h"
@@ -271,14 +272,9 @@ QComboBox* TFormulario::NuevaLista(const QString& nombre, const QString& nombreE
     TFila* fila = NuevaFila();
     auto* etiqueta = new TRotulo(titulo, fila);
     etiqueta->setObjectName(nombreEtiqueta);
-    auto* lista = new QComboBox(fila);
+    QComboBox* lista = deNumeros ? new TListaDeNumeros(fila, 2) : new QComboBox(fila);
     lista->setObjectName(nombre);
-    if (deNumeros) {
-        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        lista->setMinimumContentsLength(2);
-    } else {
-        lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    }
+    if (!deNumeros) lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     etiqueta->setBuddy(lista);
     fila->Poner(lista, deNumeros ? TFila::Clase::Numeros : TFila::Clase::Etiquetado, etiqueta);
     return lista;
