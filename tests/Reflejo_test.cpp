@@ -3,6 +3,7 @@
 // that mirroring the form again costs nothing and keeps the selector as it is.
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 
@@ -86,6 +87,30 @@ private slots:
         ReflejarVisibilidad(&raiz, {{"euAi", false}}, controles);
         QVERIFY(hijo->isHidden());
         QVERIFY(!nieto->isHidden());
+    }
+
+    // Looked up in one walk, a control is the one a search by name of its kind
+    // finds, also where another control of another kind comes first with its name.
+    void losNombresDeLaVentanaEncuentranLoQueLaBusqueda_data() {
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("único") << "rbCrr";
+        QTest::newRow("el hijo antes que el nieto") << "euAi";
+        QTest::newRow("antes, otro de otra clase") << "cbTp";
+        QTest::newRow("ninguno") << "euAii";
+    }
+    void losNombresDeLaVentanaEncuentranLoQueLaBusqueda() {
+        QFETCH(QString, nombre);
+        QWidget raiz;
+        auto* grupo = new QWidget(&raiz);
+        (new QRadioButton(grupo))->setObjectName(QStringLiteral("euAi"));
+        (new QRadioButton(grupo))->setObjectName(QStringLiteral("rbCrr"));
+        (new QWidget(grupo))->setObjectName(QStringLiteral("cbTp"));
+        (new QRadioButton(&raiz))->setObjectName(QStringLiteral("euAi"));
+        auto* otroGrupo = new QWidget(&raiz);
+        (new QRadioButton(otroGrupo))->setObjectName(QStringLiteral("cbTp"));
+        const TNombresDeVentana nombres(&raiz);
+        QCOMPARE(nombres.Buscar<QRadioButton>(nombre), raiz.findChild<QRadioButton*>(nombre));
+        QCOMPARE(nombres.Buscar<QWidget>(nombre), raiz.findChild<QWidget*>(nombre));
     }
 
     void unaListaSeLlenaSoloCuandoCambia_data() {

@@ -303,6 +303,31 @@ private slots:
         comprobar();
     }
 
+    // A caption given before the field has a place goes beside the field once it
+    // has one: placed by code, or shown where it was made.
+    void laEtiquetaVaConElCampoAlColocarloOMostrarlo_data() {
+        QTest::addColumn<bool>("colocado");
+        QTest::newRow("colocado") << true;
+        QTest::newRow("mostrado donde se hizo") << false;
+    }
+    void laEtiquetaVaConElCampoAlColocarloOMostrarlo() {
+        QFETCH(bool, colocado);
+        QWidget marco;
+        auto* campo = new TUnidades(&marco, QStringLiteral("euLc"));
+        campo->SetCaption(QStringLiteral("Longitud del cauce principal"));
+        if (colocado) campo->setGeometry(200, 30, 110, 24);
+        marco.resize(500, 100);
+        marco.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&marco));
+        const QRect g = campo->geometry();
+        const QRect e = campo->EditLabel()->geometry();
+        const QRect s = campo->SubCombo()->geometry();
+        QCOMPARE(e.size(), campo->EditLabel()->sizeHint());
+        QCOMPARE(e.left() + e.width() + 3, g.left());
+        QCOMPARE(e.top(), g.top() + (g.height() - e.height()) / 2);
+        QCOMPARE(s.left(), g.left() + g.width() + 3);
+    }
+
     void ocultarElCampoOcultaEtiquetaYSelector() {
         v->longitud->hide();
         QVERIFY(!v->longitud->EditLabel()->isVisible());
@@ -320,6 +345,31 @@ private slots:
         QCOMPARE(v->longitud->SubCombo()->currentIndex(), 1);
         QCOMPARE(v->longitud->text(), QStringLiteral("0.06"));
         QCOMPARE(v->longitud->GetBaseValue(), 60.0L);
+    }
+
+    // A field made on a form's quantity shows it and follows it from the start, as
+    // one bound to it later; let go, it follows its own quantity again.
+    void unCampoHechoSobreUnaCantidadLaMuestraYLaSigue() {
+        TCantidad cantidad;
+        cantidad.SetUnits({"m|1|0", "km|0.001|0"});
+        cantidad.SetDefaultUnit(1);
+        cantidad.SetText("1.5");
+        auto* campo = new TUnidades(&v->ventana, QStringLiteral("euLc"), &cantidad);
+        QVERIFY(campo->Vinculado());
+        QCOMPARE(campo->text(), QStringLiteral("1.5"));
+        QCOMPARE(campo->SubCombo()->count(), 2);
+        QCOMPARE(campo->SubCombo()->currentIndex(), 1);
+        cantidad.SetText("2.25");
+        QCOMPARE(campo->text(), QStringLiteral("2.25"));
+        campo->setText(QStringLiteral("3"));
+        QCOMPARE(cantidad.Text(), std::string("3"));
+
+        campo->Desvincular();
+        QVERIFY(!campo->Vinculado());
+        campo->SetText(QStringLiteral("7"));
+        QCOMPARE(campo->text(), QStringLiteral("7"));
+        QCOMPARE(cantidad.Text(), std::string("3"));
+        delete campo;
     }
 
     // A sentence of help shows as a paragraph of a few lines, not as one line

@@ -26,9 +26,9 @@ bool EsImprimible(const QString& texto) { return !texto.isEmpty() && texto.at(0)
 
 }  // namespace
 
-TBoundLabel::TBoundLabel(QWidget* padre) : QLabel(padre) {}
+TBoundLabel::TBoundLabel(QWidget* padre) : TRotulo(padre) {}
 
-bool TBoundLabel::event(QEvent* evento) { return MostrarAyudaEnParrafo(this, evento) || QLabel::event(evento); }
+bool TBoundLabel::event(QEvent* evento) { return MostrarAyudaEnParrafo(this, evento) || TRotulo::event(evento); }
 
 bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento) {
     if (evento->type() != QEvent::ToolTip) return false;
@@ -45,8 +45,11 @@ bool MostrarAyudaEnParrafo(QWidget* control, QEvent* evento) {
     return true;
 }
 
-TUnidades::TUnidades(QWidget* padre, const QString& nombre)
-    : QLineEdit(padre), etiqueta_(new TBoundLabel(padre)), selector_(new QComboBox(padre)) {
+TUnidades::TUnidades(QWidget* padre, const QString& nombre, TCantidad* cantidad)
+    : QLineEdit(padre),
+      cantidad_(cantidad ? cantidad : &propia_),
+      etiqueta_(new TBoundLabel(padre)),
+      selector_(new QComboBox(padre)) {
     setObjectName(nombre);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     etiqueta_->setObjectName(nombre + QStringLiteral("Label"));
@@ -96,6 +99,7 @@ void TUnidades::Desvincular() {
     if (cantidad_ == &propia_) return;
     cantidad_->AlCambiarTexto = nullptr;
     cantidad_ = &propia_;
+    EscucharCantidad();
 }
 
 void TUnidades::SetUnits(const QStringList& unidades) {
@@ -129,7 +133,9 @@ QString TUnidades::Caption() const { return etiqueta_->text(); }
 
 void TUnidades::SetCaption(const QString& titulo) {
     etiqueta_->setText(titulo);
-    Reubicar();
+    // A field not placed nor shown yet has no place to put its caption by: the
+    // caption goes there with the field, when it is moved, sized or shown.
+    if (testAttribute(Qt::WA_Moved) || testAttribute(Qt::WA_Resized) || isVisible()) Reubicar();
 }
 
 void TUnidades::SetReadOnly(bool soloLectura) {

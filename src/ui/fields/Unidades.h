@@ -12,13 +12,14 @@
 #include <functional>
 
 #include "fields/Cantidad.h"
+#include "ui/fields/Rotulo.h"
 
 namespace brovel {
 
 class TUnidades;
 
 // The caption label owned by a field; it sizes itself to its text.
-class TBoundLabel : public QLabel {
+class TBoundLabel : public TRotulo {
     Q_OBJECT
 public:
     explicit TBoundLabel(QWidget* padre);
@@ -39,7 +40,9 @@ class TUnidades : public QLineEdit {
     Q_OBJECT
 public:
     // `nombre` is the field's name (euLt, euDt…), also its caption until one is set.
-    explicit TUnidades(QWidget* padre, const QString& nombre = QString());
+    // It shows and edits `cantidad` from the start, as Vincular would make it, or a
+    // quantity of its own when none is given.
+    explicit TUnidades(QWidget* padre, const QString& nombre = QString(), TCantidad* cantidad = nullptr);
     ~TUnidades() override;
 
     // The number the field shows and edits: its own, or a form's once bound to it.

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 
+#include "ui/fields/ListaDeNumeros.h"
+#include "ui/fields/Rotulo.h"
 #include "ui/fields/Unidades.h"
 #include "ui/windows/Pagina.h"
 
@@ -191,11 +194,30 @@ private:
         return columna_ + kSeparacionCampo + control_->sizeHint().width() + kSeparacionRotulo;
     }
     // The caption beside a button, on one line, and its height in `ancho` pixels.
-    int AnchoRotulo() const { return etiqueta_->fontMetrics().horizontalAdvance(etiqueta_->text()) + 1; }
+    // The layouts ask for both many times over: they are measured again only for
+    // another text, font or width.
+    int AnchoRotulo() const {
+        OlvidarSiCambio();
+        if (anchoRotulo_ < 0) anchoRotulo_ = etiqueta_->fontMetrics().horizontalAdvance(etiqueta_->text()) + 1;
+        return anchoRotulo_;
+    }
     int AltoRotulo(int ancho) const {
-        return etiqueta_->fontMetrics()
-            .boundingRect(QRect(0, 0, std::max(ancho, 1), 10000), Qt::TextWordWrap, etiqueta_->text())
-            .height();
+        OlvidarSiCambio();
+        ancho = std::max(ancho, 1);
+        if (ancho != anchoDelAlto_) {
+            altoRotulo_ = etiqueta_->fontMetrics()
+                              .boundingRect(QRect(0, 0, ancho, 10000), Qt::TextWordWrap, etiqueta_->text())
+                              .height();
+            anchoDelAlto_ = ancho;
+        }
+        return altoRotulo_;
+    }
+    void OlvidarSiCambio() const {
+        if (etiqueta_->text() == textoMedido_ && etiqueta_->font() == letraMedida_) return;
+        textoMedido_ = etiqueta_->text();
+        letraMedida_ = etiqueta_->font();
+        anchoRotulo_ = -1;
+        anchoDelAlto_ = -1;
     }
 
     static constexpr int kSeparacionRotulo = 6;
@@ -206,6 +228,12 @@ private:
     QLabel* etiqueta_ = nullptr;
     Clase clase_ = Clase::Linea;
     int columna_ = 0;
+    // What the caption beside a button measured, and for what.
+    mutable QString textoMedido_;
+    mutable QFont letraMedida_;
+    mutable int anchoRotulo_ = -1;
+    mutable int anchoDelAlto_ = -1;
+    mutable int altoRotulo_ = 0;
 };
 
 TFormulario::TFormulario(QWidget* padre, const QString& titulo, const QString& nombre)
@@ -224,9 +252,9 @@ TFormulario::TFila* TFormulario::NuevaFila() {
     return fila;
 }
 
-TUnidades* TFormulario::Campo(const QString& nombre) {
+TUnidades* TFormulario::Campo(const QString& nombre, TCantidad* cantidad) {
     TFila* fila = NuevaFila();
-    auto* campo = new TUnidades(fila, nombre);
+    auto* campo = new TUnidades(fila, nombre, cantidad);
     fila->Poner(campo, TFila::Clase::Campo);
     return campo;
 }
@@ -242,16 +270,11 @@ QComboBox* TFormulario::ListaDeNumeros(const QString& nombre, const QString& nom
 QComboBox* TFormulario::NuevaLista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo,
                                    bool deNumeros) {
     TFila* fila = NuevaFila();
-    auto* etiqueta = new QLabel(titulo, fila);
+    auto* etiqueta = new TRotulo(titulo, fila);
     etiqueta->setObjectName(nombreEtiqueta);
-    auto* lista = new QComboBox(fila);
+    QComboBox* lista = deNumeros ? new TListaDeNumeros(fila, 2) : new QComboBox(fila);
     lista->setObjectName(nombre);
-    if (deNumeros) {
-        lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        lista->setMinimumContentsLength(2);
-    } else {
-        lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    }
+    if (!deNumeros) lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     etiqueta->setBuddy(lista);
     fila->Poner(lista, deNumeros ? TFila::Clase::Numeros : TFila::Clase::Etiquetado, etiqueta);
     return lista;

@@ -17,6 +17,7 @@ class QVBoxLayout;
 
 namespace brovel {
 
+class TCantidad;
 class TUnidades;
 
 class TFormulario {
@@ -27,8 +28,9 @@ public:
 
     QWidget* Grupo() const { return grupo_; }
 
-    // A quantity field: caption, field and unit selector.
-    TUnidades* Campo(const QString& nombre);
+    // A quantity field: caption, field and unit selector; it shows `cantidad` from
+    // the start, when one is given.
+    TUnidades* Campo(const QString& nombre, TCantidad* cantidad = nullptr);
     // A drop-down list with its caption label `nombreEtiqueta` in the caption column,
     // as wide as a field or as its longest entry.
     QComboBox* Lista(const QString& nombre, const QString& nombreEtiqueta, const QString& titulo);

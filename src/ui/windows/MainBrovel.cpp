@@ -72,6 +72,7 @@ TMainFormBrovel::TMainFormBrovel(bool mostrarAcercaDe)
     RutaModeloReporte = RutaDeDato(QString::fromLatin1(kModeloReporteBrovel));
     Conectar();
     Reflejar();
+    OlvidarNombres();
     PageControl->setCurrentIndex(Indice(TPestanaBrovel::Geometria));
 }
 
@@ -121,7 +122,7 @@ void TMainFormBrovel::ConstruirMenus() {
 void TMainFormBrovel::Conectar() {
     ConectarOpcionesYListas(*forma_, kGruposDeOpciones);
     for (TCasilla casilla : kCasillas) {
-        auto* caja = PageControl->findChild<QCheckBox*>(QString::fromLatin1(NombreDe(casilla)));
+        auto* caja = Nombres().Buscar<QCheckBox>(QString::fromLatin1(NombreDe(casilla)));
         connect(caja, &QCheckBox::toggled, this, [this, casilla](bool marcada) { forma_->Marcar(casilla, marcada); });
         casillas_.push_back(caja);
     }
@@ -149,7 +150,7 @@ void TMainFormBrovel::Conectar() {
 void TMainFormBrovel::Reflejar() {
     ReflejarOpcionesYListas(*forma_, kGruposDeOpciones);
     for (size_t c = 0; c < casillas_.size(); ++c) ReflejarCasilla(casillas_[c], forma_->Marcada(kCasillas[c]));
-    ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_);
+    ReflejarVisibilidad(PageControl, forma_->Visibilidad(), controles_, nombres_.get());
     // A result whose mark changes is shown anew even when its number does not.
     for (TResultadoMostrado& resultado : resultados_) {
         std::string motivo = forma_->MotivoDeCampo(*resultado.cantidad);

@@ -45,7 +45,7 @@ void TMainFormBrovel::ConstruirPestanas() {
     brovel::ConstruirPestanas(PageControl, DescripcionBrovel(), piezas);
 
     // clang-format off
-#define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);
+#define BROVEL_BUSCAR(control) Buscar(Nombres(), control, #control);
     BROVEL_BUSCAR(rbCrr) BROVEL_BUSCAR(rbDm) BROVEL_BUSCAR(rbCyT)
     BROVEL_BUSCAR(rbHr) BROVEL_BUSCAR(rbSh) BROVEL_BUSCAR(rbPre) BROVEL_BUSCAR(rbFelle)
     BROVEL_BUSCAR(rbHdlt) BROVEL_BUSCAR(rbCe) BROVEL_BUSCAR(rbHdlt2) BROVEL_BUSCAR(rbPrde)

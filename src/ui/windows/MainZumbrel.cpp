@@ -97,6 +97,7 @@ TMainFormZumbrel::TMainFormZumbrel(QWidget* dueno, TFormaZumbrel& forma) : TVent
 
     Conectar();
     Reflejar();
+    OlvidarNombres();
     PageControl->setCurrentIndex(Indice(TPestanaZumbrel::Geometria));
 }
 
@@ -137,7 +138,7 @@ void TMainFormZumbrel::Conectar() {
 void TMainFormZumbrel::Reflejar() {
     ReflejarOpcionesYListas(forma_, kGruposZumbrel);
     ReflejarCasilla(cbAai, forma_.AbstraccionAsignada());
-    ReflejarVisibilidad(PageControl, forma_.Visibilidad(), controles_);
+    ReflejarVisibilidad(PageControl, forma_.Visibilidad(), controles_, nombres_.get());
     const QString altura = QString::fromStdString(forma_.TituloAltura());
     if (euAll->Caption() != altura) euAll->SetCaption(altura);
     const QString numeroDeCurva = QString::fromStdString(forma_.TituloNumeroDeCurva());

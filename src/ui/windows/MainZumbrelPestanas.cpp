@@ -81,7 +81,7 @@ void TMainFormZumbrel::ConstruirPestanas() {
     brovel::ConstruirPestanas(PageControl, DescripcionZumbrel(), piezas);
 
     // clang-format off
-#define BROVEL_BUSCAR(control) Buscar(PageControl, control, #control);
+#define BROVEL_BUSCAR(control) Buscar(Nombres(), control, #control);
     BROVEL_BUSCAR(rcParcial) BROVEL_BUSCAR(rbAcumulada)
     BROVEL_BUSCAR(rbAu) BROVEL_BUSCAR(rbTac) BROVEL_BUSCAR(rbOta) BROVEL_BUSCAR(rbTpas)
     BROVEL_BUSCAR(cbAai) BROVEL_BUSCAR(cbGh) BROVEL_BUSCAR(cbSall) BROVEL_BUSCAR(cbLluvia)

@@ -243,8 +243,8 @@ QRadioButton* NuevaOpcion(QWidget* padre, const char* nombre, const char* titulo
 }
 
 TUnidades* NuevoCampo(TFormulario& formulario, const TDefinicionCampo& d, TCantidad& cantidad) {
-    TUnidades* campo = formulario.Campo(QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size())));
-    campo->Vincular(cantidad);
+    TUnidades* campo =
+        formulario.Campo(QString::fromUtf8(d.nombre.data(), static_cast<int>(d.nombre.size())), &cantidad);
     campo->SetCaption(QString::fromUtf8(d.titulo.data(), static_cast<int>(d.titulo.size())));
     if (d.clase == TClaseCampo::Entrada) campo->OnBoundsError = BoundsError;
     if (d.clase == TClaseCampo::Resultado) campo->SetReadOnly(true);

@@ -16,11 +16,27 @@
 
 namespace brovel {
 
-void AgruparOpciones(QObject* ventana, const QWidget* raiz, const std::vector<const char*>& nombres,
+namespace {
+
+// The widgets under `padre` by their names, each name given the widget a search
+// by name finds first: a widget's children before any of theirs, in their order.
+void Nombrar(const QObject* padre, std::map<QString, QWidget*>& nombres) {
+    const QObjectList& hijos = padre->children();
+    for (QObject* hijo : hijos)
+        if (auto* widget = qobject_cast<QWidget*>(hijo); widget && !widget->objectName().isEmpty())
+            nombres.try_emplace(widget->objectName(), widget);
+    for (QObject* hijo : hijos) Nombrar(hijo, nombres);
+}
+
+}  // namespace
+
+TNombresDeVentana::TNombresDeVentana(const QWidget* raiz) : raiz_(raiz) { Nombrar(raiz, nombres_); }
+
+void AgruparOpciones(QObject* ventana, const TNombresDeVentana& controles, const std::vector<const char*>& nombres,
                      std::function<void(int)> alElegir) {
     auto* botones = new QButtonGroup(ventana);
     for (int i = 0; i < static_cast<int>(nombres.size()); ++i) {
-        auto* boton = raiz->findChild<QRadioButton*>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
+        auto* boton = controles.Buscar<QRadioButton>(QString::fromLatin1(nombres[static_cast<size_t>(i)]));
         botones->addButton(boton);
         QObject::connect(boton, &QRadioButton::toggled, ventana, [alElegir, i](bool marcado) {
             if (marcado) alElegir(i);
@@ -28,10 +44,10 @@ void AgruparOpciones(QObject* ventana, const QWidget* raiz, const std::vector<co
     }
 }
 
-std::vector<QRadioButton*> BuscarOpciones(const QWidget* raiz, const std::vector<const char*>& nombres) {
+std::vector<QRadioButton*> BuscarOpciones(const TNombresDeVentana& controles, const std::vector<const char*>& nombres) {
     std::vector<QRadioButton*> botones;
     botones.reserve(nombres.size());
-    for (const char* nombre : nombres) botones.push_back(raiz->findChild<QRadioButton*>(QString::fromLatin1(nombre)));
+    for (const char* nombre : nombres) botones.push_back(controles.Buscar<QRadioButton>(QString::fromLatin1(nombre)));
     return botones;
 }
 
@@ -57,25 +73,12 @@ void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::st
     if (selector->currentIndex() != lista.indice) selector->setCurrentIndex(lista.indice);
 }
 
-namespace {
-
-// The widgets under `padre` by their names, each name given the widget a search
-// by name finds first: a widget's children before any of theirs, in their order.
-void Nombrar(const QObject* padre, std::map<QString, QWidget*>& nombres) {
-    const QObjectList& hijos = padre->children();
-    for (QObject* hijo : hijos)
-        if (auto* widget = qobject_cast<QWidget*>(hijo); widget && !widget->objectName().isEmpty())
-            nombres.try_emplace(widget->objectName(), widget);
-    for (QObject* hijo : hijos) Nombrar(hijo, nombres);
-}
-
-}  // namespace
-
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
-                         TControlesPorNombre& controles) {
+                         TControlesPorNombre& controles, const TNombresDeVentana* conocidos) {
     // The window is walked once for all the names not met before, not once for each.
     std::optional<std::map<QString, QWidget*>> nombres;
     const auto buscar = [&](const std::string& nombre) -> QWidget* {
+        if (conocidos) return conocidos->Buscar<QWidget>(QString::fromStdString(nombre));
         if (!nombres) Nombrar(raiz, nombres.emplace());
         const auto encontrado = nombres->find(QString::fromStdString(nombre));
         return encontrado == nombres->end() ? nullptr : encontrado->second;

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,11 +30,11 @@ class TPanelEstado;
 class TPanelReporte;
 class TUnidades;
 
-// The control `nombre` below `raiz`, of its kind; a window that lacks it is a
+// The control `nombre` of the window, of its kind; a window that lacks it is a
 // fault of its description.
 template <class T>
-void Buscar(const QWidget* raiz, T*& control, const char* nombre) {
-    control = raiz->findChild<T*>(QString::fromLatin1(nombre));
+void Buscar(const TNombresDeVentana& controles, T*& control, const char* nombre) {
+    control = controles.template Buscar<T>(QString::fromLatin1(nombre));
     if (!control) throw std::logic_error(std::string("la ventana no tiene ") + nombre);
 }
 
@@ -100,12 +101,20 @@ protected:
         return PageControl->findChild<QComboBox*>(QString::fromLatin1(NombreDe(lista)));
     }
 
+    // The controls of the tabs by name, found in one walk the first time they are
+    // asked for while the window is built; OlvidarNombres once it is.
+    const TNombresDeVentana& Nombres() {
+        if (!nombres_) nombres_ = std::make_unique<TNombresDeVentana>(PageControl);
+        return *nombres_;
+    }
+    void OlvidarNombres() { nombres_.reset(); }
+
     // Each "..." button named in `nombres` runs `elegir` with its name.
     void ConectarBotonesDeTabla(const std::vector<std::string_view>& nombres,
                                 const std::function<void(std::string_view boton)>& elegir) {
         for (const std::string_view nombre : nombres) {
             QToolButton* boton = nullptr;
-            Buscar(PageControl, boton, std::string(nombre).c_str());
+            Buscar(Nombres(), boton, std::string(nombre).c_str());
             QObject::connect(boton, &QToolButton::clicked, this, [elegir, nombre] { elegir(nombre); });
         }
     }
@@ -117,13 +126,13 @@ protected:
     void ConectarOpcionesYListas(TForma& forma, const typename TForma::TGrupoDeForma (&grupos)[n]) {
         using TNombreLista = typename TForma::TListaDeForma;
         for (const auto grupo : grupos) {
-            AgruparOpciones(this, PageControl, BotonesDe(grupo),
+            AgruparOpciones(this, Nombres(), BotonesDe(grupo),
                             [&forma, grupo](int i) { forma.ElegirOpcion(grupo, i); });
-            opciones_.push_back(BuscarOpciones(PageControl, BotonesDe(grupo)));
+            opciones_.push_back(BuscarOpciones(Nombres(), BotonesDe(grupo)));
         }
         for (std::size_t i = 0; i < TForma::kListasDeForma; ++i) {
             const auto lista = static_cast<TNombreLista>(i);
-            QComboBox* selector = ListaDe(lista);
+            QComboBox* selector = Nombres().template Buscar<QComboBox>(QString::fromLatin1(NombreDe(lista)));
             QObject::connect(selector, &QComboBox::activated, this,
                              [&forma, lista](int indice) { forma.ElegirEnLista(lista, indice); });
             listas_.push_back(selector);
@@ -146,6 +155,7 @@ protected:
     std::vector<QComboBox*> listas_;
     std::vector<std::vector<std::string>> enLasListas_;
     TControlesPorNombre controles_;
+    std::unique_ptr<TNombresDeVentana> nombres_;
 };
 
 }  // namespace brovel
