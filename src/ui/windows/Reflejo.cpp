@@ -76,12 +76,10 @@ void ReflejarLista(QComboBox* selector, const TLista& lista, std::vector<std::st
 void ReflejarVisibilidad(const QWidget* raiz, const std::map<std::string, bool, std::less<>>& visibilidad,
                          TControlesPorNombre& controles, const TNombresDeVentana* conocidos) {
     // The window is walked once for all the names not met before, not once for each.
-    std::optional<std::map<QString, QWidget*>> nombres;
+    std::optional<TNombresDeVentana> propios;
     const auto buscar = [&](const std::string& nombre) -> QWidget* {
-        if (conocidos) return conocidos->Buscar<QWidget>(QString::fromStdString(nombre));
-        if (!nombres) Nombrar(raiz, nombres.emplace());
-        const auto encontrado = nombres->find(QString::fromStdString(nombre));
-        return encontrado == nombres->end() ? nullptr : encontrado->second;
+        if (!conocidos) conocidos = &propios.emplace(raiz);
+        return conocidos->Buscar<QWidget>(QString::fromStdString(nombre));
     };
     // Both maps are in the names' order: one walk goes through both.
     auto control = controles.begin();
